@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "base/cp1251.h"
+#include "base/fixed_field.h"
+#include "base/round_even.h"
+
+namespace fibwick {
+namespace {
+
+TEST(Cp1251, CardBytesAndCyrillicRoundTrip) {
+  // King of spades and ten of hearts as they travel on the wire.
+  EXPECT_EQ(Cp1251ToUtf8("\xCA\xEF"), "\xD0\x9A\xD0\xBF");  // "Кп"
+  EXPECT_EQ(Cp1251ToUtf8("1\xF7"), "1\xD1\x87");           // "1ч"
+  const std::string all = [] {
+    std::string s;
+    for (int b = 1; b < 256; ++b) {
+      if (b != 0x98) s += static_cast<char>(b);
+    }
+    return s;
+  }();
+  EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
+}
+
+TEST(Cp1251, CharactersWithoutFormBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1251("\xE4\xB8\xAD\xE6\x96\x87"), "??");  // Chinese
+  EXPECT_EQ(Utf8ToCp1251("\xC3\xA9t\xC3\xA9"), "?t?");         // é has no form here
+  EXPECT_EQ(Utf8ToCp1251("a\xE2\x82"), "a?");                   // cut sequence
+  EXPECT_EQ(Utf8ToCp1251("\xE2\x82\xAC"), "\x88");              // euro sign
+}
+
+TEST(RoundEven, TiesGoToTheEvenNeighbour) {
+  struct Case {
+    double in;
+    int out;
+  };
+  for (const Case c : {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{-0.5, 0}, Case{-1.5, -2},
+                       Case{2.4999, 2}, Case{2.5001, 3}, Case{-2.6, -3}, Case{130.0, 130}}) {
+    EXPECT_EQ(RoundEven(c.in), c.out) << c.in;
+  }
+}
+
+TEST(FixedField, PadCutAndAlign) {
+  EXPECT_EQ(FitLeft("Ann", 6), "Ann   ");
+  EXPECT_EQ(FitLeft("Bartholomew", 4), "Bart");
+  EXPECT_EQ(FitLeft("", 3, '#'), "###");
+  EXPECT_EQ(PadLeft("45", 5), "   45");
+  EXPECT_EQ(PadLeft("123456", 3), "123456");
+  EXPECT_EQ(Columns("abcdef", 2, 4), "bcd");
+  EXPECT_EQ(Columns("abc", 2, 9), "bc");
+  EXPECT_EQ(Columns("abc", 5, 9), "");
+  EXPECT_EQ(TrimRight("PC   "), "PC");
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("   "), "");
+}
+
+}  // namespace
+}  // namespace fibwick
