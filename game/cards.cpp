@@ -1,0 +1,51 @@
+#include "game/cards.h"
+
+#include <array>
+
+namespace fibwick {
+namespace {
+
+constexpr std::array<char, RankCount> RankChars = {'9', '1', '\xC2', '\xC4', '\xCA', '\xD2'};
+constexpr std::array<char, SuitCount> SuitChars = {'\xF7', '\xE1', '\xEA', '\xEF'};
+constexpr std::array<std::string_view, RankCount> RankLabels = {"9", "10", "J", "Q", "K", "A"};
+constexpr std::array<char, SuitCount> SuitLabels = {'h', 'd', 'c', 's'};
+
+}  // namespace
+
+char RankChar(RankIndex rank) {
+  return rank >= 1 && rank <= RankCount ? RankChars[rank - 1] : NoClaim;
+}
+
+RankIndex RankOfChar(char rank) {
+  for (RankIndex r = 1; r <= RankCount; ++r) {
+    if (RankChars[r - 1] == rank) return r;
+  }
+  return NoRank;
+}
+
+char SuitChar(SuitIndex suit) { return suit < SuitCount ? SuitChars[suit] : '#'; }
+
+SuitIndex SuitOfChar(char suit) {
+  for (SuitIndex s = 0; s < SuitCount; ++s) {
+    if (SuitChars[s] == suit) return s;
+  }
+  return SuitCount;
+}
+
+CardCode MakeCard(RankIndex rank, SuitIndex suit) { return {RankChar(rank), SuitChar(suit)}; }
+
+bool IsDeckCard(CardCode card) {
+  return RankOfChar(card.rank) != NoRank && SuitOfChar(card.suit) != SuitCount;
+}
+
+CardCode CardFromBytes(std::string_view bytes) {
+  return bytes.size() < 2 ? EmptyCard : CardCode{bytes[0], bytes[1]};
+}
+
+std::string CardLabel(CardCode card) {
+  if (card == EmptyCard) return "--";
+  if (!IsDeckCard(card)) return "??";
+  return std::string(RankLabels[RankOfChar(card.rank) - 1]) + SuitLabels[SuitOfChar(card.suit)];
+}
+
+}  // namespace fibwick
