@@ -30,7 +30,7 @@ std::size_t ExpectedLength(std::size_t index) {
 }
 
 bool LacksWriteAccess(const std::filesystem::path& file) {
-  struct stat info{};
+  struct stat info {};
   if (::stat(file.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) == 0) return true;
   auto folder = file.parent_path();
   if (folder.empty()) folder = ".";
@@ -44,7 +44,9 @@ std::string QuotedPath(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string FreeMemberLine() { return std::string(37, '#') + " " + std::string(21, '#'); }
+std::string FreeMemberLine() {
+  return std::string(37, '#') + " " + std::string(21, '#');
+}
 
 std::string EncodePassword(std::string_view password) {
   std::string digits;
@@ -138,8 +140,7 @@ std::vector<std::string> NewClubLines(const std::vector<std::pair<std::string, i
         place < static_cast<int>(topTen.size()) ? topTen[place] : std::pair<std::string, int>{};
     lines.push_back(FormatTopTenLine(name, score));
   }
-  lines.push_back(std::string{DataFileMarker, '}'} +
-                  FitLeft(fixed16, TrailerLineLength - 2, '#'));
+  lines.push_back(std::string{DataFileMarker, '}'} + FitLeft(fixed16, TrailerLineLength - 2, '#'));
   lines.push_back(FitLeft(fixed17, FixedTrailerLength, '#'));
   lines.back() += ClubChecksum(lines);
   return lines;

@@ -37,8 +37,8 @@ struct ClubRecord {
   std::string name;  // up to 20 bytes
   double rating = 0.0;
   int games = 0;
-  int score = 0;                // score of the current cycle
-  std::string passwordDigits;   // 15 digits, see EncodePassword
+  int score = 0;               // score of the current cycle
+  std::string passwordDigits;  // 15 digits, see EncodePassword
 };
 
 std::string EncodePassword(std::string_view password);

@@ -9,7 +9,9 @@ namespace {
 constexpr int GamesPerCycle = 20;
 constexpr std::size_t ShortestName = 4;  // positions 20 down to 5 may go
 
-std::string Blanks(std::size_t count) { return std::string(count, ' '); }
+std::string Blanks(std::size_t count) {
+  return std::string(count, ' ');
+}
 
 std::string GamesInCycle(std::string_view gamesField) {
   const auto games = ParseInteger(gamesField);

@@ -39,7 +39,7 @@ std::string ShortenToWidth(std::string_view text, int limit, const TextWidth& wi
 
 struct ClubList {
   std::array<std::string, ClubMemberCount> buttons;  // shortened to the button width
-  std::array<std::string, 3> panels;                  // top ten 1-3, shortened to the panel width
+  std::array<std::string, 3> panels;                 // top ten 1-3, shortened to the panel width
 };
 
 // Nothing when the file is missing or misshapen.

@@ -11,10 +11,14 @@ namespace {
 
 constexpr std::size_t FirstTopTenLine = ClubMemberCount;
 
-bool IsMemberSlot(int slot) { return slot >= 1 && slot <= ClubMemberCount; }
+bool IsMemberSlot(int slot) {
+  return slot >= 1 && slot <= ClubMemberCount;
+}
 
 // Ratings as stored: six decimals, compared exactly.
-long long Micros(double rating) { return std::llround(rating * 1e6); }
+long long Micros(double rating) {
+  return std::llround(rating * 1e6);
+}
 
 TopTenEntry EnterTopTen(std::vector<std::string>& lines, const ClubRecord& record) {
   for (std::size_t place = 0; place < TopTenCount; ++place) {

@@ -43,8 +43,8 @@ std::string Digits(const Sums& sums, std::size_t width) {
 Sums StoredChecksum(std::string_view line) {
   Sums sums{};
   for (std::size_t i = 0; i < sums.size(); ++i) {
-    sums[i] = ParseInteger(Columns(line, 100 + i * SumDigits, 99 + (i + 1) * SumDigits))
-                  .value_or(-1);
+    sums[i] =
+        ParseInteger(Columns(line, 100 + i * SumDigits, 99 + (i + 1) * SumDigits)).value_or(-1);
   }
   return sums;
 }
@@ -62,10 +62,12 @@ std::string Column(long long value, int width) {
   return PadNumber(std::clamp(value, -(limit / 10 - 1), limit - 1), width);
 }
 
-std::string Sealed(std::string body) { return body + HistoryLineChecksum(body); }
+std::string Sealed(std::string body) {
+  return body + HistoryLineChecksum(body);
+}
 
 std::string ModificationDate(const std::filesystem::path& file) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(file.c_str(), &info) == 0 ? LocalShortDate(info.st_mtime) : std::string{};
 }
 
@@ -90,7 +92,9 @@ std::filesystem::path HistoryFilePath(const std::filesystem::path& programFolder
   return programFolder / "History" / (stem + "_I" + PadNumber(number, 4, '0') + ".hst");
 }
 
-std::string HistoryLineChecksum(std::string_view line) { return Digits(SumsOf(line), SumDigits); }
+std::string HistoryLineChecksum(std::string_view line) {
+  return Digits(SumsOf(line), SumDigits);
+}
 
 std::string HistoryEntryLine(const HistoryEntry& e, const HistoryStamp& stamp) {
   return Sealed(PadLeft(Cut(stamp.time, 5), 5) + PadLeft(Cut(stamp.date, 10), 10) +
@@ -120,7 +124,8 @@ HistoryFileState ValidateHistoryFile(const std::filesystem::path& file) {
     }
     if (i + 1 >= lines->size()) return {};
     const auto& last = (*lines)[i + 1];
-    if (last.size() < TotalsLineMinimum || Cut(last, 3 * TotalDigits) != Digits(totals, TotalDigits)) {
+    if (last.size() < TotalsLineMinimum ||
+        Cut(last, 3 * TotalDigits) != Digits(totals, TotalDigits)) {
       return {};
     }
     return {true, entries, ModificationDate(file)};

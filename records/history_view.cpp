@@ -31,7 +31,8 @@ std::vector<HistoryRow> ReadHistoryRows(const std::filesystem::path& file) {
     if (line.starts_with('$')) break;
     HistoryRow row;
     for (std::size_t i = 0; i < TextColumns.size(); ++i) {
-      row.columns[i] = std::string(Trim(Columns(line, TextColumns[i].first, TextColumns[i].second)));
+      row.columns[i] =
+          std::string(Trim(Columns(line, TextColumns[i].first, TextColumns[i].second)));
     }
     const auto kindLetter = Columns(line, 90, 90);
     for (const auto& name : KindNames) {

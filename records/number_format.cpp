@@ -23,7 +23,9 @@ std::string FixedWithComma(double x, int decimals) {
 
 }  // namespace
 
-std::string FormatFixed6(double x) { return PadLeft(FixedWithComma(x, 6), 10); }
+std::string FormatFixed6(double x) {
+  return PadLeft(FixedWithComma(x, 6), 10);
+}
 
 std::string FormatFixed2(int width, double x) {
   return PadLeft(FixedWithComma(x, 2), static_cast<std::size_t>(width > 0 ? width : 0));

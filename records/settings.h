@@ -53,7 +53,7 @@ struct Settings {
   std::string WorldSex = "M";
   std::string StatisticsAddress;
   bool SaveGif = false;
-  int GifContent = 1;  // 1 the main window, 2 the whole screen
+  int GifContent = 1;   // 1 the main window, 2 the whole screen
   int GifDelay = 1000;  // milliseconds, 10..5000
 
   friend bool operator==(const Settings&, const Settings&) = default;

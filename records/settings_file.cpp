@@ -11,7 +11,7 @@
 namespace fibwick {
 namespace {
 
-constexpr char SaveGifOn = '\xE8';  // Cyrillic "и" in Windows-1251
+constexpr char SaveGifOn = '\xE8';   // Cyrillic "и" in Windows-1251
 constexpr char SaveGifOff = '\xEB';  // Cyrillic "л"
 
 constexpr std::size_t NickWidth = 12;

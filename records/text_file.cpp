@@ -62,7 +62,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   const auto temporary = TemporaryNameBeside(file);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  struct stat old{};
+  struct stat old {};
   bool ok = true;
   if (::stat(file.c_str(), &old) == 0) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;

@@ -1,7 +1,8 @@
+#include "records/club_file.h"
+
 #include <gtest/gtest.h>
 
 #include "records/catalogue.h"
-#include "records/club_file.h"
 #include "records_support.h"
 
 namespace fibwick {
@@ -105,8 +106,8 @@ TEST(ClubFile, AttributeWarningForFilesWeCannotReplaceOrThatAreHidden) {
   const auto hidden = folder / ".Fibwick.clb";
   const auto readOnly = folder / NetClubFileName;
   for (const auto& file : {plain, hidden, readOnly}) ASSERT_TRUE(WriteClubFile(file, SampleClub()));
-  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::group_read);
+  std::filesystem::permissions(
+      readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   EXPECT_FALSE(CheckClubFile(plain).attributeWarning);
   EXPECT_TRUE(CheckClubFile(hidden).attributeWarning);
   const auto check = CheckClubFile(readOnly);
@@ -148,8 +149,9 @@ TEST(ClubFile, MemberLinesReadBack) {
   EXPECT_EQ(parsed->score, 30);
   EXPECT_EQ(parsed->passwordDigits, ann.passwordDigits);
   EXPECT_FALSE(ParseMemberLine(FreeMemberLine()).has_value());
-  EXPECT_EQ(FormatMemberLine({"A name much longer than twenty", 0, 0, 0, EncodePassword("")}).size(),
-            MemberLineLength);
+  EXPECT_EQ(
+      FormatMemberLine({"A name much longer than twenty", 0, 0, 0, EncodePassword("")}).size(),
+      MemberLineLength);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "records/club_members.h"
+
 #include <gtest/gtest.h>
 
 #include "base/fixed_field.h"
 #include "records/club_list.h"
-#include "records/club_members.h"
 #include "records_support.h"
 
 namespace fibwick {
@@ -31,7 +32,8 @@ std::string NameOn(const std::vector<std::string>& lines, std::size_t line) {
 }
 
 TEST(ClubMembers, RemovingLineTwoMovesTheOthersUp) {
-  auto lines = Club({Member("A", 5), Member("B", 4), Member("C", 3), Member("D", 2), Member("E", 1)});
+  auto lines =
+      Club({Member("A", 5), Member("B", 4), Member("C", 3), Member("D", 2), Member("E", 1)});
   RemoveMemberLine(lines, 2);
   EXPECT_EQ(NameOn(lines, 1), "A");
   EXPECT_EQ(NameOn(lines, 2), "C");
@@ -52,8 +54,8 @@ TEST(ClubMembers, RecordEntersAboveTheFirstEqualOrLowerRating) {
     double rating;
     int line;  // 0: not stored
   };
-  const auto full = Club({Member("A", 5), Member("B", 4), Member("C", 3), Member("D", 2),
-                          Member("E", 1)});
+  const auto full =
+      Club({Member("A", 5), Member("B", 4), Member("C", 3), Member("D", 2), Member("E", 1)});
   for (const Case c : {Case{6, 1}, Case{4, 2}, Case{3.5, 3}, Case{1, 5}, Case{0.999999, 0}}) {
     auto lines = full;
     const auto outcome = InsertRecordLines(lines, Member("New", c.rating), false);
@@ -166,10 +168,8 @@ TEST(ClubList, ButtonTextsOfBothModes) {
   const auto pat = FormatMemberLine(Member("Pat", -3.456, 45, -20));
   EXPECT_EQ(ClubButtonText(pat, 1), FitLeft("Pat", 20) + "    " + "  5" + "    " + "   -20");
   EXPECT_EQ(ClubButtonText(pat, 2), FitLeft("Pat", 20) + "  " + "     45" + "  " + " -3,46");
-  EXPECT_EQ(ClubButtonText(FreeMemberLine(), 1),
-            std::string(20, '#') + "    ###    ######");
-  EXPECT_EQ(ClubButtonText(FreeMemberLine(), 2),
-            std::string(20, '#') + "  #######  ######");
+  EXPECT_EQ(ClubButtonText(FreeMemberLine(), 1), std::string(20, '#') + "    ###    ######");
+  EXPECT_EQ(ClubButtonText(FreeMemberLine(), 2), std::string(20, '#') + "  #######  ######");
   EXPECT_EQ(AccountButtonText("Surfer", 45, 10, 1.5, 2),
             FitLeft("Surfer", 20) + "  " + "     45" + "  " + "  1,50");
   EXPECT_EQ(ClubListHeader(1), MsgClubHeaderScore);
@@ -177,7 +177,9 @@ TEST(ClubList, ButtonTextsOfBothModes) {
 }
 
 TEST(ClubList, LongNamesAreShortenedToTheWidth) {
-  const TextWidth tenPixels = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
+  const TextWidth tenPixels = [](std::string_view text) {
+    return static_cast<int>(text.size()) * 10;
+  };
   const std::string rest = "    ###    ######";  // 17 characters
   struct Case {
     std::string name;
@@ -186,8 +188,8 @@ TEST(ClubList, LongNamesAreShortenedToTheWidth) {
   };
   for (const Case& c : {
            Case{"Bartholomew Hamptons", 371, "Bartholomew Hamptons"},  // 37 characters fit
-           Case{"Bartholomew Hamptons", 361, "Bartholomew Hamp..."},  // one letter lost
-           Case{"Ann", 361, "Ann                "},                  // only blanks lost
+           Case{"Bartholomew Hamptons", 361, "Bartholomew Hamp..."},   // one letter lost
+           Case{"Ann", 361, "Ann                "},                    // only blanks lost
            Case{std::string(20, '#'), 361, std::string(19, '#')},
            Case{"Bartholomew Hamptons", 100, "B..."},  // never below four name characters
        }) {

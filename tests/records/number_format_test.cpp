@@ -1,7 +1,8 @@
+#include "records/number_format.h"
+
 #include <gtest/gtest.h>
 
 #include "records/general_count.h"
-#include "records/number_format.h"
 #include "records/rating.h"
 
 namespace fibwick {
@@ -13,10 +14,10 @@ TEST(NumberFormat, FixedTwoDecimals) {
     double x;
     const char* text;
   };
-  for (const Case c : {Case{10, 0.05, "      0,05"}, Case{6, -3.5, " -3,50"}, Case{10, -3.5, "     -3,50"},
-                       Case{4, 0.0, "0,00"}, Case{0, 0.0, "0,00"}, Case{10, 0.0, "      0,00"},
-                       Case{6, -0.001, "  0,00"}, Case{3, 123.456, "123,46"},
-                       Case{6, 99.99, " 99,99"}}) {
+  for (const Case c :
+       {Case{10, 0.05, "      0,05"}, Case{6, -3.5, " -3,50"}, Case{10, -3.5, "     -3,50"},
+        Case{4, 0.0, "0,00"}, Case{0, 0.0, "0,00"}, Case{10, 0.0, "      0,00"},
+        Case{6, -0.001, "  0,00"}, Case{3, 123.456, "123,46"}, Case{6, 99.99, " 99,99"}}) {
     EXPECT_EQ(FormatFixed2(c.width, c.x), c.text) << c.x;
   }
 }
@@ -26,9 +27,8 @@ TEST(NumberFormat, FixedSixDecimals) {
     double x;
     const char* text;
   };
-  for (const Case c : {Case{0.0, "  0,000000"}, Case{1.5, "  1,500000"},
-                       Case{-99.99, "-99,990000"}, Case{2.0 / 3.0, "  0,666667"},
-                       Case{-0.0000001, "  0,000000"}}) {
+  for (const Case c : {Case{0.0, "  0,000000"}, Case{1.5, "  1,500000"}, Case{-99.99, "-99,990000"},
+                       Case{2.0 / 3.0, "  0,666667"}, Case{-0.0000001, "  0,000000"}}) {
     EXPECT_EQ(FormatFixed6(c.x), c.text) << c.x;
   }
 }
@@ -71,8 +71,12 @@ TEST(Rating, AveragePointsPerGameHeldInRange) {
 }
 
 TEST(GeneralCount, SevenFiguresOfTheSession) {
-  const auto count = MakeCount({.gameNumber = 45, .gamesPerCycle = 20, .baseScore = 30,
-                                .sessionScore = -10, .startRating = 1.5, .currentRating = 1.25});
+  const auto count = MakeCount({.gameNumber = 45,
+                                .gamesPerCycle = 20,
+                                .baseScore = 30,
+                                .sessionScore = -10,
+                                .startRating = 1.5,
+                                .currentRating = 1.25});
   EXPECT_EQ(count.Count_KonAll, "45");
   EXPECT_EQ(count.Count_KonCur, "5");
   EXPECT_EQ(count.Count_ScoBeg, "30");

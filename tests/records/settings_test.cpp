@@ -152,8 +152,7 @@ TEST(Settings, FlagPositionsAreReadOnlyWhereTheLineReaches) {
 }
 
 TEST(Settings, ShortDeckLineStopsTheReading) {
-  const Settings s =
-      LoadSettings(testing::Fixture("settings_short_deck.ini"), BuiltIn, nullptr);
+  const Settings s = LoadSettings(testing::Fixture("settings_short_deck.ini"), BuiltIn, nullptr);
   Settings expected = Defaults();
   expected.Language = 3;
   expected.GifAnimation = false;
@@ -171,7 +170,7 @@ TEST(Settings, EachStopRuleKeepsTheDefaultsBehindIt) {
     std::string text;
   };
   for (const Stop& stop : {Stop{11, "A"}, Stop{15, ""}, Stop{18, ""}, Stop{20, ""}, Stop{21, ""},
-                          Stop{22, ""}, Stop{23, ""}, Stop{24, ""}, Stop{28, ""}}) {
+                           Stop{22, ""}, Stop{23, ""}, Stop{24, ""}, Stop{28, ""}}) {
     auto copy = lines;
     copy[static_cast<std::size_t>(stop.line - 1)] = stop.text;
     EXPECT_FALSE(LoadBytes(CrLfLines(copy)).SaveGif) << "line " << stop.line;

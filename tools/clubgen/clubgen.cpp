@@ -15,9 +15,11 @@ namespace {
 
 // The top ten a new club starts with: scores a first cycle of 20 games can beat.
 const std::vector<std::pair<std::string, int>> InitialTopTen{
-    {"Phileas Fogg", 120}, {"Captain Nemo", 100}, {"Passepartout", 90}, {"Lemuel Gulliver", 80},
-    {"Robinson Crusoe", 70}, {"Tom Sawyer", 60},  {"Huckleberry Finn", 50}, {"Baron Munchausen", 40},
-    {"Sherlock Holmes", 30}, {"Mr.X", 20},
+    {"Phileas Fogg", 120},    {"Captain Nemo", 100},
+    {"Passepartout", 90},     {"Lemuel Gulliver", 80},
+    {"Robinson Crusoe", 70},  {"Tom Sawyer", 60},
+    {"Huckleberry Finn", 50}, {"Baron Munchausen", 40},
+    {"Sherlock Holmes", 30},  {"Mr.X", 20},
 };
 
 // Line 16 after "z}", and the first ten characters of line 17 with the edition marker "lnx" at
