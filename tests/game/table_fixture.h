@@ -37,7 +37,7 @@ class RecordingView : public TableView {
   void FlyCards(std::span<const Flight> flights) override {
     std::string line = "fly";
     for (const Flight& f : flights) {
-      line += " " + CardLabel(f.face) + (f.face == BackCard ? "back" : "") + ":" + Point(f.from) +
+      line += " " + (f.face == BackCard ? std::string("back") : CardLabel(f.face)) + ":" + Point(f.from) +
               ">" + Point(f.to);
     }
     calls.push_back(line);
@@ -179,7 +179,7 @@ struct TableFixture {
   ScriptedSource random;
   Table table{state, view, peer, services, random};
 
-  void SetHand(int seat, std::initializer_list<std::string_view> labels) {
+  void SetHand(int seat, const std::vector<std::string_view>& labels) {
     state.SeatHand[seat].Fill(EmptyCard);
     state.SeatHandRank[seat].Fill(NoRank);
     int p = 0;
@@ -191,7 +191,7 @@ struct TableFixture {
     state.SeatCardCount[seat] = static_cast<std::uint8_t>(p);
   }
 
-  void SetPile(std::initializer_list<std::string_view> labels, int lastPut) {
+  void SetPile(const std::vector<std::string_view>& labels, int lastPut) {
     state.PileCards.Fill(EmptyCard);
     state.PileRanks.Fill(NoRank);
     int p = 0;
