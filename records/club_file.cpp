@@ -179,7 +179,7 @@ std::string ClubCheckMessage(ClubCheckOutcome outcome, const std::filesystem::pa
 
 std::string AttributeWarningMessage(const std::filesystem::path& file) {
   return std::string(MessageText(MsgTheFile)) + file.string() +
-         std::string(MessageText(MsgHasIncorrectAttributesTheWork));
+         std::string(MessageText(MsgHasIncorrectAttributes));
 }
 
 }  // namespace fibwick

@@ -1,12 +1,12 @@
 #include "records/club_list.h"
 
 #include "base/fixed_field.h"
+#include "game/game_state.h"
 #include "records/number_format.h"
 
 namespace fibwick {
 namespace {
 
-constexpr int GamesPerCycle = 20;
 constexpr std::size_t ShortestName = 4;  // positions 20 down to 5 may go
 
 std::string Blanks(std::size_t count) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/fixed_field.h"
+#include "game/game_state.h"
 
 namespace fibwick {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 constexpr std::size_t FirstTopTenLine = ClubMemberCount;
 
 bool IsMemberSlot(int slot) {
-  return slot >= 1 && slot <= ClubMemberCount;
+  return slot >= SlotFirstMember && slot <= SlotLastMember;
 }
 
 // Ratings as stored: six decimals, compared exactly.
@@ -86,7 +87,7 @@ ClubUpdate InsertRecord(const std::filesystem::path& file, const ClubRecord& rec
 
 ClubUpdate EndClubSession(const std::filesystem::path& file, int slot, const ClubRecord& record,
                           bool cycleEnded) {
-  if (!IsMemberSlot(slot) && slot != NewPlayerSlot) return {};
+  if (!IsMemberSlot(slot) && slot != SlotNewPlayer) return {};
   return Rewrite(file, [&](std::vector<std::string>& lines) {
     RemoveMemberLine(lines, slot);
     const auto outcome = InsertRecordLines(lines, record, cycleEnded);

@@ -7,12 +7,9 @@
 
 #include "records/club_file.h"
 
-// Moving members in and out of the club list and the top ten.
+// Moving members in and out of the club list and the top ten. A slot is the PlayerSlot of the
+// game: 1..5 a member's line, 6 a new player, 7 the online player, 8 a tournament player.
 namespace fibwick {
-
-// Who plays: 1..5 a member's line, 6 a new player, 7 the signed-in online player in a rated
-// game, 8 a tournament player.
-inline constexpr int NewPlayerSlot = 6;
 
 // Where a record landed in the top ten: place 1..10, or 0 when it did not enter.
 struct TopTenEntry {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "game/game_state.h"
+
 // The figures of the general-count dialog, refreshed at the end of every game.
 namespace fibwick {
 
@@ -17,7 +19,7 @@ struct TCount {
 
 struct CountInputs {
   int gameNumber = 0;
-  int gamesPerCycle = 20;
+  int gamesPerCycle = GamesPerCycle;
   int baseScore = 0;
   int sessionScore = 0;
   double startRating = 0.0;

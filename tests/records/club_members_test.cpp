@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/fixed_field.h"
+#include "game/game_state.h"
 #include "records/club_list.h"
 #include "records_support.h"
 
@@ -117,13 +118,13 @@ TEST(ClubMembers, SessionEndsOfEachSlot) {
   const auto before = ReadBytes(file);
 
   // The online and the tournament player are kept by the game service, not here.
-  for (const int slot : {7, 8}) {
+  for (const int slot : {SlotRatedOnline, SlotTournament}) {
     EXPECT_EQ(EndClubSession(file, slot, Member("Online", 9), true).status,
               ClubUpdateStatus::Unchanged);
     EXPECT_EQ(ReadBytes(file), before);
   }
   // A newcomer removes nobody; a tie with B places him above B.
-  const auto update = EndClubSession(file, NewPlayerSlot, Member("Guest", 4), false);
+  const auto update = EndClubSession(file, SlotNewPlayer, Member("Guest", 4), false);
   EXPECT_EQ(update.line, 2);
   const auto lines = *ReadClubFile(file);
   EXPECT_EQ(NameOn(lines, 1), "A");
