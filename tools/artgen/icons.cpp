@@ -15,15 +15,15 @@ namespace {
 // A bust in the lower left; the state lamp is drawn over the upper right quarter.
 void Account(QPainter& p) {
   QPainterPath shoulders;
-  shoulders.moveTo(3.5, 46.5);
-  shoulders.cubicTo(3.5, 33, 10, 28.5, 19, 28.5);
-  shoulders.cubicTo(28, 28.5, 34.5, 33, 34.5, 46.5);
+  shoulders.moveTo(1.5, 46.5);
+  shoulders.cubicTo(1.5, 34, 6.5, 29.5, 14.5, 29.5);
+  shoulders.cubicTo(22.5, 29.5, 27.5, 34, 27.5, 46.5);
   shoulders.closeSubpath();
-  const QRectF head(10.5, 8.5, 17, 18);
+  const QRectF head(6, 11, 17, 17.5);
   QPainterPath bust = shoulders;
   bust.addEllipse(head);
 
-  QLinearGradient fill(0, 8, 0, 47);
+  QLinearGradient fill(0, 10, 0, 47);
   fill.setColorAt(0, palette::Royal.lighter(160));
   fill.setColorAt(0.55, palette::Royal);
   fill.setColorAt(1, palette::Navy);
@@ -33,12 +33,12 @@ void Account(QPainter& p) {
   p.setBrush(fill);
   p.drawPath(shoulders);
   p.drawEllipse(head);
-  QLinearGradient shine(0, 9, 0, 18);
+  QLinearGradient shine(0, 11, 0, 20);
   shine.setColorAt(0, QColor(255, 255, 255, 150));
   shine.setColorAt(1, QColor(255, 255, 255, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(shine);
-  p.drawEllipse(QRectF(13.5, 10, 11, 8));
+  p.drawEllipse(QRectF(9, 12.5, 11, 7.5));
 }
 
 void Lamp(QPainter& p, const QColor& colour) {
