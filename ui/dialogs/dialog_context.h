@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCursor>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "records/settings.h"
+#include "ui/card_art.h"
+#include "ui/text_helpers.h"
+
+// What every dialog window needs from the program: the settings it reads (and, for the design
+// fallback, changes), where pictures come from, and the program's own cursors and sounds.
+namespace fibwick {
+
+struct DialogContext {
+  Settings& settings;
+  ArtSources sources;                  // built-in pictures and the shelf of packs
+  std::filesystem::path programFolder;  // club and history files live here
+  QCursor arrowCursor{Qt::ArrowCursor};
+  QCursor handCursor{Qt::PointingHandCursor};
+  // A sound resource by name ("WFiBest"); left empty while the program has no sound.
+  std::function<void(std::string_view)> playSound;
+  // The click effect of dialog buttons; asked only while the "Buttons" salute is on.
+  std::function<void()> salute;
+};
+
+FontRoles FontRolesOf(const Settings& settings);
+
+// The club file the settings put in use: Fibwick.net for network games, else Fibwick.clb.
+std::filesystem::path ClubFileInUse(const DialogContext& context);
+
+void PlaySound(const DialogContext& context, std::string_view sound);
+void PlayButtonSalute(const DialogContext& context);
+
+}  // namespace fibwick

@@ -1,0 +1,307 @@
+#include "ui/dialogs/dialog_frame.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QShowEvent>
+#include <algorithm>
+#include <array>
+
+#include "ui/card_names.h"
+#include "ui/dialogs/notice_dialog.h"
+#include "ui/packs.h"
+
+namespace fibwick {
+
+QString Catalogue(Message message) {
+  const std::string_view text = MessageText(message);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+namespace {
+
+// DialogDesign against the two fields the settings file keeps.
+constexpr std::array<int, 3> AuxDesignOfDesign{2, 1, 3};
+
+constexpr int TitleTop = 10;
+constexpr int BandCap = 32;  // the band's ends, flourishes included, are never stretched
+
+QString WithSuffix(const QString& base, int language) {
+  const std::string_view suffix = LanguageSuffix(language);
+  return base + QString::fromLatin1(suffix.data(), static_cast<qsizetype>(suffix.size()));
+}
+
+}  // namespace
+
+int DialogDesignOf(const Settings& settings) {
+  if (settings.AuxDesignPurple) return 3;
+  const auto found = std::find(AuxDesignOfDesign.begin(), AuxDesignOfDesign.end(),
+                               settings.AuxDesign);
+  return found == AuxDesignOfDesign.end() ? 0
+                                          : static_cast<int>(found - AuxDesignOfDesign.begin());
+}
+
+void SetDialogDesign(Settings& settings, int design) {
+  settings.AuxDesignPurple = design == 3;
+  if (design >= 0 && design < 3) settings.AuxDesign = AuxDesignOfDesign[design];
+}
+
+int HeaderHeight(int design) {
+  static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, 0};
+  return design >= 0 && design < DialogDesignCount ? Heights[design] : Heights[0];
+}
+
+QString CaptionPictureName(const DialogPictures& pictures, int language) {
+  return WithSuffix(pictures.captionBase, language);
+}
+
+QString RibbonPictureName(const DialogPictures& pictures, int language) {
+  return WithSuffix(pictures.ribbonPicture.isEmpty() ? pictures.picture : pictures.ribbonPicture,
+                    language);
+}
+
+QImage FitBand(const QImage& band, int width) {
+  if (band.isNull() || band.width() == width || width <= 0) return band;
+  QImage fitted(width, band.height(), QImage::Format_ARGB32_Premultiplied);
+  fitted.fill(Qt::transparent);
+  QPainter p(&fitted);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const int cap = std::min(BandCap, std::min(band.width(), width) / 2);
+  const int h = band.height();
+  p.drawImage(QRect(0, 0, cap, h), band, QRect(0, 0, cap, h));
+  p.drawImage(QRect(width - cap, 0, cap, h), band, QRect(band.width() - cap, 0, cap, h));
+  p.drawImage(QRect(cap, 0, width - 2 * cap, h), band, QRect(cap, 0, band.width() - 2 * cap, h));
+  return fitted;
+}
+
+int NextIconFrame(int frame, int count) {
+  return frame >= count || frame < 1 ? 1 : frame + 1;
+}
+
+QImage IconFrame(const QImage& background, QPoint position, const QImage& film, int frame) {
+  QImage scratch(IconSize, IconSize, QImage::Format_ARGB32_Premultiplied);
+  scratch.fill(Qt::black);
+  QPainter p(&scratch);
+  if (!background.isNull()) p.drawImage(QPoint(0, 0), background, QRect(position, scratch.size()));
+  p.drawImage(QPoint(-(frame - 1) * IconSize, 0), film);
+  return scratch;
+}
+
+std::optional<QImage> LoadLibraryPicture(const DialogContext& context, const QString& name) {
+  if (context.sources.packs == nullptr) return std::nullopt;
+  const std::unique_ptr<Pack> pack = context.sources.packs->Open(GraphicsPackName);
+  if (!pack) return std::nullopt;
+  return pack->Picture(name);
+}
+
+// The header image: the band with the title, the concise caption or the ribbon.
+class DialogHeader : public QWidget {
+ public:
+  explicit DialogHeader(DialogFrame& frame) : QWidget(&frame), frame_(frame) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    switch (frame_.design_) {
+      case 0:
+        PaintBand(p);
+        break;
+      case 1:
+        // A dialog without a caption picture of its own keeps the band.
+        if (frame_.headerPicture_.isNull()) {
+          PaintBand(p);
+        } else {
+          p.drawImage(QPoint(0, 0), frame_.headerPicture_);
+        }
+        break;
+      case 2:
+        p.drawImage(QPoint(10, 0),
+                    frame_.context_.sources.builtin(frame_.pictures_.ribbon));
+        p.drawImage(QPoint(-20, -5), frame_.headerPicture_);
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  void PaintBand(QPainter& p) {
+    p.drawImage(QPoint(0, 0), FitBand(frame_.context_.sources.builtin(frame_.pictures_.band),
+                                      width()));
+    const FontRoles roles = FontRolesOf(frame_.context_.settings);
+    QFont font = RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true);
+    const QString title = frame_.Title().toUpper();
+    // A long title in a wordy language steps down rather than run over the band's ends.
+    const int room = width() - 2 * BandCap;
+    while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(title) > room) {
+      font.setPixelSize(font.pixelSize() - 1);
+    }
+    p.setFont(font);
+    const int y = TitleTop + (FontSize(40, roles, FontRole::Serif) - font.pixelSize()) / 2;
+    ShadowText(p, title, 0, width(), 'c', TitleColour, y);
+  }
+
+  DialogFrame& frame_;
+};
+
+DialogFrame::DialogFrame(DialogContext& context, DialogPictures pictures, Message title,
+                         QSize contentSize, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      pictures_(std::move(pictures)),
+      title_(title),
+      contentSize_(contentSize) {
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+  header_ = new DialogHeader(*this);
+  content_ = new QWidget(this);
+  content_->resize(contentSize_);
+  design_ = DialogDesignOf(context_.settings);
+  // The purple design lives on pictures loaded once; without them every dialog goes grey.
+  if (design_ == 3) {
+    background_ = LoadLibraryPicture(context_, pictures_.picture).value_or(QImage());
+    iconFilm_ = LoadLibraryPicture(context_, pictures_.icon).value_or(QImage());
+    if (background_.isNull()) FallBackToDesignZero(false);
+  }
+  timer48_.setInterval(IconTimerMs);
+  connect(&timer48_, &QTimer::timeout, this, [this] {
+    iconFrame_ = NextIconFrame(iconFrame_, IconFrameCount);
+    update(QRect(iconPosition_, QSize(IconSize, IconSize)));
+  });
+  LayOut();
+}
+
+DialogFrame::~DialogFrame() = default;
+
+QString DialogFrame::Title() const {
+  return Catalogue(title_);
+}
+
+void DialogFrame::FallBackToDesignZero(bool withNotice) {
+  SetDialogDesign(context_.settings, 0);
+  design_ = 0;
+  if (withNotice) {
+    pendingNotice_ = Catalogue(MsgCantFindTheFile) + ' ' +
+                     QString::fromLatin1(GraphicsPackName.data(),
+                                         static_cast<qsizetype>(GraphicsPackName.size()));
+  }
+}
+
+void DialogFrame::LayOut() {
+  const int headerHeight = HeaderHeight(design_);
+  header_->setGeometry(0, 0, contentSize_.width(), headerHeight);
+  header_->setVisible(headerHeight > 0);
+  content_->move(0, headerHeight);
+  setFixedSize(contentSize_.width(), contentSize_.height() + headerHeight);
+}
+
+QFont DialogFrame::ButtonFont() const {
+  const FontRoles roles = FontRolesOf(context_.settings);
+  return RoleFont(roles, FontRole::Decor, FontSize(20, roles, FontRole::Decor), true);
+}
+
+QFont DialogFrame::LabelFont() const {
+  const FontRoles roles = FontRolesOf(context_.settings);
+  return RoleFont(roles, FontRole::Decor, FontSize(20, roles, FontRole::Serif), true);
+}
+
+QColor DialogFrame::LabelColour() const {
+  return design_ == 3 ? DesignTextColour : QColor(Qt::black);
+}
+
+TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect) {
+  auto* button = new TNuvCardsButton(content_);
+  button->setText(text);
+  button->setGeometry(rect);
+  button->setFocusPolicy(Qt::StrongFocus);
+  // The click effect comes before whatever the button does.
+  connect(button, &QAbstractButton::pressed, this, [this] { PlayButtonSalute(context_); });
+  buttons_.push_back(button);
+  StyleButton(*button);
+  return button;
+}
+
+QLabel* DialogFrame::AddLabel(const QString& text, const QRect& rect, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, content_);
+  label->setGeometry(rect);
+  label->setAlignment(alignment);
+  labels_.push_back(label);
+  StyleLabel(*label);
+  return label;
+}
+
+void DialogFrame::StyleButton(TNuvCardsButton& button) const {
+  const bool purple = design_ == 3;
+  button.SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+  button.SetFontColour(purple ? DesignTextColour : QColor(Qt::white));
+  button.SetColorMouse(TitleColour);
+  button.SetLightFont(true);
+  button.SetGrayDis(true);
+  button.SetNata(context_.settings.NewButtons);
+  button.SetPictures(context_.sources.builtin);
+  button.setFont(ButtonFont());
+  button.setCursor(context_.handCursor);
+}
+
+void DialogFrame::StyleLabel(QLabel& label) const {
+  label.setFont(LabelFont());
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, LabelColour());
+  label.setPalette(palette);
+}
+
+void DialogFrame::ApplyFrame() {
+  // The concise caption and the ribbon picture are drawn from the pack; without it the dialogs
+  // go back to the built-in band, and the player is told once.
+  if (design_ == 1 || design_ == 2) {
+    const int language = CurrentLanguage();
+    const QString name = design_ == 1 ? CaptionPictureName(pictures_, language)
+                                      : RibbonPictureName(pictures_, language);
+    const std::optional<QImage> picture = LoadLibraryPicture(context_, name);
+    if (picture) {
+      headerPicture_ = *picture;
+    } else {
+      FallBackToDesignZero(true);
+    }
+  }
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, design_ == 3 ? QColor(Qt::black)
+                                                  : QApplication::palette().color(QPalette::Window));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  setWindowTitle(Title());
+  setCursor(context_.arrowCursor);
+  for (TNuvCardsButton* button : buttons_) StyleButton(*button);
+  for (QLabel* label : labels_) StyleLabel(*label);
+  LayOut();
+  if (design_ == 3 && !iconFilm_.isNull()) timer48_.start();
+}
+
+void DialogFrame::showEvent(QShowEvent* event) {
+  Recaption();
+  ApplyFrame();
+  if (!pendingNotice_.isEmpty()) {
+    QTimer::singleShot(0, this, [this] {
+      const QString notice = std::exchange(pendingNotice_, QString());
+      ShowNotice(this, context_, notice);
+    });
+  }
+  QDialog::showEvent(event);
+}
+
+void DialogFrame::hideEvent(QHideEvent* event) {
+  timer48_.stop();
+  QDialog::hideEvent(event);
+}
+
+void DialogFrame::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (design_ != 3) return;
+  QPainter p(this);
+  p.drawImage(QPoint(0, 0), background_);
+  if (!iconFilm_.isNull() && iconFrame_ > 0) {
+    p.drawImage(iconPosition_, IconFrame(background_, iconPosition_, iconFilm_, iconFrame_));
+  }
+}
+
+}  // namespace fibwick

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <optional>
+#include <vector>
+
+#include "records/catalogue.h"
+#include "ui/dialogs/dialog_context.h"
+#include "ui/skin_button.h"
+
+// The look every secondary window shares: a header (caption band, library caption or ribbon),
+// the animated 48 x 48 icon, skinned buttons and role fonts, in one of four designs.
+namespace fibwick {
+
+QString Catalogue(Message message);
+
+// 0 grey aristocratic (built-in caption band with the title), 1 grey concise (the dialog's
+// caption picture from the graphics pack), 2 grey with red ribbons, 3 purple (the whole dialog
+// painted with its picture from the pack).
+inline constexpr int DialogDesignCount = 4;
+int DialogDesignOf(const Settings& settings);
+void SetDialogDesign(Settings& settings, int design);
+int HeaderHeight(int design);
+
+inline constexpr QColor DesignTextColour{200, 175, 50};
+inline constexpr QColor TitleColour{255, 255, 0};
+inline constexpr int IconSize = 48;
+inline constexpr int IconFrameCount = 10;
+inline constexpr int IconTimerMs = 80;
+
+struct DialogPictures {
+  QString band;           // built in, "GCap300"
+  QString ribbon;         // built in, "GLenta280x090"
+  QString picture;        // pack: the purple background; also the ribbon picture unless below
+  QString ribbonPicture;  // pack: the ribbon picture when it has its own ("GFormPwL")
+  QString captionBase;    // pack: the concise caption, + language suffix
+  QString icon;           // pack: the icon film, 48 x 48 frames side by side
+};
+
+QString CaptionPictureName(const DialogPictures& pictures, int language);
+QString RibbonPictureName(const DialogPictures& pictures, int language);
+
+// The band grown or shrunk to a width; its rounded ends keep their shape.
+QImage FitBand(const QImage& band, int width);
+
+// The icon animation: the frame counter runs 1..count and wraps to 1.
+int NextIconFrame(int frame, int count);
+// The background patch under the icon with frame `frame` of the film over it.
+QImage IconFrame(const QImage& background, QPoint position, const QImage& film, int frame);
+
+// A picture of the graphics pack; nothing when the pack cannot be opened, a null picture when it
+// lacks that name.
+std::optional<QImage> LoadLibraryPicture(const DialogContext& context, const QString& name);
+
+class DialogHeader;
+
+class DialogFrame : public QDialog {
+  Q_OBJECT
+
+ public:
+  DialogFrame(DialogContext& context, DialogPictures pictures, Message title, QSize contentSize,
+              QWidget* parent);
+  ~DialogFrame() override;
+
+  DialogContext& Context() const { return context_; }
+  QWidget* Content() const { return content_; }
+  int Design() const { return design_; }
+  // The catalogue title of the dialog; a few windows name themselves otherwise.
+  virtual QString Title() const;
+  // The "Can`t find the file" notice a design fallback raised; shown once the dialog is up.
+  const QString& PendingNotice() const { return pendingNotice_; }
+  const QImage& HeaderPicture() const { return headerPicture_; }
+
+  // Controls in the frame's look, placed in content coordinates.
+  TNuvCardsButton* AddButton(const QString& text, const QRect& rect);
+  QLabel* AddLabel(const QString& text, const QRect& rect,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+  // The role fonts of dialog buttons and labels.
+  QFont ButtonFont() const;
+  QFont LabelFont() const;
+  QColor LabelColour() const;
+
+  // Where the icon stands in the purple design.
+  void SetIconPosition(QPoint position) { iconPosition_ = position; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  // Catalogue texts of the dialog's own controls, set each time it is shown.
+  virtual void Recaption() {}
+
+ private:
+  void ApplyFrame();
+  void FallBackToDesignZero(bool withNotice);
+  void LayOut();
+  void StyleButton(TNuvCardsButton& button) const;
+  void StyleLabel(QLabel& label) const;
+
+  DialogContext& context_;
+  DialogPictures pictures_;
+  Message title_;
+  QSize contentSize_;
+  int design_ = 0;
+  DialogHeader* header_ = nullptr;
+  QWidget* content_ = nullptr;
+  QImage background_;  // purple design
+  QImage iconFilm_;
+  QImage headerPicture_;  // the pack picture of designs 1 and 2
+  QTimer timer48_;
+  int iconFrame_ = 0;
+  QPoint iconPosition_{10, 10};
+  QString pendingNotice_;
+  std::vector<TNuvCardsButton*> buttons_;
+  std::vector<QLabel*> labels_;
+
+  friend class DialogHeader;
+};
+
+}  // namespace fibwick

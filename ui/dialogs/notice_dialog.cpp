@@ -1,0 +1,105 @@
+#include "ui/dialogs/notice_dialog.h"
+
+#include <QDesktopServices>
+#include <QPainter>
+#include <QPainterPath>
+#include <QUrl>
+
+#include "ui/dialogs/fixed_texts.h"
+
+namespace fibwick {
+namespace {
+
+constexpr int LineTop = 14;
+constexpr int LineHeight = 30;
+constexpr int OkHeight = 30;
+
+QStringList SplitLines(const QString& text) {
+  QStringList lines;
+  for (QString line : text.split('\n')) lines << line.remove('\r');
+  return lines;
+}
+
+// The sign at the left of the lines, where the original box had its icon.
+class AttentionSign : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    triangle.moveTo(20, 2);
+    triangle.lineTo(38, 34);
+    triangle.lineTo(2, 34);
+    triangle.closeSubpath();
+    p.setPen(QPen(QColor(150, 100, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 204, 0));
+    p.drawPath(triangle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 40, 0));
+    p.drawRoundedRect(QRectF(18, 11, 4, 14), 2, 2);
+    p.drawEllipse(QPointF(20, 29.5), 2.2, 2.2);
+  }
+};
+
+}  // namespace
+
+QStringList NoticeLines(const QString& message, const QString& second, const QString& link) {
+  QStringList lines;
+  for (const QString& text : {message, second, link}) {
+    if (!text.isEmpty()) lines << SplitLines(text);
+  }
+  return lines;
+}
+
+TFormNotice::TFormNotice(DialogContext& context, const QString& message, const QString& second,
+                         const QString& link, QWidget* parent)
+    : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
+                  QSize(NoticeClientWidth(NoticeLines(message, second, link)),
+                        LineTop + LineHeight * static_cast<int>(
+                                                   NoticeLines(message, second, link).size()) +
+                            16 + OkHeight + 8),
+                  parent),
+      lines_(NoticeLines(message, second, link)) {
+  const int width = Content()->width();
+  auto* sign = new AttentionSign(Content());
+  sign->setGeometry(10, LineTop, 40, 36);
+  int y = LineTop;
+  for (const QString& line : NoticeLines(message, second, {})) {
+    auto* label = new QLabel(line, Content());
+    label->setFont(NoticeFont());
+    label->setGeometry(NoticeTextLeft, y, width - NoticeTextLeft - 5, LineHeight);
+    y += LineHeight;
+  }
+  if (!link.isEmpty()) {
+    link_ = new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:blue\">%2</a>")
+                           .arg(link.toHtmlEscaped(), link.toHtmlEscaped()),
+                       Content());
+    QFont font = NoticeFont();
+    font.setUnderline(true);
+    link_->setFont(font);
+    link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    link_->setCursor(context.handCursor);
+    link_->setGeometry(NoticeTextLeft, y, width - NoticeTextLeft - 5, LineHeight);
+    connect(link_, &QLabel::linkActivated, this,
+            [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); });
+    y += LineHeight;
+  }
+  ok_ = AddButton(OkText, QRect(5, y + 16, NoticeOkWidth(width), OkHeight));
+  connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+  ok_->setFocus();
+}
+
+QString TFormNotice::Title() const {
+  return AttentionText;
+}
+
+void ShowNotice(QWidget* parent, DialogContext& context, const QString& message,
+                const QString& second, const QString& link) {
+  TFormNotice notice(context, message, second, link, parent);
+  notice.exec();
+}
+
+}  // namespace fibwick

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/dialogs/dialog_frame.h"
+
+// The attention dialog every notice of the program goes through.
+namespace fibwick {
+
+class TFormNotice : public DialogFrame {
+  Q_OBJECT
+
+ public:
+  // Empty lines are left out; a catalogue text's own line breaks start new lines.
+  TFormNotice(DialogContext& context, const QString& message, const QString& second,
+              const QString& link, QWidget* parent);
+
+  QString Title() const override;
+  const QStringList& Lines() const { return lines_; }
+  QLabel* LinkLabel() const { return link_; }
+  TNuvCardsButton* OkButton() const { return ok_; }
+
+ private:
+  QStringList lines_;
+  QLabel* link_ = nullptr;
+  TNuvCardsButton* ok_ = nullptr;
+};
+
+// The lines a notice shows, in order.
+QStringList NoticeLines(const QString& message, const QString& second, const QString& link);
+
+// Modal, centred on the parent; Esc or "Ok" closes it, a click on the link opens it.
+void ShowNotice(QWidget* parent, DialogContext& context, const QString& message,
+                const QString& second = {}, const QString& link = {});
+
+}  // namespace fibwick
