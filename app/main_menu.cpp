@@ -1,0 +1,121 @@
+// The main menu screen of TForm1: its layout and its periodic lamps.
+#include <QFontMetrics>
+
+#include "app/tform1.h"
+#include "base/cp1251.h"
+#include "base/round_even.h"
+#include "records/catalogue.h"
+#include "records/club_list.h"
+#include "ui/builtin_pictures.h"
+#include "ui/caption_tint.h"
+#include "ui/skin_button.h"
+
+namespace fibwick {
+namespace {
+
+QString Text(Message message) { return QString::fromUtf8(MessageText(message)); }
+
+int X(const Layout& l, double v) { return RoundEven(l.scaleX * v); }
+int Y(const Layout& l, double v) { return RoundEven(l.scaleY * v); }
+
+// Lamp offsets on each lamp board.
+constexpr QPoint LampOffsets[3] = {{16, 15}, {41, 1}, {66, 15}};
+
+void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
+          const QFont& face) {
+  button->SetColorSB(colour);
+  button->SetFontColour(font);
+  button->SetColorMouse(QColor(255, 255, 0));
+  button->setFont(face);
+  button->setText(text);
+}
+
+}  // namespace
+
+void TForm1::LayoutMainMenu() {
+  const Layout& l = layout_;
+  const int bh = ButtonHeight(l);
+  const bool purple = settings_.MenuDesign == 1;
+  const QFont bigFont = RoleFont(fonts_, FontRole::Decor, MainButtonFontHeight(l, fonts_), true);
+  const QColor menuFont = purple ? QColor(200, 175, 50) : QColor(255, 255, 255);
+
+  for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
+  imTitle_.rect = {X(l, 230), Y(l, 90) - Scaled(l, 5), X(l, 300), 3 * bh};
+  ComposeOverBackground(imTitle_, background_, LoadBuiltinPicture("GTitle"));
+  imCaption_.rect = {PlaceX(l, 180, 400), PlaceY(l, 12, 70), Scaled(l, 400), Scaled(l, 70)};
+  imElite_.rect = {PlaceX(l, 205, 350), PlaceY(l, 183, 40), Scaled(l, 350), Scaled(l, 40)};
+  const QString code = QString::fromUtf8(LanguageSuffix(CurrentLanguage()));
+  ComposeOverBackground(imCaption_, background_,
+                        TintPicture(LoadBuiltinPicture("Cap" + code), settings_.CaptionTint));
+  const QString elite = settings_.NetworkGame ? "Net__" : "Elite";
+  ComposeOverBackground(imElite_, background_,
+                        TintPicture(LoadBuiltinPicture(elite + code), settings_.CaptionTint));
+
+  for (int k = 0; k < 5; ++k) {
+    PlaceButton(buttons_[static_cast<std::size_t>(k + 1)], {X(l, 180), Y(l, 265) + k * bh, X(l, 400), bh});
+  }
+  PlaceButton(panel4_, {X(l, 180), Y(l, 265) - bh - Scaled(l, 10), X(l, 400), bh});
+  PlaceButton(buttons_[6], {X(l, 280), Y(l, 265) + 5 * bh + Scaled(l, 10), X(l, 200), bh});
+  PlaceButton(buttons_[9], {X(l, 40), Y(l, 225), X(l, 100), bh});
+  PlaceButton(bHistory_, {X(l, 40), Y(l, 255), X(l, 100), bh});
+  PlaceButton(buttons_[10], {X(l, 620), Y(l, 225), X(l, 100), bh});
+  PlaceButton(bMode_, {X(l, 620), Y(l, 255), X(l, 100), bh});
+  PlaceButton(buttons_[11], {X(l, 330), Y(l, 465), X(l, 100), bh});
+
+  Skin(buttons_[6], purple ? TColorSB::DCards : TColorSB::DNavy,
+       purple ? menuFont : QColor(0, 255, 255), Text(MsgNewPlayer), bigFont);
+  const std::pair<TNuvCardsButton*, Message> menuButtons[] = {
+      {buttons_[9], MsgTopTen}, {bHistory_, MsgHistory}, {buttons_[10], MsgOptions},
+      {bMode_, MsgMode},        {buttons_[11], MsgExit}};
+  for (const auto& [button, message] : menuButtons) {
+    Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Text(message), bigFont);
+  }
+
+  imageSvLeft_.rect = {X(l, 60) + RoundEven((l.scaleX - 1) * 50), Y(l, 30) + RoundEven((l.scaleY - 1) * 100), 100, 200};
+  imageSvRight_.rect = {X(l, 600) + RoundEven((l.scaleX - 1) * 50), imageSvLeft_.rect.top, 100, 200};
+  ComposeOverBackground(imageSvLeft_, background_, LoadBuiltinPicture("GLampBoard"));
+  ComposeOverBackground(imageSvRight_, background_, LoadBuiltinPicture("GLampBoard"));
+  for (int i = 0; i < 6; ++i) {
+    const PixelRect& board = i < 3 ? imageSvLeft_.rect : imageSvRight_.rect;
+    const QPoint at = LampOffsets[i % 3];
+    lampRects_[i] = QRect(board.left + at.x(), board.top + at.y(), 20, 30);
+  }
+  for (int i = 0; i < 6; ++i) {
+    lampPictures_[static_cast<std::size_t>(i)] = LoadBuiltinPicture(QString("GMenuLamp%1").arg(i));
+  }
+  DrawClubList();
+  ShowScreen(Screen::Menu);
+}
+
+void TForm1::DrawClubList() {
+  const bool purple = settings_.MenuDesign == 1;
+  const QFont listFont = ClubListFont(layout_, fonts_);
+  const QFontMetrics metrics(listFont);
+  const auto width = [&](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromStdString(Cp1251ToUtf8(text)));
+  };
+  const auto list = ReadClubList(session_.ClubFile(settings_.NetworkGame), settings_.ClubListMode, width);
+  for (int k = 1; k <= 5; ++k) {
+    const std::string text = list ? list->buttons[static_cast<std::size_t>(k - 1)] : std::string();
+    Skin(buttons_[static_cast<std::size_t>(k)], purple ? TColorSB::DCards : TColorSB::DNavy,
+         purple ? QColor(200, 175, 50) : QColor(0, 255, 255),
+         QString::fromStdString(Cp1251ToUtf8(text)), listFont);
+  }
+  Skin(panel4_, purple ? TColorSB::DCards : TColorSB::DBlue,
+       purple ? QColor(128, 50, 50) : (settings_.NewButtons ? QColor(0, 0, 255) : QColor(200, 255, 255)),
+       Text(ClubListHeader(settings_.ClubListMode)), listFont);
+  panel4_->SetKLightSB(purple ? 50 : 0);
+}
+
+void TForm1::MenuTick() {
+  lampPattern_ = (lampPattern_ + 1) % 6;
+  // Only the lamps change; the rest of the menu stays as composed.
+  for (const QRect& lamp : lampRects_) update(lamp);
+}
+
+void TForm1::CaptionClick() {
+  settings_.CaptionTint = NextCaptionTint(settings_.CaptionTint);
+  LayoutMainMenu();
+}
+
+}  // namespace fibwick

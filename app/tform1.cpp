@@ -1,0 +1,424 @@
+#include "app/tform1.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+
+#include "base/cp1251.h"
+#include "base/fixed_field.h"
+#include "game/buttons.h"
+#include "game/round_end.h"
+#include "game/start_game.h"
+#include "game/turn.h"
+#include "records/catalogue.h"
+#include "records/club_file.h"
+#include "records/settings_file.h"
+#include "ui/builtin_pictures.h"
+#include "ui/skin_button.h"
+#include "ui/dialogs/password_dialog.h"
+
+namespace fibwick {
+namespace {
+
+QString Text(Message message) { return QString::fromUtf8(MessageText(message)); }
+
+QRect ToQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* parent)
+    : QWidget(parent),
+      programFolder_(std::move(programFolder)),
+      pacing_(pacing),
+      view_(std::make_unique<QtTableView>(*this)),
+      session_(programFolder_, *this),
+      table_{state_, *view_, peer_, session_, random_} {
+  setObjectName("Form1");
+  setWindowTitle(Text(MsgWindowTitle));
+  setFixedSize(BaseWidth, BaseHeight);
+  move(0, 0);
+  setMouseTracking(true);
+  QPalette silver = palette();
+  silver.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(silver);
+  setAutoFillBackground(true);
+
+  for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
+                           "Button7", "Button8", "Button9", "Button10", "Button11", "Button12"}) {
+    const int number = std::atoi(name + 6);
+    buttons_[static_cast<std::size_t>(number)] = MakeButton(name);
+  }
+  bHistory_ = MakeButton("BHistory");
+  bMode_ = MakeButton("BMode");
+  panel4_ = MakeButton("Panel4");
+  panel4_->setEnabled(false);
+  panel4_->SetGrayDis(false);
+
+  for (int line = 1; line <= 5; ++line) {
+    connect(buttons_[static_cast<std::size_t>(line)], &QAbstractButton::clicked, this,
+            [this, line] { ClubButtonClick(line); });
+  }
+  connect(buttons_[6], &QAbstractButton::clicked, this, [this] { NewPlayerClick(); });
+  connect(buttons_[7], &QAbstractButton::clicked, this,
+          [this] { RunRule([this] { ChallengeButtonClick(table_); }); });
+  connect(buttons_[8], &QAbstractButton::clicked, this,
+          [this] { RunRule([this] { PutButtonClick(table_); }); });
+  connect(buttons_[12], &QAbstractButton::clicked, this,
+          [this] { RunRule([this] { PassButtonClick(table_); }); });
+  connect(buttons_[9], &QAbstractButton::clicked, this, [this] { TopTenClick(); });
+  connect(buttons_[10], &QAbstractButton::clicked, this, [this] { OptionsClick(); });
+  connect(buttons_[11], &QAbstractButton::clicked, this, [this] { close(); });
+  connect(bHistory_, &QAbstractButton::clicked, this, [this] { HistoryClick(); });
+  connect(bMode_, &QAbstractButton::clicked, this, [this] { ModeClick(); });
+
+  actCount_ = popup_.addAction(Text(MsgGeneralScore), this, [this] { GeneralScoreClick(); });
+  actExit_ = popup_.addAction(Text(MsgExitToMenu), this,
+                              [this] { RunRule([this] { AbandonGame(table_); }); });
+  actRename_ = popup_.addAction(Text(MsgToChangeAName), this, [this] { ChangeNameClick(); });
+  for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
+
+  menuControls_ = {&imTitle_, &imCaption_, &imElite_, &imageSvLeft_, &imageSvRight_};
+  for (auto& c : says_) tableControls_.push_back(&c);
+  for (auto& c : hands_) tableControls_.push_back(&c);
+  tableControls_.push_back(&imageStol_);
+  tableControls_.push_back(&imageKon_);
+
+  connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  // The start-up sequence runs once the window is on screen, as its first paint would.
+  QTimer::singleShot(0, this, [this] { StartUp(); });
+}
+
+TForm1::~TForm1() = default;
+
+TNuvCardsButton* TForm1::MakeButton(const char* name) {
+  auto* button = new TNuvCardsButton(this);
+  button->setObjectName(name);
+  button->hide();
+  return button;
+}
+
+void TForm1::PlaceButton(TNuvCardsButton* button, PixelRect rect) {
+  button->setGeometry(ToQRect(rect));
+  button->show();
+}
+
+std::filesystem::path TForm1::SettingsFile() const { return programFolder_ / "Fibwick.ini"; }
+
+void TForm1::StartUp() {
+  if (startedUp_) return;
+  startedUp_ = true;
+  settings_ = LoadSettings(SettingsFile(), ServiceAddresses{}, nullptr);
+  SetLanguage(settings_.Language);
+  for (const bool network : {false, true}) {
+    const auto file = session_.ClubFile(network);
+    const ClubCheck check = CheckClubFile(file);
+    if (check.outcome != ClubCheckOutcome::Valid) {
+      clubCheckFailed_ = true;
+      QMessageBox::critical(this, windowTitle(),
+                            QString::fromStdString(ClubCheckMessage(check.outcome, file)));
+      close();
+      return;
+    }
+    if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
+  }
+  setWindowTitle(Text(MsgWindowTitle));
+  intro_ = LoadBuiltinPicture("Logo");
+  ShowScreen(Screen::Intro);
+  timer1_.start(20);
+}
+
+void TForm1::ShowScreen(Screen screen) {
+  screen_ = screen;
+  const bool menu = screen == Screen::Menu;
+  const bool table = screen == Screen::Table;
+  for (PictureControl* c : menuControls_) c->visible = menu;
+  for (PictureControl* c : tableControls_) c->visible = table;
+  for (int b : {1, 2, 3, 4, 5, 6, 9, 10, 11}) buttons_[static_cast<std::size_t>(b)]->setVisible(menu);
+  bHistory_->setVisible(menu);
+  bMode_->setVisible(menu);
+  panel4_->setVisible(menu);
+  for (int b : {7, 8, 12}) buttons_[static_cast<std::size_t>(b)]->setVisible(table);
+  update();
+  emit ScreenChanged(screen);
+}
+
+void TForm1::Timer1Timer() {
+  switch (screen_) {
+    case Screen::Intro:
+      ++introFrame_;
+      update();
+      break;
+    case Screen::Menu:
+      MenuTick();
+      break;
+    case Screen::Table:
+      if (!busy_) RunRule([this] { ComputerTick(table_); });
+      break;
+  }
+}
+
+// Rules may wait (the challenge pause) while the window keeps painting; nothing else may start
+// meanwhile, or a timer tick could move for the computer inside the local player's move.
+void TForm1::RunRule(const std::function<void()>& rule) {
+  if (busy_) return;
+  busy_ = true;
+  rule();
+  busy_ = false;
+}
+
+void TForm1::EndIntro() {
+  if (screen_ != Screen::Intro || !startedUp_) return;
+  timer1_.stop();
+  intro_ = QImage();
+  ApplyWindowSize();
+  LayoutMainMenu();
+  timer1_.start(20);
+}
+
+void TForm1::ApplyWindowSize() {
+  const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  layout_ = MakeLayout(settings_.WindowSizeMode, work.width(), work.height(), layout_.wideCards);
+  if (layout_.windowSizeMode == FullScreenMode) {
+    setGeometry(work);
+  }
+  setFixedSize(layout_.tableWidth, layout_.tableHeight);
+  fonts_ = FontRoles{};
+  artChoice_.faceSet = settings_.FaceSet;
+  artChoice_.backSet = settings_.BackSet;
+  artChoice_.backgroundStyle = settings_.BackgroundStyle;
+  artChoice_.backgroundColour = settings_.BackgroundColour;
+  artChoice_.alwaysOneBack = settings_.AlwaysOneBack;
+  artChoice_.menuDesign = settings_.MenuDesign;
+  artChoice_.tableDesign = settings_.TableDesign;
+  std::vector<Notice> notices;
+  const ArtSources sources;
+  LoadBackground(background_, layout_, artChoice_, settings_.MenuDesign == 1, sources, notices);
+  LoadFaceSet(art_, layout_, artChoice_, sources, notices);
+  settings_.FaceSet = artChoice_.faceSet;
+  settings_.BackSet = artChoice_.backSet;
+  for (const Notice& notice : notices) ShowNotice(NoticeText(notice).toStdString());
+  QPalette colour = palette();
+  colour.setColor(QPalette::Window, WindowColour(artChoice_));
+  setPalette(colour);
+}
+
+void TForm1::SetWindowSizeMode(int mode) {
+  settings_.WindowSizeMode = mode;
+  ApplyWindowSize();
+  if (screen_ == Screen::Menu) LayoutMainMenu();
+}
+
+void TForm1::UpdateControl(const PictureControl& control) { update(ToQRect(control.rect)); }
+
+void TForm1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (screen_ == Screen::Intro) {
+    DrawIntro();
+    return;
+  }
+  if (!background_.isNull()) painter.drawImage(0, 0, background_);
+  for (const auto* controls : {&menuControls_, &tableControls_}) {
+    for (const PictureControl* c : *controls) {
+      if (c->visible && !c->buffer.isNull()) painter.drawImage(c->rect.left, c->rect.top, c->buffer);
+    }
+  }
+  if (screen_ == Screen::Menu) {
+    static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
+                                           {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
+                                           {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
+    for (int i = 0; i < 6; ++i) {
+      const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
+      if (!lamp.isNull()) painter.drawImage(lampRects_[i], lamp);
+    }
+  }
+}
+
+void TForm1::DrawIntro() {
+  QPainter painter(this);
+  const QRect all = rect();
+  if (!intro_.isNull()) {
+    painter.drawImage(all, intro_);
+  } else {
+    QLinearGradient felt(all.topLeft(), all.bottomLeft());
+    felt.setColorAt(0, QColor(20, 90, 50));
+    felt.setColorAt(1, QColor(5, 45, 25));
+    painter.fillRect(all, felt);
+  }
+  // The title drifts in from the right and settles in the middle.
+  const int settle = std::max(0, 120 - introFrame_);
+  QFont title("DejaVu Serif", 44, QFont::Bold);
+  painter.setFont(title);
+  painter.setPen(QColor(0, 0, 0, 140));
+  painter.drawText(all.translated(3 + settle * 6, 3), Qt::AlignCenter, Text(MsgWindowTitle));
+  painter.setPen(QColor(250, 215, 90));
+  painter.drawText(all.translated(settle * 6, 0), Qt::AlignCenter, Text(MsgWindowTitle));
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+  if (screen_ == Screen::Intro) {
+    EndIntro();
+    return;
+  }
+  if (screen_ == Screen::Menu) {
+    if (ToQRect(imCaption_.rect).contains(event->position().toPoint())) CaptionClick();
+    return;
+  }
+  const PixelRect hand = hands_[1].rect;
+  const QPoint p = event->position().toPoint();
+  if (event->button() != Qt::LeftButton || !ToQRect(hand).contains(p)) return;
+  const std::vector<int>& xs = view_->Positions(2);
+  const int x = p.x() - hand.left;
+  for (int k = static_cast<int>(xs.size()); k >= 1; --k) {
+    const int left = xs[static_cast<std::size_t>(k - 1)];
+    const bool last = k == static_cast<int>(xs.size());
+    const int right = last ? left + layout_.cardWidth : xs[static_cast<std::size_t>(k)];
+    if (x >= left && x < right && p.y() - hand.top < layout_.cardHeight) {
+      RunRule([this, k] { ToggleCardSelection(table_, k); });
+      return;
+    }
+  }
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+  if (screen_ != Screen::Table) return;
+  const QPoint p = event->position().toPoint();
+  const PixelRect hand = hands_[1].rect;
+  Qt::CursorShape shape = Qt::ArrowCursor;
+  if (ToQRect(hand).contains(p)) {
+    const std::vector<int>& xs = view_->Positions(2);
+    for (int k = 1; k <= static_cast<int>(xs.size()); ++k) {
+      const int left = hand.left + xs[static_cast<std::size_t>(k - 1)];
+      const int right = k == static_cast<int>(xs.size())
+                            ? left + layout_.cardWidth
+                            : hand.left + xs[static_cast<std::size_t>(k)];
+      if (p.x() >= left && p.x() < right && CanChooseCard(state_, k)) shape = Qt::PointingHandCursor;
+    }
+  }
+  setCursor(shape);
+  if (ToQRect(imageKon_.rect).contains(p)) {
+    QToolTip::showText(event->globalPosition().toPoint(), view_->ClaimHint(), this);
+  }
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+  if (screen_ == Screen::Intro) EndIntro();
+  QWidget::keyReleaseEvent(event);
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+  if (screen_ == Screen::Table) {
+    const QPoint p = event->pos();
+    for (const PixelRect& r : {hands_[0].rect, hands_[1].rect, imageStol_.rect}) {
+      if (ToQRect(r).contains(p)) return;  // no popup over the cards
+    }
+  }
+  popup_.exec(event->globalPos());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (screen_ == Screen::Table && !state_.RoundOver) {
+    const std::string question = std::string(MessageText(MsgLeaveGame)) + " " +
+                                 std::string(MessageText(MsgAllDataWillBeLost));
+    if (!Confirm(question)) {
+      event->ignore();
+      return;
+    }
+    LeaveRunningGame(table_);
+  }
+  timer1_.stop();
+  if (SaveSettings(SettingsFile(), settings_, clubCheckFailed_) == SaveSettingsResult::Failed) {
+    ShowNotice(std::string(MessageText(MsgCantSaveOptions)));
+  }
+  event->accept();
+}
+
+void TForm1::HideTable() {
+  timer1_.stop();
+  for (PictureControl* c : tableControls_) c->visible = false;
+  for (int b : {7, 8, 12}) buttons_[static_cast<std::size_t>(b)]->hide();
+  update();
+}
+
+void TForm1::ShowMainMenu() {
+  LayoutMainMenu();
+  timer1_.start(20);
+}
+
+bool TForm1::Confirm(const std::string& question) {
+  return QMessageBox::question(this, windowTitle(), QString::fromStdString(question),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TForm1::ShowNotice(const std::string& text) {
+  QMessageBox::information(this, windowTitle(), QString::fromStdString(text));
+}
+
+void TForm1::ShowEndOfGame(const GameState&, const TopTenEntry&) {}
+
+void TForm1::StartMatch(int slot, const std::string& playerName, const std::string& passwordDigits) {
+  state_.NetworkGame = false;
+  state_.TourGame = false;
+  state_.RatedGame = false;
+  state_.NetRole = 0;
+  state_.PlayerSlot = slot;
+  state_.PlayerName = playerName;
+  state_.FlyCards = settings_.FlyCards;
+  state_.MarkLastCards = settings_.MarkLastCards;
+  session_.SetNewPlayerPassword(passwordDigits);
+  timer1_.stop();
+  RunRule([this] { StartGame(table_, false); });
+  timer1_.start(pacing_.computerTickMs);
+}
+
+DialogContext TForm1::Dialogs() {
+  return DialogContext{.settings = settings_, .sources = {}, .programFolder = programFolder_};
+}
+
+void TForm1::ClubButtonClick(int line) {
+  const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
+  if (!lines || IsFreeMemberLine((*lines)[static_cast<std::size_t>(line - 1)])) return;
+  OpenStartDialog(line);
+}
+
+void TForm1::NewPlayerClick() { OpenStartDialog(SlotNewPlayer); }
+
+void TForm1::OpenStartDialog(int slot) {
+  DialogContext context = Dialogs();
+  const StartDialogInput input{.playerSlot = slot,
+                               .networkGame = settings_.NetworkGame,
+                               .tableActive = false,
+                               .playerName = state_.PlayerName,
+                               .lastPlayerName = settings_.LastPlayerName,
+                               .clubFile = session_.ClubFile(settings_.NetworkGame)};
+  StartDialogResult result;
+  if (!RunStartDialog(this, context, input, result)) return;
+  StartMatch(slot, result.playerName, result.passwordDigits);
+}
+
+void TForm1::OptionsClick() {}
+void TForm1::TopTenClick() {}
+void TForm1::HistoryClick() {}
+void TForm1::GeneralScoreClick() {}
+
+void TForm1::ChangeNameClick() {
+  DialogContext context = Dialogs();
+  const auto change = RunChangeName(this, context, state_.PlayerSlot, state_.PlayerName);
+  if (!change) return;
+  state_.PlayerSlot = change->playerSlot;
+  state_.PlayerName = change->playerName;
+  state_.Seat2Name = std::string(TrimRight(change->playerName));
+  session_.SetNewPlayerPassword(change->passwordDigits);
+}
+
+void TForm1::ModeClick() {
+  settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
+  DrawClubList();
+}
+
+}  // namespace fibwick

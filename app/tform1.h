@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/club_session.h"
+#include "app/qt_table_view.h"
+#include "game/table.h"
+#include "records/settings.h"
+#include "ui/card_art.h"
+#include "ui/compose.h"
+#include "ui/layout.h"
+#include "ui/text_helpers.h"
+#include "ui/dialogs/dialog_context.h"
+
+namespace fibwick {
+
+class TNuvCardsButton;
+
+// How long the table's waits last and how often the computer moves; tests shorten them.
+struct Pacing {
+  double pauseFactor = 1.0;  // 1: the challenge shows the turned pile for the full 2500 ms
+  int computerTickMs = 200;
+};
+
+enum class Screen { Intro, Menu, Table };
+
+// The one main window: intro, main menu and game table. Each handler calls the layer that does
+// the work; the rules live in game/, the files in records/, the drawing in ui/.
+class TForm1 final : public QWidget, private SessionWindows {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(std::filesystem::path programFolder, Pacing pacing = {},
+                  QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  Screen CurrentScreen() const { return screen_; }
+  const GameState& Game() const { return state_; }
+  const Settings& CurrentSettings() const { return settings_; }
+  const Layout& CurrentLayout() const { return layout_; }
+  // Left edges of the drawn cards of a seat's hand, in the hand control.
+  const std::vector<int>& HandPositions(int seat) const { return view_->Positions(seat); }
+  PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
+
+  // The end of the intro, as a click or a key would end it.
+  void EndIntro();
+  // Starts a match for a club line (1..5) or a new player (6) whose start dialog was confirmed.
+  void StartMatch(int slot, const std::string& playerName, const std::string& passwordDigits);
+  // Changes the window size mode at once, as the options dialog does.
+  void SetWindowSizeMode(int mode);
+
+ signals:
+  void ScreenChanged(fibwick::Screen screen);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  friend class QtTableView;
+
+  // SessionWindows
+  void HideTable() override;
+  void ShowMainMenu() override;
+  bool Confirm(const std::string& question) override;
+  void ShowNotice(const std::string& text) override;
+  void ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) override;
+
+  void StartUp();
+  void Timer1Timer();
+  void DrawIntro();
+  void ApplyWindowSize();
+  void LayoutMainMenu();
+  void MenuTick();
+  void DrawClubList();
+  void LayoutTable();
+  void ShowScreen(Screen screen);
+  void UpdateControl(const PictureControl& control);
+
+  void ClubButtonClick(int line);
+  void NewPlayerClick();
+  void OpenStartDialog(int slot);
+  void ModeClick();
+  void OptionsClick();
+  void TopTenClick();
+  void HistoryClick();
+  void CaptionClick();
+  void GeneralScoreClick();
+  void ChangeNameClick();
+  void RunRule(const std::function<void()>& rule);
+
+  DialogContext Dialogs();
+  TNuvCardsButton* MakeButton(const char* name);
+  void PlaceButton(TNuvCardsButton* button, PixelRect rect);
+  std::filesystem::path SettingsFile() const;
+
+  std::filesystem::path programFolder_;
+  Pacing pacing_;
+  Settings settings_;
+  bool clubCheckFailed_ = false;
+  bool startedUp_ = false;
+  Screen screen_ = Screen::Intro;
+  Layout layout_;
+  FontRoles fonts_;
+  CardArt art_;
+  ArtChoice artChoice_;
+  QImage background_;
+  QImage intro_;
+  int introFrame_ = 0;
+  int lampPattern_ = 0;
+  bool busy_ = false;  // a rule is running: timers must not start another
+
+  // Picture controls of the menu and the table, drawn from their buffers.
+  PictureControl imTitle_, imCaption_, imElite_, imageSvLeft_, imageSvRight_, imClock1_;
+  std::array<PictureControl, SeatCount> hands_, says_;
+  PictureControl imageStol_, imageKon_;
+  std::vector<PictureControl*> menuControls_, tableControls_;
+  QRect lampRects_[6];
+  std::array<QImage, 6> lampPictures_;
+
+  // Skinned buttons, named as the window's controls.
+  std::array<TNuvCardsButton*, 13> buttons_{};  // Button1..Button12 at [1..12]
+  TNuvCardsButton* bHistory_ = nullptr;
+  TNuvCardsButton* bMode_ = nullptr;
+  TNuvCardsButton* panel4_ = nullptr;
+
+  QMenu popup_;
+  QAction* actCount_ = nullptr;
+  QAction* actExit_ = nullptr;
+  QAction* actRename_ = nullptr;
+
+  QTimer timer1_;
+  GameState state_;
+  std::unique_ptr<QtTableView> view_;
+  NoPeer peer_;
+  ClubSession session_;
+  ClockSeededSource random_;
+  Table table_;
+};
+
+}  // namespace fibwick
