@@ -13,6 +13,7 @@
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "game/buttons.h"
+#include "game/computer.h"
 #include "game/round_end.h"
 #include "game/start_game.h"
 #include "game/turn.h"
@@ -377,7 +378,13 @@ void TForm1::StartMatch(int slot, const std::string& playerName, const std::stri
 }
 
 DialogContext TForm1::Dialogs() {
-  return DialogContext{.settings = settings_, .sources = {}, .programFolder = programFolder_};
+  return DialogContext{.settings = settings_,
+                       .sources = {},
+                       .programFolder = programFolder_,
+                       .arrowCursor = QCursor(Qt::ArrowCursor),
+                       .handCursor = QCursor(Qt::PointingHandCursor),
+                       .playSound = {},
+                       .salute = {}};
 }
 
 void TForm1::ClubButtonClick(int line) {
