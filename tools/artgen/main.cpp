@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
   AddButtonSkins(set);
   AddIcons(set);
   AddDialogBands(set);
+  AddTitles(set);
+  AddCursors(set);
+  AddServiceIcons(set);
+  AddAnimations(set);
+  AddAwards(set);
 
   if (!WriteArtSet(set, folder)) return 1;
   const auto sheetPath = QDir(folder).filePath("contact-sheet.png");
