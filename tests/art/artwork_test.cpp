@@ -80,6 +80,14 @@ void AddMenuAndDialogPictures(const AddPicture& add) {
         Form::Rgba);
   add("GNuvs128", 128, 128, Form::Rgba);
   add("GNuvsT128", 128, 128, Form::Rgba);
+  add("FaceMan16", 16, 16, Form::Rgba);
+  add("FaceWoman16", 16, 16, Form::Rgba);
+  // The placeholders are written out as bitmaps, which keep no alpha.
+  add("GAcNoM", 96, 120, Form::Rgb);
+  add("GAcNoF", 96, 120, Form::Rgb);
+  add("GTourOn", 24, 24, Form::Rgba);
+  add("GTourOff", 24, 24, Form::Rgba);
+  AddFilm(add, "GTopTen", 12, 240, 120);
 }
 
 std::vector<Expected> BuiltInPictures() {

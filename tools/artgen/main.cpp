@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   AddServiceIcons(set);
   AddAnimations(set);
   AddAwards(set);
+  AddAccountPictures(set);
 
   if (!WriteArtSet(set, folder)) return 1;
   const auto sheetPath = QDir(folder).filePath("contact-sheet.png");

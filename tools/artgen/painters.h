@@ -22,6 +22,7 @@ void AddCursors(ArtSet& set);
 void AddServiceIcons(ArtSet& set);
 void AddAnimations(ArtSet& set);
 void AddAwards(ArtSet& set);
+void AddAccountPictures(ArtSet& set);
 
 QImage ContactSheet(const ArtSet& set);
 
