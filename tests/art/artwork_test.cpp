@@ -88,6 +88,9 @@ void AddMenuAndDialogPictures(const AddPicture& add) {
   add("GTourOn", 24, 24, Form::Rgba);
   add("GTourOff", 24, 24, Form::Rgba);
   AddFilm(add, "GTopTen", 12, 240, 120);
+  for (const auto& code : LanguageCodes) add("FlagO" + code, 96, 64, Form::Rgb);
+  add("FlagOJap", 96, 64, Form::Rgb);
+  add("FlagOKor", 96, 64, Form::Rgb);
 }
 
 std::vector<Expected> BuiltInPictures() {

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   AddAnimations(set);
   AddAwards(set);
   AddAccountPictures(set);
+  AddFlags(set);
 
   if (!WriteArtSet(set, folder)) return 1;
   const auto sheetPath = QDir(folder).filePath("contact-sheet.png");

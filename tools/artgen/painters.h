@@ -23,6 +23,7 @@ void AddServiceIcons(ArtSet& set);
 void AddAnimations(ArtSet& set);
 void AddAwards(ArtSet& set);
 void AddAccountPictures(ArtSet& set);
+void AddFlags(ArtSet& set);
 
 QImage ContactSheet(const ArtSet& set);
 
