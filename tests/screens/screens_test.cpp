@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMessageBox>
+#include <QAbstractButton>
+#include <QTimer>
+#include <QScreen>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/tform1.h"
+#include "records/club_file.h"
+#include "records/settings_file.h"
+
+namespace fibwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Settle(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A picture of one colour is a window that drew nothing.
+int DistinctColours(const QImage& image) {
+  QSet<QRgb> seen;
+  for (int y = 0; y < image.height(); y += 7) {
+    for (int x = 0; x < image.width(); x += 7) seen.insert(image.pixel(x, y));
+  }
+  return static_cast<int>(seen.size());
+}
+
+QImage Photograph(QWidget& window) {
+  return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+void Save(const QImage& image, const std::string& name) {
+  const fs::path dir = std::getenv("FIBWICK_SCREENSHOTS");
+  fs::create_directories(dir);
+  ASSERT_TRUE(image.save(QString::fromStdString((dir / name).string())));
+}
+
+TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
+  ASSERT_NE(std::getenv("FIBWICK_SCREENSHOTS"), nullptr);
+  // Leaving the running game asks first; the answer is yes.
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      box->button(QMessageBox::Yes)->click();
+    }
+  });
+  answerer.start(20);
+  for (int mode = 1; mode <= 5; ++mode) {
+    const fs::path folder = fs::temp_directory_path() / ("fibwick-shots-" + std::to_string(mode));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    ASSERT_EQ(std::system((std::string(FIBWICK_CLUBGEN) + " " + folder.string()).c_str()), 0);
+    Settings settings;
+    settings.WindowSizeMode = mode;
+    ASSERT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
+
+    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    form.show();
+    Settle(400);
+    const std::string size = "mode" + std::to_string(mode);
+    if (mode == 1) Save(Photograph(form), "intro.png");
+    form.EndIntro();
+    Settle(300);
+    const QImage menu = Photograph(form);
+    Save(menu, size + "-menu.png");
+    EXPECT_EQ(menu.width(), form.CurrentLayout().tableWidth) << size;
+    EXPECT_EQ(menu.height(), form.CurrentLayout().tableHeight) << size;
+    EXPECT_GT(DistinctColours(menu), 50) << size;
+
+    form.StartMatch(SlotNewPlayer, "Shutter", EncodePassword("abc"));
+    Settle(300);
+    const QImage table = Photograph(form);
+    Save(table, size + "-table.png");
+    EXPECT_GT(DistinctColours(table), 50) << size;
+    form.close();
+    fs::remove_all(folder);
+  }
+}
+
+}  // namespace
+}  // namespace fibwick
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
