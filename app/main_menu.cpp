@@ -8,6 +8,7 @@
 #include "records/club_list.h"
 #include "ui/builtin_pictures.h"
 #include "ui/caption_tint.h"
+#include "ui/hud.h"
 #include "ui/skin_button.h"
 
 namespace fibwick {
@@ -83,6 +84,59 @@ void TForm1::LayoutMainMenu() {
   for (int i = 0; i < 6; ++i) {
     lampPictures_[static_cast<std::size_t>(i)] = LoadBuiltinPicture(QString("GMenuLamp%1").arg(i));
   }
+
+  // The two animated pictures: frame 0 is the still one.
+  const int gifTop = Y(l, 290) + RoundEven((l.scaleY - 1) * 100);
+  rxGifAn1_.rect = {X(l, 7) + RoundEven((l.scaleX - 1) * 80), gifTop, 160, 200};
+  rxGifAn2_.rect = {X(l, 592) + RoundEven((l.scaleX - 1) * 80), gifTop, 160, 200};
+  for (int g = 0; g < 2; ++g) {
+    auto& frames = gifFrames_[static_cast<std::size_t>(g)];
+    frames.clear();
+    for (int f = 0;; ++f) {
+      QImage frame = LoadBuiltinPicture(QString("GifMenu%1_%2").arg(g + 1).arg(f, 2, 10, QChar('0')));
+      if (frame.isNull()) break;
+      frames.push_back(std::move(frame));
+    }
+    PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
+    ComposeOverBackground(gif, background_, frames.empty() ? QImage() : frames.front());
+  }
+
+  // The icons of the online services, at their own size in two columns.
+  struct IconPlace {
+    bool right;
+    int y;
+    const char* picture;
+    Message hint;
+  };
+  static constexpr IconPlace IconPlaces[] = {
+      {false, 5, "AdvGiftR", MsgCouldNotConnectToServer},
+      {false, 58, "Android", MsgCouldNotConnectToServer},
+      {false, 111, "GHelp48", MsgHelp},
+      {false, 164, "GTour48", MsgOnlineTournament},
+      {true, 5, "AdvGiftG", MsgCouldNotConnectToServer},
+      {true, 58, "Earth48", MsgCouldNotConnectToServer},
+      {true, 111, "Stats", MsgStatistics},
+      {true, 164, "Account48", MsgYouAreNotLoggedIn}};
+  icons_.clear();
+  for (const IconPlace& place : IconPlaces) {
+    ServiceIcon icon;
+    icon.control.rect = {place.right ? l.tableWidth - 53 : 5, place.y, 48, 48};
+    icon.picture = place.picture;
+    icon.hint = place.hint;
+    ComposeOverBackground(icon.control, background_, LoadBuiltinPicture(icon.picture));
+    icons_.push_back(std::move(icon));
+  }
+  const HudKit kit{layout_, background_, fonts_};
+  ShowAccountState(kit, icons_.back().control, 1);
+
+  imClock1_.visible = imClock2_.visible = MenuClocksVisible(l);
+  if (imClock1_.visible) {
+    const int gapLeft = buttons_[9]->y() - imageSvLeft_.rect.top - 200;
+    const int gapRight = buttons_[10]->y() - imageSvRight_.rect.top - 200;
+    imClock1_.rect = {imageSvLeft_.rect.left - 7, imageSvLeft_.rect.top + 200 + RoundEven(gapLeft / 2.0) - 36, 115, 64};
+    imClock2_.rect = {imageSvRight_.rect.left - 7, imageSvRight_.rect.top + 200 + RoundEven(gapRight / 2.0) - 36, 115, 64};
+    DrawMenuClocks();
+  }
   DrawClubList();
   ShowScreen(Screen::Menu);
 }
@@ -109,8 +163,34 @@ void TForm1::DrawClubList() {
 
 void TForm1::MenuTick() {
   lampPattern_ = (lampPattern_ + 1) % 6;
-  // Only the lamps change; the rest of the menu stays as composed.
+  // Only what moves is drawn again; the rest of the menu stays as composed.
   for (const QRect& lamp : lampRects_) update(lamp);
+  ++menuTicks_;
+  if (settings_.GifAnimation && menuTicks_ % 5 == 0) {
+    for (int g = 0; g < 2; ++g) {
+      const auto& frames = gifFrames_[static_cast<std::size_t>(g)];
+      if (frames.empty()) continue;
+      PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
+      ComposeOverBackground(gif, background_, frames[static_cast<std::size_t>(menuTicks_ / 5) % frames.size()]);
+      UpdateControl(gif);
+    }
+  }
+  if (imClock1_.visible && menuTicks_ % 50 == 0) DrawMenuClocks();
+}
+
+void TForm1::DrawMenuClocks() {
+  const HudKit kit{layout_, background_, fonts_};
+  DrawLocalClock(kit, imClock1_, QTime::currentTime());
+  const int style = IndicatorStyleForMinute(QTime::currentTime().minute());
+  DrawIndicator(kit, imClock2_, style, IndicatorReading{});
+  UpdateControl(imClock1_);
+  UpdateControl(imClock2_);
+}
+
+void TForm1::ServiceIconClick(const ServiceIcon& icon) {
+  // The online services arrive later; until then a click says so instead of doing nothing.
+  const bool tournament = std::string_view(icon.picture) == "GTour48";
+  ShowNotice(std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
 }
 
 void TForm1::CaptionClick() {

@@ -54,6 +54,7 @@ void TForm1::LayoutTable() {
     button->SetFontColour(purple ? QColor(200, 175, 50) : QColor(255, 255, 255));
     button->SetColorMouse(QColor(255, 255, 0));
     button->setFont(b == 12 ? passFont : bigFont);
+    button->SetGrayDis(true);  // the player must see which answers are open
   }
   ShowScreen(Screen::Table);
 }

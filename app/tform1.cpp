@@ -84,7 +84,8 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   actRename_ = popup_.addAction(Text(MsgToChangeAName), this, [this] { ChangeNameClick(); });
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
 
-  menuControls_ = {&imTitle_, &imCaption_, &imElite_, &imageSvLeft_, &imageSvRight_};
+  menuControls_ = {&imTitle_,    &imCaption_,   &imElite_,  &imageSvLeft_, &imageSvRight_,
+                   &rxGifAn1_,   &rxGifAn2_,    &imClock1_, &imClock2_};
   for (auto& c : says_) tableControls_.push_back(&c);
   for (auto& c : hands_) tableControls_.push_back(&c);
   tableControls_.push_back(&imageStol_);
@@ -224,10 +225,14 @@ void TForm1::paintEvent(QPaintEvent*) {
     return;
   }
   if (!background_.isNull()) painter.drawImage(0, 0, background_);
+  const auto draw = [&](const PictureControl& c) {
+    if (c.visible && !c.buffer.isNull()) painter.drawImage(c.rect.left, c.rect.top, c.buffer);
+  };
   for (const auto* controls : {&menuControls_, &tableControls_}) {
-    for (const PictureControl* c : *controls) {
-      if (c->visible && !c->buffer.isNull()) painter.drawImage(c->rect.left, c->rect.top, c->buffer);
-    }
+    for (const PictureControl* c : *controls) draw(*c);
+  }
+  if (screen_ == Screen::Menu) {
+    for (const ServiceIcon& icon : icons_) draw(icon.control);
   }
   if (screen_ == Screen::Menu) {
     static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
@@ -267,7 +272,11 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   if (screen_ == Screen::Menu) {
-    if (ToQRect(imCaption_.rect).contains(event->position().toPoint())) CaptionClick();
+    const QPoint p = event->position().toPoint();
+    if (ToQRect(imCaption_.rect).contains(p)) CaptionClick();
+    for (const ServiceIcon& icon : icons_) {
+      if (ToQRect(icon.control.rect).contains(p)) return ServiceIconClick(icon);
+    }
     return;
   }
   const PixelRect hand = hands_[1].rect;
@@ -287,8 +296,18 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-  if (screen_ != Screen::Table) return;
   const QPoint p = event->position().toPoint();
+  if (screen_ == Screen::Menu) {
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    for (const ServiceIcon& icon : icons_) {
+      if (!ToQRect(icon.control.rect).contains(p)) continue;
+      shape = Qt::PointingHandCursor;
+      QToolTip::showText(event->globalPosition().toPoint(), Text(icon.hint), this);
+    }
+    setCursor(shape);
+    return;
+  }
+  if (screen_ != Screen::Table) return;
   const PixelRect hand = hands_[1].rect;
   Qt::CursorShape shape = Qt::ArrowCursor;
   if (ToQRect(hand).contains(p)) {

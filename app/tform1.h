@@ -32,6 +32,13 @@ struct Pacing {
 
 enum class Screen { Intro, Menu, Table };
 
+// An icon of the online services on the main menu.
+struct ServiceIcon {
+  PictureControl control;
+  const char* picture = "";
+  Message hint = MsgHelp;
+};
+
 // The one main window: intro, main menu and game table. Each handler calls the layer that does
 // the work; the rules live in game/, the files in records/, the drawing in ui/.
 class TForm1 final : public QWidget, private SessionWindows {
@@ -97,6 +104,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   void TopTenClick();
   void HistoryClick();
   void CaptionClick();
+  void DrawMenuClocks();
+  void ServiceIconClick(const ServiceIcon& icon);
   void GeneralScoreClick();
   void ChangeNameClick();
   void RunRule(const std::function<void()>& rule);
@@ -123,7 +132,11 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool busy_ = false;  // a rule is running: timers must not start another
 
   // Picture controls of the menu and the table, drawn from their buffers.
-  PictureControl imTitle_, imCaption_, imElite_, imageSvLeft_, imageSvRight_, imClock1_;
+  PictureControl imTitle_, imCaption_, imElite_, imageSvLeft_, imageSvRight_;
+  PictureControl imClock1_, imClock2_, rxGifAn1_, rxGifAn2_;
+  std::vector<ServiceIcon> icons_;
+  std::array<std::vector<QImage>, 2> gifFrames_;
+  int menuTicks_ = 0;
   std::array<PictureControl, SeatCount> hands_, says_;
   PictureControl imageStol_, imageKon_;
   std::vector<PictureControl*> menuControls_, tableControls_;
