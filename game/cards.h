@@ -17,7 +17,7 @@ inline constexpr int DeckCardCount = 24;
 
 // The bytes are what matters: they go on the wire and pick the face picture.
 struct CardCode {
-  char rank = '#';
+  char rank = '#';  // a default card is the empty slot "##"
   char suit = '#';
 
   friend bool operator==(const CardCode&, const CardCode&) = default;

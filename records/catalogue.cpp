@@ -16,17 +16,25 @@ int Defined(int language) {
 
 }  // namespace
 
-void SetLanguage(int index) { currentLanguage = index; }
+void SetLanguage(int index) {
+  currentLanguage = index;
+}
 
-int CurrentLanguage() { return currentLanguage; }
+int CurrentLanguage() {
+  return currentLanguage;
+}
 
-std::string_view MessageText(Message message) { return MessageText(message, currentLanguage); }
+std::string_view MessageText(Message message) {
+  return MessageText(message, currentLanguage);
+}
 
 std::string_view MessageText(Message message, int language) {
   if (message >= MessageCount) return {};
   return MessageTexts[message][Defined(language)];
 }
 
-std::string_view LanguageSuffix(int language) { return Suffixes[Defined(language)]; }
+std::string_view LanguageSuffix(int language) {
+  return Suffixes[Defined(language)];
+}
 
 }  // namespace fibwick

@@ -9,7 +9,16 @@
 namespace fibwick {
 
 enum class Language : std::uint8_t {
-  English, Russian, German, French, Spanish, Chinese, Italian, Czech, Japanese, Korean
+  English,
+  Russian,
+  German,
+  French,
+  Spanish,
+  Chinese,
+  Italian,
+  Czech,
+  Japanese,
+  Korean
 };
 inline constexpr int LanguageCount = 10;
 

@@ -225,10 +225,10 @@ struct IndicatorStyleInfo {
 
 constexpr std::array<IndicatorStyleInfo, IndicatorStyleCount> IndicatorStyles = {{
     {'R', MsgDynamicIQForWindowsPercent, "Windows"},
-    {'A', MsgGamesPlayedWithPCOnline, "Windows"},
+    {'A', MsgGamesPlayedWithPC2, "Windows"},
     {'G', MsgBestWindowsPlayer, "Windows"},
     {'Y', MsgBestAndroidPlayer, "Android"},
-    {'V', MsgTheBestPlayerOfGames, "Account48"},
+    {'V', MsgBestAccountPlayer, "Account48"},
     {'L', MsgNuvs, "GNuvs128"},
     {'N', MsgClubMembers, "Account48"},
 }};

@@ -45,11 +45,20 @@ std::string Literal(const std::string& text, const std::string& where) {
     if (c == '\\') {
       if (++i == text.size()) Fail(where, "a backslash ends the text");
       switch (text[i]) {
-        case 'n': out += "\\n"; break;
-        case 'r': out += "\\r"; break;
-        case 't': out += "\\t"; break;
-        case '\\': out += "\\\\"; break;
-        default: Fail(where, std::string("unknown escape \\") + text[i]);
+        case 'n':
+          out += "\\n";
+          break;
+        case 'r':
+          out += "\\r";
+          break;
+        case 't':
+          out += "\\t";
+          break;
+        case '\\':
+          out += "\\\\";
+          break;
+        default:
+          Fail(where, std::string("unknown escape \\") + text[i]);
       }
     } else if (c == '"') {
       out += "\\\"";
@@ -114,7 +123,8 @@ int main(int argc, char** argv) {
 
   std::ostringstream c;
   c << "// Generated from " << table << " by fibwick-catgen; edit the table, not this file.\n"
-    << "#include \"" << header.substr(header.find_last_of('/') + 1) << "\"\n\nnamespace fibwick {\n\n"
+    << "#include \"" << header.substr(header.find_last_of('/') + 1)
+    << "\"\n\nnamespace fibwick {\n\n"
     << "const char* const " << type << "Texts[" << type << "Count][" << LanguageCount << "] = {\n";
   for (const auto& row : rows) {
     c << "  {";

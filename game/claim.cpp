@@ -1,0 +1,32 @@
+#include "game/claim.h"
+
+#include "game/cards.h"
+
+namespace fibwick {
+namespace {
+
+// The catalogue lists words and labels from the six upwards; the deck starts at the nine.
+constexpr int RanksBelowNine = 3;
+
+}  // namespace
+
+std::optional<Message> ClaimWords(int count, char claimRank) {
+  const RankIndex rank = RankOfChar(claimRank);
+  if (rank == NoRank || count < 1 || count > 4) return std::nullopt;
+  return static_cast<Message>(MsgOneSix + (rank - 1 + RanksBelowNine) * 4 + (count - 1));
+}
+
+std::optional<Message> ClaimPlateLabel(char claimRank) {
+  const RankIndex rank = RankOfChar(claimRank);
+  if (rank == NoRank) return std::nullopt;
+  return static_cast<Message>(MsgSixes + rank - 1 + RanksBelowNine);
+}
+
+std::string ClaimPhrase(int count, char claimRank, bool newClaim) {
+  std::string phrase(MessageText(newClaim ? MsgIPut : MsgIPutStill));
+  phrase += ' ';
+  if (const auto words = ClaimWords(count, claimRank)) phrase += MessageText(*words);
+  return phrase;
+}
+
+}  // namespace fibwick

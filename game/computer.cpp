@@ -1,0 +1,204 @@
+#include "game/computer.h"
+
+#include "game/hand.h"
+#include "game/turn.h"
+
+namespace fibwick {
+namespace {
+
+constexpr int OwnSeat = 1;
+constexpr int Positions = DeckCardCount;  // the computer looks at hand positions 1..24
+constexpr int RankInDeck = 4;
+
+// Everything the decision may look at.
+struct View {
+  int A, H, P, L, M, R, Q, K;
+  bool HP, AP;
+};
+
+struct Work {
+  const GameState& state;
+  SortedHand sorted;
+  ComputerDecision decision;
+};
+
+void PutTrue(Work& w) {
+  for (int i = 1; i <= Positions; ++i) {
+    if (w.sorted.ranks[i] == w.decision.claimRank) {
+      w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.SeatHand[OwnSeat]);
+    }
+  }
+}
+
+// The first Q cards of the sorted hand, whatever their rank.
+void PutBluff(Work& w) {
+  for (int i = 1; i <= w.decision.claimCount && i <= Positions; ++i) {
+    w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.SeatHand[OwnSeat]);
+  }
+}
+
+int CountOfRank(const SortedHand& sorted, int rank) {
+  return CountRankInHand(sorted.ranks, static_cast<RankIndex>(rank));
+}
+
+void Decide(Work& w, std::string_view row, ComputerAction action) {
+  w.decision.row = row;
+  w.decision.action = action;
+}
+
+void DecidePut(Work& w, std::string_view row, void (*how)(Work&)) {
+  how(w);
+  Decide(w, row, ComputerAction::Put);
+}
+
+void Lead(Work& w, UniformSource& random) {
+  const int r = random.Draw(2);
+  int last = 0;
+  for (int j = 1; j <= Positions; ++j) {
+    if (w.sorted.cards[j] != EmptyCard) last = j;
+  }
+  if (last == 0) {  // no cards: the game is over before the computer could lead
+    Decide(w, "0.0", ComputerAction::Pass);
+    return;
+  }
+  w.decision.claimRank = w.sorted.ranks[last];
+  w.decision.claimCount = CountOfRank(w.sorted, w.decision.claimRank);
+  DecidePut(w, "0.0", r == 0 ? PutTrue : PutBluff);
+}
+
+// The decision table for answering a claim; the first row whose condition holds decides.
+void Answer(Work& w, const View& v, UniformSource& random) {
+  using enum ComputerAction;
+  const bool couldBeTrue = RankInDeck - v.Q >= v.H;
+  if (!v.HP && RankInDeck - v.Q < v.L) return Decide(w, "0.2", Challenge);
+  if (v.A == 0) {
+    const std::string_view row = v.H == 0 ? (v.HP ? "1.1" : "1.2") : (v.HP ? "1.3" : "1.4");
+    if (v.HP) return Decide(w, row, Pass);
+    return Decide(w, row, random.Draw(2) == 0 ? Challenge : Pass);
+  }
+  if (v.H == 0) {
+    if (v.K > 0 && v.HP) return DecidePut(w, "1.5", random.Draw(2) == 0 ? PutTrue : PutBluff);
+    if (v.K > 0) {
+      switch (random.Draw(3)) {
+        case 0: return DecidePut(w, "1.6", PutTrue);
+        case 1: return DecidePut(w, "1.6", PutBluff);
+        default: return Decide(w, "1.6", Challenge);
+      }
+    }
+    if (v.Q > 0 && v.HP) return DecidePut(w, "1.7", PutBluff);
+    if (v.Q > 0) {
+      int d = random.Draw(2);
+      if (v.AP && d == 0) d = 1;
+      if (d == 0) return DecidePut(w, "1.8", PutBluff);
+      return Decide(w, "1.8", Challenge);
+    }
+    return Decide(w, v.HP ? "1.9" : "1.10", v.HP ? Pass : Challenge);
+  }
+  if (couldBeTrue && !v.HP) {
+    if (v.K > 0) {
+      switch (random.Draw(4)) {
+        case 0: return DecidePut(w, "2.1", PutTrue);
+        case 1: return DecidePut(w, "2.1", PutBluff);
+        default: return Decide(w, "2.1", Challenge);
+      }
+    }
+    if (v.Q > 0) {
+      int d = random.Draw(4);
+      if (v.AP && d == 0) d = 1;
+      if (d == 0) return DecidePut(w, "2.2", PutBluff);
+      return Decide(w, "2.2", d == 1 ? Pass : Challenge);
+    }
+    return Decide(w, "2.3", random.Draw(2) == 0 ? Pass : Challenge);
+  }
+  if (v.AP) return Decide(w, "3.3a", random.Draw(3) < 2 ? Pass : Challenge);
+  if (v.Q > 0) {
+    int d = random.Draw(5);
+    if (v.HP && d == 4) d = 3;
+    const bool holdsRank = v.K > 0;
+    const std::string_view row = holdsRank ? "3.3b" : "3.4";
+    if (d <= 2) {
+      if (holdsRank) return DecidePut(w, row, PutTrue);
+      return Decide(w, row, Pass);
+    }
+    if (d == 3) return DecidePut(w, row, PutBluff);
+    return Decide(w, row, Challenge);
+  }
+  int d = random.Draw(4);
+  if (v.HP && d == 3) d = 0;
+  return Decide(w, "3.5", d <= 2 ? Pass : Challenge);
+}
+
+}  // namespace
+
+SortedHand BuildSortedHand(const GameState& state) {
+  const Hand& hand = state.SeatHand[OwnSeat];
+  const HandRanks& ranks = state.SeatHandRank[OwnSeat];
+  Slots<int, RankCount> cnt{};
+  for (int p = 1; p <= Positions; ++p) {
+    if (hand[p] != EmptyCard && ranks[p] >= 1 && ranks[p] <= RankCount) ++cnt[ranks[p]];
+  }
+  SortedHand sorted;
+  int next = 0;
+  for (int k = 1; k <= RankInDeck; ++k) {
+    for (int r = 1; r <= RankCount; ++r) {
+      if (cnt[r] != k) continue;
+      for (int p = 1; p <= Positions; ++p) {
+        if (hand[p] != EmptyCard && ranks[p] == r) {
+          ++next;
+          sorted.cards[next] = hand[p];
+          sorted.ranks[next] = ranks[p];
+        }
+      }
+    }
+  }
+  return sorted;
+}
+
+ComputerDecision ComputerDecide(const GameState& state, UniformSource& random) {
+  Work w{state, BuildSortedHand(state), {}};
+  w.decision.claimRank = RankOfChar(state.ClaimRank);
+  w.decision.claimCount = state.AiClaimCount;
+  if (state.PileCount == 0) {
+    Lead(w, random);
+    return w.decision;
+  }
+  if (state.AiMoveCounter == 2) {
+    w.decision.claimCount = CountOfRank(w.sorted, w.decision.claimRank);
+  }
+  const View v{state.SeatCardCount[1],
+               state.SeatCardCount[2],
+               state.PileCount,
+               state.LastPutCount,
+               state.AiMoveCounter,
+               w.decision.claimRank,
+               w.decision.claimCount,
+               CountOfRank(w.sorted, w.decision.claimRank),
+               state.LocalPassed,
+               state.OpponentPassed};
+  Answer(w, v, random);
+  return w.decision;
+}
+
+bool ComputerTick(Table& table) {
+  GameState& state = table.state;
+  if (!state.TableActive || state.TurnState != TurnOpponent || state.RoundOver) return false;
+  if (state.PileCount == 0) state.AiMoveCounter = 1;
+  const ComputerDecision decision = ComputerDecide(state, table.random);
+  state.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
+  state.ClaimRank = RankChar(static_cast<RankIndex>(decision.claimRank));
+
+  state.PutCards.Fill(EmptyCard);
+  state.PutRanks.Fill(NoRank);
+  int slot = 0;
+  for (const int position : decision.sel.items) {
+    if (position == 0 || slot == MaxPutCards) continue;
+    ++slot;
+    state.PutCards[slot] = state.SeatHand[OwnSeat][position];
+    state.PutRanks[slot] = state.SeatHandRank[OwnSeat][position];
+  }
+  static constexpr char Actions[] = {ActionChallenge, ActionPut, ActionPass};
+  state.LastAction = Actions[static_cast<int>(decision.action)];
+  return ApplyMove(table, BuildMoveMessage(CurrentMove(state)));
+}
+
+}  // namespace fibwick

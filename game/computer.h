@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+#include "game/table.h"
+
+// The computer player at seat 1.
+namespace fibwick {
+
+enum class ComputerAction { Challenge, Put, Pass };
+
+// The computer's cards, single cards first (lowest rank first), then pairs, triples, a four.
+struct SortedHand {
+  Slots<CardCode, DeckCardCount> cards{};
+  Slots<RankIndex, DeckCardCount> ranks{};
+};
+SortedHand BuildSortedHand(const GameState& state);
+
+struct ComputerDecision {
+  ComputerAction action = ComputerAction::Pass;
+  // Hand positions of the cards to put, 0 where unused.
+  Slots<int, DeckCardCount> sel{};
+  int claimRank = 0;   // R: the rank claimed, as a RankIndex
+  int claimCount = 0;  // Q: the remembered count of that rank
+  std::string_view row;  // which line of the decision table decided, for tests and logs
+};
+
+ComputerDecision ComputerDecide(const GameState& state, UniformSource& random);
+
+// One tick of the table timer: the computer moves when it is its turn.
+bool ComputerTick(Table& table);
+
+}  // namespace fibwick

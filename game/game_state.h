@@ -1,0 +1,132 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "game/cards.h"
+#include "game/slots.h"
+
+namespace fibwick {
+
+enum class Seat : std::uint8_t { Opponent = 1, Local = 2 };
+inline int SeatNumber(Seat seat) { return static_cast<int>(seat); }
+inline Seat OtherSeat(Seat seat) { return seat == Seat::Opponent ? Seat::Local : Seat::Opponent; }
+
+// TurnState values.
+inline constexpr std::uint8_t TurnIdle = 0;
+inline constexpr std::uint8_t TurnConnecting = 1;
+inline constexpr std::uint8_t TurnConnectedOrOver = 2;
+inline constexpr std::uint8_t TurnDealSent = 3;
+inline constexpr std::uint8_t TurnLocal = 4;
+inline constexpr std::uint8_t TurnOpponent = 5;
+
+// RoundResult values.
+inline constexpr std::uint8_t ResultRunning = 0;
+inline constexpr std::uint8_t ResultLocalLost = 1;
+inline constexpr std::uint8_t ResultLocalWon = 2;
+inline constexpr std::uint8_t ResultDraw = 10;
+
+// LastAction characters, as they travel in a move message.
+inline constexpr char ActionChallenge = '1';
+inline constexpr char ActionPut = '2';
+inline constexpr char ActionPass = '3';
+
+// PlayerSlot: who is playing.
+inline constexpr int SlotFirstMember = 1;
+inline constexpr int SlotLastMember = 5;
+inline constexpr int SlotNewPlayer = 6;
+inline constexpr int SlotRatedOnline = 7;
+inline constexpr int SlotTournament = 8;
+
+inline constexpr int GamesPerCycle = 20;
+inline constexpr int HandCapacity = 64;
+inline constexpr int SeatStorage = 4;  // laid out for four seats; seats 3 and 4 stay empty
+inline constexpr int MaxPutCards = 4;
+inline constexpr int MoveClockSeconds = 26;
+inline constexpr int OpenCardsCode = 48217;
+
+using Hand = Slots<CardCode, HandCapacity>;
+using HandRanks = Slots<RankIndex, HandCapacity>;
+
+// The whole state of the table: plain data, owned by the program and changed only by the rule
+// functions of game/. Presentation reads it to draw.
+struct GameState {
+  std::uint8_t DeckSize = DeckCardCount;
+  Slots<CardCode, DeckCardCount> DeckCards{};
+  Slots<RankIndex, DeckCardCount> DeckRanks{};
+
+  Slots<Hand, SeatStorage> SeatHand{};  // CardCode{} is EmptyCard
+  Slots<HandRanks, SeatStorage> SeatHandRank{};
+  Slots<std::uint8_t, SeatStorage> SeatCardCount{};
+
+  Slots<CardCode, DeckCardCount> PileCards{};
+  Slots<RankIndex, DeckCardCount> PileRanks{};
+  std::uint8_t PileCount = 0;
+  std::uint8_t LastPutCount = 0;
+
+  Slots<CardCode, MaxPutCards> PutCards{};
+  Slots<RankIndex, MaxPutCards> PutRanks{};
+  std::bitset<256> SelectedCards;
+
+  char ClaimRank = NoClaim;
+  char LastAction = ActionPut;
+  bool NewClaim = true;
+  bool ClaimChosen = false;
+  bool OpponentPassed = false;
+  bool LocalPassed = false;
+  bool LastClaimWasLie = false;
+  bool RoundOver = false;
+  std::uint8_t RoundResult = ResultRunning;
+  std::uint8_t TurnState = TurnIdle;
+  bool TableActive = false;
+
+  std::int32_t GameNumber = 0;
+  Slots<std::int32_t, 2> SessionScore{};
+  std::int32_t BaseScore = 0;
+  std::int32_t TotalScore = 0;
+  std::uint8_t SessionWins = 0;
+  std::uint8_t SessionLosses = 0;
+  // The rating and game number the match started from, for the session's records.
+  double PlayerRating = 0.0;
+  std::int32_t MatchFirstGame = 0;
+
+  std::uint8_t AiMoveCounter = 1;
+  std::uint8_t AiClaimCount = 0;
+
+  std::string Seat1Name;
+  std::string Seat2Name;
+
+  // Modes set by the menu, the start dialog and the settings before a game starts.
+  bool NetworkGame = false;
+  std::uint8_t NetRole = 0;  // 1 server, 2 client
+  bool TourGame = false;
+  std::uint8_t TourSeat = 0;
+  bool RatedGame = false;  // the signed-in account plays a rated game
+  bool FlyCards = false;
+  bool MarkLastCards = false;
+  bool OpenCards = false;
+  int PlayerSlot = 0;
+  std::string PlayerName;
+
+  // Tournament move clock.
+  std::uint8_t ClockOwner = 0;
+  int MoveClock = 0;
+  bool ClockRunning = false;
+
+  std::string OpenCardsBuffer;
+
+  // A LAN client shows an empty table until the server's deal has arrived.
+  bool DealArrived = false;
+};
+
+bool IsLocalGame(const GameState& state);
+
+// A seat's display name as the screen takes texts: UTF-8 (the names are kept as file bytes).
+std::string SeatNameText(const GameState& state, int seat);
+bool IsLanClientWaiting(const GameState& state);
+
+// A readable dump of the table for test failures, bug reports and the verbose self-play.
+std::string DescribeState(const GameState& state);
+
+}  // namespace fibwick

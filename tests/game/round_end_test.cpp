@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "game/move_clock.h"
+#include "game/round_end.h"
+#include "game/turn.h"
+#include "table_fixture.h"
+
+namespace fibwick {
+namespace {
+
+using testing::TableFixture;
+using Calls = std::vector<std::string>;
+
+struct EndCase {
+  int opponentCards, localCards;
+  std::uint8_t result;
+  const char* shown;
+  const char* sound;
+  int wins, losses, localPoints;
+};
+
+TEST(CheckRoundEnd, ResultsScoresAndSounds) {
+  const EndCase cases[] = {
+      {3, 2, ResultRunning, nullptr, nullptr, 0, 0, 0},
+      {0, 2, ResultLocalLost, "result You have lost!", "sound WKoBads", 0, 1, -10},
+      {3, 0, ResultLocalWon, "result You have won!", "sound WKoGood", 1, 0, 10},
+      {0, 0, ResultDraw, "result Dead heat...", nullptr, 0, 0, 0},
+  };
+  for (const EndCase& c : cases) {
+    TableFixture t;
+    t.Running(TurnLocal);
+    t.state.BaseScore = 50;
+    const std::vector<std::string_view> cards = {"9h", "10h", "Jh"};
+    t.SetHand(1, {cards.begin(), cards.begin() + c.opponentCards});
+    t.SetHand(2, {cards.begin(), cards.begin() + c.localCards});
+    EXPECT_EQ(CheckRoundEnd(t.table), c.result);
+    EXPECT_EQ(t.state.RoundOver, c.result != ResultRunning);
+    EXPECT_EQ(t.state.SessionWins, c.wins);
+    EXPECT_EQ(t.state.SessionLosses, c.losses);
+    EXPECT_EQ(t.state.SessionScore[2], c.localPoints);
+    EXPECT_EQ(t.state.SessionScore[1], -c.localPoints);
+    if (c.result == ResultRunning) {
+      EXPECT_TRUE(t.view.calls.empty());
+      continue;
+    }
+    EXPECT_EQ(t.state.TotalScore, 50 + c.localPoints);
+    EXPECT_EQ(t.state.TurnState, TurnConnectedOrOver);
+    EXPECT_EQ(t.view.Only("result"), (Calls{c.shown}));
+    EXPECT_EQ(t.view.Only("sound"), c.sound ? Calls{c.sound} : Calls{});
+    EXPECT_EQ(t.view.Only("say"), (Calls{"say 1 y PC", "say 2 y Ann"}));
+    EXPECT_EQ(t.view.Only("hand"), (Calls{"hand 1 faces " + std::to_string(c.opponentCards),
+                                          "hand 2 faces " + std::to_string(c.localCards)}));
+    EXPECT_EQ(t.services.calls, (Calls{"count"}));
+  }
+}
+
+TEST(CheckRoundEnd, CycleEndOffersOnlyExit) {
+  for (const int game : {19, 20, 40}) {
+    TableFixture t;
+    t.Running(TurnLocal);
+    t.state.GameNumber = game;
+    t.state.SeatCardCount[1] = 0;
+    t.state.SeatCardCount[2] = 4;
+    CheckRoundEnd(t.table);
+    const bool next = game % 20 != 0;
+    Calls expected = {std::string("button challenge 'Next game' ") + (next ? "on" : "off"),
+                      "button put 'Exit to menu' on"};
+    if (!next) expected.push_back("menu exit off count on");
+    Calls got = t.view.Only("button");
+    for (auto& m : t.view.Only("menu")) got.push_back(m);
+    EXPECT_EQ(got, expected) << game;
+  }
+}
+
+TEST(CheckRoundEnd, NetworkGamesCloseTheConnection) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.NetworkGame = true;
+  t.state.NetRole = 1;
+  t.state.SeatCardCount[1] = 2;
+  t.state.SeatCardCount[2] = 0;
+  CheckRoundEnd(t.table);
+  EXPECT_EQ(t.peer.closed, 1);
+  EXPECT_EQ(t.view.Only("button"), (Calls{"button put 'Exit to menu' on"}));
+  EXPECT_EQ(t.view.Only("menu"), (Calls{"menu exit off count on"}));
+}
+
+TEST(CheckRoundEnd, WinThenLossLeavesTheBaseScore) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.BaseScore = 120;
+  t.state.SeatCardCount[1] = 3;
+  t.state.SeatCardCount[2] = 0;
+  CheckRoundEnd(t.table);
+  t.state.RoundOver = false;
+  t.state.SeatCardCount[1] = 0;
+  t.state.SeatCardCount[2] = 3;
+  CheckRoundEnd(t.table);
+  EXPECT_EQ(t.state.SessionScore[1], 0);
+  EXPECT_EQ(t.state.SessionScore[2], 0);
+  EXPECT_EQ(t.state.TotalScore, 120);
+}
+
+TEST(CheckRoundEnd, AnEmptyHandPlaysOnUntilTheChallenge) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = testing::Rank("9");
+  t.SetHand(1, {"Kh"});
+  t.SetHand(2, {});
+  t.SetPile({"9h", "9d"}, 2);  // the local player's last two cards, truthfully
+  // Seat 1 passes: the local player, with no cards, still answers.
+  ASSERT_TRUE(ApplyMove(t.table, "########00000" + std::string(1, t.state.ClaimRank) + "3"));
+  EXPECT_FALSE(t.state.RoundOver);
+  ASSERT_TRUE(LocalPass(t.table));  // both passed: the pile leaves, the local hand is empty
+  EXPECT_EQ(t.state.RoundResult, ResultLocalWon);
+  EXPECT_EQ(t.state.TurnState, TurnConnectedOrOver);
+  EXPECT_EQ(t.view.Only("button").back(), "button put 'Exit to menu' on");
+}
+
+Calls FinishOrder(GameState setup, int score) {
+  TableFixture t;
+  t.state = setup;
+  t.state.RoundOver = true;
+  t.state.SessionScore[2] = score;
+  EXPECT_TRUE(ExitToMenu(t.table));
+  Calls all = t.services.calls;
+  for (auto& s : t.view.Only("sound")) all.push_back(s);
+  EXPECT_EQ(t.state.TurnState, TurnIdle);
+  EXPECT_FALSE(t.state.TableActive);
+  return all;
+}
+
+TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
+  GameState local;
+  local.GameNumber = 7;
+  EXPECT_EQ(FinishOrder(local, 20), (Calls{"hide table", "rating", "history", "statistics",
+                                           "club file", "menu", "sound WKoGood"}));
+  local.GameNumber = 20;
+  EXPECT_EQ(FinishOrder(local, -20), (Calls{"hide table", "rating", "history", "statistics",
+                                            "club file", "end of game", "world top ten", "menu"}));
+  GameState rated = local;
+  rated.RatedGame = true;
+  rated.GameNumber = 5;
+  EXPECT_EQ(FinishOrder(rated, -10), (Calls{"hide table", "settle rated", "rating", "history",
+                                            "statistics", "club file", "submit rated", "menu",
+                                            "sound WKoBads"}));
+  GameState lan;
+  lan.NetworkGame = true;
+  lan.GameNumber = 40;
+  EXPECT_EQ(FinishOrder(lan, 0), (Calls{"hide table", "rating", "history", "statistics",
+                                        "club file", "end of game", "menu"}));
+  GameState tour;
+  tour.TourGame = true;
+  tour.TourSeat = 1;
+  tour.GameNumber = 3;
+  EXPECT_EQ(FinishOrder(tour, 10), (Calls{"tournament result", "hide table", "history",
+                                          "statistics", "menu", "tournament window",
+                                          "sound WKoGood"}));
+}
+
+TEST(AbandonGame, RemovesTheRecordOnlyWhenConfirmed) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.services.answer = false;
+  EXPECT_FALSE(AbandonGame(t.table));
+  EXPECT_TRUE(t.state.TableActive);
+  EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WOpenFo"}));
+  t.services.answer = true;
+  t.services.calls.clear();
+  EXPECT_TRUE(AbandonGame(t.table));
+  EXPECT_EQ(t.services.calls,
+            (Calls{"confirm You want to leave in the main menu?\nAll datas for want of it will be lost!",
+                   "remove record", "hide table", "menu"}));
+  EXPECT_FALSE(t.state.TableActive);
+  EXPECT_EQ(t.state.TurnState, TurnIdle);
+}
+
+TEST(MoveClock, CountsDownWarnsAndTimesOut) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.TourGame = true;
+  t.state.TourSeat = 2;
+  t.state.ClockRunning = true;
+  PassMoveClock(t.table, 2);
+  EXPECT_EQ(t.view.calls, (Calls{"clock 1 -1"}));
+  t.view.calls.clear();
+  for (int s = 0; s < 18; ++s) MoveClockTick(t.table);  // 26 -> 8
+  EXPECT_EQ(t.view.Only("sound").back(), "sound STimerA");
+  MoveClockTick(t.table);  // 7
+  EXPECT_EQ(t.view.Only("sound").back(), "sound STimerB");
+  for (int s = 0; s < 6; ++s) MoveClockTick(t.table);  // 1
+  EXPECT_FALSE(t.state.RoundOver);
+  t.view.calls.clear();
+  MoveClockTick(t.table);  // 0: the local player's time is up
+  EXPECT_EQ(t.peer.sent, (Calls{"TOut"}));
+  EXPECT_EQ(t.peer.closed, 1);
+  EXPECT_TRUE(t.state.RoundOver);
+  EXPECT_EQ(t.view.calls, (Calls{"clock 2 0", "sound WWrongs", "notice Your time is up! You lose!",
+                                 "button challenge off", "button pass off",
+                                 "button put 'Exit to menu' on"}));
+  MoveClockTick(t.table);  // the clock has stopped
+  EXPECT_EQ(t.peer.sent.size(), 1u);
+
+  // The opponent's clock running out has no local effect.
+  TableFixture o;
+  o.Running(TurnOpponent);
+  o.state.TourGame = true;
+  o.state.ClockRunning = true;
+  PassMoveClock(o.table, 1);
+  for (int s = 0; s < 30; ++s) MoveClockTick(o.table);
+  EXPECT_FALSE(o.state.RoundOver);
+  EXPECT_TRUE(o.view.Only("sound").empty());
+}
+
+}  // namespace
+}  // namespace fibwick

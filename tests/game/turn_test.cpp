@@ -1,0 +1,368 @@
+#include <gtest/gtest.h>
+
+#include "game/hand.h"
+#include "game/turn.h"
+#include "table_fixture.h"
+
+namespace fibwick {
+namespace {
+
+using testing::Card;
+using testing::Rank;
+using testing::TableFixture;
+using Calls = std::vector<std::string>;
+
+std::string Move(std::initializer_list<std::string_view> cards, std::string_view claim) {
+  MoveMessage m;
+  for (auto label : cards) {
+    ++m.count;
+    m.cards[m.count] = Card(label);
+    m.ranks[m.count] = RankOfChar(m.cards[m.count].rank);
+  }
+  m.claim = Rank(claim);
+  m.action = ActionPut;
+  return BuildMoveMessage(m);
+}
+
+std::string Challenge(std::string_view claim) { return "########00000" + std::string(1, Rank(claim)) + "1"; }
+std::string Pass(char claim) { return "########00000" + std::string(1, claim) + "3"; }
+
+TEST(Selection, AtMostFourCardsAndOnlyOnTheLocalTurn) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.SetHand(2, {"9h", "9d", "10c", "Js", "Qh", "Kd"});
+  for (int p = 1; p <= 4; ++p) EXPECT_TRUE(ToggleCardSelection(t.table, p));
+  EXPECT_FALSE(CanChooseCard(t.state, 5));
+  EXPECT_FALSE(ToggleCardSelection(t.table, 5));  // a fifth card cannot be selected
+  EXPECT_TRUE(ToggleCardSelection(t.table, 2));   // unselecting makes room again
+  EXPECT_TRUE(ToggleCardSelection(t.table, 6));
+  EXPECT_EQ(t.state.SelectedCards.count(), 4u);
+  // The move buffer holds the selected cards in ascending hand position.
+  EXPECT_EQ(t.state.PutCards[1], Card("9h"));
+  EXPECT_EQ(t.state.PutCards[2], Card("10c"));
+  EXPECT_EQ(t.state.PutCards[3], Card("Js"));
+  EXPECT_EQ(t.state.PutCards[4], Card("Kd"));
+  EXPECT_FALSE(ToggleCardSelection(t.table, 7));  // no card there
+  EXPECT_FALSE(ToggleCardSelection(t.table, 0));
+
+  t.state.TurnState = TurnOpponent;
+  EXPECT_FALSE(ToggleCardSelection(t.table, 1));
+}
+
+TEST(Selection, PutButtonFollowsTheSelection) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.SetHand(2, {"9h", "9d"});
+  ToggleCardSelection(t.table, 1);
+  ToggleCardSelection(t.table, 1);
+  EXPECT_EQ(t.view.Only("button"), (Calls{"button put on", "button put off"}));
+}
+
+TEST(LocalPut, NewClaimWithoutFlights) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.SetHand(2, {"9h", "Kd", "Ks", "As"});
+  ToggleCardSelection(t.table, 2);
+  ToggleCardSelection(t.table, 3);
+  t.view.calls.clear();
+  t.view.nextClaim = Rank("K");
+  ASSERT_TRUE(LocalPut(t.table));
+  EXPECT_EQ(t.view.calls, (Calls{
+                              "choose rank",
+                              "claim Kh",
+                              "hand 2 faces 2",
+                              "pile backs 2",
+                              "sound WHodsDo",
+                              "button challenge off",
+                              "button put off",
+                              "button pass off",
+                              "say 1 r I think... ",
+                              "say 2 b I put two kings",
+                          }));
+  EXPECT_EQ(t.state.PileCount, 2);
+  EXPECT_EQ(t.state.LastPutCount, 2);
+  EXPECT_EQ(t.state.PileCards[1], Card("Kd"));
+  EXPECT_EQ(t.state.PileCards[2], Card("Ks"));
+  EXPECT_EQ(t.state.SeatHand[2][2], Card("As"));
+  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_FALSE(t.state.NewClaim);
+  EXPECT_TRUE(t.state.ClaimChosen);
+  EXPECT_EQ(t.state.AiMoveCounter, 2);  // reset to 1 by the new claim, then one local put
+  EXPECT_TRUE(t.state.SelectedCards.none());
+  EXPECT_TRUE(t.peer.sent.empty());
+}
+
+TEST(LocalPut, FlightsGoHighestPositionFirst) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.FlyCards = true;
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("9");
+  t.SetPile({"9c"}, 1);
+  t.SetHand(2, {"9h", "10d", "Jc", "Qs"});
+  ToggleCardSelection(t.table, 1);
+  ToggleCardSelection(t.table, 3);
+  t.view.calls.clear();
+  ASSERT_TRUE(LocalPut(t.table));
+  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Jc:hand2@3>pile@2", "fly 9h:hand2@1>pile@3"}));
+  EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WHodsDo", "sound WHodsDo"}));
+  EXPECT_EQ(t.view.Only("say 2"), (Calls{"say 2 b I put still two nines"}));
+  EXPECT_EQ(t.state.PileCount, 3);
+  EXPECT_EQ(t.state.SeatCardCount[2], 2);
+  EXPECT_EQ(t.state.SeatHand[2][1], Card("10d"));
+  EXPECT_EQ(t.state.SeatHand[2][2], Card("Qs"));
+}
+
+TEST(LocalPut, NetworkGameSendsTheMoveBeforeTheCardsMove) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.NetworkGame = true;
+  t.state.NetRole = 1;
+  t.SetHand(2, {"Ah", "Ad"});
+  ToggleCardSelection(t.table, 1);
+  t.view.nextClaim = Rank("A");
+  ASSERT_TRUE(LocalPut(t.table));
+  EXPECT_EQ(t.peer.sent, (Calls{Move({"Ah"}, "A")}));
+  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+}
+
+TEST(LocalActions, RefusedWhenNotAllowed) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.SetHand(2, {"Ah"});
+  // Leading: no pass, no challenge, and no put without a selection.
+  EXPECT_FALSE(LocalPass(t.table));
+  EXPECT_FALSE(LocalChallenge(t.table));
+  EXPECT_FALSE(LocalPut(t.table));
+  // After seat 1 passed, the last put was the local player's own: no challenge.
+  t.state.NewClaim = false;
+  t.SetPile({"Kh"}, 1);
+  t.state.OpponentPassed = true;
+  EXPECT_FALSE(LocalChallenge(t.table));
+  EXPECT_TRUE(CanPass(t.state));
+  EXPECT_TRUE(t.view.calls.empty());
+}
+
+struct ChallengeCase {
+  const char* name;
+  std::vector<std::string_view> pile;
+  int lastPut;
+  std::string_view claim;
+  bool lie;
+};
+
+class LocalChallengeOutcomes : public ::testing::TestWithParam<ChallengeCase> {};
+
+TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
+  const ChallengeCase& c = GetParam();
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank(c.claim);
+  t.state.MarkLastCards = true;
+  t.SetHand(1, {"9h"});
+  t.SetHand(2, {"Ah"});
+  t.SetPile(c.pile, c.lastPut);
+  const int pile = t.state.PileCount;
+  ASSERT_TRUE(LocalChallenge(t.table));
+  EXPECT_EQ(t.state.LastClaimWasLie, c.lie);
+  const Calls liar = {
+      "hand 2 faces 1", "sound WPlMore", "sound WPlMore", "pile faces marked " + std::to_string(pile),
+      "say 2 b I don`t believe!", "button challenge off", "button put off", "button pass off",
+      "pause 2500", "hand 1 backs " + std::to_string(1 + pile), "table area",
+      "say 2 o Your move...", "say 1 y PC", "claim none"};
+  const Calls truthful = {
+      "hand 2 faces 1", "sound WPlMore", "sound WPlMore", "pile faces marked " + std::to_string(pile),
+      "say 2 b I don`t believe!", "button challenge off", "button put off", "button pass off",
+      "pause 2500", "hand 2 faces " + std::to_string(1 + pile), "table area",
+      "say 1 r I think... ", "say 2 y Ann", "claim none"};
+  EXPECT_EQ(t.view.calls, c.lie ? liar : truthful);
+  EXPECT_EQ(t.state.SeatCardCount[c.lie ? 1 : 2], 1 + pile);
+  EXPECT_EQ(t.state.PileCount, 0);
+  EXPECT_EQ(t.state.LastPutCount, 0);
+  EXPECT_EQ(t.state.TurnState, c.lie ? TurnLocal : TurnOpponent);
+  EXPECT_TRUE(t.state.NewClaim);
+  EXPECT_EQ(t.state.ClaimRank, Rank(c.claim));  // kept for the message that may follow
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LocalChallengeOutcomes,
+    ::testing::Values(ChallengeCase{"lie", {"Kh", "Ks", "9d"}, 2, "K", true},
+                      ChallengeCase{"truth", {"9d", "Kh", "Ks"}, 2, "K", false},
+                      // Older off-rank cards are never examined.
+                      ChallengeCase{"older cards ignored", {"9d", "10c", "Kh", "Qs"}, 2, "K", true},
+                      ChallengeCase{"older cards ignored truth", {"9d", "10c", "Kh", "Ks"}, 2, "K", false}),
+    [](const auto& param) {
+      std::string n = param.param.name;
+      for (char& ch : n) ch = ch == ' ' ? '_' : ch;
+      return n;
+    });
+
+TEST(OpponentMove, PutWithoutFlights) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.SetHand(1, {"9h", "Kd", "Ks"});
+  t.SetHand(2, {"Ah"});
+  ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "9h"}, "K")));
+  EXPECT_EQ(t.view.calls, (Calls{"hand 1 backs 1", "pile backs 2", "sound WHodsDo",
+                                 "say 1 b I put two kings", "say 2 o Your move...", "claim Kh",
+                                 "button challenge on", "button pass on", "button put off"}));
+  EXPECT_EQ(t.state.SeatHand[1][1], Card("Ks"));
+  EXPECT_EQ(t.state.TurnState, TurnLocal);
+  EXPECT_FALSE(t.state.NewClaim);
+  EXPECT_TRUE(CanChallenge(t.state));
+  EXPECT_EQ(t.state.PutCards[1], EmptyCard);  // cleared after every move
+}
+
+TEST(OpponentMove, PutWithFlightsAndACardSeatOneDoesNotHold) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.state.FlyCards = true;
+  t.SetHand(1, {"9h", "Kd"});
+  ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "Ac"}, "K")));
+  // The ace is not in seat 1's hand but is still laid on the pile.
+  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kd:hand1>pile@1", "fly Ac:hand1>pile@2"}));
+  EXPECT_EQ(t.state.PileCount, 2);
+  EXPECT_EQ(t.state.PileCards[2], Card("Ac"));
+  EXPECT_EQ(t.state.SeatCardCount[1], 1);
+}
+
+TEST(OpponentMove, ChallengeOfEachOutcome) {
+  for (const bool lie : {true, false}) {
+    TableFixture t;
+    t.Running(TurnOpponent);
+    t.state.NewClaim = false;
+    t.state.ClaimRank = Rank("Q");
+    t.SetHand(1, {"9h"});
+    t.SetHand(2, {"Ah"});
+    t.SetPile({lie ? "Kh" : "Qh"}, 1);
+    ASSERT_TRUE(ApplyMove(t.table, Challenge("Q")));
+    EXPECT_EQ(t.view.calls[0], "say 1 b I don`t believe!");
+    EXPECT_EQ(t.view.calls[1], "say 2 o Your move...");
+    EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WPlMore", "sound WPlMore"}));
+    // A lie by the local player: the local player takes the pile and seat 1 leads.
+    EXPECT_EQ(t.state.SeatCardCount[2], lie ? 2 : 1);
+    EXPECT_EQ(t.state.TurnState, lie ? TurnOpponent : TurnLocal);
+    EXPECT_TRUE(t.state.NewClaim);
+  }
+}
+
+TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("J");
+  t.SetHand(1, {"9h"});
+  t.SetHand(2, {"Ah"});
+  t.SetPile({"Jh", "Qd"}, 1);
+  ASSERT_TRUE(LocalPass(t.table));
+  EXPECT_EQ(t.view.calls, (Calls{"sound WDing_1", "hand 2 faces 1", "say 2 g Pass",
+                                 "say 1 r I think... ", "button challenge off", "button put off",
+                                 "button pass off"}));
+  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_TRUE(t.state.LocalPassed);
+  t.view.calls.clear();
+  ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
+  EXPECT_EQ(t.view.calls, (Calls{"say 1 g Pass", "say 2 o Your move...", "sound WDing_1",
+                                 "claim none", "table area", "button challenge off",
+                                 "button put off", "button pass off"}));
+  EXPECT_EQ(t.state.PileCount, 0);
+  EXPECT_EQ(t.state.ClaimRank, NoClaim);
+  EXPECT_TRUE(t.state.NewClaim);
+  EXPECT_EQ(t.state.TurnState, TurnLocal);  // the side that passed first leads
+  EXPECT_FALSE(t.state.LocalPassed || t.state.OpponentPassed);
+}
+
+TEST(DoublePass, OpponentThenLocalDiscardsAndOpponentLeads) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("J");
+  t.state.NetworkGame = true;
+  t.state.NetRole = 2;
+  t.state.DealArrived = true;
+  t.SetHand(1, {"9h"});
+  t.SetHand(2, {"Ah"});
+  t.SetPile({"Jh"}, 1);
+  ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
+  EXPECT_TRUE(t.state.OpponentPassed);
+  EXPECT_FALSE(CanChallenge(t.state));
+  ASSERT_TRUE(LocalPass(t.table));
+  // The pass message carries the claim that stood.
+  EXPECT_EQ(t.peer.sent, (Calls{Pass(Rank("J"))}));
+  EXPECT_EQ(t.state.PileCount, 0);
+  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_EQ(t.view.calls.back(), "say 1 r I think... ");
+}
+
+TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
+  TableFixture t;
+  t.Running(TurnLocal);
+  t.state.FlyCards = true;
+  for (int p = 1; p <= 24; ++p) {
+    t.state.PileCards[p] = MakeCard(static_cast<RankIndex>((p - 1) / 4 + 1), static_cast<SuitIndex>((p - 1) % 4));
+    t.state.PileRanks[p] = static_cast<RankIndex>((p - 1) / 4 + 1);
+  }
+  t.state.PileCount = 24;
+  t.state.LastPutCount = 3;
+  DiscardPile(t.table);
+  const Calls flights = t.view.Only("fly");
+  ASSERT_EQ(flights.size(), 2u);
+  EXPECT_TRUE(flights[0].starts_with("fly back:pile@24>off back:pile@23>off")) << flights[0];
+  EXPECT_TRUE(flights[0].ends_with("back:pile@13>off")) << flights[0];
+  EXPECT_TRUE(flights[1].starts_with("fly back:pile@12>off")) << flights[1];
+  EXPECT_TRUE(flights[1].ends_with("back:pile@1>off")) << flights[1];
+  EXPECT_EQ(t.view.Only("pile"), (Calls{"pile backs 12", "pile backs 0"}));
+  EXPECT_EQ(t.state.PileCount, 0);
+  EXPECT_EQ(t.state.LastPutCount, 0);
+}
+
+TEST(Discard, OpenCardsShowTheFaces) {
+  TableFixture t;
+  t.state.FlyCards = true;
+  t.state.OpenCards = true;
+  t.SetPile({"Kh"}, 1);
+  DiscardPile(t.table);
+  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kh:pile@1>off"}));
+}
+
+TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.SetHand(1, {"9h", "Kd"});
+  t.SetPile({"9c", "9d", "10h", "10d", "Jh", "Jd", "Qh", "Qd", "Kh", "Ks", "Ah", "Ad",
+             "9s", "10c", "10s", "Jc", "Js", "Qc", "Qs", "Kc", "Ac"}, 1);
+  const GameState before = t.state;
+  const std::string moves[] = {
+      "\xCA\xEF\xCA\xF7####55009\xCA" "2",  // count 9
+      "\xCA\xEF\xCA\xF7####59002\xCA" "2",  // rank 9
+      "6\xEF\xCA\xF7####15002\xCA" "2",     // a card outside the deck
+      Move({"9h", "Kd", "As", "Kc"}, "K"),  // 21 + 4 cards would overfill the pile
+      "garbage",
+  };
+  for (const std::string& m : moves) EXPECT_FALSE(ApplyMove(t.table, m));
+  EXPECT_TRUE(t.view.calls.empty());
+  EXPECT_EQ(DescribeState(t.state), DescribeState(before));
+  // Three more cards still fit.
+  EXPECT_TRUE(ApplyMove(t.table, Move({"9h", "Kd", "As"}, "K")));
+  EXPECT_EQ(t.state.PileCount, 24);
+
+  t.state.TurnState = TurnLocal;  // out of turn
+  EXPECT_FALSE(ApplyMove(t.table, Challenge("K")));
+}
+
+TEST(TurnStates, NextTurnAfterSend) {
+  GameState s;
+  s.LastAction = ActionChallenge;
+  s.LastClaimWasLie = true;
+  EXPECT_EQ(NextTurnAfterSend(s), TurnLocal);
+  s.LastClaimWasLie = false;
+  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+  s.LastAction = ActionPut;
+  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+  s.LastAction = ActionPass;
+  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+}
+
+}  // namespace
+}  // namespace fibwick

@@ -1,0 +1,34 @@
+// Small drawing helpers shared by the painters.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <functional>
+
+namespace fibwick::artgen {
+
+// A transparent picture of w x h whose painter works in logical units of 1/scale pixel,
+// so one drawing serves the small picture and its big twin.
+QImage DrawScaled(int w, int h, double scale, const std::function<void(QPainter&)>& draw);
+QImage DrawScaled(int w, int h, double scaleX, double scaleY,
+                  const std::function<void(QPainter&)>& draw);
+
+// The picture with every pixel made opaque over the given colour.
+QImage Flatten(const QImage& image, const QColor& under);
+
+QColor Mix(const QColor& a, const QColor& b, double t);
+QColor WithAlpha(const QColor& c, int alpha);
+
+QPainterPath RoundedRect(const QRectF& r, double radius);
+
+// A lacquered plate: vertical body gradient, a rim, and a soft reflection on the upper half.
+void GlossPlate(QPainter& p, const QRectF& r, double radius, const QColor& body, const QColor& rim,
+                double rimWidth);
+
+// Deterministic value noise in [-1, 1], smooth over cells of the given size.
+double ValueNoise(double x, double y, double cell, unsigned seed);
+
+}  // namespace fibwick::artgen
