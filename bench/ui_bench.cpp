@@ -148,7 +148,7 @@ void TableRedraw(benchmark::State& state) {
     RedrawHand(top, background, art, layout, hand, false);
     RedrawHand(bottom, background, art, layout, hand, true);
     DrawPile(pile, background, art, layout, cards, true, 3);
-    RedrawClaimLabel(kit, plate, 4);
+    RedrawClaimLabel(kit, plate, RankChar(4));
     ShowSpeech(kit, say1, "three queens", 'b');
     ShowSpeech(kit, say2, "I don`t believe!", 'r');
     DrawMessageStrip(kit, memo, chat);
