@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
 #include <filesystem>
 #include <random>
 
@@ -174,6 +176,14 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   const auto rows = ReadHistoryRows(HistoryFilePath(folder, "Fibwick.clb", 1));
   ASSERT_EQ(rows.size(), 1u);
 
+  if (std::getenv("FIBWICK_REPORT_RSS") != nullptr) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.starts_with("VmRSS:")) {
+        std::cout << "resident after the match: " << std::stol(line.substr(6)) / 1024 << " MiB\n";
+      }
+    }
+  }
   form.close();
   EXPECT_TRUE(fs::exists(folder / "Fibwick.ini"));
   const Settings saved = LoadSettings(folder / "Fibwick.ini", {}, nullptr);
