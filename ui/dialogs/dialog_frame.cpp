@@ -60,6 +60,13 @@ QString RibbonPictureName(const DialogPictures& pictures, int language) {
                     language);
 }
 
+QFont FitFont(QFont font, const QString& text, int width, int smallest) {
+  while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
+}
+
 QImage FitBand(const QImage& band, int width) {
   if (band.isNull() || band.width() == width || width <= 0) return band;
   QImage fitted(width, band.height(), QImage::Format_ARGB32_Premultiplied);
@@ -129,13 +136,11 @@ class DialogHeader : public QWidget {
     p.drawImage(QPoint(0, 0), FitBand(frame_.context_.sources.builtin(frame_.pictures_.band),
                                       width()));
     const FontRoles roles = FontRolesOf(frame_.context_.settings);
-    QFont font = RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true);
     const QString title = frame_.Title().toUpper();
     // A long title in a wordy language steps down rather than run over the band's ends.
-    const int room = width() - 2 * BandCap;
-    while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(title) > room) {
-      font.setPixelSize(font.pixelSize() - 1);
-    }
+    const QFont font =
+        FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true),
+                title, width() - 2 * BandCap, 12);
     p.setFont(font);
     const int y = TitleTop + (FontSize(40, roles, FontRole::Serif) - font.pixelSize()) / 2;
     ShadowText(p, title, 0, width(), 'c', TitleColour, y);
@@ -209,8 +214,9 @@ QColor DialogFrame::LabelColour() const {
   return design_ == 3 ? DesignTextColour : QColor(Qt::black);
 }
 
-TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect) {
-  auto* button = new TNuvCardsButton(content_);
+TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect,
+                                        QWidget* parent) {
+  auto* button = new TNuvCardsButton(parent != nullptr ? parent : content_);
   button->setText(text);
   button->setGeometry(rect);
   button->setFocusPolicy(Qt::StrongFocus);
@@ -271,10 +277,20 @@ void DialogFrame::ApplyFrame() {
   setAutoFillBackground(true);
   setWindowTitle(Title());
   setCursor(context_.arrowCursor);
-  for (TNuvCardsButton* button : buttons_) StyleButton(*button);
-  for (QLabel* label : labels_) StyleLabel(*label);
+  // The new-buttons flag may have changed since the buttons were made.
+  ApplyNewButtons();
   LayOut();
   if (design_ == 3 && !iconFilm_.isNull()) timer48_.start();
+}
+
+void DialogFrame::ApplyNewButtons() {
+  for (TNuvCardsButton* button : buttons_) button->SetNata(context_.settings.NewButtons);
+}
+
+void DialogFrame::RecaptionFrame() {
+  Recaption();
+  setWindowTitle(Title());
+  header_->update();
 }
 
 void DialogFrame::showEvent(QShowEvent* event) {
