@@ -87,8 +87,8 @@ class MedalView : public QWidget {
     }
     const QPointF centre(cx, 112);
     const double radius = 52;
-    const QColor gold = place_ == 1 ? QColor(236, 190, 50)
-                        : place_ <= 3 ? QColor(200, 200, 210)
+    const QColor gold = place_ == 1   ? QColor(236, 190, 50)
+                        : place_ == 2 ? QColor(200, 200, 210)
                                       : QColor(205, 127, 50);
     QRadialGradient shine(centre - QPointF(18, 18), radius * 1.6);
     shine.setColorAt(0, gold.lighter(150));
