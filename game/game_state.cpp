@@ -2,12 +2,18 @@
 
 #include <sstream>
 
+#include "base/cp1251.h"
+
 namespace fibwick {
 
 bool IsLocalGame(const GameState& state) { return !state.NetworkGame && !state.TourGame; }
 
 bool IsLanClientWaiting(const GameState& state) {
   return state.NetworkGame && state.NetRole == 2 && !state.DealArrived;
+}
+
+std::string SeatNameText(const GameState& state, int seat) {
+  return Cp1251ToUtf8(seat == 1 ? state.Seat1Name : state.Seat2Name);
 }
 
 namespace {

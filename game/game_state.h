@@ -121,6 +121,9 @@ struct GameState {
 };
 
 bool IsLocalGame(const GameState& state);
+
+// A seat's display name as the screen takes texts: UTF-8 (the names are kept as file bytes).
+std::string SeatNameText(const GameState& state, int seat);
 bool IsLanClientWaiting(const GameState& state);
 
 // A readable dump of the table for test failures, bug reports and the verbose self-play.

@@ -71,8 +71,8 @@ std::uint8_t CheckRoundEnd(Table& table) {
     view.PlaySound("WKoGood");
     ++state.SessionWins;
   }
-  view.ShowSpeech(1, state.Seat1Name, SpeechColour::Yellow);
-  view.ShowSpeech(2, state.Seat2Name, SpeechColour::Yellow);
+  view.ShowSpeech(1, SeatNameText(state, 1), SpeechColour::Yellow);
+  view.ShowSpeech(2, SeatNameText(state, 2), SpeechColour::Yellow);
   if (state.NetworkGame) table.peer.Close();
   EnableEndOfGameButtons(table);
   Score(state);

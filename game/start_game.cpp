@@ -77,11 +77,11 @@ void OpenTheTable(Table& table) {
   state.TurnState = FirstToAct(state);
   state.RoundResult = ResultRunning;
   if (state.TurnState == TurnLocal) {
-    view.ShowSpeech(1, state.Seat1Name, SpeechColour::Yellow);
+    view.ShowSpeech(1, SeatNameText(state, 1), SpeechColour::Yellow);
     view.ShowSpeech(2, MessageText(MsgYourMove), SpeechColour::Violet);
   } else {
     view.ShowSpeech(1, MessageText(MsgIThink), SpeechColour::Red);
-    view.ShowSpeech(2, state.Seat2Name, SpeechColour::Yellow);
+    view.ShowSpeech(2, SeatNameText(state, 2), SpeechColour::Yellow);
   }
   state.NewClaim = true;
   state.RoundOver = false;
@@ -187,7 +187,7 @@ void StartGame(Table& table, bool continueMatch) {
     state.ClockRunning = true;
     PassMoveClock(table, state.TurnState == TurnLocal ? 2 : 1);
   }
-  view.SetHints(state.Seat1Name, state.Seat2Name, GameHint(state));
+  view.SetHints(SeatNameText(state, 1), SeatNameText(state, 2), GameHint(state));
 }
 
 bool ReceiveLanDeal(Table& table, std::string_view message) {

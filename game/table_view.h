@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 
 // What the rules ask of the screen and the speakers. The Qt table implements it; tests record it.
+// Every text passed here is UTF-8.
 namespace fibwick {
 
 // Speech strip colours, by the letter the strip pictures are chosen with.

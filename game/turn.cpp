@@ -422,10 +422,10 @@ void ResolveChallenge(Table& table, Seat challenger) {
 
   if (taker == LocalSeat) {
     Say(table, OpponentSeat, MsgIThink, SpeechColour::Red);
-    table.view.ShowSpeech(LocalSeat, state.Seat2Name, SpeechColour::Yellow);
+    table.view.ShowSpeech(LocalSeat, SeatNameText(state, 2), SpeechColour::Yellow);
   } else {
     Say(table, LocalSeat, MsgYourMove, SpeechColour::Violet);
-    table.view.ShowSpeech(OpponentSeat, state.Seat1Name, SpeechColour::Yellow);
+    table.view.ShowSpeech(OpponentSeat, SeatNameText(state, 1), SpeechColour::Yellow);
   }
   table.view.RedrawClaimLabel(NoClaim);
   if (IsLocalGame(state) && challenger == Seat::Local && !state.LastClaimWasLie) {
