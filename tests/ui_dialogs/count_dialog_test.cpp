@@ -1,5 +1,6 @@
-#include "dialogs_support.h"
 #include "ui/dialogs/count_dialog.h"
+
+#include "dialogs_support.h"
 
 namespace fibwick {
 namespace {

@@ -23,8 +23,8 @@ TEST(DialogDesign, TheTwoSettingsFieldsMapToFourDesigns) {
     bool purple;
     int design;
   };
-  for (const Case& c : std::vector<Case>{{2, false, 0}, {1, false, 1}, {3, false, 2},
-                                         {1, true, 3}, {2, true, 3}}) {
+  for (const Case& c :
+       std::vector<Case>{{2, false, 0}, {1, false, 1}, {3, false, 2}, {1, true, 3}, {2, true, 3}}) {
     Settings settings;
     settings.AuxDesign = c.auxDesign;
     settings.AuxDesignPurple = c.purple;
@@ -122,12 +122,10 @@ TEST_F(Frame, NoticeWidthFollowsItsWidestLine) {
 
   const QString longText = Text(MsgNameOrPasswordChanged) + "A rather long new name";
   TFormNotice wide(*context_, longText, "second line", "https://example.org/", nullptr);
-  EXPECT_EQ(wide.Lines(),
-            QStringList({"Your name and/or the password were successfully changed!",
-                         "New name: A rather long new name", "second line",
-                         "https://example.org/"}));
-  const int widest =
-      QFontMetrics(NoticeFont()).horizontalAdvance(wide.Lines()[0]) + NoticeTextLeft;
+  EXPECT_EQ(wide.Lines(), QStringList({"Your name and/or the password were successfully changed!",
+                                       "New name: A rather long new name", "second line",
+                                       "https://example.org/"}));
+  const int widest = QFontMetrics(NoticeFont()).horizontalAdvance(wide.Lines()[0]) + NoticeTextLeft;
   EXPECT_EQ(wide.width(), widest >= 350 ? widest + 50 : 400);
   EXPECT_EQ(wide.OkButton()->width(), wide.width() - 10);
   ASSERT_NE(wide.LinkLabel(), nullptr);

@@ -21,15 +21,15 @@ class Shots : public DialogTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
     SetLanguage(GetParam());
-    WriteClub({{"Anna", 3.5, 40, 12, EncodePassword("ab")},
-               {"Boris", 2.0, 20, 4, EncodePassword("abc")}},
-              SampleTopTen());
-    for (const HistoryEntry& entry : std::vector<HistoryEntry>{
-             {"Anna", 20, 40, 2.0, HistoryKind::Local},
-             {"Anna/Boris", 3, -10, -3.5, HistoryKind::Network},
-             {"Nick", 5, 20, 4.0, HistoryKind::Account},
-             {"Tourist", 1, 10, 10.0, HistoryKind::Tournament},
-             {"Boris", 40, 120, 3.0, HistoryKind::Local}}) {
+    WriteClub(
+        {{"Anna", 3.5, 40, 12, EncodePassword("ab")}, {"Boris", 2.0, 20, 4, EncodePassword("abc")}},
+        SampleTopTen());
+    for (const HistoryEntry& entry :
+         std::vector<HistoryEntry>{{"Anna", 20, 40, 2.0, HistoryKind::Local},
+                                   {"Anna/Boris", 3, -10, -3.5, HistoryKind::Network},
+                                   {"Nick", 5, 20, 4.0, HistoryKind::Account},
+                                   {"Tourist", 1, 10, 10.0, HistoryKind::Tournament},
+                                   {"Boris", 40, 120, 3.0, HistoryKind::Local}}) {
       WriteHistory(folder_, ClubFileName, {entry}, {"9:05", "10.12.2026"});
     }
   }

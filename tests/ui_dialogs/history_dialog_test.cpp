@@ -1,7 +1,8 @@
+#include "ui/dialogs/history_dialog.h"
+
 #include "dialogs_support.h"
 #include "records/history_file.h"
 #include "ui/dialogs/fixed_texts.h"
-#include "ui/dialogs/history_dialog.h"
 
 namespace fibwick {
 namespace {
@@ -59,7 +60,7 @@ TEST_F(HistoryWindow, NoFileLeavesADisabledList) {
   int selected = 0;
   TFHistory dialog(*context_, selected, nullptr);
   ASSERT_EQ(dialog.FileList()->count(), 1);
-  EXPECT_EQ(dialog.FileList()->item(0)->text(), NoHistoryFilesText);
+  EXPECT_EQ(dialog.FileList()->item(0)->text(), Text(MsgNoHistoryFiles));
   EXPECT_FALSE(dialog.FileList()->isEnabled());
   EXPECT_EQ(dialog.Grid()->rowCount(), 0);
 }

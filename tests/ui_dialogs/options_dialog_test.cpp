@@ -1,5 +1,6 @@
-#include "dialogs_support.h"
 #include "ui/dialogs/options_dialog.h"
+
+#include "dialogs_support.h"
 
 namespace fibwick {
 namespace {
@@ -15,12 +16,8 @@ TEST(WindowSizes, TheScreenDecidesWhichSizesAreOffered) {
     std::vector<int> modes;
   };
   const std::vector<Case> cases = {
-      {{800, 600}, {1, 2}},
-      {{990, 669}, {1, 2}},
-      {{990, 670}, {1, 2, 3}},
-      {{1289, 900}, {1, 2, 3}},
-      {{1920, 1019}, {1, 2, 3, 4}},
-      {{1920, 1080}, {1, 2, 3, 4, 5}},
+      {{800, 600}, {1, 2}},     {{990, 669}, {1, 2}},         {{990, 670}, {1, 2, 3}},
+      {{1289, 900}, {1, 2, 3}}, {{1920, 1019}, {1, 2, 3, 4}}, {{1920, 1080}, {1, 2, 3, 4, 5}},
   };
   for (const Case& c : cases) EXPECT_EQ(WindowSizeChoices(c.screen), c.modes) << c.screen.width();
 }

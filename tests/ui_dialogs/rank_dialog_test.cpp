@@ -1,5 +1,6 @@
-#include "dialogs_support.h"
 #include "ui/dialogs/rank_dialog.h"
+
+#include "dialogs_support.h"
 
 namespace fibwick {
 namespace {
@@ -13,8 +14,8 @@ TEST_F(RankChooser, NineButtonsWithSixToEightOutOfTheShortDeck) {
   SetLanguage(1);
   TFormDost dialog(*context_, nullptr);
   dialog.show();
-  const QStringList expected = {"6", "7", "8", "9", "10", Text(MsgJ), Text(MsgQ), Text(MsgK),
-                                Text(MsgA)};
+  const QStringList expected = {"6",        "7",        "8",        "9",       "10",
+                                Text(MsgJ), Text(MsgQ), Text(MsgK), Text(MsgA)};
   for (int i = 0; i < RankButtonCount; ++i) {
     EXPECT_EQ(dialog.Button(i)->text(), expected[i]);
     EXPECT_EQ(dialog.Button(i)->isEnabled(), i >= 3) << i;

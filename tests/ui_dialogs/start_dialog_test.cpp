@@ -58,8 +58,8 @@ TEST_F(StartDialog, NewPlayerGetsTheNameBoxWithTheFocus) {
   EXPECT_EQ(dialog.NameBox()->maxLength(), 20);
   EXPECT_EQ(dialog.PasswordBox()->maxLength(), 5);
   EXPECT_EQ(dialog.PasswordBox()->echoMode(), QLineEdit::Password);
-  EXPECT_EQ(dialog.PasswordBox()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter,
-                                                     nullptr, dialog.PasswordBox()),
+  EXPECT_EQ(dialog.PasswordBox()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                     dialog.PasswordBox()),
             '#');
 }
 

@@ -35,10 +35,9 @@ QString WithSuffix(const QString& base, int language) {
 
 int DialogDesignOf(const Settings& settings) {
   if (settings.AuxDesignPurple) return 3;
-  const auto found = std::find(AuxDesignOfDesign.begin(), AuxDesignOfDesign.end(),
-                               settings.AuxDesign);
-  return found == AuxDesignOfDesign.end() ? 0
-                                          : static_cast<int>(found - AuxDesignOfDesign.begin());
+  const auto found =
+      std::find(AuxDesignOfDesign.begin(), AuxDesignOfDesign.end(), settings.AuxDesign);
+  return found == AuxDesignOfDesign.end() ? 0 : static_cast<int>(found - AuxDesignOfDesign.begin());
 }
 
 void SetDialogDesign(Settings& settings, int design) {
@@ -122,8 +121,7 @@ class DialogHeader : public QWidget {
         }
         break;
       case 2:
-        p.drawImage(QPoint(10, 0),
-                    frame_.context_.sources.builtin(frame_.pictures_.ribbon));
+        p.drawImage(QPoint(10, 0), frame_.context_.sources.builtin(frame_.pictures_.ribbon));
         p.drawImage(QPoint(-20, -5), frame_.headerPicture_);
         break;
       default:
@@ -133,14 +131,14 @@ class DialogHeader : public QWidget {
 
  private:
   void PaintBand(QPainter& p) {
-    p.drawImage(QPoint(0, 0), FitBand(frame_.context_.sources.builtin(frame_.pictures_.band),
-                                      width()));
+    p.drawImage(QPoint(0, 0),
+                FitBand(frame_.context_.sources.builtin(frame_.pictures_.band), width()));
     const FontRoles roles = FontRolesOf(frame_.context_.settings);
     const QString title = frame_.Title().toUpper();
     // A long title in a wordy language steps down rather than run over the band's ends.
     const QFont font =
-        FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true),
-                title, width() - 2 * BandCap, 12);
+        FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true), title,
+                width() - 2 * BandCap, 12);
     p.setFont(font);
     const int y = TitleTop + (FontSize(40, roles, FontRole::Serif) - font.pixelSize()) / 2;
     ShadowText(p, title, 0, width(), 'c', TitleColour, y);
@@ -214,8 +212,7 @@ QColor DialogFrame::LabelColour() const {
   return design_ == 3 ? DesignTextColour : QColor(Qt::black);
 }
 
-TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect,
-                                        QWidget* parent) {
+TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect, QWidget* parent) {
   auto* button = new TNuvCardsButton(parent != nullptr ? parent : content_);
   button->setText(text);
   button->setGeometry(rect);
@@ -271,8 +268,9 @@ void DialogFrame::ApplyFrame() {
     }
   }
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, design_ == 3 ? QColor(Qt::black)
-                                                  : QApplication::palette().color(QPalette::Window));
+  palette.setColor(QPalette::Window, design_ == 3
+                                         ? QColor(Qt::black)
+                                         : QApplication::palette().color(QPalette::Window));
   setPalette(palette);
   setAutoFillBackground(true);
   setWindowTitle(Title());

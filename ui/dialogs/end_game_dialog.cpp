@@ -62,7 +62,8 @@ class MedalView : public QWidget {
     const QImage medal = context_.sources.builtin("GMedal");
     if (!medal.isNull()) {
       p.drawImage(QPoint((width() - medal.width()) / 2, 0), medal);
-      const QImage number = context_.sources.builtin(QString("GPlace%1").arg(place_, 2, 10, QChar('0')));
+      const QImage number =
+          context_.sources.builtin(QString("GPlace%1").arg(place_, 2, 10, QChar('0')));
       p.drawImage(QPoint((width() - number.width()) / 2, (medal.height() - number.height()) / 2),
                   number);
       return;
@@ -130,11 +131,10 @@ class LinesView : public QWidget {
     for (std::size_t i = 0; i < view_.lines.size() && i < rows.size(); ++i) {
       const EndGameLine& line = view_.lines[i];
       const int size = i == 0 ? 34 : 24;
-      p.setFont(FitFont(RoleFont(roles, FontRole::Decor, FontSize(size, roles, FontRole::Decor),
-                                 true),
-                        line.text, width() - 10));
-      const QColor colour =
-          i == 0 && !purple ? QColor(128, 0, 0) : Colour(line.colour, purple);
+      p.setFont(
+          FitFont(RoleFont(roles, FontRole::Decor, FontSize(size, roles, FontRole::Decor), true),
+                  line.text, width() - 10));
+      const QColor colour = i == 0 && !purple ? QColor(128, 0, 0) : Colour(line.colour, purple);
       ShadowText(p, line.text, 0, width(), 'c', colour, rows[i]);
     }
     if (view_.rewardShown) {
@@ -192,8 +192,7 @@ EndGameView ChooseEndGameView(const EndGameInput& input) {
 }
 
 TFormEndGame::TFormEndGame(DialogContext& context, const EndGameInput& input, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap550", "GLenta380x120", "GFormEndG", "", "EndGame", "GIcon48WT"},
+    : DialogFrame(context, {"GCap550", "GLenta380x120", "GFormEndG", "", "EndGame", "GIcon48WT"},
                   MsgTheCompletionOfGame, QSize(Width, Height), parent),
       input_(input),
       view_(ChooseEndGameView(input)) {

@@ -16,8 +16,8 @@ constexpr int GridHeight = 390;
 constexpr int RowHeight = 20;
 constexpr int WideListFrom = 17;
 constexpr int PlayerColumn = 2;
-constexpr std::array<Message, 7> ColumnTitles{MsgTime,          MsgDate,          MsgPlayerHistory,
-                                              MsgGamesHistory,  MsgResultHistory, MsgRatingHistory,
+constexpr std::array<Message, 7> ColumnTitles{MsgTime,         MsgDate,          MsgPlayerHistory,
+                                              MsgGamesHistory, MsgResultHistory, MsgRatingHistory,
                                               MsgType};
 
 int GridWidth() {
@@ -50,10 +50,9 @@ int HistoryListWidth(int fileCount) {
 }
 
 TFHistory::TFHistory(DialogContext& context, int& selectedFile, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap610", "GLenta590x116", "GFormHistory", "", "History", "GIcon48History"},
-                  MsgHistoryOfGames, QSize(Margin * 3 + 193 + GridWidth(), GridHeight + 70),
-                  parent),
+    : DialogFrame(
+          context, {"GCap610", "GLenta590x116", "GFormHistory", "", "History", "GIcon48History"},
+          MsgHistoryOfGames, QSize(Margin * 3 + 193 + GridWidth(), GridHeight + 70), parent),
       selectedFile_(selectedFile),
       files_(ListHistoryFiles(context.programFolder, ClubFileName)) {
   const int listWidth = HistoryListWidth(static_cast<int>(files_.size()));
@@ -78,12 +77,12 @@ TFHistory::TFHistory(DialogContext& context, int& selectedFile, QWidget* parent)
   for (std::size_t c = 0; c < HistoryColumnWidths.size(); ++c) {
     grid_->setColumnWidth(static_cast<int>(c), HistoryColumnWidths[c]);
   }
-  ok_ = AddButton(OkText, QRect(Content()->width() - Margin - 200, GridHeight + 2 * Margin + 4,
-                                200, 36));
+  ok_ = AddButton(OkText,
+                  QRect(Content()->width() - Margin - 200, GridHeight + 2 * Margin + 4, 200, 36));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
   if (files_.empty()) {
-    list_->addItem(NoHistoryFilesText);
+    list_->addItem(Catalogue(MsgNoHistoryFiles));
     list_->setEnabled(false);
   } else {
     for (const HistoryFileItem& file : files_) list_->addItem(FromFile(file.label));
@@ -107,8 +106,8 @@ void TFHistory::Recaption() {
 void TFHistory::ShowFile(int row) {
   if (row < 0 || row >= static_cast<int>(files_.size())) return;
   selectedFile_ = files_[static_cast<std::size_t>(row)].number;
-  const std::vector<HistoryRow> rows = ReadHistoryRows(
-      HistoryFilePath(Context().programFolder, ClubFileName, selectedFile_));
+  const std::vector<HistoryRow> rows =
+      ReadHistoryRows(HistoryFilePath(Context().programFolder, ClubFileName, selectedFile_));
   grid_->clearContents();
   grid_->setRowCount(static_cast<int>(rows.size()));
   const QColor windowText = palette().color(QPalette::WindowText);

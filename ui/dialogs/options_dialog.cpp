@@ -13,8 +13,8 @@ namespace {
 constexpr int Width = 500;
 constexpr int ContentHeight = 336;
 constexpr std::array<Message, LanguageCount> LanguageNames{
-    MsgLanguageEnglish, MsgLanguageRussian, MsgLanguageGerman,   MsgLanguageFrench,
-    MsgLanguageSpanish, MsgLanguageChinese, MsgLanguageItalian,  MsgLanguageCzech,
+    MsgLanguageEnglish,  MsgLanguageRussian, MsgLanguageGerman,  MsgLanguageFrench,
+    MsgLanguageSpanish,  MsgLanguageChinese, MsgLanguageItalian, MsgLanguageCzech,
     MsgLanguageJapanese, MsgLanguageKorean};
 
 struct SizeChoice {
@@ -62,8 +62,7 @@ std::vector<int> WindowSizeChoices(QSize screen) {
 
 TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen,
                            QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap300", "GLenta280x090", "GFormOpt", "", "Options", "GIcon48Opt"},
+    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormOpt", "", "Options", "GIcon48Opt"},
                   MsgOptions, QSize(Width, ContentHeight), parent),
       hooks_(std::move(hooks)) {
   Settings& settings = context.settings;
@@ -105,8 +104,8 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
     Call(hooks_.windowSizeChanged);
   });
 
-  multiplayer_ = AddSwitch(general, QRect(12, 100, 210, 28), settings.NetworkGame,
-                           hooks_.networkGameChanged);
+  multiplayer_ =
+      AddSwitch(general, QRect(12, 100, 210, 28), settings.NetworkGame, hooks_.networkGameChanged);
 
   speed_ = AddButton({}, QRect(12, 150, 200, 34), general);
   speed_->setEnabled(static_cast<bool>(hooks_.openSpeed));

@@ -38,9 +38,8 @@ std::string ToFile(const QString& text) {
 }  // namespace
 
 TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""},
-                  MsgWelcome, QSize(Width, 296), parent),
+    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""}, MsgWelcome,
+                  QSize(Width, 296), parent),
       input_(std::move(input)) {
   auto* mask = new HashMaskStyle;
   mask->setParent(this);
@@ -71,9 +70,9 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   const StartOpening opening = OpenStart(input_);
   name_->setMaxLength(std::max<int>(opening.nameLimit, static_cast<int>(opening.name.size())));
   name_->setText(FromFile(opening.name));
-  for (QWidget* widget : {static_cast<QWidget*>(name_), static_cast<QWidget*>(nameLabel_),
-                          static_cast<QWidget*>(confirmation_),
-                          static_cast<QWidget*>(confirmationLabel_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(name_), static_cast<QWidget*>(nameLabel_),
+        static_cast<QWidget*>(confirmation_), static_cast<QWidget*>(confirmationLabel_)}) {
     widget->setEnabled(!opening.member);
   }
   openingFocus_ = opening.focus;
@@ -148,9 +147,9 @@ std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context,
       ChangeName(input.clubFile, playerSlot, entered.playerName, entered.password);
   switch (update.status) {
     case ClubUpdateStatus::IncorrectFile:
-      ShowNotice(parent, context,
-                 QString::fromStdString(ClubCheckMessage(ClubCheckOutcome::Incorrect,
-                                                         input.clubFile)));
+      ShowNotice(
+          parent, context,
+          QString::fromStdString(ClubCheckMessage(ClubCheckOutcome::Incorrect, input.clubFile)));
       return std::nullopt;
     case ClubUpdateStatus::WriteFailed:
       ShowNotice(parent, context, Catalogue(MsgErrorOfDiskWriting));
@@ -161,8 +160,9 @@ std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context,
     case ClubUpdateStatus::Unchanged:
       break;
   }
-  ShowNotice(parent, context,
-             Catalogue(MsgNameOrPasswordChanged) + FromFile(std::string(TrimRight(entered.playerName))));
+  ShowNotice(
+      parent, context,
+      Catalogue(MsgNameOrPasswordChanged) + FromFile(std::string(TrimRight(entered.playerName))));
   return change;
 }
 

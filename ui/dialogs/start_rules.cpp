@@ -61,8 +61,7 @@ StartCheck CheckStart(const StartDialogInput& input, const StartEntry& entry) {
     }
     const auto record = ParseMemberLine((*lines)[static_cast<std::size_t>(input.playerSlot - 1)]);
     if (!record || !PasswordMatches(entry.password, record->passwordDigits)) {
-      return Refuse(check, std::string(MessageText(MsgTheIncorrectPassword)),
-                    StartField::Password);
+      return Refuse(check, std::string(MessageText(MsgTheIncorrectPassword)), StartField::Password);
     }
     check.playerName = entry.name;
   } else {
