@@ -202,5 +202,29 @@ TEST_F(StartDialog, ChangeOfNameRewritesTheMembersLine) {
                                   "New name: Bruno"}));
 }
 
+TEST(NetworkSetUp, ServerAddressesOfTheRightForm) {
+  for (const char* good : {"192.168.0.5", "1.2.3.4", "999.999.999.999"}) {
+    EXPECT_TRUE(CheckServerAddress(good)) << good;
+  }
+  for (const char* bad :
+       {"192.168.0.", "192.168.0", "1..2.3", "1.2.3.4567", ".1.2.3", "", "1.2.3.4."}) {
+    EXPECT_FALSE(CheckServerAddress(bad)) << bad;
+  }
+}
+
+TEST(NetworkSetUp, BoxFiltersPutTheLastAcceptedTextBack) {
+  EXPECT_EQ(FilterPort("a", "25666").text, "25666");
+  EXPECT_EQ(FilterPort("2566a", "2566").text, "2566");
+  EXPECT_EQ(FilterPort("", "25666").remembered, "");
+  EXPECT_EQ(FilterPort("8080", "25666").remembered, "8080");
+
+  const FilteredBox letter = FilterServerAddress("10.0.0.x", "10.0.0.1", true);
+  EXPECT_EQ(letter.text, "10.0.0.1");
+  EXPECT_EQ(FilterServerAddress("10.0.0.2", "10.0.0.1", true).remembered, "10.0.0.2");
+  // The server's box is not the address to remember, and an empty box never is.
+  EXPECT_EQ(FilterServerAddress("10.0.0.2", "10.0.0.1", false).remembered, "10.0.0.1");
+  EXPECT_EQ(FilterServerAddress("", "10.0.0.1", true).remembered, "10.0.0.1");
+}
+
 }  // namespace
 }  // namespace fibwick
