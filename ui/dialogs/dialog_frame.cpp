@@ -228,7 +228,6 @@ QLabel* DialogFrame::AddLabel(const QString& text, const QRect& rect, Qt::Alignm
   auto* label = new QLabel(text, content_);
   label->setGeometry(rect);
   label->setAlignment(alignment);
-  labels_.push_back(label);
   StyleLabel(*label);
   return label;
 }

@@ -126,7 +126,6 @@ class DialogFrame : public QDialog {
   QPoint iconPosition_{10, 10};
   QString pendingNotice_;
   std::vector<TNuvCardsButton*> buttons_;
-  std::vector<QLabel*> labels_;
 
   friend class DialogHeader;
 };
