@@ -24,8 +24,14 @@ const QHash<QString, QString>& BuiltinIndex() {
 }  // namespace
 
 QImage LoadBuiltinPicture(const QString& name) {
-  const auto found = BuiltinIndex().constFind(ResourceKey(name));
-  return found == BuiltinIndex().constEnd() ? QImage() : QImage(found.value());
+  // Decoded once: the pictures never change, and shared copies keep their cache key.
+  static QHash<QString, QImage> decoded;
+  const QString key = ResourceKey(name);
+  if (const auto kept = decoded.constFind(key); kept != decoded.constEnd()) return kept.value();
+  const auto found = BuiltinIndex().constFind(key);
+  const QImage picture = found == BuiltinIndex().constEnd() ? QImage() : QImage(found.value());
+  decoded.insert(key, picture);
+  return picture;
 }
 
 }  // namespace fibwick

@@ -112,7 +112,10 @@ void DrawCardBack(QImage& canvas, int x, int y, CardArt& art, const Layout& layo
 }
 
 QImage PrepareCardPicture(const QImage& picture, bool roundCorners, int w, int h, int corner) {
-  if (picture.size() == QSize(w, h)) return picture;
+  // Premultiplied draws several times faster and shows the same pixels.
+  if (picture.size() == QSize(w, h)) {
+    return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
   QImage flat(picture.size(), QImage::Format_RGB32);
   flat.fill(Qt::black);
   {

@@ -1,5 +1,6 @@
 #include "ui/compose.h"
 
+#include <QCache>
 #include <QPainter>
 #include <cstring>
 
@@ -31,11 +32,30 @@ void FillWithBackground(PictureControl& control, const QImage& background) {
   painter.drawImage(covered.topLeft() - patch.topLeft(), background, covered);
 }
 
+namespace {
+
+// Decorative pictures are resized to the same few control sizes over and over; the result of
+// each (picture, size) is kept. A picture's cache key changes whenever its pixels do.
+QImage ResizedCopy(const QImage& picture, QSize size) {
+  static QCache<QString, QImage> cache(64 << 20);  // cost in bytes
+  const QString key =
+      QStringLiteral("%1/%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
+  if (const QImage* kept = cache.object(key)) return *kept;
+  QImage sized = picture;
+  ResizePicture(sized, size.width(), size.height());
+  sized = sized.convertToFormat(sized.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_RGB32);
+  const auto cost = static_cast<qsizetype>(sized.sizeInBytes());
+  cache.insert(key, new QImage(sized), cost);
+  return sized;
+}
+
+}  // namespace
+
 void DrawResized(QImage& canvas, const QImage& picture, int x, int y, int w, int h) {
   if (picture.isNull()) return;
-  QImage sized = picture;
   // A picture already of the size is drawn as it is; resampling it would only blur it.
-  if (sized.size() != QSize(w, h)) ResizePicture(sized, w, h);
+  const QImage sized = picture.size() == QSize(w, h) ? picture : ResizedCopy(picture, {w, h});
   QPainter painter(&canvas);
   painter.drawImage(x, y, sized);
 }

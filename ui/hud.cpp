@@ -110,9 +110,10 @@ void ShowSpeech(const HudKit& kit, PictureControl& strip, const QString& text, c
   TextCentred(painter, 0, Scaled(layout, 160), y, shown);
 }
 
-void RedrawClaimLabel(const HudKit& kit, PictureControl& plate, RankIndex claimed) {
+void RedrawClaimLabel(const HudKit& kit, PictureControl& plate, char claimRank) {
   ComposeFrame(kit, plate, QStringLiteral("RamkaFBSm"), QStringLiteral("RamkaFBBg"));
-  if (claimed == NoRank || claimed > RankCount || plate.buffer.isNull()) return;
+  const RankIndex claimed = RankOfChar(claimRank);
+  if (claimed == NoRank || plate.buffer.isNull()) return;
   QPainter painter(&plate.buffer);
   painter.setFont(RoleFont(kit.fonts, FontRole::Decor,
                            FontSize(Scaled(kit.layout, 28), kit.fonts, FontRole::Decor), false));
@@ -225,7 +226,7 @@ struct IndicatorStyleInfo {
 
 constexpr std::array<IndicatorStyleInfo, IndicatorStyleCount> IndicatorStyles = {{
     {'R', MsgDynamicIQForWindowsPercent, "Windows"},
-    {'A', MsgGamesPlayedWithPC, "Windows"},
+    {'A', MsgGamesPlayedWithPC2, "Windows"},
     {'G', MsgBestWindowsPlayer, "Windows"},
     {'Y', MsgBestAndroidPlayer, "Android"},
     {'V', MsgBestAccountPlayer, "Account48"},

@@ -32,8 +32,8 @@ int SpeechFontSize(const Layout& layout, const FontRoles& fonts, const QString& 
 // Colour letter b, g, r, y or o; an empty text clears the strip.
 void ShowSpeech(const HudKit& kit, PictureControl& strip, const QString& text, char colour);
 
-// The rank claimed in the current round; NoRank shows only the frame.
-void RedrawClaimLabel(const HudKit& kit, PictureControl& plate, RankIndex claimed);
+// The rank character claimed in the current round; NoClaim shows only the frame.
+void RedrawClaimLabel(const HudKit& kit, PictureControl& plate, char claimRank);
 
 struct ChatLine {
   QString text;

@@ -1,11 +1,8 @@
 #include "ui/resample.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
-
-#include "base/round_even.h"
 
 namespace fibwick {
 namespace {
@@ -110,18 +107,23 @@ void ResizePicture(QImage& picture, int w, int h) {
     auto* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
     for (int tx = 0; tx < w; ++tx) {
       const Tap column = columns[tx];
-      const std::array<QRgb, 4> p = {top[column.index], top[column.index + 1], bottom[column.index],
-                                     bottom[column.index + 1]};
+      const QRgb p00 = top[column.index];
+      const QRgb p10 = top[column.index + 1];
+      const QRgb p01 = bottom[column.index];
+      const QRgb p11 = bottom[column.index + 1];
       const double fx = column.fraction;
       const double fy = row.fraction;
-      const std::array<double, 4> weight = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy,
-                                            fx * fy};
-      const auto mix = [&](int (*channel)(QRgb)) {
-        double v = 0.0;
-        for (int k = 0; k < 4; ++k) v += weight[k] * channel(p[k]);
-        return RoundEven(v);
+      const double w00 = (1 - fx) * (1 - fy);
+      const double w10 = fx * (1 - fy);
+      const double w01 = (1 - fx) * fy;
+      const double w11 = fx * fy;
+      // nearbyint rounds half-way values to even in the default rounding mode.
+      const auto mix = [&](int shift) {
+        const double v = w00 * ((p00 >> shift) & 0xFF) + w10 * ((p10 >> shift) & 0xFF) +
+                         w01 * ((p01 >> shift) & 0xFF) + w11 * ((p11 >> shift) & 0xFF);
+        return static_cast<int>(std::nearbyint(v));
       };
-      out[tx] = qRgba(mix(qRed), mix(qGreen), mix(qBlue), alpha ? mix(qAlpha) : 255);
+      out[tx] = qRgba(mix(16), mix(8), mix(0), alpha ? mix(24) : 255);
     }
   }
   picture = target;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +22,76 @@ struct Expected {
   int h;
   Form form;
 };
+
+using AddPicture = std::function<void(const std::string&, int, int, Form)>;
+
+std::string Frame(const std::string& base, int frame) {
+  return base + (frame < 10 ? "_0" : "_") + std::to_string(frame);
+}
+
+void AddFilm(const AddPicture& add, const std::string& base, int frames, int w, int h) {
+  for (int frame = 0; frame < frames; ++frame) add(Frame(base, frame), w, h, Form::Rgba);
+}
+
+const std::vector<std::string> LanguageCodes{"Eng", "Rus", "Deu", "Fra",
+                                             "Spa", "Chi", "Ita", "Cze"};
+
+void AddMenuAndDialogPictures(const AddPicture& add) {
+  add("Logo", 760, 500, Form::Jpeg);
+  add("GTitle", 300, 90, Form::Rgba);
+  for (const auto& code : LanguageCodes) {
+    add("Cap" + code, 400, 70, Form::Rgba);
+    add("Elite" + code, 350, 40, Form::Rgba);
+    add("Net__" + code, 350, 40, Form::Rgba);
+  }
+  add("CURARROW", 32, 32, Form::Rgba);
+  for (const std::string cursor : {"CURHAND", "CURWAIT", "CUREDIT"})
+    AddFilm(add, cursor, 8, 32, 32);
+  for (const std::string icon :
+       {"AdvGiftR",      "AdvGiftG",        "Android",      "GHelp48",      "GTour48",
+        "GooglePlay",    "Earth48",         "Stats",        "Windows",      "GStill48Speed",
+        "GStill48Opt",   "GStill48History", "GStill48WT",   "GStill48Pass", "GStill48Acc",
+        "GStill48Count", "GStill48Tour",    "GStill48Chat", "GStill48Stat", "GStill48Pw",
+        "GStill48About", "GNotice48",       "GNews48",      "GChat48",      "GRadio48"}) {
+    add(icon, 48, 48, Form::Rgba);
+  }
+  for (const std::string icon : {"GPopCount", "GPopMenu", "GPopName", "GPopSpeed", "GPopHelp",
+                                 "GPopAbout", "GPopRadio", "GPopChat"}) {
+    add(icon, 16, 16, Form::Rgba);
+  }
+  add("GPanel220", 220, 125, Form::Rgba);
+  for (const std::string siren : {"GSirenB", "GSirenR"}) AddFilm(add, siren, 2, 30, 30);
+  for (const std::string button : {"MP_Play", "MP_Pause", "MP_Next", "MP_Volume"})
+    add(button, 60, 60, Form::Rgba);
+  for (int lamp = 0; lamp < 6; ++lamp) add("GMenuLamp" + std::to_string(lamp), 20, 30, Form::Rgba);
+  AddFilm(add, "GifMenu1", 16, 160, 200);
+  AddFilm(add, "GifMenu2", 16, 160, 200);
+  // The still frames of the end animations are 25, 24 and 3.
+  AddFilm(add, "GEndBest", 26, 160, 160);
+  AddFilm(add, "GEndGood", 25, 160, 160);
+  AddFilm(add, "GEndBads", 12, 160, 160);
+  for (const std::string club : {"GClubA", "GClubB", "GClubC", "GClubE", "GClubF", "GClubG"})
+    AddFilm(add, club, 12, 60, 75);
+  AddFilm(add, "GPw", 12, 80, 80);
+  AddFilm(add, "GWait", 12, 48, 48);
+  add("GMedal", 100, 100, Form::Rgba);
+  for (int place = 1; place <= 10; ++place)
+    add(std::string(place < 10 ? "GPlace0" : "GPlace") + std::to_string(place), 100, 100,
+        Form::Rgba);
+  add("GNuvs128", 128, 128, Form::Rgba);
+  add("GNuvsT128", 128, 128, Form::Rgba);
+  add("FaceMan16", 16, 16, Form::Rgba);
+  add("FaceWoman16", 16, 16, Form::Rgba);
+  // The placeholders are written out as bitmaps, which keep no alpha.
+  add("GAcNoM", 96, 120, Form::Rgb);
+  add("GAcNoF", 96, 120, Form::Rgb);
+  add("GTourOn", 24, 24, Form::Rgba);
+  add("GTourOff", 24, 24, Form::Rgba);
+  AddFilm(add, "GTopTen", 12, 240, 120);
+  for (const auto& code : LanguageCodes) add("FlagO" + code, 96, 64, Form::Rgb);
+  add("FlagOJap", 96, 64, Form::Rgb);
+  add("FlagOKor", 96, 64, Form::Rgb);
+}
 
 std::vector<Expected> BuiltInPictures() {
   std::vector<Expected> all;
@@ -83,6 +154,7 @@ std::vector<Expected> BuiltInPictures() {
                                    "GLenta360x100", "GLenta380x120", "GLenta590x116"}) {
     add(ribbon, std::stoi(ribbon.substr(6, 3)), std::stoi(ribbon.substr(10, 3)), Form::Rgba);
   }
+  AddMenuAndDialogPictures(add);
   return all;
 }
 
@@ -219,6 +291,47 @@ TEST(CardArt, BigCardsAreOpaqueBesideTheirCorners) {
         }
       }
     }
+  }
+}
+
+// The menu recolours its titles by rules written for a red source: every visible pixel must
+// have red as its strongest channel, or a tint would turn parts of it the wrong colour.
+TEST(MenuTitles, AreDrawnInRedOnly) {
+  for (const auto& code : LanguageCodes) {
+    for (const std::string base : {"Cap", "Elite", "Net__"}) {
+      SCOPED_TRACE(base + code);
+      const QImage title = Load(base + code + ".png");
+      int visible = 0;
+      for (int y = 0; y < title.height(); ++y) {
+        for (int x = 0; x < title.width(); ++x) {
+          const QColor c = title.pixelColor(x, y);
+          if (c.alpha() < 32) continue;
+          ++visible;
+          ASSERT_GE(c.red(), c.green()) << x << ", " << y;
+          ASSERT_GE(c.red(), c.blue()) << x << ", " << y;
+        }
+      }
+      EXPECT_GT(visible, title.width() * title.height() / 20);
+    }
+  }
+}
+
+// The cursors are registered with these hot spots; each must lie on the drawn shape, and the
+// corner away from it must stay clear.
+TEST(Cursors, HotSpotsLieOnTheShape) {
+  struct Case {
+    std::string file;
+    QPoint hotSpot;
+  };
+  const std::vector<Case> cases{{"CURARROW.png", {2, 2}},
+                                {"CURHAND_00.png", {12, 2}},
+                                {"CURWAIT_00.png", {16, 16}},
+                                {"CUREDIT_00.png", {16, 16}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QImage cursor = Load(c.file);
+    EXPECT_GT(qAlpha(cursor.pixel(c.hotSpot)), 128);
+    EXPECT_EQ(qAlpha(cursor.pixel(31, 0)), 0);
   }
 }
 

@@ -81,9 +81,9 @@ TEST_F(Hud, SpeechFontStepsDown) {
 TEST_F(Hud, ClaimPlate) {
   pictures.Add("RamkaFBSm", {155, 60}, qRgb(90, 90, 90));
   PictureControl plate{{575, 200, 155, 60}, {}, true};
-  RedrawClaimLabel(Kit(), plate, NoRank);
+  RedrawClaimLabel(Kit(), plate, NoClaim);
   EXPECT_EQ(Count(plate.buffer, qRgb(90, 90, 90)), 155 * 60);
-  RedrawClaimLabel(Kit(), plate, 6);
+  RedrawClaimLabel(Kit(), plate, RankChar(6));
   EXPECT_GT(Count(plate.buffer, qRgb(255, 0, 0)), 10);
   EXPECT_EQ(pictures.asked.back(), "RamkaFBSm");
 }

@@ -114,5 +114,15 @@ TEST(Compose, BackgroundPatchThenPictureWithAlpha) {
   EXPECT_GT(qRed(control.buffer.pixel(19, 19)), 0);        // the red pixel, stretched
 }
 
+TEST(Compose, AChangedPictureIsResizedAgain) {
+  QImage canvas = Solid(20, 20, qRgb(0, 0, 0), QImage::Format_RGB32);
+  QImage picture = Solid(10, 10, qRgb(10, 10, 10));
+  DrawResized(canvas, picture, 0, 0, 20, 20);
+  EXPECT_EQ(canvas.pixel(5, 5), qRgb(10, 10, 10));
+  picture.fill(qRgb(200, 0, 0));
+  DrawResized(canvas, picture, 0, 0, 20, 20);
+  EXPECT_EQ(canvas.pixel(5, 5), qRgb(200, 0, 0));
+}
+
 }  // namespace
 }  // namespace fibwick

@@ -15,6 +15,10 @@ QString FileName(const Picture& picture) {
   return picture.name + (picture.kind == FileKind::Jpeg ? ".jpg" : ".png");
 }
 
+QString FrameName(const QString& base, int frame) {
+  return QString("%1_%2").arg(base).arg(frame, 2, 10, QChar('0'));
+}
+
 namespace {
 
 bool SavePicture(const Picture& picture, const QString& path) {

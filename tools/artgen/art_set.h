@@ -30,6 +30,9 @@ class ArtSet {
 
 QString FileName(const Picture& picture);
 
+// Animations are stored as one picture per frame: base + "_" + two-digit frame from 00.
+QString FrameName(const QString& base, int frame);
+
 // Writes every picture and the resource list; false with a message on stderr when a file fails.
 bool WriteArtSet(const ArtSet& set, const QString& folder);
 

@@ -31,6 +31,13 @@ int main(int argc, char** argv) {
   AddButtonSkins(set);
   AddIcons(set);
   AddDialogBands(set);
+  AddTitles(set);
+  AddCursors(set);
+  AddServiceIcons(set);
+  AddAnimations(set);
+  AddAwards(set);
+  AddAccountPictures(set);
+  AddFlags(set);
 
   if (!WriteArtSet(set, folder)) return 1;
   const auto sheetPath = QDir(folder).filePath("contact-sheet.png");

@@ -17,6 +17,13 @@ void AddClocks(ArtSet& set);
 void AddButtonSkins(ArtSet& set);
 void AddIcons(ArtSet& set);
 void AddDialogBands(ArtSet& set);
+void AddTitles(ArtSet& set);
+void AddCursors(ArtSet& set);
+void AddServiceIcons(ArtSet& set);
+void AddAnimations(ArtSet& set);
+void AddAwards(ArtSet& set);
+void AddAccountPictures(ArtSet& set);
+void AddFlags(ArtSet& set);
 
 QImage ContactSheet(const ArtSet& set);
 
