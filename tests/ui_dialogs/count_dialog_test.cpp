@@ -30,9 +30,17 @@ TEST_F(GeneralCount, SevenFiguresUnderTheirLabels) {
   }
   EXPECT_EQ(rows[0].second, "45");
 
-  TFormCount dialog(*context_, count, "Ann" + std::string(17, ' '), 2, nullptr);
+  TFormCount dialog(*context_, count, "Ann" + std::string(17, ' '), 2, HistoryKind::Network,
+                    nullptr);
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Player:  Ann");
+}
+
+TEST_F(GeneralCount, TheFilmsTellTheKindOfGame) {
+  EXPECT_EQ(GameKindFilms(HistoryKind::Local), QStringList({"GClubC", "GClubF"}));
+  EXPECT_EQ(GameKindFilms(HistoryKind::Account), QStringList({"GClubA", "GClubB"}));
+  EXPECT_EQ(GameKindFilms(HistoryKind::Network), QStringList({"GClubG"}));
+  EXPECT_EQ(GameKindFilms(HistoryKind::Tournament), QStringList({"GClubE"}));
 }
 
 TEST_F(GeneralCount, TheLampTellsTheOnlineState) {

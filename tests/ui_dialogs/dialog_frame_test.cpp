@@ -57,7 +57,7 @@ TEST(DialogIcon, AFrameIsItsSliceOfTheFilmOverTheBackground) {
 }
 
 TEST_F(Frame, TheBandCarriesTheTitleAboveTheControls) {
-  TFormCount dialog(*context_, TCount{}, "Ann", 1, nullptr);
+  TFormCount dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
   const QImage shot = Shot(dialog, "frame-design0");
   EXPECT_EQ(dialog.Design(), 0);
   EXPECT_EQ(dialog.Content()->y(), 64);
@@ -76,7 +76,7 @@ TEST_F(Frame, TheBandCarriesTheTitleAboveTheControls) {
 TEST_F(Frame, WithoutTheGraphicsPackEveryDesignFallsBackToTheBand) {
   for (const int design : {1, 2}) {
     SetDialogDesign(settings_, design);
-    TFormCount dialog(*context_, TCount{}, "Ann", 1, nullptr);
+    TFormCount dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.Design(), 0);
     EXPECT_EQ(DialogDesignOf(settings_), 0);
@@ -85,7 +85,7 @@ TEST_F(Frame, WithoutTheGraphicsPackEveryDesignFallsBackToTheBand) {
   }
   // The purple design finds out when the dialog is made, and says nothing.
   SetDialogDesign(settings_, 3);
-  TFormCount purple(*context_, TCount{}, "Ann", 1, nullptr);
+  TFormCount purple(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
   EXPECT_EQ(purple.Design(), 0);
   EXPECT_EQ(DialogDesignOf(settings_), 0);
   EXPECT_TRUE(purple.PendingNotice().isEmpty());

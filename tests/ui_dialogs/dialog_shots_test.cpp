@@ -21,6 +21,8 @@ class Shots : public DialogTest, public ::testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
     SetLanguage(GetParam());
+    // Still frames: a picture taken at the first frame of a film shows little of it.
+    settings_.GifAnimation = false;
     WriteClub(
         {{"Anna", 3.5, 40, 12, EncodePassword("ab")}, {"Boris", 2.0, 20, 4, EncodePassword("abc")}},
         SampleTopTen());
@@ -80,7 +82,7 @@ TEST_P(Shots, EveryWindow) {
                               .sessionScore = 12,
                               .startRating = 1.5,
                               .currentRating = 1.75}),
-                   "Anna", 2, nullptr);
+                   "Anna", 2, HistoryKind::Local, nullptr);
   Check(count, "count");
 
   int selected = 0;

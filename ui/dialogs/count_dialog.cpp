@@ -4,6 +4,7 @@
 
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
+#include "ui/dialogs/film_view.h"
 #include "ui/dialogs/fixed_texts.h"
 
 namespace fibwick {
@@ -62,11 +63,25 @@ QString AccountLampPicture(int onlineState) {
   }
 }
 
+QStringList GameKindFilms(HistoryKind kind) {
+  switch (kind) {
+    case HistoryKind::Account:
+      return {"GClubA", "GClubB"};
+    case HistoryKind::Network:
+      return {"GClubG"};
+    case HistoryKind::Tournament:
+      return {"GClubE"};
+    case HistoryKind::Local:
+      break;
+  }
+  return {"GClubC", "GClubF"};
+}
+
 TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::string& playerName,
-                       int onlineState, QWidget* parent)
+                       int onlineState, HistoryKind kind, QWidget* parent)
     : DialogFrame(context,
                   {"GCap300", "GLenta200x100", "GFormCount", "GFormCountL", "", "GIcon48COunt"},
-                  MsgPlayerCount, QSize(Width, RowTop + CountRowCount * RowPitch + 60), parent),
+                  MsgPlayerCount, QSize(Width, RowTop + CountRowCount * RowPitch + 96), parent),
       playerName_(FromFile(std::string(TrimRight(playerName)))) {
   AddLabel(Catalogue(MsgInformationAboutGame), QRect(Left, 12, Width - 2 * Left - 60, 36),
            Qt::AlignLeft | Qt::AlignVCenter);
@@ -83,7 +98,14 @@ TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::s
     figure->setPalette(palette);
     y += RowPitch;
   }
-  ok_ = AddButton(OkText, QRect((Width - 200) / 2, y + 14, 200, 36));
+  // The films of the game kind stand on both sides of "Ok", or the one on its left.
+  const QStringList films = GameKindFilms(kind);
+  for (int i = 0; i < films.size(); ++i) {
+    auto* film = new FilmView(context.sources.builtin, films[i], true,
+                              context.settings.GifAnimation, 1, Content());
+    film->move(i == 0 ? Left + 20 : Width - Left - 20 - film->width(), y + 10);
+  }
+  ok_ = AddButton(OkText, QRect((Width - 200) / 2, y + 30, 200, 36));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
 }
@@ -93,8 +115,8 @@ QString TFormCount::Title() const {
 }
 
 void ShowCount(QWidget* parent, DialogContext& context, const TCount& count,
-               const std::string& playerName, int onlineState) {
-  TFormCount dialog(context, count, playerName, onlineState, parent);
+               const std::string& playerName, int onlineState, HistoryKind kind) {
+  TFormCount dialog(context, count, playerName, onlineState, kind, parent);
   dialog.exec();
 }
 

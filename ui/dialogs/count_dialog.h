@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <string>
 #include <utility>
 
 #include "records/general_count.h"
+#include "records/history_file.h"
 #include "ui/dialogs/dialog_frame.h"
 
 // The general count: the current player's figures at any moment of a session.
@@ -16,6 +18,8 @@ inline constexpr int CountRowCount = 7;
 std::array<std::pair<QString, QString>, CountRowCount> CountRows(const TCount& count);
 // The lamp beside the account picture: 1 signed out, 2 signed in, 3 in a rated game.
 QString AccountLampPicture(int onlineState);
+// The one or two animations that tell the kind of game.
+QStringList GameKindFilms(HistoryKind kind);
 
 class TFormCount : public DialogFrame {
   Q_OBJECT
@@ -23,7 +27,7 @@ class TFormCount : public DialogFrame {
  public:
   // playerName in Windows-1251, as the game keeps it.
   TFormCount(DialogContext& context, const TCount& count, const std::string& playerName,
-             int onlineState, QWidget* parent);
+             int onlineState, HistoryKind kind, QWidget* parent);
 
   QString Title() const override;
   TNuvCardsButton* OkButton() const { return ok_; }
@@ -34,6 +38,6 @@ class TFormCount : public DialogFrame {
 };
 
 void ShowCount(QWidget* parent, DialogContext& context, const TCount& count,
-               const std::string& playerName, int onlineState);
+               const std::string& playerName, int onlineState, HistoryKind kind);
 
 }  // namespace fibwick

@@ -1,10 +1,9 @@
 #include "ui/dialogs/end_game_dialog.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <QShowEvent>
 
+#include "ui/dialogs/film_view.h"
 #include "ui/dialogs/fixed_texts.h"
 
 namespace fibwick {
@@ -12,7 +11,7 @@ namespace {
 
 constexpr int Width = 550;
 constexpr int Height = 380;
-constexpr int MedalWidth = 150;
+constexpr int MedalWidth = 160;
 // Text rows below the header, without and with a reward.
 constexpr std::array<int, 5> RowsPlain{36, 111, 186, 261, 306};
 constexpr std::array<int, 5> RowsReward{16, 56, 96, 136, 176};
@@ -49,71 +48,26 @@ QColor Colour(LineColour colour, bool purple) {
   return purple ? DesignTextColour : QColor(0, 0, 128);
 }
 
-// The medal with the place on it: the pictures when they exist, else one drawn here.
+// The medal with the place drawn over it.
 class MedalView : public QWidget {
  public:
-  MedalView(const DialogContext& context, int place, QWidget* parent)
-      : QWidget(parent), context_(context), place_(place) {}
+  MedalView(const DialogContext& context, const QString& placePicture, QWidget* parent)
+      : QWidget(parent),
+        medal_(context.sources.builtin("GMedal")),
+        place_(context.sources.builtin(placePicture)) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QImage medal = context_.sources.builtin("GMedal");
-    if (!medal.isNull()) {
-      p.drawImage(QPoint((width() - medal.width()) / 2, 0), medal);
-      const QImage number =
-          context_.sources.builtin(QString("GPlace%1").arg(place_, 2, 10, QChar('0')));
-      p.drawImage(QPoint((width() - number.width()) / 2, (medal.height() - number.height()) / 2),
-                  number);
-      return;
+    for (const QImage& picture : {medal_, place_}) {
+      p.drawImage(QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2),
+                  picture);
     }
-    DrawMedal(p);
   }
 
  private:
-  void DrawMedal(QPainter& p) {
-    const double cx = width() / 2.0;
-    // Two ribbon tails behind the disc.
-    for (const int side : {-1, 1}) {
-      QPainterPath tail;
-      tail.moveTo(cx + side * 8, 0);
-      tail.lineTo(cx + side * 42, 0);
-      tail.lineTo(cx + side * 22, 90);
-      tail.lineTo(cx + side * 2, 70);
-      tail.closeSubpath();
-      p.setPen(QPen(QColor(90, 0, 0), 1));
-      p.setBrush(side < 0 ? QColor(178, 24, 38) : QColor(24, 52, 140));
-      p.drawPath(tail);
-    }
-    const QPointF centre(cx, 112);
-    const double radius = 52;
-    const QColor gold = place_ == 1   ? QColor(236, 190, 50)
-                        : place_ == 2 ? QColor(200, 200, 210)
-                                      : QColor(205, 127, 50);
-    QRadialGradient shine(centre - QPointF(18, 18), radius * 1.6);
-    shine.setColorAt(0, gold.lighter(150));
-    shine.setColorAt(0.5, gold);
-    shine.setColorAt(1, gold.darker(170));
-    p.setPen(QPen(gold.darker(200), 2));
-    p.setBrush(shine);
-    p.drawEllipse(centre, radius, radius);
-    p.setPen(QPen(gold.darker(140), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(centre, radius - 8, radius - 8);
-    QFont font("Comic Sans MS");
-    font.setPixelSize(46);
-    font.setBold(true);
-    p.setFont(font);
-    const QRectF face(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-    p.setPen(gold.darker(250));
-    p.drawText(face.translated(1.5, 1.5), Qt::AlignCenter, QString::number(place_));
-    p.setPen(QColor(255, 250, 230));
-    p.drawText(face, Qt::AlignCenter, QString::number(place_));
-  }
-
-  const DialogContext& context_;
-  int place_;
+  QImage medal_;
+  QImage place_;
 };
 
 class LinesView : public QWidget {
@@ -196,11 +150,15 @@ TFormEndGame::TFormEndGame(DialogContext& context, const EndGameInput& input, QW
                   MsgTheCompletionOfGame, QSize(Width, Height), parent),
       input_(input),
       view_(ChooseEndGameView(input)) {
-  const int textLeft = view_.medal ? MedalWidth : 0;
+  // The outcome's animation above the medal on the left, the lines to the right of them.
+  auto* film = new FilmView(context.sources.builtin, view_.animation, view_.loops,
+                            context.settings.GifAnimation, view_.stillFrame, Content());
+  film->move((MedalWidth + 10 - film->width()) / 2, 4);
   if (view_.medal) {
-    auto* medal = new MedalView(context, input.place, Content());
-    medal->setGeometry(10, 40, MedalWidth - 10, 180);
+    auto* medal = new MedalView(context, view_.placePicture, Content());
+    medal->setGeometry(10, 190, MedalWidth, 120);
   }
+  const int textLeft = MedalWidth + 20;
   auto* lines = new LinesView(view_, *this, Content());
   lines->setGeometry(textLeft, 0, Width - textLeft - 10, Height - 60);
   ok_ = AddButton(OkText, QRect((Width - 200) / 2, Height - 50, 200, 36));

@@ -5,6 +5,7 @@
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "records/club_file.h"
+#include "ui/dialogs/film_view.h"
 #include "ui/dialogs/fixed_texts.h"
 
 namespace fibwick {
@@ -14,6 +15,10 @@ constexpr int Width = 450;
 // The board's coordinates count from the top of the window; the header takes this much.
 constexpr int BoardTop = 64;
 constexpr int RowPitch = 30;
+// The two animations below the rows, in the board's coordinates.
+constexpr QPoint BannerAt{50, 460};
+constexpr QPoint ClubAt{340, 465};
+constexpr int BoardHeight = 590;
 constexpr QColor Maroon{128, 0, 0};
 constexpr QColor Navy{0, 0, 128};
 constexpr QColor Podium{208, 0, 0};
@@ -75,10 +80,17 @@ std::vector<TopTenRow> TopTenRows(const std::vector<std::string>& clubLines) {
 
 TFormTopTen::TFormTopTen(DialogContext& context, QWidget* parent)
     : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgTopTen,
-                  QSize(Width, 150 - BoardTop + TopTenCount * RowPitch + 70), parent),
+                  QSize(Width, BoardHeight - BoardTop + 56), parent),
       rows_(TopTenRows(ReadClubFile(ClubFileInUse(context)).value_or(std::vector<std::string>{}))) {
   auto* board = new Board(*this, Content());
   board->setGeometry(0, 0, Width, Content()->height() - 56);
+  const bool animate = context.settings.GifAnimation;
+  auto* banner = new FilmView(context.sources.builtin, "GTopTen", true, animate, 1, Content());
+  banner->move(BannerAt - QPoint(0, BoardTop));
+  auto* club =
+      new FilmView(context.sources.builtin, context.settings.NetworkGame ? "GClubG" : "GClubF",
+                   true, animate, 1, Content());
+  club->move(ClubAt - QPoint(0, BoardTop));
   ok_ = AddButton(OkText, QRect((Width - 200) / 2, Content()->height() - 50, 200, 36));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
