@@ -22,6 +22,16 @@ TEST(WindowSizes, TheScreenDecidesWhichSizesAreOffered) {
   for (const Case& c : cases) EXPECT_EQ(WindowSizeChoices(c.screen), c.modes) << c.screen.width();
 }
 
+TEST_F(Options, EveryLanguageHasItsLargeFlag) {
+  EXPECT_EQ(LargeFlagPicture(0), "FlagOEng");
+  EXPECT_EQ(LargeFlagPicture(7), "FlagOCze");
+  EXPECT_EQ(LargeFlagPicture(8), "FlagOJap");
+  EXPECT_EQ(LargeFlagPicture(9), "FlagOKor");
+  for (int language = 0; language < LanguageCount; ++language) {
+    EXPECT_FALSE(LoadBuiltinPicture(LargeFlagPicture(language)).isNull()) << language;
+  }
+}
+
 TEST_F(Options, SwitchesChangeTheSettingsAtOnce) {
   int music = 0;
   int buttons = 0;
@@ -78,6 +88,8 @@ TEST_F(Options, LanguageRecaptionsTheDialogAndKeepsTheSelections) {
   EXPECT_EQ(dialog.WindowSizeBox()->currentText(), Text(MsgAverageWindow2));
   EXPECT_EQ(dialog.SoundBox()->text(), Text(MsgSound));
   EXPECT_EQ(dialog.WindowSizeBox()->currentIndex(), 3);
+  EXPECT_EQ(dialog.Flag()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+            LoadBuiltinPicture("FlagORus").convertToFormat(QImage::Format_ARGB32));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/dialogs/options_dialog.h"
 
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <array>
 
@@ -49,6 +50,19 @@ QFont ControlFont(const DialogFrame& frame) {
 
 }  // namespace
 
+QString LargeFlagPicture(int language) {
+  switch (language) {
+    case 8:
+      return "FlagOJap";
+    case 9:
+      return "FlagOKor";
+    default: {
+      const std::string_view suffix = LanguageSuffix(language);
+      return "FlagO" + QString::fromLatin1(suffix.data(), static_cast<qsizetype>(suffix.size()));
+    }
+  }
+}
+
 std::vector<int> WindowSizeChoices(QSize screen) {
   std::vector<int> modes;
   for (const SizeChoice& choice : SizeChoices) {
@@ -66,11 +80,14 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
                   MsgOptions, QSize(Width, ContentHeight), parent),
       hooks_(std::move(hooks)) {
   Settings& settings = context.settings;
-  ok_ = AddButton(OkText, QRect(Width - 10 - 140, 6, 140, 34));
+  flag_ = new QLabel(Content());
+  flag_->setGeometry(10, 4, 100, 68);
+  flag_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ok_ = AddButton(OkText, QRect(Width - 10 - 140, 20, 140, 34));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
   tabs_ = new QTabWidget(Content());
-  tabs_->setGeometry(10, 46, Width - 20, ContentHeight - 56);
+  tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
   tabs_->setFont(ControlFont(*this));
   auto* general = new QWidget;
   tabs_->addTab(general, {});
@@ -79,7 +96,13 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   language_ = new QComboBox(general);
   language_->setGeometry(12, 14, 200, 32);
   language_->setFont(font);
-  for (const Message name : LanguageNames) language_->addItem(Catalogue(name));
+  for (int language = 0; language < LanguageCount; ++language) {
+    const QImage flag = context.sources.builtin(LargeFlagPicture(language));
+    language_->addItem(
+        QPixmap::fromImage(flag.scaled(24, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
+        Catalogue(LanguageNames[static_cast<std::size_t>(language)]));
+  }
+  language_->setIconSize(QSize(24, 16));
   language_->setCurrentIndex(CurrentLanguage());
   connect(language_, &QComboBox::activated, this, [this](int index) {
     SetLanguage(index);
@@ -105,25 +128,25 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   });
 
   multiplayer_ =
-      AddSwitch(general, QRect(12, 100, 210, 28), settings.NetworkGame, hooks_.networkGameChanged);
+      AddSwitch(general, QRect(12, 96, 210, 28), settings.NetworkGame, hooks_.networkGameChanged);
 
-  speed_ = AddButton({}, QRect(12, 150, 200, 34), general);
+  speed_ = AddButton({}, QRect(12, 136, 200, 34), general);
   speed_->setEnabled(static_cast<bool>(hooks_.openSpeed));
   connect(speed_, &QAbstractButton::clicked, this, [this] {
     Call(hooks_.openSpeed);
     Recaption();
   });
-  passport_ = AddButton({}, QRect(12, 194, 200, 34), general);
+  passport_ = AddButton({}, QRect(12, 178, 200, 34), general);
   passport_->setEnabled(static_cast<bool>(hooks_.openPassport));
   connect(passport_, &QAbstractButton::clicked, this, [this] { Call(hooks_.openPassport); });
 
   multimedia_ = new QGroupBox(general);
-  multimedia_->setGeometry(230, 8, 228, 222);
+  multimedia_->setGeometry(230, 4, 228, 212);
   multimedia_->setFont(font);
-  int y = 30;
+  int y = 26;
   const auto add = [&](bool& value, const std::function<void()>& changed) {
     QCheckBox* box = AddSwitch(multimedia_, QRect(12, y, 210, 28), value, changed);
-    y += 31;
+    y += 30;
     return box;
   };
   sound_ = add(settings.SoundOn, {});
@@ -154,6 +177,8 @@ QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& val
 
 void TFormOptions::Recaption() {
   const Settings& settings = Context().settings;
+  flag_->setPixmap(
+      QPixmap::fromImage(Context().sources.builtin(LargeFlagPicture(CurrentLanguage()))));
   tabs_->setTabText(0, Catalogue(MsgGeneral));
   for (int i = 0; i < windowSize_->count(); ++i) {
     windowSize_->setItemText(i, Catalogue(SizeChoiceOf(windowSize_->itemData(i).toInt()).name));

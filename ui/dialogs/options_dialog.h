@@ -26,6 +26,9 @@ struct OptionsHooks {
   std::function<void()> openPassport;       // the passport dialog; absent: disabled
 };
 
+// "FlagO" + the language's picture suffix; Japanese and Korean have flags of their own.
+QString LargeFlagPicture(int language);
+
 // The window sizes the screen can hold, as WindowSizeMode values in the chooser's order.
 std::vector<int> WindowSizeChoices(QSize screen);
 
@@ -48,6 +51,7 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* SpeedButton() const { return speed_; }
   TNuvCardsButton* PassportButton() const { return passport_; }
   TNuvCardsButton* OkButton() const { return ok_; }
+  QLabel* Flag() const { return flag_; }
 
  protected:
   void Recaption() override;
@@ -57,6 +61,7 @@ class TFormOptions : public DialogFrame {
                        const std::function<void()>& changed);
 
   OptionsHooks hooks_;
+  QLabel* flag_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QComboBox* language_ = nullptr;
   QComboBox* windowSize_ = nullptr;
