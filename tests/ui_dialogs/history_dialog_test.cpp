@@ -56,6 +56,29 @@ TEST_F(HistoryWindow, GridOfARealFileColouredByKind) {
   EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);
 }
 
+TEST_F(HistoryWindow, TheChosenFileStaysChosenForTheNextOpening) {
+  const std::vector<HistoryEntry> full(HistoryEntriesPerFile,
+                                       {"Anna", 1, 10, 10.0, HistoryKind::Local});
+  ASSERT_EQ(WriteHistory(folder_, ClubFileName, full, {"9:05", "10.12.2026"}),
+            WriteHistoryResult::Written);
+  ASSERT_EQ(WriteHistory(folder_, ClubFileName, {{"Boris", 2, 20, 5.0, HistoryKind::Network}},
+                         {"9:06", "10.12.2026"}),
+            WriteHistoryResult::Written);
+  int selected = 0;
+  {
+    TFHistory first(*context_, selected, nullptr);
+    ASSERT_EQ(first.FileList()->count(), 2);
+    EXPECT_EQ(first.FileList()->currentRow(), 1);  // the last file the first time
+    EXPECT_EQ(first.Grid()->rowCount(), 1);
+    first.FileList()->setCurrentRow(0);
+    EXPECT_EQ(first.Grid()->rowCount(), HistoryEntriesPerFile);
+  }
+  EXPECT_EQ(selected, 1);
+  TFHistory again(*context_, selected, nullptr);
+  EXPECT_EQ(again.FileList()->currentRow(), 0);
+  EXPECT_EQ(again.FileList()->width(), 180);
+}
+
 TEST_F(HistoryWindow, NoFileLeavesADisabledList) {
   int selected = 0;
   TFHistory dialog(*context_, selected, nullptr);
