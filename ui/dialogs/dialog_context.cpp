@@ -20,8 +20,7 @@ FontRoles FontRolesOf(const Settings& settings) {
 }
 
 std::filesystem::path ClubFileInUse(const DialogContext& context) {
-  return context.programFolder /
-         (context.settings.NetworkGame ? NetClubFileName : ClubFileName);
+  return context.programFolder / (context.settings.NetworkGame ? NetClubFileName : ClubFileName);
 }
 
 void PlaySound(const DialogContext& context, std::string_view sound) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "records/settings.h"
 #include "ui/card_art.h"
@@ -14,8 +15,13 @@
 namespace fibwick {
 
 struct DialogContext {
+  DialogContext(Settings& settingsInUse, ArtSources pictureSources, std::filesystem::path folder)
+      : settings(settingsInUse),
+        sources(std::move(pictureSources)),
+        programFolder(std::move(folder)) {}
+
   Settings& settings;
-  ArtSources sources;                  // built-in pictures and the shelf of packs
+  ArtSources sources;                   // built-in pictures and the shelf of packs
   std::filesystem::path programFolder;  // club and history files live here
   QCursor arrowCursor{Qt::ArrowCursor};
   QCursor handCursor{Qt::PointingHandCursor};

@@ -35,10 +35,9 @@ QString WithSuffix(const QString& base, int language) {
 
 int DialogDesignOf(const Settings& settings) {
   if (settings.AuxDesignPurple) return 3;
-  const auto found = std::find(AuxDesignOfDesign.begin(), AuxDesignOfDesign.end(),
-                               settings.AuxDesign);
-  return found == AuxDesignOfDesign.end() ? 0
-                                          : static_cast<int>(found - AuxDesignOfDesign.begin());
+  const auto found =
+      std::find(AuxDesignOfDesign.begin(), AuxDesignOfDesign.end(), settings.AuxDesign);
+  return found == AuxDesignOfDesign.end() ? 0 : static_cast<int>(found - AuxDesignOfDesign.begin());
 }
 
 void SetDialogDesign(Settings& settings, int design) {
@@ -58,6 +57,13 @@ QString CaptionPictureName(const DialogPictures& pictures, int language) {
 QString RibbonPictureName(const DialogPictures& pictures, int language) {
   return WithSuffix(pictures.ribbonPicture.isEmpty() ? pictures.picture : pictures.ribbonPicture,
                     language);
+}
+
+QFont FitFont(QFont font, const QString& text, int width, int smallest) {
+  while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
 }
 
 QImage FitBand(const QImage& band, int width) {
@@ -115,8 +121,7 @@ class DialogHeader : public QWidget {
         }
         break;
       case 2:
-        p.drawImage(QPoint(10, 0),
-                    frame_.context_.sources.builtin(frame_.pictures_.ribbon));
+        p.drawImage(QPoint(10, 0), frame_.context_.sources.builtin(frame_.pictures_.ribbon));
         p.drawImage(QPoint(-20, -5), frame_.headerPicture_);
         break;
       default:
@@ -126,16 +131,14 @@ class DialogHeader : public QWidget {
 
  private:
   void PaintBand(QPainter& p) {
-    p.drawImage(QPoint(0, 0), FitBand(frame_.context_.sources.builtin(frame_.pictures_.band),
-                                      width()));
+    p.drawImage(QPoint(0, 0),
+                FitBand(frame_.context_.sources.builtin(frame_.pictures_.band), width()));
     const FontRoles roles = FontRolesOf(frame_.context_.settings);
-    QFont font = RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true);
     const QString title = frame_.Title().toUpper();
     // A long title in a wordy language steps down rather than run over the band's ends.
-    const int room = width() - 2 * BandCap;
-    while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(title) > room) {
-      font.setPixelSize(font.pixelSize() - 1);
-    }
+    const QFont font =
+        FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true), title,
+                width() - 2 * BandCap, 12);
     p.setFont(font);
     const int y = TitleTop + (FontSize(40, roles, FontRole::Serif) - font.pixelSize()) / 2;
     ShadowText(p, title, 0, width(), 'c', TitleColour, y);
@@ -209,8 +212,8 @@ QColor DialogFrame::LabelColour() const {
   return design_ == 3 ? DesignTextColour : QColor(Qt::black);
 }
 
-TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect) {
-  auto* button = new TNuvCardsButton(content_);
+TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect, QWidget* parent) {
+  auto* button = new TNuvCardsButton(parent != nullptr ? parent : content_);
   button->setText(text);
   button->setGeometry(rect);
   button->setFocusPolicy(Qt::StrongFocus);
@@ -225,7 +228,6 @@ QLabel* DialogFrame::AddLabel(const QString& text, const QRect& rect, Qt::Alignm
   auto* label = new QLabel(text, content_);
   label->setGeometry(rect);
   label->setAlignment(alignment);
-  labels_.push_back(label);
   StyleLabel(*label);
   return label;
 }
@@ -265,16 +267,27 @@ void DialogFrame::ApplyFrame() {
     }
   }
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, design_ == 3 ? QColor(Qt::black)
-                                                  : QApplication::palette().color(QPalette::Window));
+  palette.setColor(QPalette::Window, design_ == 3
+                                         ? QColor(Qt::black)
+                                         : QApplication::palette().color(QPalette::Window));
   setPalette(palette);
   setAutoFillBackground(true);
   setWindowTitle(Title());
   setCursor(context_.arrowCursor);
-  for (TNuvCardsButton* button : buttons_) StyleButton(*button);
-  for (QLabel* label : labels_) StyleLabel(*label);
+  // The new-buttons flag may have changed since the buttons were made.
+  ApplyNewButtons();
   LayOut();
   if (design_ == 3 && !iconFilm_.isNull()) timer48_.start();
+}
+
+void DialogFrame::ApplyNewButtons() {
+  for (TNuvCardsButton* button : buttons_) button->SetNata(context_.settings.NewButtons);
+}
+
+void DialogFrame::RecaptionFrame() {
+  Recaption();
+  setWindowTitle(Title());
+  header_->update();
 }
 
 void DialogFrame::showEvent(QShowEvent* event) {

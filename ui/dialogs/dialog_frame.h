@@ -45,6 +45,9 @@ struct DialogPictures {
 QString CaptionPictureName(const DialogPictures& pictures, int language);
 QString RibbonPictureName(const DialogPictures& pictures, int language);
 
+// The font made smaller, down to `smallest` pixels, until the text fits the width.
+QFont FitFont(QFont font, const QString& text, int width, int smallest = 10);
+
 // The band grown or shrunk to a width; its rounded ends keep their shape.
 QImage FitBand(const QImage& band, int width);
 
@@ -77,7 +80,7 @@ class DialogFrame : public QDialog {
   const QImage& HeaderPicture() const { return headerPicture_; }
 
   // Controls in the frame's look, placed in content coordinates.
-  TNuvCardsButton* AddButton(const QString& text, const QRect& rect);
+  TNuvCardsButton* AddButton(const QString& text, const QRect& rect, QWidget* parent = nullptr);
   QLabel* AddLabel(const QString& text, const QRect& rect,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -85,6 +88,11 @@ class DialogFrame : public QDialog {
   QFont ButtonFont() const;
   QFont LabelFont() const;
   QColor LabelColour() const;
+
+  // The new-buttons flag of the settings onto every skinned button of the dialog.
+  void ApplyNewButtons();
+  // The title and captions again, after a change of language.
+  void RecaptionFrame();
 
   // Where the icon stands in the purple design.
   void SetIconPosition(QPoint position) { iconPosition_ = position; }
@@ -118,7 +126,6 @@ class DialogFrame : public QDialog {
   QPoint iconPosition_{10, 10};
   QString pendingNotice_;
   std::vector<TNuvCardsButton*> buttons_;
-  std::vector<QLabel*> labels_;
 
   friend class DialogHeader;
 };

@@ -7,6 +7,5 @@ inline constexpr const char* OkText = "Ok";
 inline constexpr const char* AttentionText = "Attention";
 inline constexpr const char* LocalBoardTitle = "WINDOWS. LOCAL GAMES WITH PC";
 inline constexpr const char* NetBoardTitle = "WINDOWS. NET GAMES";
-inline constexpr const char* NoHistoryFilesText = "No History Files";
 
 }  // namespace fibwick

@@ -56,12 +56,12 @@ QStringList NoticeLines(const QString& message, const QString& second, const QSt
 
 TFormNotice::TFormNotice(DialogContext& context, const QString& message, const QString& second,
                          const QString& link, QWidget* parent)
-    : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
-                  QSize(NoticeClientWidth(NoticeLines(message, second, link)),
-                        LineTop + LineHeight * static_cast<int>(
-                                                   NoticeLines(message, second, link).size()) +
-                            16 + OkHeight + 8),
-                  parent),
+    : DialogFrame(
+          context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
+          QSize(NoticeClientWidth(NoticeLines(message, second, link)),
+                LineTop + LineHeight * static_cast<int>(NoticeLines(message, second, link).size()) +
+                    16 + OkHeight + 8),
+          parent),
       lines_(NoticeLines(message, second, link)) {
   const int width = Content()->width();
   auto* sign = new AttentionSign(Content());

@@ -6,6 +6,7 @@
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "records/club_members.h"
+#include "ui/dialogs/film_view.h"
 #include "ui/dialogs/fixed_texts.h"
 #include "ui/dialogs/notice_dialog.h"
 
@@ -16,6 +17,8 @@ constexpr int Width = 440;
 constexpr int Left = 20;
 constexpr int BoxHeight = 32;
 constexpr int LabelHeight = 28;
+// The two password labels leave room for the padlock on their right.
+constexpr int SecretLabelWidth = 310;
 
 // Typed passwords show as "#".
 class HashMaskStyle : public QProxyStyle {
@@ -38,9 +41,8 @@ std::string ToFile(const QString& text) {
 }  // namespace
 
 TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""},
-                  MsgWelcome, QSize(Width, 296), parent),
+    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""}, MsgWelcome,
+                  QSize(Width, 296), parent),
       input_(std::move(input)) {
   auto* mask = new HashMaskStyle;
   mask->setParent(this);
@@ -54,14 +56,17 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   };
   nameLabel_ = AddLabel({}, QRect(Left, 6, Width - 2 * Left, LabelHeight));
   name_ = box(34, Width - 2 * Left, LocalNameLimit);
-  passwordLabel_ = AddLabel({}, QRect(Left, 74, Width - 2 * Left, LabelHeight));
+  passwordLabel_ = AddLabel({}, QRect(Left, 74, SecretLabelWidth, LabelHeight));
   password_ = box(102, 160, PasswordLimit);
-  confirmationLabel_ = AddLabel({}, QRect(Left, 142, Width - 2 * Left, LabelHeight));
+  confirmationLabel_ = AddLabel({}, QRect(Left, 142, SecretLabelWidth, LabelHeight));
   confirmation_ = box(170, 160, PasswordLimit);
   for (QLineEdit* secret : {password_, confirmation_}) {
     secret->setStyle(mask);
     secret->setEchoMode(QLineEdit::Password);
   }
+  auto* padlock = new FilmView(context.sources.builtin, "GPw", true, context.settings.GifAnimation,
+                               1, Content());
+  padlock->move(Width - Left - padlock->width(), 98);
   status_ = AddLabel({}, QRect(Left, 208, Width - 2 * Left, LabelHeight), Qt::AlignCenter);
   ok_ = AddButton(OkText, QRect(Left, 248, 190, 36));
   cancel_ = AddButton({}, QRect(Width - Left - 190, 248, 190, 36));
@@ -71,9 +76,9 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   const StartOpening opening = OpenStart(input_);
   name_->setMaxLength(std::max<int>(opening.nameLimit, static_cast<int>(opening.name.size())));
   name_->setText(FromFile(opening.name));
-  for (QWidget* widget : {static_cast<QWidget*>(name_), static_cast<QWidget*>(nameLabel_),
-                          static_cast<QWidget*>(confirmation_),
-                          static_cast<QWidget*>(confirmationLabel_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(name_), static_cast<QWidget*>(nameLabel_),
+        static_cast<QWidget*>(confirmation_), static_cast<QWidget*>(confirmationLabel_)}) {
     widget->setEnabled(!opening.member);
   }
   openingFocus_ = opening.focus;
@@ -103,6 +108,9 @@ void TFormPassword::Recaption() {
   passwordLabel_->setText(Catalogue(MsgEnterYourPassword));
   confirmationLabel_->setText(Catalogue(MsgAndOnceAgainForCheck));
   cancel_->setText(Catalogue(MsgCancel));
+  for (QLabel* label : {passwordLabel_, confirmationLabel_}) {
+    label->setFont(FitFont(LabelFont(), label->text(), label->width()));
+  }
 }
 
 void TFormPassword::Confirm() {
@@ -148,9 +156,9 @@ std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context,
       ChangeName(input.clubFile, playerSlot, entered.playerName, entered.password);
   switch (update.status) {
     case ClubUpdateStatus::IncorrectFile:
-      ShowNotice(parent, context,
-                 QString::fromStdString(ClubCheckMessage(ClubCheckOutcome::Incorrect,
-                                                         input.clubFile)));
+      ShowNotice(
+          parent, context,
+          QString::fromStdString(ClubCheckMessage(ClubCheckOutcome::Incorrect, input.clubFile)));
       return std::nullopt;
     case ClubUpdateStatus::WriteFailed:
       ShowNotice(parent, context, Catalogue(MsgErrorOfDiskWriting));
@@ -161,8 +169,9 @@ std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context,
     case ClubUpdateStatus::Unchanged:
       break;
   }
-  ShowNotice(parent, context,
-             Catalogue(MsgNameOrPasswordChanged) + FromFile(std::string(TrimRight(entered.playerName))));
+  ShowNotice(
+      parent, context,
+      Catalogue(MsgNameOrPasswordChanged) + FromFile(std::string(TrimRight(entered.playerName))));
   return change;
 }
 

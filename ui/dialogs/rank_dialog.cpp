@@ -14,8 +14,8 @@ constexpr int GridTop = 44;
 
 }  // namespace
 
-const std::array<RankButtonSpec, RankButtonCount>& RankButtons() {
-  static constexpr std::array<RankButtonSpec, RankButtonCount> Buttons{{
+const std::array<RankChoice, RankButtonCount>& RankButtons() {
+  static constexpr std::array<RankChoice, RankButtonCount> Buttons{{
       {"6", MsgJ, NoRank},
       {"7", MsgJ, NoRank},
       {"8", MsgJ, NoRank},
@@ -29,8 +29,8 @@ const std::array<RankButtonSpec, RankButtonCount>& RankButtons() {
   return Buttons;
 }
 
-QString RankButtonText(const RankButtonSpec& spec) {
-  return spec.digits != nullptr ? QString::fromLatin1(spec.digits) : Catalogue(spec.letter);
+QString RankButtonText(const RankChoice& choice) {
+  return choice.digits != nullptr ? QString::fromLatin1(choice.digits) : Catalogue(choice.letter);
 }
 
 TFormDost::TFormDost(DialogContext& context, QWidget* parent)
@@ -39,13 +39,13 @@ TFormDost::TFormDost(DialogContext& context, QWidget* parent)
   setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
   prompt_ = AddLabel({}, QRect(0, 8, 300, 28), Qt::AlignCenter);
   for (int i = 0; i < RankButtonCount; ++i) {
-    const RankButtonSpec& spec = RankButtons()[i];
+    const RankChoice& choice = RankButtons()[i];
     const QRect rect(Margin + (i % Columns) * (ButtonW + Gap),
                      GridTop + (i / Columns) * (ButtonH + Gap), ButtonW, ButtonH);
     TNuvCardsButton* button = AddButton({}, rect);
     button->SetHeightSB(THeightSB::D45);
-    button->setEnabled(spec.rank != NoRank);
-    connect(button, &QAbstractButton::clicked, this, [this, rank = spec.rank] {
+    button->setEnabled(choice.rank != NoRank);
+    connect(button, &QAbstractButton::clicked, this, [this, rank = choice.rank] {
       chosen_ = RankChar(rank);
       accept();
     });

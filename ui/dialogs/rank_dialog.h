@@ -9,14 +9,14 @@
 // The rank chooser opened when the player's put opens a new claim.
 namespace fibwick {
 
-struct RankButtonSpec {
+struct RankChoice {
   const char* digits;  // the face value, or nullptr for a catalogue letter
   Message letter;
   RankIndex rank;  // NoRank: not in the 24-card deck, so never offered
 };
 inline constexpr int RankButtonCount = 9;
-const std::array<RankButtonSpec, RankButtonCount>& RankButtons();
-QString RankButtonText(const RankButtonSpec& spec);
+const std::array<RankChoice, RankButtonCount>& RankButtons();
+QString RankButtonText(const RankChoice& choice);
 
 class TFormDost : public DialogFrame {
   Q_OBJECT

@@ -1,5 +1,7 @@
 #include "ui/dialogs/start_rules.h"
 
+#include <algorithm>
+
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "records/catalogue.h"
@@ -61,8 +63,7 @@ StartCheck CheckStart(const StartDialogInput& input, const StartEntry& entry) {
     }
     const auto record = ParseMemberLine((*lines)[static_cast<std::size_t>(input.playerSlot - 1)]);
     if (!record || !PasswordMatches(entry.password, record->passwordDigits)) {
-      return Refuse(check, std::string(MessageText(MsgTheIncorrectPassword)),
-                    StartField::Password);
+      return Refuse(check, std::string(MessageText(MsgTheIncorrectPassword)), StartField::Password);
     }
     check.playerName = entry.name;
   } else {
@@ -74,6 +75,33 @@ StartCheck CheckStart(const StartDialogInput& input, const StartEntry& entry) {
   }
   check.passwordDigits = EncodePassword(entry.password);
   return check;
+}
+
+bool CheckServerAddress(std::string_view text) {
+  if (std::count(text.begin(), text.end(), '.') != 3 || text.ends_with('.')) return false;
+  std::size_t begin = 0;
+  for (int group = 0; group < 4; ++group) {
+    const std::size_t end = std::min(text.find('.', begin), text.size());
+    const std::size_t length = end - begin;
+    if (length < 1 || length > 3) return false;
+    begin = end + 1;
+  }
+  return true;
+}
+
+FilteredBox FilterServerAddress(std::string_view text, std::string_view serverIp, bool client) {
+  const bool clean = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+  FilteredBox box{std::string(clean ? text : serverIp), std::string(serverIp)};
+  if (client && !box.text.empty()) box.remembered = box.text;
+  return box;
+}
+
+FilteredBox FilterPort(std::string_view text, std::string_view serverPort) {
+  const bool digits =
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const std::string shown(digits ? text : serverPort);
+  return {shown, shown};
 }
 
 }  // namespace fibwick

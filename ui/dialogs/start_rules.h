@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What the start dialog decides, apart from its widgets: what it opens with and whether an entry
 // is accepted. Names and passwords are Windows-1251 bytes, as the club file keeps them.
@@ -48,5 +49,21 @@ struct StartCheck {
 };
 
 StartCheck CheckStart(const StartDialogInput& input, const StartEntry& entry);
+
+// Rules of the network part of the dialog, for the network game set-up.
+
+// Exactly three points, four groups of one to three characters; the values are not examined.
+bool CheckServerAddress(std::string_view text);
+
+// What a box shows after a change, and the setting it leaves behind.
+struct FilteredBox {
+  std::string text;
+  std::string remembered;
+};
+// A character other than a digit or a point puts the last accepted address back; a client
+// remembers any address that is not empty.
+FilteredBox FilterServerAddress(std::string_view text, std::string_view serverIp, bool client);
+// Digits only, else the last accepted port; whatever the box then holds is remembered.
+FilteredBox FilterPort(std::string_view text, std::string_view serverPort);
 
 }  // namespace fibwick

@@ -1,0 +1,105 @@
+// Every window rendered in a Latin, a Chinese and a Korean language, for people to look at; the
+// checks only make sure something was drawn at the window's size.
+#include "dialogs_support.h"
+#include "records/history_file.h"
+#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/history_dialog.h"
+#include "ui/dialogs/notice_dialog.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/top_ten_dialog.h"
+
+namespace fibwick {
+namespace {
+
+using testing_support::DialogTest;
+using testing_support::Text;
+
+class Shots : public DialogTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    SetLanguage(GetParam());
+    // Still frames: a picture taken at the first frame of a film shows little of it.
+    settings_.GifAnimation = false;
+    WriteClub(
+        {{"Anna", 3.5, 40, 12, EncodePassword("ab")}, {"Boris", 2.0, 20, 4, EncodePassword("abc")}},
+        SampleTopTen());
+    for (const HistoryEntry& entry :
+         std::vector<HistoryEntry>{{"Anna", 20, 40, 2.0, HistoryKind::Local},
+                                   {"Anna/Boris", 3, -10, -3.5, HistoryKind::Network},
+                                   {"Nick", 5, 20, 4.0, HistoryKind::Account},
+                                   {"Tourist", 1, 10, 10.0, HistoryKind::Tournament},
+                                   {"Boris", 40, 120, 3.0, HistoryKind::Local}}) {
+      WriteHistory(folder_, ClubFileName, {entry}, {"9:05", "10.12.2026"});
+    }
+  }
+
+  QString Name(const char* window) const {
+    static const char* const Codes[] = {"en", "ru", "de", "fr", "es", "zh", "it", "cs", "ja", "ko"};
+    return QString("%1-%2").arg(window, Codes[GetParam()]);
+  }
+
+  void Check(QWidget& window, const char* name) {
+    const QImage image = Shot(window, Name(name));
+    EXPECT_EQ(image.size(), window.size() * window.devicePixelRatio()) << name;
+    EXPECT_GT(image.width(), 250) << name;
+    window.hide();
+  }
+};
+
+TEST_P(Shots, EveryWindow) {
+  StartDialogInput member;
+  member.playerSlot = 2;
+  member.clubFile = ClubFileInUse(*context_);
+  TFormPassword password(*context_, member, nullptr);
+  Check(password, "start-member");
+
+  StartDialogInput guest;
+  guest.lastPlayerName = "Ann";
+  guest.clubFile = member.clubFile;
+  TFormPassword refused(*context_, guest, nullptr);
+  refused.show();
+  refused.PasswordBox()->setText("abc");
+  refused.OkButton()->click();
+  Check(refused, "start-refused");
+
+  TFormDost rank(*context_, nullptr);
+  Check(rank, "rank");
+
+  TFormEndGame best(*context_, {1, 180, GameKind::Computer, 0}, nullptr);
+  Check(best, "endgame-best");
+  TFormEndGame bad(*context_, {14, 20, GameKind::RatedOnline, 0}, nullptr);
+  Check(bad, "endgame-regrets");
+  TFormEndGame reward(*context_, {3, 90, GameKind::RatedOnline, 25}, nullptr);
+  Check(reward, "endgame-reward");
+
+  TFormCount count(*context_,
+                   MakeCount({.gameNumber = 45,
+                              .gamesPerCycle = 20,
+                              .baseScore = 30,
+                              .sessionScore = 12,
+                              .startRating = 1.5,
+                              .currentRating = 1.75}),
+                   "Anna", 2, HistoryKind::Local, nullptr);
+  Check(count, "count");
+
+  int selected = 0;
+  TFHistory history(*context_, selected, nullptr);
+  Check(history, "history");
+
+  TFormTopTen topTen(*context_, nullptr);
+  Check(topTen, "topten");
+
+  TFormOptions options(*context_, {}, QSize(1920, 1080), nullptr);
+  Check(options, "options");
+
+  TFormNotice notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);
+  Check(notice, "notice");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Shots, ::testing::Values(0, 5, 9));
+
+}  // namespace
+}  // namespace fibwick

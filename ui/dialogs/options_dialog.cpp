@@ -1,0 +1,206 @@
+#include "ui/dialogs/options_dialog.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <array>
+
+#include "ui/dialogs/fixed_texts.h"
+#include "ui/layout.h"
+
+namespace fibwick {
+namespace {
+
+constexpr int Width = 500;
+constexpr int ContentHeight = 336;
+constexpr std::array<Message, LanguageCount> LanguageNames{
+    MsgLanguageEnglish,  MsgLanguageRussian, MsgLanguageGerman,  MsgLanguageFrench,
+    MsgLanguageSpanish,  MsgLanguageChinese, MsgLanguageItalian, MsgLanguageCzech,
+    MsgLanguageJapanese, MsgLanguageKorean};
+
+struct SizeChoice {
+  int mode;
+  Message name;
+  QSize smallestScreen;  // the item is offered only on a screen at least this large
+};
+constexpr std::array<SizeChoice, WindowSizeModeCount> SizeChoices{{
+    {1, MsgSmallWindow, {0, 0}},
+    {2, MsgFullScreen, {0, 0}},
+    {3, MsgAverageWindow1, {990, 670}},
+    {4, MsgAverageWindow2, {1290, 870}},
+    {5, MsgLargeWindow, {1520, 1020}},
+}};
+
+const SizeChoice& SizeChoiceOf(int mode) {
+  for (const SizeChoice& choice : SizeChoices) {
+    if (choice.mode == mode) return choice;
+  }
+  return SizeChoices[0];
+}
+
+void Call(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+QFont ControlFont(const DialogFrame& frame) {
+  QFont font = frame.LabelFont();
+  font.setPixelSize(std::max(8, font.pixelSize() * 4 / 5));
+  return font;
+}
+
+}  // namespace
+
+QString LargeFlagPicture(int language) {
+  switch (language) {
+    case 8:
+      return "FlagOJap";
+    case 9:
+      return "FlagOKor";
+    default: {
+      const std::string_view suffix = LanguageSuffix(language);
+      return "FlagO" + QString::fromLatin1(suffix.data(), static_cast<qsizetype>(suffix.size()));
+    }
+  }
+}
+
+std::vector<int> WindowSizeChoices(QSize screen) {
+  std::vector<int> modes;
+  for (const SizeChoice& choice : SizeChoices) {
+    if (screen.width() >= choice.smallestScreen.width() &&
+        screen.height() >= choice.smallestScreen.height()) {
+      modes.push_back(choice.mode);
+    }
+  }
+  return modes;
+}
+
+TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen,
+                           QWidget* parent)
+    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormOpt", "", "Options", "GIcon48Opt"},
+                  MsgOptions, QSize(Width, ContentHeight), parent),
+      hooks_(std::move(hooks)) {
+  Settings& settings = context.settings;
+  flag_ = new QLabel(Content());
+  flag_->setGeometry(10, 4, 100, 68);
+  flag_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ok_ = AddButton(OkText, QRect(Width - 10 - 140, 20, 140, 34));
+  connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+
+  tabs_ = new QTabWidget(Content());
+  tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
+  tabs_->setFont(ControlFont(*this));
+  auto* general = new QWidget;
+  tabs_->addTab(general, {});
+  const QFont font = ControlFont(*this);
+
+  language_ = new QComboBox(general);
+  language_->setGeometry(12, 14, 200, 32);
+  language_->setFont(font);
+  for (int language = 0; language < LanguageCount; ++language) {
+    const QImage flag = context.sources.builtin(LargeFlagPicture(language));
+    language_->addItem(
+        QPixmap::fromImage(flag.scaled(24, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
+        Catalogue(LanguageNames[static_cast<std::size_t>(language)]));
+  }
+  language_->setIconSize(QSize(24, 16));
+  language_->setCurrentIndex(CurrentLanguage());
+  connect(language_, &QComboBox::activated, this, [this](int index) {
+    SetLanguage(index);
+    Context().settings.Language = index;
+    RecaptionFrame();
+    Call(hooks_.languageChanged);
+  });
+
+  windowSize_ = new QComboBox(general);
+  windowSize_->setGeometry(12, 56, 200, 32);
+  windowSize_->setFont(font);
+  for (const int mode : WindowSizeChoices(screen)) {
+    windowSize_->addItem({}, mode);
+    const std::string_view hint = SizeModeHint(mode);
+    windowSize_->setItemData(windowSize_->count() - 1,
+                             QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())),
+                             Qt::ToolTipRole);
+  }
+  windowSize_->setCurrentIndex(windowSize_->findData(settings.WindowSizeMode));
+  connect(windowSize_, &QComboBox::activated, this, [this](int index) {
+    Context().settings.WindowSizeMode = windowSize_->itemData(index).toInt();
+    Call(hooks_.windowSizeChanged);
+  });
+
+  multiplayer_ =
+      AddSwitch(general, QRect(12, 96, 210, 28), settings.NetworkGame, hooks_.networkGameChanged);
+
+  speed_ = AddButton({}, QRect(12, 136, 200, 34), general);
+  speed_->setEnabled(static_cast<bool>(hooks_.openSpeed));
+  connect(speed_, &QAbstractButton::clicked, this, [this] {
+    Call(hooks_.openSpeed);
+    Recaption();
+  });
+  passport_ = AddButton({}, QRect(12, 178, 200, 34), general);
+  passport_->setEnabled(static_cast<bool>(hooks_.openPassport));
+  connect(passport_, &QAbstractButton::clicked, this, [this] { Call(hooks_.openPassport); });
+
+  multimedia_ = new QGroupBox(general);
+  multimedia_->setGeometry(230, 4, 228, 212);
+  multimedia_->setFont(font);
+  int y = 26;
+  const auto add = [&](bool& value, const std::function<void()>& changed) {
+    QCheckBox* box = AddSwitch(multimedia_, QRect(12, y, 210, 28), value, changed);
+    y += 30;
+    return box;
+  };
+  sound_ = add(settings.SoundOn, {});
+  music_ = add(settings.MusicOn, hooks_.musicChanged);
+  gif_ = add(settings.GifAnimation, hooks_.gifAnimationChanged);
+  fly_ = add(settings.FlyCards, {});
+  cursor_ = add(settings.RedCursor, hooks_.cursorsChanged);
+  newButtons_ = add(settings.NewButtons, {});
+  connect(newButtons_, &QCheckBox::toggled, this, [this] {
+    ApplyNewButtons();
+    Call(hooks_.newButtonsChanged);
+  });
+}
+
+QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
+                                   const std::function<void()>& changed) {
+  auto* box = new QCheckBox(parent);
+  box->setGeometry(rect);
+  box->setFont(ControlFont(*this));
+  box->setCursor(Context().handCursor);
+  box->setChecked(value);
+  connect(box, &QCheckBox::toggled, this, [&value, changed](bool on) {
+    value = on;
+    Call(changed);
+  });
+  return box;
+}
+
+void TFormOptions::Recaption() {
+  const Settings& settings = Context().settings;
+  flag_->setPixmap(
+      QPixmap::fromImage(Context().sources.builtin(LargeFlagPicture(CurrentLanguage()))));
+  tabs_->setTabText(0, Catalogue(MsgGeneral));
+  for (int i = 0; i < windowSize_->count(); ++i) {
+    windowSize_->setItemText(i, Catalogue(SizeChoiceOf(windowSize_->itemData(i).toInt()).name));
+  }
+  multiplayer_->setText(Catalogue(MsgMultiplayer));
+  multimedia_->setTitle(Catalogue(MsgMultimedia));
+  sound_->setText(Catalogue(MsgSound));
+  music_->setText(Catalogue(MsgMusic));
+  gif_->setText(Catalogue(MsgGifAnimation));
+  fly_->setText(Catalogue(MsgFlyCards));
+  cursor_->setText(Catalogue(MsgRedMouseCursor));
+  newButtons_->setText(Catalogue(MsgNewButtons));
+  speed_->setText(Catalogue(MsgSpeed) + '=' + QString::number(settings.FlightSpeed));
+  passport_->setText(Catalogue(MsgPassport));
+}
+
+void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks) {
+  const QScreen* screen = parent != nullptr && parent->screen() != nullptr
+                              ? parent->screen()
+                              : QGuiApplication::primaryScreen();
+  TFormOptions dialog(context, hooks, screen != nullptr ? screen->size() : QSize(), parent);
+  dialog.exec();
+}
+
+}  // namespace fibwick

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QSize>
+#include <QTabWidget>
+#include <functional>
+#include <vector>
+
+#include "ui/dialogs/dialog_frame.h"
+
+// The options: every change goes into the settings at once; the file is written at exit.
+namespace fibwick {
+
+// What the main window does when a setting it shows changes; an empty hook does nothing.
+struct OptionsHooks {
+  std::function<void()> languageChanged;     // re-caption the main window
+  std::function<void()> windowSizeChanged;   // lay the window out again
+  std::function<void()> networkGameChanged;  // the club list from the other club file
+  std::function<void()> musicChanged;        // start or stop the music
+  std::function<void()> gifAnimationChanged;
+  std::function<void()> cursorsChanged;
+  std::function<void()> newButtonsChanged;  // redraw the main window's buttons
+  std::function<void()> openSpeed;          // the speed dialog; absent: its button is disabled
+  std::function<void()> openPassport;       // the passport dialog; absent: disabled
+};
+
+// "FlagO" + the language's picture suffix; Japanese and Korean have flags of their own.
+QString LargeFlagPicture(int language);
+
+// The window sizes the screen can hold, as WindowSizeMode values in the chooser's order.
+std::vector<int> WindowSizeChoices(QSize screen);
+
+class TFormOptions : public DialogFrame {
+  Q_OBJECT
+
+ public:
+  TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen, QWidget* parent);
+
+  QTabWidget* Tabs() const { return tabs_; }
+  QComboBox* LanguageBox() const { return language_; }
+  QComboBox* WindowSizeBox() const { return windowSize_; }
+  QCheckBox* MultiplayerBox() const { return multiplayer_; }
+  QCheckBox* SoundBox() const { return sound_; }
+  QCheckBox* MusicBox() const { return music_; }
+  QCheckBox* GifBox() const { return gif_; }
+  QCheckBox* FlyBox() const { return fly_; }
+  QCheckBox* CursorBox() const { return cursor_; }
+  QCheckBox* NewButtonsBox() const { return newButtons_; }
+  TNuvCardsButton* SpeedButton() const { return speed_; }
+  TNuvCardsButton* PassportButton() const { return passport_; }
+  TNuvCardsButton* OkButton() const { return ok_; }
+  QLabel* Flag() const { return flag_; }
+
+ protected:
+  void Recaption() override;
+
+ private:
+  QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
+                       const std::function<void()>& changed);
+
+  OptionsHooks hooks_;
+  QLabel* flag_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QComboBox* language_ = nullptr;
+  QComboBox* windowSize_ = nullptr;
+  QGroupBox* multimedia_ = nullptr;
+  QCheckBox* multiplayer_ = nullptr;
+  QCheckBox* sound_ = nullptr;
+  QCheckBox* music_ = nullptr;
+  QCheckBox* gif_ = nullptr;
+  QCheckBox* fly_ = nullptr;
+  QCheckBox* cursor_ = nullptr;
+  QCheckBox* newButtons_ = nullptr;
+  TNuvCardsButton* speed_ = nullptr;
+  TNuvCardsButton* passport_ = nullptr;
+  TNuvCardsButton* ok_ = nullptr;
+};
+
+void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks);
+
+}  // namespace fibwick
