@@ -22,7 +22,13 @@
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
 #include "ui/skin_button.h"
+#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/history_dialog.h"
+#include "ui/dialogs/notice_dialog.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/top_ten_dialog.h"
 
 namespace fibwick {
 namespace {
@@ -122,8 +128,7 @@ void TForm1::StartUp() {
     const ClubCheck check = CheckClubFile(file);
     if (check.outcome != ClubCheckOutcome::Valid) {
       clubCheckFailed_ = true;
-      QMessageBox::critical(this, windowTitle(),
-                            QString::fromStdString(ClubCheckMessage(check.outcome, file)));
+      ShowNotice(ClubCheckMessage(check.outcome, file));
       close();
       return;
     }
@@ -370,16 +375,25 @@ void TForm1::ShowMainMenu() {
   timer1_.start(20);
 }
 
+// Yes/No questions keep the toolkit's own box: the dialog frame has no two-button form yet.
 bool TForm1::Confirm(const std::string& question) {
   return QMessageBox::question(this, windowTitle(), QString::fromStdString(question),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TForm1::ShowNotice(const std::string& text) {
-  QMessageBox::information(this, windowTitle(), QString::fromStdString(text));
+  DialogContext context = Dialogs();
+  fibwick::ShowNotice(this, context, QString::fromStdString(text));
 }
 
-void TForm1::ShowEndOfGame(const GameState&, const TopTenEntry&) {}
+void TForm1::ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) {
+  DialogContext context = Dialogs();
+  fibwick::ShowEndOfGame(this, context,
+                         EndGameInput{.place = topTen.place,
+                                      .score = topTen.score,
+                                      .kind = state.NetworkGame ? GameKind::Network : GameKind::Computer,
+                                      .reward = 0});
+}
 
 void TForm1::StartMatch(int slot, const std::string& playerName, const std::string& passwordDigits) {
   state_.NetworkGame = false;
@@ -396,15 +410,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName, const std::stri
   timer1_.start(pacing_.computerTickMs);
 }
 
-DialogContext TForm1::Dialogs() {
-  return DialogContext{.settings = settings_,
-                       .sources = {},
-                       .programFolder = programFolder_,
-                       .arrowCursor = QCursor(Qt::ArrowCursor),
-                       .handCursor = QCursor(Qt::PointingHandCursor),
-                       .playSound = {},
-                       .salute = {}};
-}
+DialogContext TForm1::Dialogs() { return DialogContext(settings_, ArtSources{}, programFolder_); }
 
 void TForm1::ClubButtonClick(int line) {
   const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
@@ -427,10 +433,37 @@ void TForm1::OpenStartDialog(int slot) {
   StartMatch(slot, result.playerName, result.passwordDigits);
 }
 
-void TForm1::OptionsClick() {}
-void TForm1::TopTenClick() {}
-void TForm1::HistoryClick() {}
-void TForm1::GeneralScoreClick() {}
+void TForm1::OptionsClick() {
+  DialogContext context = Dialogs();
+  OptionsHooks hooks;
+  hooks.languageChanged = [this] {
+    SetLanguage(settings_.Language);
+    setWindowTitle(Text(MsgWindowTitle));
+    if (screen_ == Screen::Menu) LayoutMainMenu();
+  };
+  hooks.windowSizeChanged = [this] { SetWindowSizeMode(settings_.WindowSizeMode); };
+  hooks.networkGameChanged = [this] { LayoutMainMenu(); };
+  hooks.gifAnimationChanged = [this] { LayoutMainMenu(); };
+  hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
+  ShowOptions(this, context, hooks);
+}
+
+void TForm1::TopTenClick() {
+  DialogContext context = Dialogs();
+  ShowTopTen(this, context);
+}
+
+void TForm1::HistoryClick() {
+  DialogContext context = Dialogs();
+  ShowHistory(this, context, historySelection_);
+}
+
+void TForm1::GeneralScoreClick() {
+  session_.RefreshGeneralCount(state_);
+  DialogContext context = Dialogs();
+  ShowCount(this, context, session_.Count(), state_.PlayerName, 1,
+            state_.NetworkGame ? HistoryKind::Network : HistoryKind::Local);
+}
 
 void TForm1::ChangeNameClick() {
   DialogContext context = Dialogs();

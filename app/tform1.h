@@ -137,6 +137,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::vector<ServiceIcon> icons_;
   std::array<std::vector<QImage>, 2> gifFrames_;
   int menuTicks_ = 0;
+  int historySelection_ = 0;
   std::array<PictureControl, SeatCount> hands_, says_;
   PictureControl imageStol_, imageKon_;
   std::vector<PictureControl*> menuControls_, tableControls_;

@@ -191,5 +191,17 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   fs::remove_all(folder);
 }
 
+TEST(StartUp, AMissingClubFileClosesTheProgramAndKeepsTheSettings) {
+  const fs::path folder = FreshProgramFolder("noclub");
+  fs::remove(folder / "Fibwick.net");
+  DialogAnswerer answerer;
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  form.show();
+  ASSERT_TRUE(WaitFor([&] { return !form.isVisible(); }, 5000));
+  EXPECT_EQ(answerer.dialogsSeen, 1);  // the notice naming the missing file
+  EXPECT_FALSE(fs::exists(folder / "Fibwick.ini"));
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace fibwick
