@@ -19,7 +19,8 @@ class QtTableView final : public TableView {
   const std::vector<int>& Positions(int seat) const {
     return positions_[static_cast<std::size_t>(seat - 1)];
   }
-  const QString& ClaimHint() const { return claimHint_; }
+  // The hover hint of a seat's hand: its player's name.
+  const QString& HandHint(int seat) const { return handHints_[static_cast<std::size_t>(seat - 1)]; }
 
   void ShowTable(const GameState& state) override;
   void RedrawHand(const GameState& state, int seat, bool faces) override;
@@ -45,7 +46,7 @@ class QtTableView final : public TableView {
  private:
   TForm1& form_;
   std::array<std::vector<int>, SeatCount> positions_;
-  QString claimHint_;
+  std::array<QString, 2> handHints_;
 };
 
 }  // namespace fibwick

@@ -169,8 +169,9 @@ void QtTableView::ShowWaitBanner(std::string_view text) {
   form_.UpdateControl(hand);
 }
 
-void QtTableView::SetHints(std::string_view, std::string_view, std::string_view claimPlate) {
-  claimHint_ = Utf8(claimPlate);
+// The claim plate's hint is composed when shown, from the game as it stands then.
+void QtTableView::SetHints(std::string_view seat1Hand, std::string_view seat2Hand, std::string_view) {
+  handHints_ = {Utf8(seat1Hand), Utf8(seat2Hand)};
 }
 
 void QtTableView::SetTableMenu(bool exitEnabled, bool countEnabled) {

@@ -13,6 +13,7 @@
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "game/buttons.h"
+#include "game/claim.h"
 #include "game/computer.h"
 #include "game/round_end.h"
 #include "game/start_game.h"
@@ -135,6 +136,7 @@ void TForm1::StartUp() {
     if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
   }
   setWindowTitle(Text(MsgWindowTitle));
+  setCursor(Cursor(false));
   intro_ = LoadBuiltinPicture("Logo");
   ShowScreen(Screen::Intro);
   timer1_.start(20);
@@ -303,18 +305,18 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) {
-    Qt::CursorShape shape = Qt::ArrowCursor;
+    bool hand = false;
     for (const ServiceIcon& icon : icons_) {
       if (!ToQRect(icon.control.rect).contains(p)) continue;
-      shape = Qt::PointingHandCursor;
+      hand = true;
       QToolTip::showText(event->globalPosition().toPoint(), Text(icon.hint), this);
     }
-    setCursor(shape);
+    setCursor(Cursor(hand));
     return;
   }
   if (screen_ != Screen::Table) return;
   const PixelRect hand = hands_[1].rect;
-  Qt::CursorShape shape = Qt::ArrowCursor;
+  bool overChoosable = false;
   if (ToQRect(hand).contains(p)) {
     const std::vector<int>& xs = view_->Positions(2);
     for (int k = 1; k <= static_cast<int>(xs.size()); ++k) {
@@ -322,12 +324,19 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
       const int right = k == static_cast<int>(xs.size())
                             ? left + layout_.cardWidth
                             : hand.left + xs[static_cast<std::size_t>(k)];
-      if (p.x() >= left && p.x() < right && CanChooseCard(state_, k)) shape = Qt::PointingHandCursor;
+      if (p.x() >= left && p.x() < right && CanChooseCard(state_, k)) overChoosable = true;
     }
   }
-  setCursor(shape);
-  if (ToQRect(imageKon_.rect).contains(p)) {
-    QToolTip::showText(event->globalPosition().toPoint(), view_->ClaimHint(), this);
+  setCursor(Cursor(overChoosable));
+  for (int seat = 1; seat <= 2; ++seat) {
+    if (ToQRect(hands_[static_cast<std::size_t>(seat - 1)].rect).contains(p)) {
+      QToolTip::showText(event->globalPosition().toPoint(), view_->HandHint(seat), this);
+    }
+  }
+  if (ToQRect(imageKon_.rect).contains(p) && !IsLanClientWaiting(state_)) {
+    const QString hint = "<b>" + Text(MsgCurrentGame) + "</b><br>" +
+                         QString::fromStdString(ClaimPlateHint(state_)).toHtmlEscaped().replace("\n", "<br>");
+    QToolTip::showText(event->globalPosition().toPoint(), hint, this);
   }
 }
 
@@ -410,7 +419,20 @@ void TForm1::StartMatch(int slot, const std::string& playerName, const std::stri
   timer1_.start(pacing_.computerTickMs);
 }
 
-DialogContext TForm1::Dialogs() { return DialogContext(settings_, ArtSources{}, programFolder_); }
+DialogContext TForm1::Dialogs() {
+  DialogContext context(settings_, ArtSources{}, programFolder_);
+  context.arrowCursor = Cursor(false);
+  context.handCursor = Cursor(true);
+  return context;
+}
+
+// The program's own cursors, or the system's when the player turned them off.
+QCursor TForm1::Cursor(bool hand) const {
+  if (!settings_.RedCursor) return QCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  const QImage picture = LoadBuiltinPicture(hand ? "CURHAND_00" : "CURARROW");
+  if (picture.isNull()) return QCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  return hand ? QCursor(QPixmap::fromImage(picture), 12, 2) : QCursor(QPixmap::fromImage(picture), 2, 2);
+}
 
 void TForm1::ClubButtonClick(int line) {
   const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));

@@ -111,6 +111,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void RunRule(const std::function<void()>& rule);
 
   DialogContext Dialogs();
+  QCursor Cursor(bool hand) const;
   TNuvCardsButton* MakeButton(const char* name);
   void PlaceButton(TNuvCardsButton* button, PixelRect rect);
   std::filesystem::path SettingsFile() const;

@@ -1,6 +1,7 @@
 #include "game/claim.h"
 
 #include "game/cards.h"
+#include "game/game_state.h"
 
 namespace fibwick {
 namespace {
@@ -27,6 +28,32 @@ std::string ClaimPhrase(int count, char claimRank, bool newClaim) {
   phrase += ' ';
   if (const auto words = ClaimWords(count, claimRank)) phrase += MessageText(*words);
   return phrase;
+}
+
+namespace {
+
+// Position within a run of `length` games: 1..length.
+int Position(int gameNumber, int length) {
+  const int position = gameNumber % length;
+  return position == 0 ? length : position;
+}
+
+std::string Line(Message label, int value, int of) {
+  return std::string(MessageText(label)) + " " + std::to_string(value) + " / " + std::to_string(of);
+}
+
+}  // namespace
+
+std::string ClaimPlateHint(const GameState& state) {
+  // A network connection and a tournament table play one game each.
+  constexpr int SessionGames = 1;
+  const int g = state.GameNumber;
+  std::string hint = std::string(MessageText(MsgGeneralNumberOfGame)) + " " + std::to_string(g);
+  if (!state.TourGame) hint += "\n" + Line(MsgRoundInCycle, Position(g, GamesPerCycle), GamesPerCycle);
+  if (!IsLocalGame(state) || state.RatedGame) {
+    hint += "\n" + Line(MsgRoundInSession, Position(g, SessionGames), SessionGames);
+  }
+  return hint;
 }
 
 }  // namespace fibwick

@@ -17,4 +17,9 @@ std::optional<Message> ClaimWords(int count, char claimRank);
 // The claim plate's label ("Kings"); nullopt when nothing is claimed.
 std::optional<Message> ClaimPlateLabel(char claimRank);
 
+struct GameState;
+
+// The lines of the claim plate's hint: the game's number overall and in its cycle or session.
+std::string ClaimPlateHint(const GameState& state);
+
 }  // namespace fibwick

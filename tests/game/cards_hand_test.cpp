@@ -90,5 +90,24 @@ TEST(Claim, PlateLabels) {
   EXPECT_FALSE(ClaimPlateLabel(NoClaim));
 }
 
+TEST(Claim, PlateHintByKindOfGame) {
+  GameState local;
+  local.GameNumber = 40;
+  EXPECT_EQ(ClaimPlateHint(local),
+            "General number of game: 40\nNumber of round in a current cycle: 20 / 20");
+  local.GameNumber = 41;
+  EXPECT_EQ(ClaimPlateHint(local),
+            "General number of game: 41\nNumber of round in a current cycle: 1 / 20");
+  GameState lan = local;
+  lan.NetworkGame = true;
+  EXPECT_EQ(ClaimPlateHint(lan),
+            "General number of game: 41\nNumber of round in a current cycle: 1 / 20\n"
+            "Number of round in a current session: 1 / 1");
+  GameState tour = local;
+  tour.TourGame = true;
+  EXPECT_EQ(ClaimPlateHint(tour),
+            "General number of game: 41\nNumber of round in a current session: 1 / 1");
+}
+
 }  // namespace
 }  // namespace fibwick
