@@ -1,5 +1,6 @@
 // The main menu screen of TForm1: its layout and its periodic lamps.
 #include <QFontMetrics>
+#include <QRegion>
 
 #include "app/tform1.h"
 #include "base/cp1251.h"
@@ -164,7 +165,9 @@ void TForm1::DrawClubList() {
 void TForm1::MenuTick() {
   lampPattern_ = (lampPattern_ + 1) % 6;
   // Only what moves is drawn again; the rest of the menu stays as composed.
-  for (const QRect& lamp : lampRects_) update(lamp);
+  QRegion lamps;
+  for (const QRect& lamp : lampRects_) lamps += lamp;
+  update(lamps);
   ++menuTicks_;
   if (settings_.GifAnimation && menuTicks_ % 5 == 0) {
     for (int g = 0; g < 2; ++g) {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
@@ -225,30 +226,37 @@ void TForm1::SetWindowSizeMode(int mode) {
 
 void TForm1::UpdateControl(const PictureControl& control) { update(ToQRect(control.rect)); }
 
-void TForm1::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+void TForm1::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Intro) {
     DrawIntro();
     return;
   }
-  if (!background_.isNull()) painter.drawImage(0, 0, background_);
-  const auto draw = [&](const PictureControl& c) {
-    if (c.visible && !c.buffer.isNull()) painter.drawImage(c.rect.left, c.rect.top, c.buffer);
+  // Only the damaged part is drawn: the menu lamps change fifty times a second.
+  QPainter painter(this);
+  const QRegion damaged = event->region();
+  const QRect bounds = damaged.boundingRect();
+  const auto draw = [&](const QImage& picture, const QRect& at) {
+    if (picture.isNull() || !damaged.intersects(at)) return;
+    for (const QRect& piece : damaged) {
+      const QRect part = at.intersected(piece);
+      if (!part.isEmpty()) painter.drawImage(part, picture, part.translated(-at.topLeft()));
+    }
+  };
+  draw(background_, background_.rect());
+  const auto drawControl = [&](const PictureControl& c) {
+    if (c.visible) draw(c.buffer, ToQRect(c.rect));
   };
   for (const auto* controls : {&menuControls_, &tableControls_}) {
-    for (const PictureControl* c : *controls) draw(*c);
+    for (const PictureControl* c : *controls) drawControl(*c);
   }
-  if (screen_ == Screen::Menu) {
-    for (const ServiceIcon& icon : icons_) draw(icon.control);
-  }
-  if (screen_ == Screen::Menu) {
-    static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
-                                           {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
-                                           {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
-    for (int i = 0; i < 6; ++i) {
-      const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
-      if (!lamp.isNull()) painter.drawImage(lampRects_[i], lamp);
-    }
+  if (screen_ != Screen::Menu) return;
+  for (const ServiceIcon& icon : icons_) drawControl(icon.control);
+  static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
+                                         {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
+                                         {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
+  for (int i = 0; i < 6; ++i) {
+    const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
+    if (!lamp.isNull() && lampRects_[i].intersects(bounds)) painter.drawImage(lampRects_[i], lamp);
   }
 }
 
