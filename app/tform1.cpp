@@ -451,6 +451,8 @@ void TForm1::ClubButtonClick(int line) {
 void TForm1::NewPlayerClick() { OpenStartDialog(SlotNewPlayer); }
 
 void TForm1::OpenStartDialog(int slot) {
+  // The network game needs the LAN link, which this version does not have yet.
+  if (settings_.NetworkGame) return ShowNotice(std::string(MessageText(MsgThereAreNoAccessibleGames)));
   DialogContext context = Dialogs();
   const StartDialogInput input{.playerSlot = slot,
                                .networkGame = settings_.NetworkGame,
