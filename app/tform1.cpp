@@ -49,7 +49,6 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
       session_(programFolder_, *this),
       table_{state_, *view_, peer_, session_, random_} {
   setObjectName("Form1");
-  setWindowTitle(Text(MsgWindowTitle));
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
   setMouseTracking(true);
@@ -86,10 +85,10 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   connect(bHistory_, &QAbstractButton::clicked, this, [this] { HistoryClick(); });
   connect(bMode_, &QAbstractButton::clicked, this, [this] { ModeClick(); });
 
-  actCount_ = popup_.addAction(Text(MsgGeneralScore), this, [this] { GeneralScoreClick(); });
-  actExit_ = popup_.addAction(Text(MsgExitToMenu), this,
-                              [this] { RunRule([this] { AbandonGame(table_); }); });
-  actRename_ = popup_.addAction(Text(MsgToChangeAName), this, [this] { ChangeNameClick(); });
+  actCount_ = popup_.addAction(QString(), this, [this] { GeneralScoreClick(); });
+  actExit_ = popup_.addAction(QString(), this, [this] { RunRule([this] { AbandonGame(table_); }); });
+  actRename_ = popup_.addAction(QString(), this, [this] { ChangeNameClick(); });
+  Recaption();
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
 
   menuControls_ = {&imTitle_,    &imCaption_,   &imElite_,  &imageSvLeft_, &imageSvRight_,
@@ -118,6 +117,14 @@ void TForm1::PlaceButton(TNuvCardsButton* button, PixelRect rect) {
   button->show();
 }
 
+// The window's own texts in the current language; the menu's are set as it is laid out.
+void TForm1::Recaption() {
+  setWindowTitle(Text(MsgWindowTitle));
+  actCount_->setText(Text(MsgGeneralScore));
+  actExit_->setText(Text(MsgExitToMenu));
+  actRename_->setText(Text(MsgToChangeAName));
+}
+
 std::filesystem::path TForm1::SettingsFile() const { return programFolder_ / "Fibwick.ini"; }
 
 void TForm1::StartUp() {
@@ -136,7 +143,7 @@ void TForm1::StartUp() {
     }
     if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
   }
-  setWindowTitle(Text(MsgWindowTitle));
+  Recaption();
   setCursor(Cursor(false));
   intro_ = LoadBuiltinPicture("Logo");
   ShowScreen(Screen::Intro);
@@ -470,7 +477,7 @@ void TForm1::OptionsClick() {
   OptionsHooks hooks;
   hooks.languageChanged = [this] {
     SetLanguage(settings_.Language);
-    setWindowTitle(Text(MsgWindowTitle));
+    Recaption();
     if (screen_ == Screen::Menu) LayoutMainMenu();
   };
   hooks.windowSizeChanged = [this] { SetWindowSizeMode(settings_.WindowSizeMode); };

@@ -86,6 +86,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) override;
 
   void StartUp();
+  void Recaption();
   void Timer1Timer();
   void DrawIntro();
   void ApplyWindowSize();
