@@ -90,16 +90,18 @@ void TForm1::LayoutMainMenu() {
   const int gifTop = Y(l, 290) + RoundEven((l.scaleY - 1) * 100);
   rxGifAn1_.rect = {X(l, 7) + RoundEven((l.scaleX - 1) * 80), gifTop, 160, 200};
   rxGifAn2_.rect = {X(l, 592) + RoundEven((l.scaleX - 1) * 80), gifTop, 160, 200};
+  // Each frame is composed over its background once, so running them is only a repaint.
   for (int g = 0; g < 2; ++g) {
     auto& frames = gifFrames_[static_cast<std::size_t>(g)];
+    PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
     frames.clear();
     for (int f = 0;; ++f) {
-      QImage frame = LoadBuiltinPicture(QString("GifMenu%1_%2").arg(g + 1).arg(f, 2, 10, QChar('0')));
+      const QImage frame = LoadBuiltinPicture(QString("GifMenu%1_%2").arg(g + 1).arg(f, 2, 10, QChar('0')));
       if (frame.isNull()) break;
-      frames.push_back(std::move(frame));
+      ComposeOverBackground(gif, background_, frame);
+      frames.push_back(gif.buffer);
     }
-    PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
-    ComposeOverBackground(gif, background_, frames.empty() ? QImage() : frames.front());
+    if (!frames.empty()) gif.buffer = frames.front();
   }
 
   // The icons of the online services, at their own size in two columns.
@@ -174,7 +176,7 @@ void TForm1::MenuTick() {
       const auto& frames = gifFrames_[static_cast<std::size_t>(g)];
       if (frames.empty()) continue;
       PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
-      ComposeOverBackground(gif, background_, frames[static_cast<std::size_t>(menuTicks_ / 5) % frames.size()]);
+      gif.buffer = frames[static_cast<std::size_t>(menuTicks_ / 5) % frames.size()];
       UpdateControl(gif);
     }
   }

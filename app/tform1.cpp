@@ -249,7 +249,17 @@ void TForm1::paintEvent(QPaintEvent* event) {
       if (!part.isEmpty()) painter.drawImage(part, picture, part.translated(-at.topLeft()));
     }
   };
-  draw(background_, background_.rect());
+  // Picture controls are opaque and already hold the background under them.
+  QRegion uncovered = damaged;
+  const auto cover = [&](const PictureControl& c) {
+    if (c.visible && !c.buffer.isNull()) uncovered -= ToQRect(c.rect);
+  };
+  for (const auto* controls : {&menuControls_, &tableControls_}) {
+    for (const PictureControl* c : *controls) cover(*c);
+  }
+  for (const QRect& piece : uncovered) {
+    if (!background_.isNull()) painter.drawImage(piece, background_, piece);
+  }
   const auto drawControl = [&](const PictureControl& c) {
     if (c.visible) draw(c.buffer, ToQRect(c.rect));
   };
