@@ -85,9 +85,16 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   connect(bHistory_, &QAbstractButton::clicked, this, [this] { HistoryClick(); });
   connect(bMode_, &QAbstractButton::clicked, this, [this] { ModeClick(); });
 
-  actCount_ = popup_.addAction(QString(), this, [this] { GeneralScoreClick(); });
-  actExit_ = popup_.addAction(QString(), this, [this] { RunRule([this] { AbandonGame(table_); }); });
-  actRename_ = popup_.addAction(QString(), this, [this] { ChangeNameClick(); });
+  const auto addAction = [this](const char* name, auto handler) {
+    auto* action = new QAction(this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    popup_.addAction(action);
+    return action;
+  };
+  actCount_ = addAction("ActGeneralScore", [this] { GeneralScoreClick(); });
+  actExit_ = addAction("ActExitToMenu", [this] { RunRule([this] { AbandonGame(table_); }); });
+  actRename_ = addAction("ActChangeName", [this] { ChangeNameClick(); });
   Recaption();
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include "app/tform1.h"
 #include "game/turn.h"
 #include "records/club_file.h"
+#include "records/club_members.h"
 #include "records/history_file.h"
 #include "records/history_view.h"
 #include "records/settings_file.h"
@@ -188,6 +190,32 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   EXPECT_TRUE(fs::exists(folder / "Fibwick.ini"));
   const Settings saved = LoadSettings(folder / "Fibwick.ini", {}, nullptr);
   EXPECT_EQ(saved.LastPlayerName.substr(0, 6), "Tester");
+  fs::remove_all(folder);
+}
+
+TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
+  const fs::path folder = FreshProgramFolder("abandon");
+  const fs::path club = folder / "Fibwick.clb";
+  const ClubRecord member{.name = "Leaver", .rating = 1.5, .games = 7, .score = 30,
+                          .passwordDigits = EncodePassword("pw1")};
+  ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
+  ASSERT_TRUE(ParseMemberLine((*ReadClubFile(club))[0]));
+
+  DialogAnswerer answerer;  // the member's password, then "Yes" to leaving
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  form.show();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
+  Wait(50);
+  form.EndIntro();
+  ButtonNamed(form, "Button1")->click();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+  EXPECT_EQ(form.Game().GameNumber, 8);
+  EXPECT_EQ(form.Game().BaseScore, 30);
+
+  form.findChild<QAction*>("ActExitToMenu")->trigger();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Menu; }));
+  EXPECT_TRUE(IsFreeMemberLine((*ReadClubFile(club))[0]));
+  form.close();
   fs::remove_all(folder);
 }
 
