@@ -106,6 +106,10 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   tableControls_.push_back(&imageKon_);
 
   connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  connect(&cursorTimer_, &QTimer::timeout, this, [this] {
+    cursorFrame_ = (cursorFrame_ + 1) % CursorFrames;
+    setCursor(Cursor(true));
+  });
   // The start-up sequence runs once the window is on screen, as its first paint would.
   QTimer::singleShot(0, this, [this] { StartUp(); });
 }
@@ -343,7 +347,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
       hand = true;
       QToolTip::showText(event->globalPosition().toPoint(), Text(icon.hint), this);
     }
-    setCursor(Cursor(hand));
+    ShowCursor(hand);
     return;
   }
   if (screen_ != Screen::Table) return;
@@ -359,7 +363,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
       if (p.x() >= left && p.x() < right && CanChooseCard(state_, k)) overChoosable = true;
     }
   }
-  setCursor(Cursor(overChoosable));
+  ShowCursor(overChoosable);
   for (int seat = 1; seat <= 2; ++seat) {
     if (ToQRect(hands_[static_cast<std::size_t>(seat - 1)].rect).contains(p)) {
       QToolTip::showText(event->globalPosition().toPoint(), view_->HandHint(seat), this);
@@ -458,12 +462,27 @@ DialogContext TForm1::Dialogs() {
   return context;
 }
 
-// The program's own cursors, or the system's when the player turned them off.
+// The program's own cursors, or the system's when the player turned them off. The hand is
+// animated by swapping its frames.
 QCursor TForm1::Cursor(bool hand) const {
-  if (!settings_.RedCursor) return QCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  const QImage picture = LoadBuiltinPicture(hand ? "CURHAND_00" : "CURARROW");
-  if (picture.isNull()) return QCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  const QCursor system(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  if (!settings_.RedCursor) return system;
+  const QImage picture = LoadBuiltinPicture(
+      hand ? QString("CURHAND_%1").arg(cursorFrame_, 2, 10, QChar('0')) : QString("CURARROW"));
+  if (picture.isNull()) return system;
   return hand ? QCursor(QPixmap::fromImage(picture), 12, 2) : QCursor(QPixmap::fromImage(picture), 2, 2);
+}
+
+void TForm1::ShowCursor(bool hand) {
+  if (hand == handCursor_) return;
+  handCursor_ = hand;
+  cursorFrame_ = 0;
+  setCursor(Cursor(hand));
+  if (hand && settings_.RedCursor) {
+    cursorTimer_.start(120);
+  } else {
+    cursorTimer_.stop();
+  }
 }
 
 void TForm1::ClubButtonClick(int line) {

@@ -113,6 +113,7 @@ class TForm1 final : public QWidget, private SessionWindows {
 
   DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
+  void ShowCursor(bool hand);
   TNuvCardsButton* MakeButton(const char* name);
   void PlaceButton(TNuvCardsButton* button, PixelRect rect);
   std::filesystem::path SettingsFile() const;
@@ -158,6 +159,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   QAction* actRename_ = nullptr;
 
   QTimer timer1_;
+  QTimer cursorTimer_;
+  static constexpr int CursorFrames = 8;
+  int cursorFrame_ = 0;
+  bool handCursor_ = false;
   GameState state_;
   std::unique_ptr<QtTableView> view_;
   NoPeer peer_;
