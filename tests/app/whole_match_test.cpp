@@ -152,6 +152,11 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
     if (form.CurrentScreen() != Screen::Table) break;
     if (form.Game().RoundOver) {
       ++gamesFinished;
+      if (gamesFinished == 1 && std::getenv("FIBWICK_SCREENSHOTS") != nullptr) {
+        const fs::path shots = std::getenv("FIBWICK_SCREENSHOTS");
+        fs::create_directories(shots);
+        form.grab().save(QString::fromStdString((shots / "game-over.png").string()));
+      }
       const bool cycleEnd = form.Game().GameNumber % GamesPerCycle == 0;
       ButtonNamed(form, cycleEnd ? "Button8" : "Button7")->click();  // "Exit to menu" or "Next game"
       continue;
