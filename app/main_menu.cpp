@@ -75,8 +75,9 @@ void TForm1::LayoutMainMenu() {
 
   imageSvLeft_.rect = {X(l, 60) + RoundEven((l.scaleX - 1) * 50), Y(l, 30) + RoundEven((l.scaleY - 1) * 100), 100, 200};
   imageSvRight_.rect = {X(l, 600) + RoundEven((l.scaleX - 1) * 50), imageSvLeft_.rect.top, 100, 200};
-  ComposeOverBackground(imageSvLeft_, background_, LoadBuiltinPicture("GLampBoard"));
-  ComposeOverBackground(imageSvRight_, background_, LoadBuiltinPicture("GLampBoard"));
+  // The boards have no picture of their own: the lamps stand on the background.
+  FillWithBackground(imageSvLeft_, background_);
+  FillWithBackground(imageSvRight_, background_);
   for (int i = 0; i < 6; ++i) {
     const PixelRect& board = i < 3 ? imageSvLeft_.rect : imageSvRight_.rect;
     const QPoint at = LampOffsets[i % 3];
