@@ -11,6 +11,16 @@
 
 namespace fibwick {
 
+namespace {
+
+// The rating after the session: the games and rating it started from, its points, the games now.
+double SessionRating(const GameState& state) {
+  return NewRating(state.MatchFirstGame - 1, state.PlayerRating, state.SessionScore[2],
+                   state.GameNumber);
+}
+
+}  // namespace
+
 ClubSession::ClubSession(std::filesystem::path programFolder, SessionWindows& windows)
     : programFolder_(std::move(programFolder)), windows_(windows) {}
 
@@ -36,14 +46,10 @@ void ClubSession::RefreshGeneralCount(const GameState& state) {
                       .baseScore = state.BaseScore,
                       .sessionScore = state.SessionScore[2],
                       .startRating = state.PlayerRating,
-                      .currentRating = NewRating(state.MatchFirstGame - 1, state.PlayerRating,
-                                                 state.SessionScore[2], state.GameNumber)});
+                      .currentRating = SessionRating(state)});
 }
 
-void ClubSession::ComputeRating(GameState& state) {
-  rating_ = NewRating(state.MatchFirstGame - 1, state.PlayerRating, state.SessionScore[2],
-                      state.GameNumber);
-}
+void ClubSession::ComputeRating(GameState& state) { rating_ = SessionRating(state); }
 
 void ClubSession::WriteHistory(const GameState& state) {
   const HistoryEntry entry{.Player = std::string(TrimRight(state.PlayerName)),

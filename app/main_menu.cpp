@@ -15,8 +15,6 @@
 namespace fibwick {
 namespace {
 
-QString Text(Message message) { return QString::fromUtf8(MessageText(message)); }
-
 int X(const Layout& l, double v) { return RoundEven(l.scaleX * v); }
 int Y(const Layout& l, double v) { return RoundEven(l.scaleY * v); }
 
@@ -65,12 +63,12 @@ void TForm1::LayoutMainMenu() {
   PlaceButton(buttons_[11], {X(l, 330), Y(l, 465), X(l, 100), bh});
 
   Skin(buttons_[6], purple ? TColorSB::DCards : TColorSB::DNavy,
-       purple ? menuFont : QColor(0, 255, 255), Text(MsgNewPlayer), bigFont);
+       purple ? menuFont : QColor(0, 255, 255), Catalogue(MsgNewPlayer), bigFont);
   const std::pair<TNuvCardsButton*, Message> menuButtons[] = {
       {buttons_[9], MsgTopTen}, {bHistory_, MsgHistory}, {buttons_[10], MsgOptions},
       {bMode_, MsgMode},        {buttons_[11], MsgExit}};
   for (const auto& [button, message] : menuButtons) {
-    Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Text(message), bigFont);
+    Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Catalogue(message), bigFont);
   }
 
   imageSvLeft_.rect = {X(l, 60) + RoundEven((l.scaleX - 1) * 50), Y(l, 30) + RoundEven((l.scaleY - 1) * 100), 100, 200};
@@ -161,7 +159,7 @@ void TForm1::DrawClubList() {
   }
   Skin(panel4_, purple ? TColorSB::DCards : TColorSB::DBlue,
        purple ? QColor(128, 50, 50) : (settings_.NewButtons ? QColor(0, 0, 255) : QColor(200, 255, 255)),
-       Text(ClubListHeader(settings_.ClubListMode)), listFont);
+       Catalogue(ClubListHeader(settings_.ClubListMode)), listFont);
   panel4_->SetKLightSB(purple ? 50 : 0);
 }
 

@@ -13,10 +13,6 @@
 namespace fibwick {
 namespace {
 
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::vector<CardCode> CardsOf(const Hand& hand, int count) {
   std::vector<CardCode> cards;
   for (int p = 1; p <= count; ++p) cards.push_back(hand[p]);
@@ -101,7 +97,7 @@ void QtTableView::RedrawClaimLabel(char claimRank) {
 void QtTableView::ShowSpeech(int seat, std::string_view text, SpeechColour colour) {
   const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
   PictureControl& strip = form_.says_[static_cast<std::size_t>(seat - 1)];
-  fibwick::ShowSpeech(kit, strip, Utf8(text), static_cast<char>(colour));
+  fibwick::ShowSpeech(kit, strip, FromUtf8(text), static_cast<char>(colour));
   form_.UpdateControl(strip);
 }
 
@@ -136,7 +132,7 @@ TNuvCardsButton* ButtonOf(std::array<TNuvCardsButton*, 13>& buttons, ActionButto
 void QtTableView::SetButton(ActionButton button, std::string_view caption, bool enabled,
                             bool visible) {
   TNuvCardsButton* b = ButtonOf(form_.buttons_, button);
-  b->setText(Utf8(caption));
+  b->setText(FromUtf8(caption));
   b->setEnabled(enabled);
   b->setVisible(visible);
 }
@@ -155,7 +151,7 @@ void QtTableView::ShowResult(std::string_view text) {
   QPainter painter(&pile.buffer);
   QFont font = RoleFont(form_.fonts_, FontRole::Decor, FontSize(Scaled(form_.layout_, 40), form_.fonts_, FontRole::Decor), true);
   painter.setFont(font);
-  ShadowText(painter, Utf8(text), 0, pile.rect.width, 'c', QColor(255, 255, 0),
+  ShadowText(painter, FromUtf8(text), 0, pile.rect.width, 'c', QColor(255, 255, 0),
              Scaled(form_.layout_, 80));
   form_.UpdateControl(pile);
 }
@@ -165,13 +161,13 @@ void QtTableView::ShowWaitBanner(std::string_view text) {
   FillWithBackground(hand, form_.background_);
   QPainter painter(&hand.buffer);
   painter.setPen(QColor(255, 255, 255));
-  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, Utf8(text));
+  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, FromUtf8(text));
   form_.UpdateControl(hand);
 }
 
 // The claim plate's hint is composed when shown, from the game as it stands then.
 void QtTableView::SetHints(std::string_view seat1Hand, std::string_view seat2Hand, std::string_view) {
-  handHints_ = {Utf8(seat1Hand), Utf8(seat2Hand)};
+  handHints_ = {FromUtf8(seat1Hand), FromUtf8(seat2Hand)};
 }
 
 void QtTableView::SetTableMenu(bool exitEnabled, bool countEnabled) {

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "game/buttons.h"
 #include "game/claim.h"
@@ -34,8 +33,6 @@
 
 namespace fibwick {
 namespace {
-
-QString Text(Message message) { return QString::fromUtf8(MessageText(message)); }
 
 QRect ToQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
@@ -106,6 +103,12 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   tableControls_.push_back(&imageKon_);
 
   connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  // The cursor frames are read once: the hand swaps them eight times a second.
+  arrowCursor_ = QPixmap::fromImage(LoadBuiltinPicture("CURARROW"));
+  for (int frame = 0; frame < CursorFrames; ++frame) {
+    handCursors_[static_cast<std::size_t>(frame)] =
+        QPixmap::fromImage(LoadBuiltinPicture(QString("CURHAND_%1").arg(frame, 2, 10, QChar('0'))));
+  }
   connect(&cursorTimer_, &QTimer::timeout, this, [this] {
     cursorFrame_ = (cursorFrame_ + 1) % CursorFrames;
     setCursor(Cursor(true));
@@ -130,10 +133,10 @@ void TForm1::PlaceButton(TNuvCardsButton* button, PixelRect rect) {
 
 // The window's own texts in the current language; the menu's are set as it is laid out.
 void TForm1::Recaption() {
-  setWindowTitle(Text(MsgWindowTitle));
-  actCount_->setText(Text(MsgGeneralScore));
-  actExit_->setText(Text(MsgExitToMenu));
-  actRename_->setText(Text(MsgToChangeAName));
+  setWindowTitle(Catalogue(MsgWindowTitle));
+  actCount_->setText(Catalogue(MsgGeneralScore));
+  actExit_->setText(Catalogue(MsgExitToMenu));
+  actRename_->setText(Catalogue(MsgToChangeAName));
 }
 
 std::filesystem::path TForm1::SettingsFile() const { return programFolder_ / "Fibwick.ini"; }
@@ -304,9 +307,9 @@ void TForm1::DrawIntro() {
   QFont title("DejaVu Serif", 44, QFont::Bold);
   painter.setFont(title);
   painter.setPen(QColor(0, 0, 0, 140));
-  painter.drawText(all.translated(3 + settle * 6, 3), Qt::AlignCenter, Text(MsgWindowTitle));
+  painter.drawText(all.translated(3 + settle * 6, 3), Qt::AlignCenter, Catalogue(MsgWindowTitle));
   painter.setPen(QColor(250, 215, 90));
-  painter.drawText(all.translated(settle * 6, 0), Qt::AlignCenter, Text(MsgWindowTitle));
+  painter.drawText(all.translated(settle * 6, 0), Qt::AlignCenter, Catalogue(MsgWindowTitle));
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
@@ -345,7 +348,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     for (const ServiceIcon& icon : icons_) {
       if (!ToQRect(icon.control.rect).contains(p)) continue;
       hand = true;
-      QToolTip::showText(event->globalPosition().toPoint(), Text(icon.hint), this);
+      QToolTip::showText(event->globalPosition().toPoint(), Catalogue(icon.hint), this);
     }
     ShowCursor(hand);
     return;
@@ -370,7 +373,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     }
   }
   if (ToQRect(imageKon_.rect).contains(p) && !IsLanClientWaiting(state_)) {
-    const QString hint = "<b>" + Text(MsgCurrentGame) + "</b><br>" +
+    const QString hint = "<b>" + Catalogue(MsgCurrentGame) + "</b><br>" +
                          QString::fromStdString(ClaimPlateHint(state_)).toHtmlEscaped().replace("\n", "<br>");
     QToolTip::showText(event->globalPosition().toPoint(), hint, this);
   }
@@ -467,10 +470,9 @@ DialogContext TForm1::Dialogs() {
 QCursor TForm1::Cursor(bool hand) const {
   const QCursor system(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
   if (!settings_.RedCursor) return system;
-  const QImage picture = LoadBuiltinPicture(
-      hand ? QString("CURHAND_%1").arg(cursorFrame_, 2, 10, QChar('0')) : QString("CURARROW"));
+  const QPixmap& picture = hand ? handCursors_[static_cast<std::size_t>(cursorFrame_)] : arrowCursor_;
   if (picture.isNull()) return system;
-  return hand ? QCursor(QPixmap::fromImage(picture), 12, 2) : QCursor(QPixmap::fromImage(picture), 2, 2);
+  return hand ? QCursor(picture, 12, 2) : QCursor(picture, 2, 2);
 }
 
 void TForm1::ShowCursor(bool hand) {

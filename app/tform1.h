@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QImage>
 #include <QMenu>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -162,6 +163,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   QTimer cursorTimer_;
   static constexpr int CursorFrames = 8;
   int cursorFrame_ = 0;
+  QPixmap arrowCursor_;
+  std::array<QPixmap, CursorFrames> handCursors_;
   bool handCursor_ = false;
   GameState state_;
   std::unique_ptr<QtTableView> view_;

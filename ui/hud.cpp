@@ -16,11 +16,6 @@ bool SmallWindow(const Layout& layout) {
   return layout.windowSizeMode == 1;
 }
 
-QString Catalogue(Message message) {
-  const std::string_view text = MessageText(message);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void DrawAt(QImage& canvas, const QImage& picture, int x, int y) {
   if (picture.isNull()) return;
   QPainter painter(&canvas);

@@ -11,6 +11,12 @@
 
 namespace fibwick {
 
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Catalogue(Message message) { return FromUtf8(MessageText(message)); }
+
 int FontSize(int base, int percent) {
   return RoundEven(base * percent / 100.0);
 }

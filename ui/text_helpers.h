@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string_view>
+
+#include "records/catalogue.h"
 
 class QPainter;
 class QPoint;
@@ -28,6 +31,11 @@ struct FontRoles {
 
   const FontChoice& operator[](FontRole role) const { return choices[static_cast<int>(role)]; }
 };
+
+// A catalogue text in the current language, as the interface takes it.
+QString Catalogue(Message message);
+// Any UTF-8 text the rules hand to the screen.
+QString FromUtf8(std::string_view text);
 
 int FontSize(int base, int percent);
 int FontSize(int base, const FontRoles& roles, FontRole role);

@@ -13,11 +13,6 @@
 
 namespace fibwick {
 
-QString Catalogue(Message message) {
-  const std::string_view text = MessageText(message);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 namespace {
 
 // DialogDesign against the two fields the settings file keeps.

@@ -17,8 +17,6 @@
 // the animated 48 x 48 icon, skinned buttons and role fonts, in one of four designs.
 namespace fibwick {
 
-QString Catalogue(Message message);
-
 // 0 grey aristocratic (built-in caption band with the title), 1 grey concise (the dialog's
 // caption picture from the graphics pack), 2 grey with red ribbons, 3 purple (the whole dialog
 // painted with its picture from the pack).
