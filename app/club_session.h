@@ -52,7 +52,6 @@ class ClubSession final : public MatchServices {
   void ShowTournamentWindow() override {}
   void RemovePlayerRecord(const GameState& state) override;
   void LeaveRatedGame() override {}
-  bool Confirm(std::string_view question) override { return windows_.Confirm(std::string(question)); }
 
  private:
   void Report(const ClubUpdate& update, bool networkClub);

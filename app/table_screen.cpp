@@ -1,22 +1,23 @@
 // The game table of TForm1 and the view through which the rules draw on it.
-#include <QEventLoop>
 #include <QPainter>
 
 #include "app/tform1.h"
 #include "base/cp1251.h"
 #include "records/catalogue.h"
+#include "records/phrase_text.h"
 #include "ui/card_drawing.h"
 #include "ui/hud.h"
 #include "ui/skin_button.h"
-#include "ui/dialogs/rank_dialog.h"
 
 namespace fibwick {
 namespace {
 
-std::vector<CardCode> CardsOf(const Hand& hand, int count) {
-  std::vector<CardCode> cards;
-  for (int p = 1; p <= count; ++p) cards.push_back(hand[p]);
-  return cards;
+TNuvCardsButton* ButtonOf(std::array<TNuvCardsButton*, 13>& buttons, ActionButton button) {
+  switch (button) {
+    case ActionButton::Challenge: return buttons[7];
+    case ActionButton::Put: return buttons[8];
+    default: return buttons[12];
+  }
 }
 
 }  // namespace
@@ -55,131 +56,110 @@ void TForm1::LayoutTable() {
   ShowScreen(Screen::Table);
 }
 
-void QtTableView::ShowTable(const GameState&) {
+QString QtTableView::Text(const Phrase& words) const {
+  return FromUtf8(PhraseText(words, form_.settings_.Language));
+}
+
+int QtTableView::Show(const TableEvent& event) {
+  if (const auto* pause = std::get_if<Paused>(&event)) {
+    form_.repaint();
+    return static_cast<int>(pause->milliseconds * form_.pacing_.pauseFactor);
+  }
+  // Cards land at once and the table is silent until flights and sound arrive.
+  std::visit(*this, event);
+  return 0;
+}
+
+void QtTableView::Dispatch(const TableEvent& event) {
+  // A game against the computer has no far side: only the general count listens.
+  if (std::holds_alternative<GameEnded>(event)) form_.session_.RefreshGeneralCount(form_.state_);
+}
+
+void QtTableView::operator()(const TableShown&) {
   form_.LayoutTable();
   for (QAction* action : {form_.actCount_, form_.actExit_, form_.actRename_}) action->setEnabled(true);
 }
 
-void QtTableView::RedrawHand(const GameState& state, int seat, bool faces) {
-  PictureControl& hand = form_.hands_[static_cast<std::size_t>(seat - 1)];
-  auto& positions = positions_[static_cast<std::size_t>(seat - 1)];
-  positions = fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_,
-                                  CardsOf(state.SeatHand[seat], state.SeatCardCount[seat]), faces);
-  if (seat == 2) {
-    for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
-      if (state.SelectedCards.test(static_cast<std::size_t>(p))) {
-        HighlightCard(hand.buffer, form_.layout_, positions, p - 1);
-      }
-    }
+void QtTableView::operator()(const HandDrawn& e) {
+  PictureControl& hand = form_.hands_[static_cast<std::size_t>(e.seat - 1)];
+  auto& positions = positions_[static_cast<std::size_t>(e.seat - 1)];
+  positions = fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_, e.cards, e.faces);
+  for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
+    if ((e.selected >> (p - 1)) & 1U) HighlightCard(hand.buffer, form_.layout_, positions, p - 1);
   }
   form_.UpdateControl(hand);
 }
 
-void QtTableView::DrawPile(const GameState& state, bool faces, bool markLastPut) {
-  std::vector<CardCode> cards;
-  for (int p = 1; p <= state.PileCount; ++p) cards.push_back(state.PileCards[p]);
-  fibwick::DrawPile(form_.imageStol_, form_.background_, form_.art_, form_.layout_, cards, faces,
-                    markLastPut ? state.LastPutCount : 0);
+void QtTableView::operator()(const PileDrawn& e) {
+  fibwick::DrawPile(form_.imageStol_, form_.background_, form_.art_, form_.layout_, e.cards, e.faces,
+                    e.marked);
   form_.UpdateControl(form_.imageStol_);
 }
 
-void QtTableView::RedrawTableArea(const GameState&) {
+void QtTableView::operator()(const TableAreaCleared&) {
   FillWithBackground(form_.imageStol_, form_.background_);
   form_.UpdateControl(form_.imageStol_);
 }
 
-void QtTableView::RedrawClaimLabel(char claimRank) {
+void QtTableView::operator()(const ClaimPlateDrawn& e) {
   const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
-  fibwick::RedrawClaimLabel(kit, form_.imageKon_, RankOfChar(claimRank));
+  fibwick::RedrawClaimLabel(kit, form_.imageKon_, RankOfChar(e.claimRank));
   form_.UpdateControl(form_.imageKon_);
 }
 
-void QtTableView::ShowSpeech(int seat, std::string_view text, SpeechColour colour) {
+void QtTableView::operator()(const SpeechShown& e) {
   const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
-  PictureControl& strip = form_.says_[static_cast<std::size_t>(seat - 1)];
-  fibwick::ShowSpeech(kit, strip, FromUtf8(text), static_cast<char>(colour));
+  PictureControl& strip = form_.says_[static_cast<std::size_t>(e.seat - 1)];
+  fibwick::ShowSpeech(kit, strip, Text(e.words), static_cast<char>(e.colour));
   form_.UpdateControl(strip);
 }
 
-// Cards land at once until the flights are animated; the redraws around them show the result.
-void QtTableView::FlyCards(std::span<const Flight>) {}
-
-// The table is silent until sound playback arrives.
-void QtTableView::PlaySound(std::string_view) {}
-
-void QtTableView::Pause(int milliseconds) {
-  const int wait = static_cast<int>(milliseconds * form_.pacing_.pauseFactor);
-  form_.repaint();
-  if (wait <= 0) return;
-  // The window keeps painting but takes no input while the pile lies turned over.
-  QEventLoop loop;
-  QTimer::singleShot(wait, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+void QtTableView::operator()(const ButtonSet& e) {
+  TNuvCardsButton* b = ButtonOf(form_.buttons_, e.button);
+  b->setText(Text(e.caption));
+  b->setEnabled(e.enabled);
+  b->setVisible(e.visible);
 }
 
-namespace {
-
-TNuvCardsButton* ButtonOf(std::array<TNuvCardsButton*, 13>& buttons, ActionButton button) {
-  switch (button) {
-    case ActionButton::Challenge: return buttons[7];
-    case ActionButton::Put: return buttons[8];
-    default: return buttons[12];
-  }
+void QtTableView::operator()(const ButtonEnabled& e) {
+  ButtonOf(form_.buttons_, e.button)->setEnabled(e.enabled);
 }
 
-}  // namespace
-
-void QtTableView::SetButton(ActionButton button, std::string_view caption, bool enabled,
-                            bool visible) {
-  TNuvCardsButton* b = ButtonOf(form_.buttons_, button);
-  b->setText(FromUtf8(caption));
-  b->setEnabled(enabled);
-  b->setVisible(visible);
-}
-
-void QtTableView::SetButtonEnabled(ActionButton button, bool enabled) {
-  ButtonOf(form_.buttons_, button)->setEnabled(enabled);
-}
-
-char QtTableView::ChooseClaimRank() {
-  DialogContext context = form_.Dialogs();
-  return fibwick::ChooseClaimRank(&form_, context);
-}
-
-void QtTableView::ShowResult(std::string_view text) {
+void QtTableView::operator()(const ResultShown& e) {
   PictureControl& pile = form_.imageStol_;
   QPainter painter(&pile.buffer);
-  QFont font = RoleFont(form_.fonts_, FontRole::Decor, FontSize(Scaled(form_.layout_, 40), form_.fonts_, FontRole::Decor), true);
+  QFont font = RoleFont(form_.fonts_, FontRole::Decor,
+                        FontSize(Scaled(form_.layout_, 40), form_.fonts_, FontRole::Decor), true);
   painter.setFont(font);
-  ShadowText(painter, FromUtf8(text), 0, pile.rect.width, 'c', QColor(255, 255, 0),
+  ShadowText(painter, Text(e.words), 0, pile.rect.width, 'c', QColor(255, 255, 0),
              Scaled(form_.layout_, 80));
   form_.UpdateControl(pile);
 }
 
-void QtTableView::ShowWaitBanner(std::string_view text) {
+void QtTableView::operator()(const WaitBannerShown& e) {
   PictureControl& hand = form_.hands_[0];
   FillWithBackground(hand, form_.background_);
   QPainter painter(&hand.buffer);
   painter.setPen(QColor(255, 255, 255));
-  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, FromUtf8(text));
+  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, Text(e.words));
   form_.UpdateControl(hand);
 }
 
 // The claim plate's hint is composed when shown, from the game as it stands then.
-void QtTableView::SetHints(std::string_view seat1Hand, std::string_view seat2Hand, std::string_view) {
-  handHints_ = {FromUtf8(seat1Hand), FromUtf8(seat2Hand)};
+void QtTableView::operator()(const HintsSet& e) {
+  handHints_ = {Text(e.seat1Hand), Text(e.seat2Hand)};
 }
 
-void QtTableView::SetTableMenu(bool exitEnabled, bool countEnabled) {
-  form_.actExit_->setEnabled(exitEnabled);
-  form_.actCount_->setEnabled(countEnabled);
+void QtTableView::operator()(const TableMenuSet& e) {
+  form_.actExit_->setEnabled(e.exitEnabled);
+  form_.actCount_->setEnabled(e.countEnabled);
 }
 
 // Tournament clocks arrive with the tournament.
-void QtTableView::ShowMoveClock(int, int) {}
+void QtTableView::operator()(const MoveClockShown&) {}
 
-void QtTableView::ShowNotice(std::string_view title, std::string_view text) {
-  form_.ShowNotice(std::string(title) + "\n" + std::string(text));
+void QtTableView::operator()(const NoticeShown& e) {
+  form_.ShowNotice((Text(e.title) + "\n" + Text(e.text)).toStdString());
 }
 
 }  // namespace fibwick

@@ -19,6 +19,7 @@
 #include "game/start_game.h"
 #include "game/turn.h"
 #include "records/catalogue.h"
+#include "records/phrase_text.h"
 #include "records/club_file.h"
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
@@ -29,6 +30,7 @@
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 
 namespace fibwick {
@@ -43,8 +45,8 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
       view_(std::make_unique<QtTableView>(*this)),
-      session_(programFolder_, *this),
-      table_{state_, *view_, peer_, session_, random_} {
+      player_(*view_),
+      session_(programFolder_, *this) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -70,12 +72,13 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
             [this, line] { ClubButtonClick(line); });
   }
   connect(buttons_[6], &QAbstractButton::clicked, this, [this] { NewPlayerClick(); });
+  // A button's meaning is read when its turn in the line comes, not when it was clicked.
   connect(buttons_[7], &QAbstractButton::clicked, this,
-          [this] { RunRule([this] { ChallengeButtonClick(table_); }); });
+          [this] { player_.Input([this] { TableButtonClick(ChallengeButtonCommand(state_)); }); });
   connect(buttons_[8], &QAbstractButton::clicked, this,
-          [this] { RunRule([this] { PutButtonClick(table_); }); });
+          [this] { player_.Input([this] { TableButtonClick(PutButtonCommand(state_)); }); });
   connect(buttons_[12], &QAbstractButton::clicked, this,
-          [this] { RunRule([this] { PassButtonClick(table_); }); });
+          [this] { player_.Input([this] { TableButtonClick(PassButtonCommand(state_)); }); });
   connect(buttons_[9], &QAbstractButton::clicked, this, [this] { TopTenClick(); });
   connect(buttons_[10], &QAbstractButton::clicked, this, [this] { OptionsClick(); });
   connect(buttons_[11], &QAbstractButton::clicked, this, [this] { close(); });
@@ -90,7 +93,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
     return action;
   };
   actCount_ = addAction("ActGeneralScore", [this] { GeneralScoreClick(); });
-  actExit_ = addAction("ActExitToMenu", [this] { RunRule([this] { AbandonGame(table_); }); });
+  actExit_ = addAction("ActExitToMenu", [this] { AbandonClick(); });
   actRename_ = addAction("ActChangeName", [this] { ChangeNameClick(); });
   Recaption();
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
@@ -189,18 +192,56 @@ void TForm1::Timer1Timer() {
       MenuTick();
       break;
     case Screen::Table:
-      if (!busy_) RunRule([this] { ComputerTick(table_); });
+      player_.Tick([this] {
+        if (auto outcome = ComputerTick(state_, random_)) player_.Play(std::move(outcome->events));
+      });
       break;
   }
 }
 
-// Rules may wait (the challenge pause) while the window keeps painting; nothing else may start
-// meanwhile, or a timer tick could move for the computer inside the local player's move.
-void TForm1::RunRule(const std::function<void()>& rule) {
-  if (busy_) return;
-  busy_ = true;
-  rule();
-  busy_ = false;
+void TForm1::TableButtonClick(TableCommand command) {
+  switch (command) {
+    case TableCommand::None:
+      return;
+    case TableCommand::Challenge:
+      return player_.Play(Play(state_, 2, Move::Challenge(state_.ClaimRank)).events);
+    case TableCommand::Pass:
+      return player_.Play(Play(state_, 2, Move::Pass(state_.ClaimRank)).events);
+    case TableCommand::Put: {
+      DialogContext context = Dialogs();
+      const char claim = state_.NewClaim ? ChooseClaimRank(this, context) : state_.ClaimRank;
+      return player_.Play(Play(state_, 2, SelectedPut(state_, claim)).events);
+    }
+    case TableCommand::NextGame:
+      return player_.Play(StartGame(state_, random_, session_, true));
+    case TableCommand::ExitToMenu: {
+      TableEvents events;
+      ExitToMenu(state_, session_, events);
+      return player_.Play(std::move(events));
+    }
+  }
+}
+
+void TForm1::CardClick(int position) {
+  player_.Input([this, position] { player_.Play(ToggleCardSelection(state_, position)); });
+}
+
+// Leaving is handled between two events of the table, never inside a rule: what has not been
+// shown yet is dropped with the game.
+void TForm1::LeaveTable() {
+  player_.Clear();
+  TableEvents events;
+  LeaveRunningGame(state_, session_, events);
+  player_.Play(std::move(events));
+}
+
+void TForm1::AbandonClick() {
+  if (screen_ != Screen::Table || !state_.TableActive) return;
+  const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
+                               std::string(MessageText(MsgAllDataWillBeLost));
+  if (!Confirm(question)) return;
+  LeaveTable();
+  ShowMainMenu();
 }
 
 void TForm1::EndIntro() {
@@ -335,7 +376,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     const bool last = k == static_cast<int>(xs.size());
     const int right = last ? left + layout_.cardWidth : xs[static_cast<std::size_t>(k)];
     if (x >= left && x < right && p.y() - hand.top < layout_.cardHeight) {
-      RunRule([this, k] { ToggleCardSelection(table_, k); });
+      CardClick(k);
       return;
     }
   }
@@ -374,7 +415,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
   }
   if (ToQRect(imageKon_.rect).contains(p) && !IsLanClientWaiting(state_)) {
     const QString hint = "<b>" + Catalogue(MsgCurrentGame) + "</b><br>" +
-                         QString::fromStdString(ClaimPlateHint(state_)).toHtmlEscaped().replace("\n", "<br>");
+                         QString::fromStdString(ClaimPlateHint(state_, settings_.Language)).toHtmlEscaped().replace("\n", "<br>");
     QToolTip::showText(event->globalPosition().toPoint(), hint, this);
   }
 }
@@ -402,7 +443,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    LeaveRunningGame(table_);
+    LeaveTable();
   }
   timer1_.stop();
   if (SaveSettings(SettingsFile(), settings_, clubCheckFailed_) == SaveSettingsResult::Failed) {
@@ -454,7 +495,8 @@ void TForm1::StartMatch(int slot, const std::string& playerName, const std::stri
   state_.MarkLastCards = settings_.MarkLastCards;
   session_.SetNewPlayerPassword(passwordDigits);
   timer1_.stop();
-  RunRule([this] { StartGame(table_, false); });
+  player_.Clear();
+  player_.Play(StartGame(state_, random_, session_, false));
   timer1_.start(pacing_.computerTickMs);
 }
 

@@ -13,7 +13,8 @@
 
 #include "app/club_session.h"
 #include "app/qt_table_view.h"
-#include "game/table.h"
+#include "game/buttons.h"
+#include "game/uniform_source.h"
 #include "records/settings.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
@@ -110,7 +111,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ServiceIconClick(const ServiceIcon& icon);
   void GeneralScoreClick();
   void ChangeNameClick();
-  void RunRule(const std::function<void()>& rule);
+  void TableButtonClick(TableCommand command);
+  void CardClick(int position);
+  void AbandonClick();
+  void LeaveTable();
 
   DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
@@ -133,7 +137,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   QImage intro_;
   int introFrame_ = 0;
   int lampPattern_ = 0;
-  bool busy_ = false;  // a rule is running: timers must not start another
 
   // Picture controls of the menu and the table, drawn from their buffers.
   PictureControl imTitle_, imCaption_, imElite_, imageSvLeft_, imageSvRight_;
@@ -168,10 +171,9 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool handCursor_ = false;
   GameState state_;
   std::unique_ptr<QtTableView> view_;
-  NoPeer peer_;
+  TablePlayer player_;
   ClubSession session_;
   ClockSeededSource random_;
-  Table table_;
 };
 
 }  // namespace fibwick

@@ -1,25 +1,22 @@
 #include "game/buttons.h"
 
 #include "game/round_end.h"
-#include "game/start_game.h"
 #include "game/turn.h"
 
 namespace fibwick {
 
-bool ChallengeButtonClick(Table& table) {
-  const GameState& state = table.state;
-  if (!state.RoundOver) return LocalChallenge(table);
-  const bool nextGameOffered =
-      IsLocalGame(state) && !state.RatedGame && state.GameNumber % GamesPerCycle != 0;
-  if (!nextGameOffered) return false;
-  StartGame(table, true);
-  return true;
+TableCommand ChallengeButtonCommand(const GameState& state) {
+  if (!state.RoundOver) return CanChallenge(state) ? TableCommand::Challenge : TableCommand::None;
+  return state.TableActive && NextGameOffered(state) ? TableCommand::NextGame : TableCommand::None;
 }
 
-bool PutButtonClick(Table& table) {
-  return table.state.RoundOver ? ExitToMenu(table) : LocalPut(table);
+TableCommand PutButtonCommand(const GameState& state) {
+  if (!state.RoundOver) return CanPut(state) ? TableCommand::Put : TableCommand::None;
+  return state.TableActive ? TableCommand::ExitToMenu : TableCommand::None;
 }
 
-bool PassButtonClick(Table& table) { return LocalPass(table); }
+TableCommand PassButtonCommand(const GameState& state) {
+  return CanPass(state) ? TableCommand::Pass : TableCommand::None;
+}
 
 }  // namespace fibwick

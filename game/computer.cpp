@@ -179,26 +179,24 @@ ComputerDecision ComputerDecide(const GameState& state, UniformSource& random) {
   return w.decision;
 }
 
-bool ComputerTick(Table& table) {
-  GameState& state = table.state;
-  if (!state.TableActive || state.TurnState != TurnOpponent || state.RoundOver) return false;
-  if (state.PileCount == 0) state.AiMoveCounter = 1;
-  const ComputerDecision decision = ComputerDecide(state, table.random);
-  state.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
-  state.ClaimRank = RankChar(static_cast<RankIndex>(decision.claimRank));
-
-  state.PutCards.Fill(EmptyCard);
-  state.PutRanks.Fill(NoRank);
-  int slot = 0;
+Move ComputerMove(const GameState& state, const ComputerDecision& decision) {
+  static constexpr MoveKind Kinds[] = {MoveKind::Challenge, MoveKind::Put, MoveKind::Pass};
+  Move move = Move::Without(Kinds[static_cast<int>(decision.action)],
+                            RankChar(static_cast<RankIndex>(decision.claimRank)));
+  if (move.kind != MoveKind::Put) return move;
   for (const int position : decision.sel.items) {
-    if (position == 0 || slot == MaxPutCards) continue;
-    ++slot;
-    state.PutCards[slot] = state.SeatHand[OwnSeat][position];
-    state.PutRanks[slot] = state.SeatHandRank[OwnSeat][position];
+    if (position == 0 || move.count == MaxPutCards) continue;
+    move.cards[++move.count] = state.SeatHand[OwnSeat][position];
   }
-  static constexpr char Actions[] = {ActionChallenge, ActionPut, ActionPass};
-  state.LastAction = Actions[static_cast<int>(decision.action)];
-  return ApplyMove(table, BuildMoveMessage(CurrentMove(state)));
+  return move;
+}
+
+std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random) {
+  if (!IsLocalGame(state) || SeatToAct(state) != OwnSeat) return std::nullopt;
+  if (state.PileCount == 0) state.AiMoveCounter = 1;
+  const ComputerDecision decision = ComputerDecide(state, random);
+  state.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
+  return Play(state, OwnSeat, ComputerMove(state, decision));
 }
 
 }  // namespace fibwick

@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-#include "game/table.h"
+#include "game/move.h"
+#include "game/uniform_source.h"
 
 // The computer player at seat 1.
 namespace fibwick {
@@ -27,7 +28,10 @@ struct ComputerDecision {
 
 ComputerDecision ComputerDecide(const GameState& state, UniformSource& random);
 
-// One tick of the table timer: the computer moves when it is its turn.
-bool ComputerTick(Table& table);
+// The decision as a move of seat 1.
+Move ComputerMove(const GameState& state, const ComputerDecision& decision);
+
+// One tick of the table timer: the computer moves when it is its turn. Nothing otherwise.
+std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random);
 
 }  // namespace fibwick

@@ -118,6 +118,8 @@ struct GameState {
 
   // A LAN client shows an empty table until the server's deal has arrived.
   bool DealArrived = false;
+
+  friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 bool IsLocalGame(const GameState& state);

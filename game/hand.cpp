@@ -49,10 +49,18 @@ void AppendToHand(GameState& state, int seat, CardCode card, RankIndex rank) {
   ++state.SeatCardCount[seat];
 }
 
-void RedrawHand(GameState& state, TableView& view, int seat) {
+void RedrawHand(GameState& state, TableEvents& events, int seat) {
   NormaliseHand(state, seat);
-  const bool faces = seat == SeatNumber(Seat::Local) || state.OpenCards || state.RoundOver;
-  view.RedrawHand(state, seat, faces);
+  HandDrawn hand;
+  hand.seat = seat;
+  hand.faces = seat == SeatNumber(Seat::Local) || state.OpenCards || state.RoundOver;
+  for (int p = 1; p <= state.SeatCardCount[seat]; ++p) {
+    hand.cards.push_back(state.SeatHand[seat][p]);
+    if (seat == SeatNumber(Seat::Local) && state.SelectedCards.test(static_cast<std::size_t>(p))) {
+      hand.selected |= std::uint64_t{1} << (p - 1);
+    }
+  }
+  events.emplace_back(std::move(hand));
 }
 
 }  // namespace fibwick

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "game/table_view.h"
+#include "game/table_events.h"
 
 namespace fibwick {
 
@@ -23,7 +23,8 @@ int CountRankInHand(const Slots<RankIndex, N>& ranks, RankIndex rank) {
 // that sends cards it does not hold could make it try, and then the extra card is dropped.
 void AppendToHand(GameState& state, int seat, CardCode card, RankIndex rank);
 
-// Every change of a hand is shown through this: the hand is put in order first.
-void RedrawHand(GameState& state, TableView& view, int seat);
+// Every change of a hand is shown through this: the hand is put in order first. Seat 1's cards
+// are face down while a game runs, unless the cards are open.
+void RedrawHand(GameState& state, TableEvents& events, int seat);
 
 }  // namespace fibwick

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "game/game_state.h"
 
@@ -50,22 +49,6 @@ class MatchServices {
   virtual void ShowTournamentWindow() = 0;
   virtual void RemovePlayerRecord(const GameState& state) = 0;
   virtual void LeaveRatedGame() = 0;
-  virtual bool Confirm(std::string_view question) = 0;
-};
-
-// The far side of a network game: a LAN socket or the tournament relay.
-class PeerLink {
- public:
-  virtual ~PeerLink() = default;
-  virtual void Send(std::string_view message) = 0;
-  virtual void Close() = 0;
-};
-
-// A game against the computer has nobody to send to.
-class NoPeer final : public PeerLink {
- public:
-  void Send(std::string_view) override {}
-  void Close() override {}
 };
 
 }  // namespace fibwick

@@ -1,43 +1,40 @@
 #include "game/move_clock.h"
 
-#include "records/catalogue.h"
-
 namespace fibwick {
 
-void PassMoveClock(Table& table, int seatToAct) {
-  GameState& state = table.state;
+void PassMoveClock(GameState& state, TableEvents& events, int seatToAct) {
   if (!state.TourGame) return;
-  table.view.ShowMoveClock(3 - seatToAct, -1);
+  events.emplace_back(MoveClockShown{3 - seatToAct, -1});
   state.ClockOwner = static_cast<std::uint8_t>(seatToAct);
   state.MoveClock = MoveClockSeconds;
 }
 
-void PassMoveClockToTurn(Table& table) {
-  const GameState& state = table.state;
+void PassMoveClockToTurn(GameState& state, TableEvents& events) {
   if (!state.TourGame || state.RoundOver) return;
-  if (state.TurnState == TurnLocal) PassMoveClock(table, 2);
-  if (state.TurnState == TurnOpponent) PassMoveClock(table, 1);
+  if (state.TurnState == TurnLocal) PassMoveClock(state, events, 2);
+  if (state.TurnState == TurnOpponent) PassMoveClock(state, events, 1);
 }
 
-void MoveClockTick(Table& table) {
-  GameState& state = table.state;
-  if (!state.TourGame || !state.ClockRunning) return;
+TableEvents MoveClockTick(GameState& state) {
+  TableEvents events;
+  if (!state.TourGame || !state.ClockRunning) return events;
   if (state.MoveClock > 0) --state.MoveClock;
-  table.view.ShowMoveClock(state.ClockOwner, state.MoveClock);
-  if (state.ClockOwner != 2) return;  // the opponent's clock running out changes nothing here
+  events.emplace_back(MoveClockShown{state.ClockOwner, state.MoveClock});
+  if (state.ClockOwner != 2) return events;  // the opponent's clock running out changes nothing here
   if (state.MoveClock > 0) {
-    table.view.PlaySound(state.MoveClock > 7 ? "STimerA" : "STimerB");
-    return;
+    events.emplace_back(SoundPlayed{state.MoveClock > 7 ? "STimerA" : "STimerB"});
+    return events;
   }
-  table.peer.Send("TOut");
+  events.emplace_back(PeerMessage{"TOut"});
   state.ClockRunning = false;
-  table.view.PlaySound("WWrongs");
-  table.view.ShowNotice(MessageText(MsgYourTimeIsUp), MessageText(MsgYouLose));
-  table.peer.Close();
-  table.view.SetButtonEnabled(ActionButton::Challenge, false);
-  table.view.SetButtonEnabled(ActionButton::Pass, false);
-  table.view.SetButton(ActionButton::Put, MessageText(MsgExitToMenu), true, true);
+  events.emplace_back(SoundPlayed{"WWrongs"});
+  events.emplace_back(NoticeShown{Phrase::Of(MsgYourTimeIsUp), Phrase::Of(MsgYouLose)});
+  events.emplace_back(PeerClosed{});
+  events.emplace_back(ButtonEnabled{ActionButton::Challenge, false});
+  events.emplace_back(ButtonEnabled{ActionButton::Pass, false});
+  events.emplace_back(ButtonSet{ActionButton::Put, Phrase::Of(MsgExitToMenu), true, true});
   state.RoundOver = true;
+  return events;
 }
 
 }  // namespace fibwick

@@ -8,21 +8,24 @@ namespace fibwick {
 
 void ResetOpenCardsBuffer(GameState& state) { state.OpenCardsBuffer.clear(); }
 
-bool OpenCardsKey(Table& table, char key) {
-  GameState& state = table.state;
+TableEvents OpenCardsKey(GameState& state, char key) {
+  TableEvents events;
   state.OpenCardsBuffer += key;
   const std::string& typed = state.OpenCardsBuffer;
   int value = 0;
   const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
   if (error != std::errc{} || end != typed.data() + typed.size() || value != OpenCardsCode) {
-    return false;
+    return events;
   }
   state.OpenCards = !state.OpenCards;
   state.OpenCardsBuffer.clear();
-  RedrawHand(state, table.view, 1);
-  RedrawHand(state, table.view, 2);
-  table.view.DrawPile(state, state.OpenCards, false);
-  return true;
+  RedrawHand(state, events, 1);
+  RedrawHand(state, events, 2);
+  PileDrawn pile;
+  pile.faces = state.OpenCards;
+  for (int p = 1; p <= state.PileCount; ++p) pile.cards.push_back(state.PileCards[p]);
+  events.emplace_back(std::move(pile));
+  return events;
 }
 
 }  // namespace fibwick

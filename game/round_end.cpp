@@ -1,8 +1,6 @@
 #include "game/round_end.h"
 
 #include "game/hand.h"
-#include "game/start_game.h"
-#include "records/catalogue.h"
 
 namespace fibwick {
 namespace {
@@ -37,116 +35,106 @@ void Score(GameState& state) {
   state.TotalScore = state.BaseScore + state.SessionScore[2];
 }
 
-}  // namespace
+void Sound(TableEvents& events, const char* resource) { events.emplace_back(SoundPlayed{resource}); }
 
-void EnableEndOfGameButtons(Table& table) {
-  GameState& state = table.state;
-  TableView& view = table.view;
-  const auto exitText = MessageText(MsgExitToMenu);
-  if (state.NetworkGame || state.TourGame) {
-    view.SetButton(ActionButton::Put, exitText, true, true);
-    view.SetTableMenu(false, true);
-    return;
-  }
-  const bool nextGame = !state.RatedGame && !CycleComplete(state.GameNumber);
-  view.SetButton(ActionButton::Challenge, MessageText(MsgNextGame), nextGame, true);
-  view.SetButton(ActionButton::Put, exitText, true, true);
-  if (!nextGame) view.SetTableMenu(false, true);
+void ClearTable(GameState& state, TableEvents& events) {
+  events.emplace_back(TableMenuSet{false, false});
+  state.TableActive = false;
+  state.NetRole = 0;
+  state.DealArrived = false;
+  state.TurnState = TurnIdle;
 }
 
-std::uint8_t CheckRoundEnd(Table& table) {
-  GameState& state = table.state;
-  TableView& view = table.view;
+}  // namespace
+
+bool NextGameOffered(const GameState& state) {
+  return IsLocalGame(state) && !state.RatedGame && !CycleComplete(state.GameNumber);
+}
+
+void EnableEndOfGameButtons(const GameState& state, TableEvents& events) {
+  const Phrase exitText = Phrase::Of(MsgExitToMenu);
+  if (state.NetworkGame || state.TourGame) {
+    events.emplace_back(ButtonSet{ActionButton::Put, exitText, true, true});
+    events.emplace_back(TableMenuSet{false, true});
+    return;
+  }
+  const bool nextGame = NextGameOffered(state);
+  events.emplace_back(ButtonSet{ActionButton::Challenge, Phrase::Of(MsgNextGame), nextGame, true});
+  events.emplace_back(ButtonSet{ActionButton::Put, exitText, true, true});
+  if (!nextGame) events.emplace_back(TableMenuSet{false, true});
+}
+
+std::uint8_t CheckRoundEnd(GameState& state, TableEvents& events) {
   state.RoundResult = ResultOfHands(state);
   if (state.RoundResult == ResultRunning) return ResultRunning;
   state.RoundOver = true;
   state.TurnState = TurnConnectedOrOver;
   state.ClockRunning = false;
 
-  view.ShowResult(MessageText(ResultText(state.RoundResult)));
+  events.emplace_back(ResultShown{Phrase::Of(ResultText(state.RoundResult))});
   if (state.RoundResult == ResultLocalLost) {
-    view.PlaySound("WKoBads");
+    Sound(events, "WKoBads");
     ++state.SessionLosses;
   } else if (state.RoundResult == ResultLocalWon) {
-    view.PlaySound("WKoGood");
+    Sound(events, "WKoGood");
     ++state.SessionWins;
   }
-  view.ShowSpeech(1, SeatNameText(state, 1), SpeechColour::Yellow);
-  view.ShowSpeech(2, SeatNameText(state, 2), SpeechColour::Yellow);
-  if (state.NetworkGame) table.peer.Close();
-  EnableEndOfGameButtons(table);
+  events.emplace_back(SpeechShown{1, Phrase::Name(state.Seat1Name), SpeechColour::Yellow});
+  events.emplace_back(SpeechShown{2, Phrase::Name(state.Seat2Name), SpeechColour::Yellow});
+  if (state.NetworkGame) events.emplace_back(PeerClosed{});
+  EnableEndOfGameButtons(state, events);
   Score(state);
-  if (!state.TourGame) table.services.RefreshGeneralCount(state);
-  RedrawHand(state, view, 1);
-  RedrawHand(state, view, 2);
+  if (!state.TourGame) events.emplace_back(GameEnded{});
+  RedrawHand(state, events, 1);
+  RedrawHand(state, events, 2);
   return state.RoundResult;
 }
 
-bool ExitToMenu(Table& table) {
-  GameState& state = table.state;
-  if (!state.RoundOver) return false;
-  if (state.TourGame && state.TourSeat == 1) table.services.ReportTournamentResult(state);
+bool ExitToMenu(GameState& state, MatchServices& services, TableEvents& events) {
+  if (!state.RoundOver || !state.TableActive) return false;
+  if (state.TourGame && state.TourSeat == 1) services.ReportTournamentResult(state);
   state.ClockRunning = false;
-  table.view.SetButton(ActionButton::Pass, MessageText(MsgPass), false, false);
+  events.emplace_back(ButtonSet{ActionButton::Pass, Phrase::Of(MsgPass), false, false});
   state.TotalScore = state.BaseScore + state.SessionScore[2];
-  FinishSession(table, state.SessionScore[2], state.GameNumber);
-  if (state.TourGame) {
+  const bool tournament = state.TourGame;
+  FinishSession(state, services, events);
+  if (tournament) {
     state.TourGame = false;
-    table.services.ShowTournamentWindow();
+    services.ShowTournamentWindow();
   }
-  state.NetRole = 0;
-  state.DealArrived = false;
-  state.TurnState = TurnIdle;
   return true;
 }
 
-void FinishSession(Table& table, int sessionScore, int gameNumber) {
-  GameState& state = table.state;
-  MatchServices& services = table.services;
-  const bool cycleEnd = CycleComplete(gameNumber);
+void FinishSession(GameState& state, MatchServices& services, TableEvents& events) {
+  const int sessionScore = state.SessionScore[2];
+  const bool cycleEnd = CycleComplete(state.GameNumber);
   services.HideTable();
   if (state.RatedGame) services.SettleRatedGame(state);
   if (!state.TourGame) services.ComputeRating(state);
   services.WriteHistory(state);
   services.ReportGameEnd(state);
-  if (!cycleEnd && sessionScore != 0) table.view.PlaySound(sessionScore > 0 ? "WKoGood" : "WKoBads");
+  if (!cycleEnd && sessionScore != 0) Sound(events, sessionScore > 0 ? "WKoGood" : "WKoBads");
   if (!state.TourGame) services.UpdateClubFile(state);
-  if (state.NetworkGame) table.peer.Close();
+  if (state.NetworkGame) events.emplace_back(PeerClosed{});
   if (cycleEnd && !state.RatedGame && !state.TourGame) {
     services.ShowEndOfGame(state);
     if (!state.NetworkGame) services.OfferWorldTopTen(state);
   }
   if (state.RatedGame) services.SubmitRatedResult(state);
-  table.view.SetTableMenu(false, false);
-  state.TableActive = false;
+  ClearTable(state, events);
   services.ShowMainMenu();
 }
 
-bool AbandonGame(Table& table) {
-  table.view.PlaySound("WOpenFo");
-  const std::string question =
-      std::string(MessageText(MsgLeaveToMainMenu)) + "\n" + std::string(MessageText(MsgAllDataWillBeLost));
-  if (!table.services.Confirm(question)) return false;
-  LeaveRunningGame(table);
-  table.services.ShowMainMenu();
-  return true;
-}
-
-void LeaveRunningGame(Table& table) {
-  GameState& state = table.state;
-  if (!state.TourGame) table.services.RemovePlayerRecord(state);
-  if (state.RatedGame) table.services.LeaveRatedGame();
-  table.services.HideTable();
-  table.view.SetTableMenu(false, false);
-  state.TableActive = false;
-  table.peer.Close();
+void LeaveRunningGame(GameState& state, MatchServices& services, TableEvents& events) {
+  if (!state.TourGame) services.RemovePlayerRecord(state);
+  if (state.RatedGame) services.LeaveRatedGame();
+  services.HideTable();
+  if (!IsLocalGame(state)) events.emplace_back(PeerClosed{});
   if (state.TourGame) {
     state.ClockRunning = false;
     state.TourGame = false;
   }
-  state.NetRole = 0;
-  state.DealArrived = false;
-  state.TurnState = TurnIdle;
+  ClearTable(state, events);
 }
 
 }  // namespace fibwick

@@ -1,25 +1,28 @@
 #pragma once
 
-#include "game/table.h"
+#include "game/game_state.h"
+#include "game/match_services.h"
+#include "game/table_events.h"
 
 // The end of a game, of a match, and leaving the table.
 namespace fibwick {
 
 // Decides whether the game is over after a challenge or a discard, scores and shows it.
-std::uint8_t CheckRoundEnd(Table& table);
+std::uint8_t CheckRoundEnd(GameState& state, TableEvents& events);
 
 // The buttons of an ended game: "Next game" and "Exit to menu" as the kind of game allows.
-void EnableEndOfGameButtons(Table& table);
+void EnableEndOfGameButtons(const GameState& state, TableEvents& events);
 
-// The put button of an ended game.
-bool ExitToMenu(Table& table);
+// "Next game" is offered after a game of a local match that has not finished its cycle.
+bool NextGameOffered(const GameState& state);
+
+// The put button of an ended game; false (and nothing done) while the game runs.
+bool ExitToMenu(GameState& state, MatchServices& services, TableEvents& events);
 
 // The session's end, carried out by the records, the online services and the windows in order.
-void FinishSession(Table& table, int sessionScore, int gameNumber);
+void FinishSession(GameState& state, MatchServices& services, TableEvents& events);
 
-// The table menu's "Exit to menu" during a game: asks, then drops the session unrecorded.
-bool AbandonGame(Table& table);
-// Leaving without recording, once the player has agreed (the menu item or closing the window).
-void LeaveRunningGame(Table& table);
+// Leaving a running game without recording it, once the player has agreed to lose it.
+void LeaveRunningGame(GameState& state, MatchServices& services, TableEvents& events);
 
 }  // namespace fibwick

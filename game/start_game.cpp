@@ -5,19 +5,17 @@
 #include "base/fixed_field.h"
 #include "game/hand.h"
 #include "game/move_clock.h"
-#include "records/catalogue.h"
 
 namespace fibwick {
 namespace {
 
 constexpr int RatedNameWidth = 21;
 
-void LoadPlayerRecord(Table& table) {
-  GameState& state = table.state;
+void LoadPlayerRecord(GameState& state, MatchServices& services) {
   const int slot = state.PlayerSlot;
   const bool fromRecord = (slot >= SlotFirstMember && slot <= SlotLastMember) ||
                           slot == SlotRatedOnline || slot == SlotTournament;
-  const auto record = fromRecord ? table.services.LoadPlayerRecord(slot, state.NetworkGame)
+  const auto record = fromRecord ? services.LoadPlayerRecord(slot, state.NetworkGame)
                                  : std::nullopt;
   const bool freshAccount = slot == SlotRatedOnline && (!record || record->games <= 0);
   if (!record || freshAccount) {
@@ -59,32 +57,27 @@ std::uint8_t FirstToAct(const GameState& state) {
   return state.GameNumber % 2 == 0 ? TurnLocal : TurnOpponent;
 }
 
-void ShowButtonsDisabled(TableView& view) {
-  view.SetButton(ActionButton::Challenge, MessageText(MsgIDontBelieve), false, true);
-  view.SetButton(ActionButton::Put, MessageText(MsgIPutStillButton), false, true);
-  view.SetButton(ActionButton::Pass, MessageText(MsgPass), false, true);
+void ShowButtonsDisabled(TableEvents& events) {
+  events.emplace_back(ButtonSet{ActionButton::Challenge, Phrase::Of(MsgIDontBelieve), false, true});
+  events.emplace_back(ButtonSet{ActionButton::Put, Phrase::Of(MsgIPutStillButton), false, true});
+  events.emplace_back(ButtonSet{ActionButton::Pass, Phrase::Of(MsgPass), false, true});
 }
 
-std::string GameHint(const GameState& state) {
-  const int cycle = state.TourGame ? 1 : GamesPerCycle;
-  return std::string(MessageText(MsgGameTable)) + ": " + std::to_string(state.GameNumber) +
-         " / " + std::to_string(cycle);
+void Say(TableEvents& events, int seat, Phrase words, SpeechColour colour) {
+  events.emplace_back(SpeechShown{seat, std::move(words), colour});
 }
 
-void OpenTheTable(Table& table) {
-  GameState& state = table.state;
-  TableView& view = table.view;
+void OpenTheTable(GameState& state, TableEvents& events) {
   state.TurnState = FirstToAct(state);
   state.RoundResult = ResultRunning;
   if (state.TurnState == TurnLocal) {
-    view.ShowSpeech(1, SeatNameText(state, 1), SpeechColour::Yellow);
-    view.ShowSpeech(2, MessageText(MsgYourMove), SpeechColour::Violet);
+    Say(events, 1, Phrase::Name(state.Seat1Name), SpeechColour::Yellow);
+    Say(events, 2, Phrase::Of(MsgYourMove), SpeechColour::Violet);
   } else {
-    view.ShowSpeech(1, MessageText(MsgIThink), SpeechColour::Red);
-    view.ShowSpeech(2, SeatNameText(state, 2), SpeechColour::Yellow);
+    Say(events, 1, Phrase::Of(MsgIThink), SpeechColour::Red);
+    Say(events, 2, Phrase::Name(state.Seat2Name), SpeechColour::Yellow);
   }
   state.NewClaim = true;
-  state.RoundOver = false;
   state.SelectedCards.reset();
   state.PileCount = 0;
   state.LastPutCount = 0;
@@ -93,7 +86,7 @@ void OpenTheTable(Table& table) {
   state.PutCards.Fill(EmptyCard);
   state.PutRanks.Fill(NoRank);
   state.OpponentPassed = state.LocalPassed = false;
-  view.PlaySound("WTasoKo");
+  events.emplace_back(SoundPlayed{"WTasoKo"});
   state.TableActive = true;
 }
 
@@ -125,25 +118,27 @@ Deal DealFromDeck(const GameState& state) {
   return deal;
 }
 
-void StartGame(Table& table, bool continueMatch) {
-  GameState& state = table.state;
-  TableView& view = table.view;
+TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& services,
+                      bool continueMatch) {
+  TableEvents events;
   const bool local = IsLocalGame(state);
   const bool lanServer = state.NetworkGame && state.NetRole == 1;
 
-  view.ShowTable(state);
-  view.SetTableMenu(true, true);
+  events.emplace_back(TableShown{state.TourGame});
+  events.emplace_back(TableMenuSet{true, true});
   if (!continueMatch) {
     state.SessionWins = state.SessionLosses = 0;
     state.RoundResult = ResultRunning;
     state.SessionScore[1] = state.SessionScore[2] = 0;
     state.TotalScore = 0;
     state.OpenCards = false;
-    LoadPlayerRecord(table);
+    LoadPlayerRecord(state, services);
   } else if (local) {
     ++state.GameNumber;
   }
   state.DeckSize = DeckCardCount;
+  // The last game's end no longer stands: its hands were shown face up.
+  state.RoundOver = false;
 
   const bool waiting = IsLanClientWaiting(state);
   if (!waiting) {
@@ -153,65 +148,66 @@ void StartGame(Table& table, bool continueMatch) {
       state.NetRole = 0;
     }
     if (state.TourGame) {
-      const TournamentNames names = table.services.ReadTournamentSeats();
+      const TournamentNames names = services.ReadTournamentSeats();
       state.Seat2Name = state.TourSeat == 1 ? names.seat1 : names.seat2;
       state.Seat1Name = state.TourSeat == 1 ? names.seat2 : names.seat1;
     }
     if (local || lanServer) {
-      ShuffleDeck(state, table.random);
+      ShuffleDeck(state, random);
       PlaceDeal(state, DealFromDeck(state), false);
     }
     if (lanServer) {
-      table.peer.Send(LanDealMessage(DealFromDeck(state)));
+      events.emplace_back(PeerMessage{LanDealMessage(DealFromDeck(state))});
       state.TurnState = TurnDealSent;
     }
   }
 
   state.ClaimRank = NoClaim;
-  view.RedrawClaimLabel(NoClaim);
+  events.emplace_back(ClaimPlateDrawn{NoClaim});
   if (!waiting) {
-    RedrawHand(state, view, 1);
-    RedrawHand(state, view, 2);
+    RedrawHand(state, events, 1);
+    RedrawHand(state, events, 2);
   }
-  ShowButtonsDisabled(view);
+  ShowButtonsDisabled(events);
 
   if (waiting) {
-    view.ShowWaitBanner(MessageText(MsgExpectationOfTheServer));
+    events.emplace_back(WaitBannerShown{Phrase::Of(MsgExpectationOfTheServer)});
     state.GameNumber = 0;
   } else {
-    OpenTheTable(table);
+    OpenTheTable(state, events);
   }
   state.AiClaimCount = 0;
   state.AiMoveCounter = 1;
   if (state.TourGame && !waiting) {
     state.ClockRunning = true;
-    PassMoveClock(table, state.TurnState == TurnLocal ? 2 : 1);
+    PassMoveClock(state, events, state.TurnState == TurnLocal ? 2 : 1);
   }
-  view.SetHints(SeatNameText(state, 1), SeatNameText(state, 2), GameHint(state));
+  events.emplace_back(HintsSet{Phrase::Name(state.Seat1Name), Phrase::Name(state.Seat2Name),
+                               Phrase::GameOf(state.GameNumber, state.TourGame ? 1 : GamesPerCycle)});
+  return events;
 }
 
-bool ReceiveLanDeal(Table& table, std::string_view message) {
-  GameState& state = table.state;
+std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& random,
+                                          MatchServices& services, std::string_view message) {
   if (!state.NetworkGame || state.NetRole != 2 || state.TurnState != TurnConnectedOrOver) {
-    return false;
+    return std::nullopt;
   }
   const auto deal = ReadDeal(message);
-  if (!deal) return false;
+  if (!deal) return std::nullopt;
   PlaceDeal(state, *deal, true);
   state.DealArrived = true;
-  StartGame(table, state.GameNumber != 0);
+  TableEvents events = StartGame(state, random, services, state.GameNumber != 0);
   state.TurnState = TurnOpponent;
-  return true;
+  return events;
 }
 
-bool ReceiveRelayDeal(Table& table, std::string_view message) {
-  GameState& state = table.state;
+std::optional<TableEvents> ReceiveRelayDeal(GameState& state, UniformSource& random,
+                                            MatchServices& services, std::string_view message) {
   const auto deal = ReadDeal(message);
-  if (!state.TourGame || !deal) return false;
+  if (!state.TourGame || !deal) return std::nullopt;
   PlaceDeal(state, *deal, state.TourSeat == 1);
   state.PlayerSlot = SlotTournament;
-  StartGame(table, state.GameNumber != 0);
-  return true;
+  return StartGame(state, random, services, state.GameNumber != 0);
 }
 
 }  // namespace fibwick

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "game/messages.h"
-#include "game/table.h"
+#include "game/match_services.h"
+#include "game/table_events.h"
+#include "game/uniform_source.h"
 
 // A fresh game: reset, the player's standing values, shuffle, deal, who acts first.
 namespace fibwick {
@@ -11,14 +14,20 @@ namespace fibwick {
 // A permutation of the 24 cards by rejection draws.
 void ShuffleDeck(GameState& state, UniformSource& random);
 
-void StartGame(Table& table, bool continueMatch);
+// The standing values of a new match come from `services`; a LAN server's deal leaves as a
+// PeerMessage.
+TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& services,
+                      bool continueMatch);
 
 // The twelve cards of each seat from the shuffled deck: seat 1 takes 1..12, seat 2 13..24.
 Deal DealFromDeck(const GameState& state);
 
 // A deal that arrived from the LAN server (its first twelve are ours) or from the tournament
-// relay (the twelve of our tournament seat are ours); starts the game. False for a malformed deal.
-bool ReceiveLanDeal(Table& table, std::string_view message);
-bool ReceiveRelayDeal(Table& table, std::string_view message);
+// relay (the twelve of our tournament seat are ours); starts the game. Nothing for a malformed
+// deal or one that is not awaited.
+std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& random,
+                                          MatchServices& services, std::string_view message);
+std::optional<TableEvents> ReceiveRelayDeal(GameState& state, UniformSource& random,
+                                            MatchServices& services, std::string_view message);
 
 }  // namespace fibwick

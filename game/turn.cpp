@@ -1,13 +1,10 @@
 #include "game/turn.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "game/claim.h"
 #include "game/hand.h"
 #include "game/move_clock.h"
 #include "game/round_end.h"
-#include "records/catalogue.h"
 
 namespace fibwick {
 namespace {
@@ -15,37 +12,61 @@ namespace {
 constexpr int LocalSeat = 2;
 constexpr int OpponentSeat = 1;
 constexpr int ChallengePauseMs = 2500;
+constexpr int DiscardBatch = 12;  // at most twelve cards fly off the table together
+
+int OtherSeatOf(int seat) { return 3 - seat; }
 
 bool IsNetworked(const GameState& state) { return state.NetworkGame || state.TourGame; }
 
 int SelectedCount(const GameState& state) { return static_cast<int>(state.SelectedCards.count()); }
 
-void DisableAllButtons(TableView& view) {
-  view.SetButtonEnabled(ActionButton::Challenge, false);
-  view.SetButtonEnabled(ActionButton::Put, false);
-  view.SetButtonEnabled(ActionButton::Pass, false);
+bool PassedFlag(const GameState& state, int seat) {
+  return seat == LocalSeat ? state.LocalPassed : state.OpponentPassed;
 }
+
+// Each Play builds its answer through this: the state and the events it returns.
+struct Turn {
+  GameState& state;
+  TableEvents& events;
+
+  void Say(int seat, Message message, SpeechColour colour) {
+    events.emplace_back(SpeechShown{seat, Phrase::Of(message), colour});
+  }
+  void SayName(int seat) {
+    events.emplace_back(SpeechShown{seat, Phrase::Name(seat == 1 ? state.Seat1Name : state.Seat2Name),
+                                    SpeechColour::Yellow});
+  }
+  void SayClaim(int seat) {
+    events.emplace_back(SpeechShown{
+        seat, Phrase::Claim(state.LastPutCount, state.ClaimRank, state.NewClaim), SpeechColour::Blue});
+  }
+  void Sound(const char* resource) { events.emplace_back(SoundPlayed{resource}); }
+  void Button(ActionButton button, bool enabled) { events.emplace_back(ButtonEnabled{button, enabled}); }
+  void DisableAllButtons() {
+    Button(ActionButton::Challenge, false);
+    Button(ActionButton::Put, false);
+    Button(ActionButton::Pass, false);
+  }
+  void ClaimPlate(char claim) { events.emplace_back(ClaimPlateDrawn{claim}); }
+  void Hand(int seat) { RedrawHand(state, events, seat); }
+  void Pile(bool faces, bool marked) {
+    PileDrawn pile;
+    pile.faces = faces;
+    pile.marked = marked ? state.LastPutCount : 0;
+    for (int p = 1; p <= state.PileCount; ++p) pile.cards.push_back(state.PileCards[p]);
+    events.emplace_back(std::move(pile));
+  }
+  void PileAsPlayed() { Pile(state.OpenCards, false); }
+  void Fly(std::vector<Flight> flights) { events.emplace_back(CardsFlown{std::move(flights)}); }
+  void Send(const Move& move) {
+    events.emplace_back(PeerMessage{BuildMoveMessage(MessageOfMove(move))});
+    state.TurnState = NextTurnAfterSend(state);
+  }
+};
 
 void ClearMoveBuffer(GameState& state) {
   state.PutCards.Fill(EmptyCard);
   state.PutRanks.Fill(NoRank);
-}
-
-void ClearSelection(Table& table) {
-  table.state.SelectedCards.reset();
-  RedrawHand(table.state, table.view, LocalSeat);
-}
-
-// The move buffer holds the selected cards in ascending hand position.
-void RebuildMoveBuffer(GameState& state) {
-  ClearMoveBuffer(state);
-  int slot = 0;
-  for (int position = 1; position <= HandCapacity && slot < MaxPutCards; ++position) {
-    if (!state.SelectedCards.test(static_cast<std::size_t>(position))) continue;
-    ++slot;
-    state.PutCards[slot] = state.SeatHand[LocalSeat][position];
-    state.PutRanks[slot] = state.SeatHandRank[LocalSeat][position];
-  }
 }
 
 void AppendToPile(GameState& state, CardCode card, RankIndex rank) {
@@ -54,113 +75,93 @@ void AppendToPile(GameState& state, CardCode card, RankIndex rank) {
   state.PileRanks[state.PileCount] = rank;
 }
 
-void DrawPileAsPlayed(Table& table) {
-  table.view.DrawPile(table.state, table.state.OpenCards, false);
+void FillMoveBuffer(GameState& state, const Move& move) {
+  ClearMoveBuffer(state);
+  for (int k = 1; k <= move.count; ++k) {
+    state.PutCards[k] = move.cards[k];
+    state.PutRanks[k] = RankOfChar(move.cards[k].rank);
+  }
 }
 
-void Say(Table& table, int seat, Message message, SpeechColour colour) {
-  table.view.ShowSpeech(seat, MessageText(message), colour);
+void TakeFromHand(GameState& state, int seat, int position) {
+  state.SeatHand[seat][position] = EmptyCard;
+  state.SeatHandRank[seat][position] = NoRank;
 }
 
-void SendMove(Table& table, const MoveMessage& move) {
-  table.peer.Send(BuildMoveMessage(move));
-  table.state.TurnState = NextTurnAfterSend(table.state);
-}
-
-MoveMessage ActionWithoutCards(char claim, char action) {
-  MoveMessage move;
-  move.claim = claim;
-  move.action = action;
-  return move;
-}
-
-void LaySelectedCards(Table& table) {
-  GameState& state = table.state;
-  const int count = SelectedCount(state);
+// The local cards leave the hand for the pile; flying, the highest position goes first so the
+// positions still to go stay where they are.
+void LayLocalCards(Turn& t) {
+  GameState& state = t.state;
+  const int count = state.LastPutCount;
+  state.SelectedCards.reset();
+  for (int k = 1; k <= count; ++k) {
+    state.SelectedCards.set(static_cast<std::size_t>(FindCardInHand(state.PutCards[k], state.SeatHand[LocalSeat])));
+  }
   if (!state.FlyCards) {
     for (int position = 1; position <= HandCapacity; ++position) {
-      if (!state.SelectedCards.test(static_cast<std::size_t>(position))) continue;
-      state.SeatHand[LocalSeat][position] = EmptyCard;
-      state.SeatHandRank[LocalSeat][position] = NoRank;
+      if (state.SelectedCards.test(static_cast<std::size_t>(position))) TakeFromHand(state, LocalSeat, position);
     }
-    RedrawHand(state, table.view, LocalSeat);
+    state.SelectedCards.reset();
+    t.Hand(LocalSeat);
     for (int k = 1; k <= count; ++k) AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
-    state.LastPutCount = static_cast<std::uint8_t>(count);
-    DrawPileAsPlayed(table);
-    table.view.PlaySound("WHodsDo");
+    t.PileAsPlayed();
+    t.Sound("WHodsDo");
     return;
   }
-  state.LastPutCount = static_cast<std::uint8_t>(count);
-  // Highest position first, so the positions still selected stay where they are.
   for (int k = 1; k <= count; ++k) {
     int position = HandCapacity;
     while (!state.SelectedCards.test(static_cast<std::size_t>(position))) --position;
     const CardCode card = state.SeatHand[LocalSeat][position];
-    state.SeatHand[LocalSeat][position] = EmptyCard;
-    state.SeatHandRank[LocalSeat][position] = NoRank;
+    TakeFromHand(state, LocalSeat, position);
     state.SelectedCards.reset(static_cast<std::size_t>(position));
-    RedrawHand(state, table.view, LocalSeat);
-    const Flight flight{card,
-                        {FlightPoint::Kind::HandPosition, LocalSeat, position},
-                        {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}};
-    table.view.FlyCards({&flight, 1});
+    t.Hand(LocalSeat);
+    t.Fly({{card,
+            {FlightPoint::Kind::HandPosition, LocalSeat, position},
+            {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}}});
     AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
-    DrawPileAsPlayed(table);
-    table.view.PlaySound("WHodsDo");
+    t.PileAsPlayed();
+    t.Sound("WHodsDo");
   }
 }
 
-// The position of seat 1's card matching any card of the put, highest first; 0 when none.
-int OpponentCardOfPut(const GameState& state, int count) {
-  int found = 0;
-  for (int k = 1; k <= count; ++k) {
-    found = std::max(found, FindCardInHand(state.PutCards[k], state.SeatHand[OpponentSeat]));
-  }
-  return found;
-}
-
-void RemoveFromOpponentHand(GameState& state, int position) {
-  if (position == 0) return;  // a card seat 1 does not hold is still laid
-  state.SeatHand[OpponentSeat][position] = EmptyCard;
-  state.SeatHandRank[OpponentSeat][position] = NoRank;
-}
-
-void LayOpponentCards(Table& table, int count) {
-  GameState& state = table.state;
+// Seat 1's cards leave its hand; a card is taken from the top of the hand down.
+void LayOpponentCards(Turn& t) {
+  GameState& state = t.state;
+  const int count = state.LastPutCount;
+  const auto take = [&](int k) {
+    TakeFromHand(state, OpponentSeat, FindCardInHand(state.PutCards[k], state.SeatHand[OpponentSeat]));
+  };
   if (!state.FlyCards) {
-    while (const int position = OpponentCardOfPut(state, count)) {
-      RemoveFromOpponentHand(state, position);
-    }
-    RedrawHand(state, table.view, OpponentSeat);
+    for (int k = 1; k <= count; ++k) take(k);
+    t.Hand(OpponentSeat);
     for (int k = 1; k <= count; ++k) AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
-    DrawPileAsPlayed(table);
-    table.view.PlaySound("WHodsDo");
+    t.PileAsPlayed();
+    t.Sound("WHodsDo");
     return;
   }
   for (int k = 1; k <= count; ++k) {
-    RemoveFromOpponentHand(state, OpponentCardOfPut(state, count));
-    RedrawHand(state, table.view, OpponentSeat);
-    const Flight flight{state.PutCards[k],
-                        {FlightPoint::Kind::HandMiddle, OpponentSeat, 0},
-                        {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}};
-    table.view.FlyCards({&flight, 1});
+    take(k);
+    t.Hand(OpponentSeat);
+    t.Fly({{state.PutCards[k],
+            {FlightPoint::Kind::HandMiddle, OpponentSeat, 0},
+            {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}}});
     AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
-    DrawPileAsPlayed(table);
-    table.view.PlaySound("WHodsDo");
+    t.PileAsPlayed();
+    t.Sound("WHodsDo");
   }
 }
 
-void GivePileTo(Table& table, int taker) {
-  GameState& state = table.state;
+void GivePileTo(Turn& t, int taker) {
+  GameState& state = t.state;
   if (!state.FlyCards) {
     for (int p = 1; p <= state.PileCount; ++p) {
       AppendToHand(state, taker, state.PileCards[p], state.PileRanks[p]);
     }
     state.PileCards.Fill(EmptyCard);
     state.PileRanks.Fill(NoRank);
-    RedrawHand(state, table.view, taker);
-    table.view.RedrawTableArea(state);
     state.PileCount = 0;
+    t.Hand(taker);
+    t.events.emplace_back(TableAreaCleared{});
     return;
   }
   while (state.PileCount > 0) {
@@ -170,296 +171,307 @@ void GivePileTo(Table& table, int taker) {
     state.PileCards[place] = EmptyCard;
     state.PileRanks[place] = NoRank;
     --state.PileCount;
-    table.view.DrawPile(state, true, state.MarkLastCards);
-    const Flight flight{card,
-                        {FlightPoint::Kind::PilePlace, 0, place},
-                        {FlightPoint::Kind::HandMiddle, taker, 0}};
-    table.view.FlyCards({&flight, 1});
-    RedrawHand(state, table.view, taker);
+    t.Pile(true, state.MarkLastCards);
+    t.Fly({{card, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::HandMiddle, taker, 0}}});
+    t.Hand(taker);
   }
 }
 
-void EnableAnswerButtons(TableView& view, bool challenge) {
-  view.SetButtonEnabled(ActionButton::Challenge, challenge);
-  view.SetButtonEnabled(ActionButton::Pass, true);
-  view.SetButtonEnabled(ActionButton::Put, false);
-}
-
-void FinishOpponentMove(Table& table) {
-  table.state.SelectedCards.reset();
-  ClearMoveBuffer(table.state);
-  PassMoveClockToTurn(table);
-}
-
-void OpponentPuts(Table& table, const MoveMessage& move) {
-  GameState& state = table.state;
-  for (int k = 1; k <= MaxPutCards; ++k) {
-    state.PutCards[k] = move.cards[k];
-    state.PutRanks[k] = move.ranks[k];
-  }
-  state.LastPutCount = static_cast<std::uint8_t>(move.count);
-  LayOpponentCards(table, move.count);
-  table.view.ShowSpeech(OpponentSeat, ClaimPhrase(state.LastPutCount, state.ClaimRank, state.NewClaim),
-                        SpeechColour::Blue);
-  Say(table, LocalSeat, MsgYourMove, SpeechColour::Violet);
-  if (state.NewClaim) table.view.RedrawClaimLabel(state.ClaimRank);
-  state.OpponentPassed = false;
-  EnableAnswerButtons(table.view, true);
-  state.TurnState = TurnLocal;
-  state.NewClaim = false;
-}
-
-void OpponentChallenges(Table& table) {
-  GameState& state = table.state;
-  Say(table, OpponentSeat, MsgIDontBelieve, SpeechColour::Blue);
-  Say(table, LocalSeat, MsgYourMove, SpeechColour::Violet);
-  table.view.PlaySound("WPlMore");
-  state.OpponentPassed = false;
-  ResolveChallenge(table, Seat::Opponent);
-  state.TurnState = state.LastClaimWasLie ? TurnOpponent : TurnLocal;
-  state.NewClaim = true;
-  CheckRoundEnd(table);
-}
-
-void OpponentPasses(Table& table) {
-  GameState& state = table.state;
-  Say(table, OpponentSeat, MsgPass, SpeechColour::Green);
-  Say(table, LocalSeat, MsgYourMove, SpeechColour::Violet);
-  table.view.PlaySound("WDing_1");
-  if (!state.LocalPassed) {
-    state.OpponentPassed = true;
-    EnableAnswerButtons(table.view, false);
-    state.TurnState = TurnLocal;
-    state.NewClaim = false;
-    return;
-  }
-  state.ClaimRank = NoClaim;
-  table.view.RedrawClaimLabel(NoClaim);
-  DiscardPile(table);
-  state.NewClaim = true;
-  DisableAllButtons(table.view);
-  state.OpponentPassed = state.LocalPassed = false;
-  state.TurnState = TurnLocal;
-  CheckRoundEnd(table);
-}
-
-}  // namespace
-
-MoveMessage CurrentMove(const GameState& state) {
-  MoveMessage move;
-  for (int k = 1; k <= MaxPutCards; ++k) {
-    move.cards[k] = state.PutCards[k];
-    move.ranks[k] = state.PutRanks[k];
-    move.count += state.PutCards[k] == EmptyCard ? 0 : 1;
-  }
-  move.claim = state.ClaimRank;
-  move.action = state.LastAction;
-  return move;
-}
-
-bool CanChooseCard(const GameState& state, int position) {
-  if (state.TurnState != TurnLocal || state.RoundOver) return false;
-  if (position < 1 || position > state.SeatCardCount[LocalSeat]) return false;
-  return state.SelectedCards.test(static_cast<std::size_t>(position)) ||
-         SelectedCount(state) < MaxPutCards;
-}
-
-bool ToggleCardSelection(Table& table, int position) {
-  GameState& state = table.state;
-  if (!CanChooseCard(state, position)) return false;
-  state.SelectedCards.flip(static_cast<std::size_t>(position));
-  RedrawHand(state, table.view, LocalSeat);
-  table.view.SetButtonEnabled(ActionButton::Put, SelectedCount(state) > 0);
-  RebuildMoveBuffer(state);
-  return true;
-}
-
-bool CanPut(const GameState& state) {
-  return !state.RoundOver && state.TurnState == TurnLocal && SelectedCount(state) > 0;
-}
-
-bool CanChallenge(const GameState& state) {
-  // At the local turn, a last put that seat 1 has not passed on is seat 1's own.
-  return !state.RoundOver && state.TurnState == TurnLocal && state.LastPutCount > 0 &&
-         !state.OpponentPassed && !state.NewClaim;
-}
-
-bool CanPass(const GameState& state) {
-  return !state.RoundOver && state.TurnState == TurnLocal && state.PileCount > 0 &&
-         !state.NewClaim;
-}
-
-bool LocalPut(Table& table) {
-  GameState& state = table.state;
-  if (!CanPut(state)) return false;
-  state.LocalPassed = false;
-  state.ClaimChosen = false;
-  if (state.NewClaim) {
-    state.ClaimRank = table.view.ChooseClaimRank();
-    state.ClaimChosen = true;
-    if (IsLocalGame(state)) state.AiMoveCounter = 1;
-    table.view.RedrawClaimLabel(state.ClaimRank);
-  }
-  MoveMessage move;
-  if (IsNetworked(state)) {
-    state.LastAction = ActionPut;
-    move = CurrentMove(state);
-  }
-  LaySelectedCards(table);
-  if (IsNetworked(state)) SendMove(table, move);
-  DisableAllButtons(table.view);
-  Say(table, OpponentSeat, MsgIThink, SpeechColour::Red);
-  table.view.ShowSpeech(LocalSeat, ClaimPhrase(state.LastPutCount, state.ClaimRank, state.NewClaim),
-                        SpeechColour::Blue);
-  state.NewClaim = false;
-  state.LastAction = ActionPut;
-  if (IsLocalGame(state)) {
-    ++state.AiMoveCounter;
-    state.TurnState = TurnOpponent;
-  }
-  state.SelectedCards.reset();
-  ClearMoveBuffer(state);
-  PassMoveClockToTurn(table);
-  return true;
-}
-
-bool LocalChallenge(Table& table) {
-  GameState& state = table.state;
-  if (!CanChallenge(state)) return false;
-  ClearSelection(table);
-  table.view.PlaySound("WPlMore");
-  state.LocalPassed = false;
-  ResolveChallenge(table, Seat::Local);
-  state.LastAction = ActionChallenge;
-  if (IsNetworked(state)) SendMove(table, ActionWithoutCards(state.ClaimRank, ActionChallenge));
-  state.NewClaim = true;
-  CheckRoundEnd(table);
-  ClearMoveBuffer(state);
-  if (!state.RoundOver) PassMoveClockToTurn(table);
-  return true;
-}
-
-bool LocalPass(Table& table) {
-  GameState& state = table.state;
-  if (!CanPass(state)) return false;
-  table.view.PlaySound("WDing_1");
-  ClearSelection(table);
-  ClearMoveBuffer(state);
-  state.LastAction = ActionPass;
-  if (!state.OpponentPassed) {
-    Say(table, LocalSeat, MsgPass, SpeechColour::Green);
-    Say(table, OpponentSeat, MsgIThink, SpeechColour::Red);
-    state.NewClaim = false;
-    if (IsNetworked(state)) SendMove(table, ActionWithoutCards(state.ClaimRank, ActionPass));
-    state.LocalPassed = true;
-    DisableAllButtons(table.view);
-    if (IsLocalGame(state)) {
-      ++state.AiMoveCounter;
-      state.TurnState = TurnOpponent;
-    }
-    PassMoveClockToTurn(table);
-    return true;
-  }
-  Say(table, LocalSeat, MsgPass, SpeechColour::Green);
-  DiscardPile(table);
-  if (IsNetworked(state)) SendMove(table, ActionWithoutCards(state.ClaimRank, ActionPass));
-  state.ClaimRank = NoClaim;
-  table.view.RedrawClaimLabel(NoClaim);
-  CheckRoundEnd(table);
-  DisableAllButtons(table.view);
-  if (state.RoundOver) {
-    EnableEndOfGameButtons(table);
+void DiscardPile(Turn& t) {
+  GameState& state = t.state;
+  if (!state.FlyCards) {
+    t.events.emplace_back(TableAreaCleared{});
   } else {
-    Say(table, OpponentSeat, MsgIThink, SpeechColour::Red);
-    state.TurnState = TurnOpponent;
+    // The cards above the twelfth go first.
+    while (state.PileCount > 0) {
+      const int first = state.PileCount > DiscardBatch ? DiscardBatch + 1 : 1;
+      std::vector<Flight> flights;
+      for (int place = state.PileCount; place >= first; --place) {
+        const CardCode face = state.OpenCards ? state.PileCards[place] : BackCard;
+        flights.push_back({face, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::OffTable, 0, 0}});
+        state.PileCards[place] = EmptyCard;
+        state.PileRanks[place] = NoRank;
+      }
+      state.PileCount = static_cast<std::uint8_t>(first - 1);
+      t.Fly(std::move(flights));
+      t.PileAsPlayed();
+    }
   }
-  state.OpponentPassed = state.LocalPassed = false;
-  state.NewClaim = true;
-  if (IsLocalGame(state)) ++state.AiMoveCounter;
-  if (!state.RoundOver) PassMoveClockToTurn(table);
-  return true;
+  state.PileCards.Fill(EmptyCard);
+  state.PileRanks.Fill(NoRank);
+  state.PileCount = 0;
+  state.LastPutCount = 0;
 }
 
-bool ApplyMove(Table& table, std::string_view message) {
-  GameState& state = table.state;
-  if (state.TurnState != TurnOpponent || state.RoundOver) return false;
-  const auto move = ReadMoveMessage(message);
-  if (!move || state.PileCount + move->count > DeckCardCount) return false;
-  state.ClaimRank = move->claim;
-  state.LastAction = move->action;
-  switch (move->action) {
-    case ActionPut:
-      OpponentPuts(table, *move);
-      break;
-    case ActionChallenge:
-      OpponentChallenges(table);
-      break;
-    default:
-      OpponentPasses(table);
-      break;
-  }
-  FinishOpponentMove(table);
-  return true;
-}
-
-void ResolveChallenge(Table& table, Seat challenger) {
-  GameState& state = table.state;
-  const int a = SeatNumber(challenger);
-  table.view.PlaySound("WPlMore");
-  table.view.DrawPile(state, true, state.MarkLastCards);
-  Say(table, a, MsgIDontBelieve, SpeechColour::Blue);
+// The pile turned over, the last put examined, the pile given to whoever was wrong.
+void ResolveChallenge(Turn& t, int challenger) {
+  GameState& state = t.state;
+  t.Sound("WPlMore");
+  t.Pile(true, state.MarkLastCards);
+  t.Say(challenger, MsgIDontBelieve, SpeechColour::Blue);
 
   state.LastClaimWasLie = false;
   for (int p = state.PileCount - state.LastPutCount + 1; p <= state.PileCount; ++p) {
     if (p >= 1 && state.PileCards[p].rank != state.ClaimRank) state.LastClaimWasLie = true;
   }
-  const int taker = state.LastClaimWasLie ? SeatNumber(OtherSeat(challenger)) : a;
+  const int taker = state.LastClaimWasLie ? OtherSeatOf(challenger) : challenger;
 
-  DisableAllButtons(table.view);
-  table.view.Pause(ChallengePauseMs);
-  GivePileTo(table, taker);
+  t.DisableAllButtons();
+  t.events.emplace_back(Paused{ChallengePauseMs});
+  GivePileTo(t, taker);
   state.LastPutCount = 0;
 
   if (taker == LocalSeat) {
-    Say(table, OpponentSeat, MsgIThink, SpeechColour::Red);
-    table.view.ShowSpeech(LocalSeat, SeatNameText(state, 2), SpeechColour::Yellow);
+    t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
+    t.SayName(LocalSeat);
   } else {
-    Say(table, LocalSeat, MsgYourMove, SpeechColour::Violet);
-    table.view.ShowSpeech(OpponentSeat, SeatNameText(state, 1), SpeechColour::Yellow);
+    t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
+    t.SayName(OpponentSeat);
   }
-  table.view.RedrawClaimLabel(NoClaim);
-  if (IsLocalGame(state) && challenger == Seat::Local && !state.LastClaimWasLie) {
+  t.ClaimPlate(NoClaim);
+  if (IsLocalGame(state) && challenger == LocalSeat && !state.LastClaimWasLie) {
     state.TurnState = TurnOpponent;
   }
 }
 
-void DiscardPile(Table& table) {
-  GameState& state = table.state;
-  if (!state.FlyCards) {
-    table.view.RedrawTableArea(state);
-    state.PileCards.Fill(EmptyCard);
-    state.PileRanks.Fill(NoRank);
+void EnableAnswerButtons(Turn& t, bool challenge) {
+  t.Button(ActionButton::Challenge, challenge);
+  t.Button(ActionButton::Pass, true);
+  t.Button(ActionButton::Put, false);
+}
+
+void LocalPuts(Turn& t, const Move& move) {
+  GameState& state = t.state;
+  state.LocalPassed = false;
+  state.ClaimChosen = false;
+  if (state.NewClaim) {
+    state.ClaimRank = move.claim;
+    state.ClaimChosen = true;
+    if (IsLocalGame(state)) state.AiMoveCounter = 1;
+    t.ClaimPlate(state.ClaimRank);
+  }
+  state.LastAction = ActionPut;
+  FillMoveBuffer(state, move);
+  state.LastPutCount = static_cast<std::uint8_t>(move.count);
+  LayLocalCards(t);
+  if (IsNetworked(state)) t.Send(move);
+  t.DisableAllButtons();
+  t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
+  t.SayClaim(LocalSeat);
+  state.NewClaim = false;
+  if (IsLocalGame(state)) {
+    ++state.AiMoveCounter;
+    state.TurnState = TurnOpponent;
+  }
+}
+
+void LocalChallenges(Turn& t, const Move& move) {
+  GameState& state = t.state;
+  state.SelectedCards.reset();
+  t.Hand(LocalSeat);
+  t.Sound("WPlMore");
+  state.LocalPassed = false;
+  ResolveChallenge(t, LocalSeat);
+  state.LastAction = ActionChallenge;
+  if (IsNetworked(state)) t.Send(move);
+  state.NewClaim = true;
+  CheckRoundEnd(state, t.events);
+}
+
+void LocalPasses(Turn& t, const Move& move) {
+  GameState& state = t.state;
+  t.Sound("WDing_1");
+  state.SelectedCards.reset();
+  t.Hand(LocalSeat);
+  state.LastAction = ActionPass;
+  t.Say(LocalSeat, MsgPass, SpeechColour::Green);
+  if (!state.OpponentPassed) {
+    t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
+    state.NewClaim = false;
+    if (IsNetworked(state)) t.Send(move);
+    state.LocalPassed = true;
+    t.DisableAllButtons();
+    if (IsLocalGame(state)) {
+      ++state.AiMoveCounter;
+      state.TurnState = TurnOpponent;
+    }
+    return;
+  }
+  DiscardPile(t);
+  if (IsNetworked(state)) t.Send(move);
+  state.ClaimRank = NoClaim;
+  t.ClaimPlate(NoClaim);
+  CheckRoundEnd(state, t.events);
+  t.DisableAllButtons();
+  if (state.RoundOver) {
+    EnableEndOfGameButtons(state, t.events);
   } else {
-    // At most twelve fly together; the cards above the twelfth go first.
-    constexpr int Batch = 12;
-    while (state.PileCount > 0) {
-      const int first = state.PileCount > Batch ? Batch + 1 : 1;
-      std::vector<Flight> flights;
-      for (int place = state.PileCount; place >= first; --place) {
-        const CardCode face = state.OpenCards ? state.PileCards[place] : BackCard;
-        flights.push_back({face,
-                           {FlightPoint::Kind::PilePlace, 0, place},
-                           {FlightPoint::Kind::OffTable, 0, 0}});
-        state.PileCards[place] = EmptyCard;
-        state.PileRanks[place] = NoRank;
-      }
-      state.PileCount = static_cast<std::uint8_t>(first - 1);
-      table.view.FlyCards(flights);
-      DrawPileAsPlayed(table);
+    t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
+    state.TurnState = TurnOpponent;
+  }
+  state.OpponentPassed = state.LocalPassed = false;
+  state.NewClaim = true;
+  if (IsLocalGame(state)) ++state.AiMoveCounter;
+}
+
+void OpponentPuts(Turn& t, const Move& move) {
+  GameState& state = t.state;
+  FillMoveBuffer(state, move);
+  state.LastPutCount = static_cast<std::uint8_t>(move.count);
+  LayOpponentCards(t);
+  t.SayClaim(OpponentSeat);
+  t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
+  if (state.NewClaim) t.ClaimPlate(state.ClaimRank);
+  state.OpponentPassed = false;
+  EnableAnswerButtons(t, true);
+  state.TurnState = TurnLocal;
+  state.NewClaim = false;
+}
+
+void OpponentChallenges(Turn& t) {
+  GameState& state = t.state;
+  t.Say(OpponentSeat, MsgIDontBelieve, SpeechColour::Blue);
+  t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
+  t.Sound("WPlMore");
+  state.OpponentPassed = false;
+  ResolveChallenge(t, OpponentSeat);
+  state.TurnState = state.LastClaimWasLie ? TurnOpponent : TurnLocal;
+  state.NewClaim = true;
+  CheckRoundEnd(state, t.events);
+}
+
+void OpponentPasses(Turn& t) {
+  GameState& state = t.state;
+  t.Say(OpponentSeat, MsgPass, SpeechColour::Green);
+  t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
+  t.Sound("WDing_1");
+  if (!state.LocalPassed) {
+    state.OpponentPassed = true;
+    EnableAnswerButtons(t, false);
+    state.TurnState = TurnLocal;
+    state.NewClaim = false;
+    return;
+  }
+  state.ClaimRank = NoClaim;
+  t.ClaimPlate(NoClaim);
+  DiscardPile(t);
+  state.NewClaim = true;
+  t.DisableAllButtons();
+  state.OpponentPassed = state.LocalPassed = false;
+  state.TurnState = TurnLocal;
+  CheckRoundEnd(state, t.events);
+}
+
+bool IsRankOfDeck(char claim) { return RankOfChar(claim) != NoRank; }
+
+Refusal CheckPut(const GameState& state, int seat, const Move& move) {
+  if (move.count < 1 || move.count > MaxPutCards) return Refusal::WrongCardCount;
+  for (int k = 1; k <= move.count; ++k) {
+    if (!IsDeckCard(move.cards[k]) || FindCardInHand(move.cards[k], state.SeatHand[seat]) == 0) {
+      return Refusal::CardNotHeld;
+    }
+    for (int j = 1; j < k; ++j) {
+      if (move.cards[j] == move.cards[k]) return Refusal::CardTwice;
     }
   }
-  state.PileCount = 0;
-  state.LastPutCount = 0;
+  for (int k = move.count + 1; k <= MaxPutCards; ++k) {
+    if (move.cards[k] != EmptyCard) return Refusal::WrongCardCount;
+  }
+  const bool claimFits = state.NewClaim ? IsRankOfDeck(move.claim) : move.claim == state.ClaimRank;
+  return claimFits ? Refusal::None : Refusal::WrongClaim;
+}
+
+}  // namespace
+
+int SeatToAct(const GameState& state) {
+  if (!state.TableActive || state.RoundOver) return 0;
+  if (state.TurnState == TurnLocal) return LocalSeat;
+  if (state.TurnState == TurnOpponent) return OpponentSeat;
+  return 0;
+}
+
+Refusal CheckMove(const GameState& state, int seat, const Move& move) {
+  if (seat != LocalSeat && seat != OpponentSeat) return Refusal::NotThisSeatsTurn;
+  if (SeatToAct(state) != seat) return Refusal::NotThisSeatsTurn;
+  if (move.kind == MoveKind::Put) return CheckPut(state, seat, move);
+  if (move.count != 0) return Refusal::WrongCardCount;
+  if (move.kind == MoveKind::Pass) {
+    if (state.NewClaim || state.PileCount == 0) return Refusal::NothingToPass;
+  } else if (move.kind == MoveKind::Challenge) {
+    // The last put lies open to the seat unless the other seat passed on it (then it is its own).
+    const bool open =
+        !state.NewClaim && state.LastPutCount > 0 && !PassedFlag(state, OtherSeatOf(seat));
+    if (!open) return Refusal::NothingToChallenge;
+  } else {
+    return Refusal::WrongClaim;
+  }
+  return move.claim == state.ClaimRank ? Refusal::None : Refusal::WrongClaim;
+}
+
+Outcome Play(GameState& state, int seat, const Move& move) {
+  Outcome outcome;
+  outcome.refusal = CheckMove(state, seat, move);
+  if (!outcome.Played()) return outcome;
+  Turn t{state, outcome.events};
+  if (seat == LocalSeat) {
+    switch (move.kind) {
+      case MoveKind::Put: LocalPuts(t, move); break;
+      case MoveKind::Challenge: LocalChallenges(t, move); break;
+      case MoveKind::Pass: LocalPasses(t, move); break;
+    }
+  } else {
+    state.ClaimRank = move.claim;
+    state.LastAction = static_cast<char>(move.kind);
+    switch (move.kind) {
+      case MoveKind::Put: OpponentPuts(t, move); break;
+      case MoveKind::Challenge: OpponentChallenges(t); break;
+      case MoveKind::Pass: OpponentPasses(t); break;
+    }
+  }
+  state.SelectedCards.reset();
+  ClearMoveBuffer(state);
+  PassMoveClockToTurn(state, outcome.events);
+  return outcome;
+}
+
+bool CanChooseCard(const GameState& state, int position) {
+  if (SeatToAct(state) != LocalSeat) return false;
+  if (position < 1 || position > state.SeatCardCount[LocalSeat]) return false;
+  return state.SelectedCards.test(static_cast<std::size_t>(position)) ||
+         SelectedCount(state) < MaxPutCards;
+}
+
+TableEvents ToggleCardSelection(GameState& state, int position) {
+  TableEvents events;
+  if (!CanChooseCard(state, position)) return events;
+  state.SelectedCards.flip(static_cast<std::size_t>(position));
+  RedrawHand(state, events, LocalSeat);
+  events.emplace_back(ButtonEnabled{ActionButton::Put, SelectedCount(state) > 0});
+  const Move put = SelectedPut(state, state.ClaimRank);
+  FillMoveBuffer(state, put);
+  return events;
+}
+
+Move SelectedPut(const GameState& state, char claim) {
+  Move move = Move::Without(MoveKind::Put, claim);
+  for (int position = 1; position <= HandCapacity && move.count < MaxPutCards; ++position) {
+    if (state.SelectedCards.test(static_cast<std::size_t>(position))) {
+      move.cards[++move.count] = state.SeatHand[LocalSeat][position];
+    }
+  }
+  return move;
+}
+
+bool CanPut(const GameState& state) {
+  return SeatToAct(state) == LocalSeat && SelectedCount(state) > 0;
+}
+
+bool CanChallenge(const GameState& state) {
+  return CheckMove(state, LocalSeat, Move::Challenge(state.ClaimRank)) == Refusal::None;
+}
+
+bool CanPass(const GameState& state) {
+  return CheckMove(state, LocalSeat, Move::Pass(state.ClaimRank)) == Refusal::None;
 }
 
 std::uint8_t NextTurnAfterSend(const GameState& state) {

@@ -1,36 +1,31 @@
 #pragma once
 
-#include <string_view>
+#include "game/move.h"
 
-#include "game/messages.h"
-#include "game/table.h"
-
-// The turn cycle: putting, passing and challenging, for the local player and the opponent.
+// The turn cycle: putting, passing and challenging. One referee for every seat: the local
+// player (seat 2), the computer, the LAN peer and the relay (seat 1) all move through Play.
 namespace fibwick {
+
+// The seat whose move the table waits for, 0 when none.
+int SeatToAct(const GameState& state);
+
+// Checks the move completely against the rules and the table; refuses it, changing nothing, or
+// applies it at once and returns what the table must show. A local move of a network game is
+// returned as a PeerMessage for the far side.
+Outcome Play(GameState& state, int seat, const Move& move);
+Refusal CheckMove(const GameState& state, int seat, const Move& move);
 
 // True when a click on this hand position may select or unselect it now.
 bool CanChooseCard(const GameState& state, int position);
-// Selects or unselects a card of the local hand; false when the click does nothing.
-bool ToggleCardSelection(Table& table, int position);
+// Selects or unselects a card of the local hand; no events when the click does nothing.
+TableEvents ToggleCardSelection(GameState& state, int position);
+// The local player's selected cards in ascending hand position, as a put under `claim`.
+Move SelectedPut(const GameState& state, char claim);
 
 bool CanPut(const GameState& state);
 bool CanChallenge(const GameState& state);
 bool CanPass(const GameState& state);
 
-// The local player's actions; each returns false and changes nothing when not allowed now.
-bool LocalPut(Table& table);
-bool LocalChallenge(Table& table);
-bool LocalPass(Table& table);
-
-// The opponent's move, from the computer, the LAN peer or the relay. A move that is not
-// well formed, comes out of turn, or would overfill the pile is refused and changes nothing.
-bool ApplyMove(Table& table, std::string_view message);
-
-void ResolveChallenge(Table& table, Seat challenger);
-void DiscardPile(Table& table);
 std::uint8_t NextTurnAfterSend(const GameState& state);
-
-// The move message of the local player's current action, from the move buffer.
-MoveMessage CurrentMove(const GameState& state);
 
 }  // namespace fibwick

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "records/messages.h"
+#include "base/message_ids.h"
 
 // Every text the program shows, in the ten interface languages.
 namespace fibwick {

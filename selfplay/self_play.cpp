@@ -11,7 +11,7 @@
 #include "game/round_end.h"
 #include "game/start_game.h"
 #include "game/turn.h"
-#include "records/catalogue.h"
+#include "records/phrase_text.h"
 
 namespace fibwick {
 namespace {
@@ -19,48 +19,40 @@ namespace {
 constexpr long long ActionsPerGameLimit = 100000;
 
 // The table in words: what each side says and what a challenge turns over.
-class WordsView final : public TableView {
+class WordsLog {
  public:
-  WordsView(std::ostream& log, bool verbose) : log_(log), verbose_(verbose) {}
-  char claim = '9';
+  WordsLog(std::ostream& log, bool verbose) : log_(log), verbose_(verbose) {}
 
-  void ShowTable(const GameState&) override {}
-  void RedrawHand(const GameState&, int, bool) override {}
-  // A challenge turns the pile over before the call is shown; tell it after the call.
-  void DrawPile(const GameState& s, bool faces, bool) override {
-    if (!verbose_ || !faces || s.LastPutCount == 0) return;
-    turnedOver_ = "    turned over:";
-    for (int p = s.PileCount - s.LastPutCount + 1; p <= s.PileCount; ++p) {
-      turnedOver_ += ' ' + CardLabel(s.PileCards[p]);
+  void Tell(const TableEvents& events) {
+    if (!verbose_) return;
+    for (const TableEvent& event : events) {
+      if (const auto* pile = std::get_if<PileDrawn>(&event)) TurnedOver(*pile);
+      if (const auto* speech = std::get_if<SpeechShown>(&event)) Say(*speech);
+      if (const auto* result = std::get_if<ResultShown>(&event)) {
+        log_ << "  " << PhraseText(result->words, 0) << '\n';
+        lastLine_.clear();
+      }
     }
   }
-  void RedrawTableArea(const GameState&) override {}
-  void RedrawClaimLabel(char) override {}
-  void ShowSpeech(int seat, std::string_view text, SpeechColour colour) override {
-    if (!verbose_ || (colour != SpeechColour::Blue && colour != SpeechColour::Green)) return;
-    std::string line = std::string(seat == 1 ? "PC" : "Player") + ": " + std::string(text);
+
+ private:
+  // A challenge turns the pile over before the call is shown; tell it after the call.
+  void TurnedOver(const PileDrawn& pile) {
+    if (!pile.faces || pile.marked == 0) return;
+    turnedOver_ = "    turned over:";
+    for (std::size_t p = pile.cards.size() - static_cast<std::size_t>(pile.marked); p < pile.cards.size(); ++p) {
+      turnedOver_ += ' ' + CardLabel(pile.cards[p]);
+    }
+  }
+  void Say(const SpeechShown& speech) {
+    if (speech.colour != SpeechColour::Blue && speech.colour != SpeechColour::Green) return;
+    std::string line = std::string(speech.seat == 1 ? "PC" : "Player") + ": " + PhraseText(speech.words, 0);
     if (line != lastLine_) log_ << "  " << line << '\n';
     lastLine_ = std::move(line);
     if (!turnedOver_.empty()) log_ << turnedOver_ << '\n';
     turnedOver_.clear();
   }
-  void FlyCards(std::span<const Flight>) override {}
-  void PlaySound(std::string_view) override {}
-  void Pause(int) override {}
-  void SetButton(ActionButton, std::string_view, bool, bool) override {}
-  void SetButtonEnabled(ActionButton, bool) override {}
-  char ChooseClaimRank() override { return claim; }
-  void ShowResult(std::string_view text) override {
-    if (verbose_) log_ << "  " << text << '\n';
-    lastLine_.clear();
-  }
-  void ShowWaitBanner(std::string_view) override {}
-  void SetHints(std::string_view, std::string_view, std::string_view) override {}
-  void SetTableMenu(bool, bool) override {}
-  void ShowMoveClock(int, int) override {}
-  void ShowNotice(std::string_view, std::string_view) override {}
 
- private:
   std::ostream& log_;
   bool verbose_;
   std::string lastLine_;
@@ -87,7 +79,6 @@ class NoRecords final : public MatchServices {
   void ShowTournamentWindow() override {}
   void RemovePlayerRecord(const GameState&) override {}
   void LeaveRatedGame() override {}
-  bool Confirm(std::string_view) override { return true; }
 };
 
 using CardSet = std::bitset<DeckCardCount>;
@@ -131,10 +122,9 @@ class Match {
   Match(const SelfPlayOptions& options, std::ostream& log)
       : options_(options),
         log_(log),
-        view_(log, options.verbose),
+        words_(log, options.verbose),
         computer_(options.seed),
-        player_(options.seed * 7919 + 17),
-        table_{state_, view_, peer_, records_, computer_} {}
+        player_(options.seed * 7919 + 17) {}
 
   SelfPlayReport Run() {
     state_.PlayerSlot = SlotNewPlayer;
@@ -150,7 +140,9 @@ class Match {
 
   void PlayGame(int game) {
     // Matches of twenty games, so both sides open in turn.
-    StartGame(table_, game % GamesPerCycle != 0);
+    words_.Tell(StartGame(state_, computer_, records_, game % GamesPerCycle != 0));
+    // The table must mark the last put when it is turned over, so the verbose log can tell it.
+    state_.MarkLastCards = options_.verbose;
     discarded_.reset();
     previous_.reset();
     if (options_.verbose) log_ << "Game " << game + 1 << '\n' << DescribeState(state_);
@@ -168,10 +160,17 @@ class Match {
   }
 
   void Step() {
+    TryAnIllegalMove();
+    if (report_.violation || state_.RoundOver) return;
     const std::uint8_t before = state_.TurnState;
     const int pileBefore = state_.PileCount;
     if (before == TurnOpponent) {
-      if (!ComputerTick(table_)) return Fail("the computer could not move");
+      const auto outcome = ComputerTick(state_, computer_);
+      if (!outcome || !outcome->Played()) {
+        return Fail("the computer's move was refused: " +
+                    std::string(RefusalName(outcome ? outcome->refusal : Refusal::NotThisSeatsTurn)));
+      }
+      words_.Tell(outcome->events);
       return Check(Event::OpponentMove, before, pileBefore);
     }
     if (before != TurnLocal) return Fail("nobody is to act");
@@ -184,11 +183,49 @@ class Match {
     bool done = false;
     switch (event) {
       case Event::LocalPut: done = Put(); break;
-      case Event::LocalPass: done = LocalPass(table_); break;
-      default: done = LocalChallenge(table_); break;
+      case Event::LocalPass: done = PlayLocal(Move::Pass(state_.ClaimRank)); break;
+      default: done = PlayLocal(Move::Challenge(state_.ClaimRank)); break;
     }
     if (!done) return Fail("a legal action was refused");
     Check(event, before, pileBefore);
+  }
+
+  bool PlayLocal(const Move& move) {
+    const Outcome outcome = Play(state_, 2, move);
+    words_.Tell(outcome.events);
+    return outcome.Played();
+  }
+
+  // A move of either seat made of random parts: any card of the deck or none, any claim. The
+  // referee must refuse it with the table untouched, or play it as the local player's legal move.
+  void TryAnIllegalMove() {
+    static constexpr char Claims[] = {'9', '1', 'J', 'Q', 'K', 'A', '6', NoClaim};
+    static constexpr MoveKind Kinds[] = {MoveKind::Put, MoveKind::Challenge, MoveKind::Pass};
+    const int seat = 1 + player_.Draw(2);
+    Move move = Move::Without(Kinds[player_.Draw(3)], Claims[player_.Draw(8)]);
+    const int count = move.kind == MoveKind::Put ? player_.Draw(MaxPutCards + 1) : 0;
+    for (int k = 1; k <= count; ++k) {
+      const int v = player_.Draw(DeckCardCount);
+      move.cards[++move.count] =
+          MakeCard(static_cast<RankIndex>(v / SuitCount + 1), static_cast<SuitIndex>(v % SuitCount));
+    }
+    // A legal move for seat 1 is left to the computer, whose memory of the claim it would skip.
+    if (seat == 1 && CheckMove(state_, seat, move) == Refusal::None) return;
+    const GameState before = state_;
+    const std::uint8_t turnBefore = state_.TurnState;
+    const int pileBefore = state_.PileCount;
+    const Outcome outcome = Play(state_, seat, move);
+    if (!outcome.Played()) {
+      if (!(state_ == before) || !outcome.events.empty()) Fail("a refused move changed the table");
+      return;
+    }
+    ++report_.randomMovesPlayed;
+    words_.Tell(outcome.events);
+    const Event event = seat == 1                         ? Event::OpponentMove
+                        : move.kind == MoveKind::Put       ? Event::LocalPut
+                        : move.kind == MoveKind::Challenge ? Event::LocalChallenge
+                                                           : Event::LocalPass;
+    Check(event, turnBefore, pileBefore);
   }
 
   bool Put() {
@@ -199,10 +236,11 @@ class Match {
     for (int i = 0; i < take; ++i) {
       const int j = i + player_.Draw(count - i);
       std::swap(positions[static_cast<std::size_t>(i)], positions[static_cast<std::size_t>(j)]);
-      if (!ToggleCardSelection(table_, positions[static_cast<std::size_t>(i)])) return false;
+      if (ToggleCardSelection(state_, positions[static_cast<std::size_t>(i)]).empty()) return false;
     }
-    view_.claim = RankChar(static_cast<RankIndex>(1 + player_.Draw(RankCount)));
-    return LocalPut(table_);
+    const char claim = state_.NewClaim ? RankChar(static_cast<RankIndex>(1 + player_.Draw(RankCount)))
+                                       : state_.ClaimRank;
+    return PlayLocal(SelectedPut(state_, claim));
   }
 
   // `pileBefore` tells a discard (the pile vanished without a challenge) from a pass.
@@ -242,12 +280,10 @@ class Match {
   const SelfPlayOptions& options_;
   std::ostream& log_;
   GameState state_;
-  WordsView view_;
-  NoPeer peer_;
+  WordsLog words_;
   NoRecords records_;
   ClockSeededSource computer_;
   ClockSeededSource player_;
-  Table table_;
   SelfPlayReport report_;
   CardSet previous_;
   CardSet discarded_;

@@ -6,7 +6,8 @@
 #include <string>
 
 // Headless matches: the computer at seat 1 against a player choosing uniformly among its legal
-// actions, with the rules' invariants checked after every action.
+// actions, with the rules' invariants checked after every action. Before each action a move of
+// random parts is offered for a random seat: the referee must refuse it untouched or play it.
 namespace fibwick {
 
 struct SelfPlayOptions {
@@ -21,6 +22,7 @@ struct SelfPlayReport {
   int localLosses = 0;
   int draws = 0;
   long long actions = 0;
+  long long randomMovesPlayed = 0;  // random moves that happened to be legal, played as such
   std::optional<std::string> violation;  // the first broken rule, with the table as it stood
 };
 

@@ -7,6 +7,7 @@
 namespace fibwick {
 namespace {
 
+using testing::Rank;
 using testing::TableFixture;
 using Calls = std::vector<std::string>;
 
@@ -27,16 +28,31 @@ TEST(Buttons, AfterTheGameTheyMeanNextGameAndExit) {
     t.state.NetworkGame = c.network;
     t.state.NetRole = c.network ? 1 : 0;
     t.state.PlayerSlot = SlotNewPlayer;
-    for (int d = 0; d < 24; ++d) t.random.draws.push_back(d);
-    EXPECT_EQ(ChallengeButtonClick(t.table), c.nextGame) << c.gameNumber;
-    EXPECT_EQ(t.state.GameNumber, c.nextGame ? c.gameNumber + 1 : c.gameNumber);
-    EXPECT_EQ(t.state.RoundOver, !c.nextGame);
+    EXPECT_EQ(ChallengeButtonCommand(t.state),
+              c.nextGame ? TableCommand::NextGame : TableCommand::None)
+        << c.gameNumber;
+    EXPECT_EQ(PutButtonCommand(t.state), TableCommand::ExitToMenu);
+    EXPECT_EQ(PassButtonCommand(t.state), TableCommand::None);
   }
+}
+
+TEST(Buttons, WhilePlayingTheyMeanTheMovesThatAreOpen) {
   TableFixture t;
-  t.Running(TurnConnectedOrOver);
-  t.state.RoundOver = true;
-  EXPECT_TRUE(PutButtonClick(t.table));
-  EXPECT_EQ(t.services.calls.back(), "menu");
+  t.Running(TurnLocal);
+  t.SetHand(2, {"9h", "Kd"});
+  EXPECT_EQ(PutButtonCommand(t.state), TableCommand::None);  // nothing selected
+  ToggleCardSelection(t.table, 1);
+  EXPECT_EQ(PutButtonCommand(t.state), TableCommand::Put);
+  EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::None);  // the player leads
+  EXPECT_EQ(PassButtonCommand(t.state), TableCommand::None);
+  t.SetPile({"Kh"}, 1);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("K");
+  EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::Challenge);
+  EXPECT_EQ(PassButtonCommand(t.state), TableCommand::Pass);
+  t.state.TurnState = TurnOpponent;
+  EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::None);
+  EXPECT_EQ(PutButtonCommand(t.state), TableCommand::None);
 }
 
 TEST(OpenCards, TheCodeTogglesTheModeAndRedraws) {

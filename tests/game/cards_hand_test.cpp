@@ -78,9 +78,9 @@ TEST(Claim, PhraseAsSpoken) {
       {5, "Q", false, "I put still "},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ClaimPhrase(c.count, Rank(c.rank), c.newClaim), c.expected) << c.expected;
+    EXPECT_EQ(ClaimPhrase(c.count, Rank(c.rank), c.newClaim, 0), c.expected) << c.expected;
   }
-  EXPECT_EQ(ClaimPhrase(2, NoClaim, true), "I put ");
+  EXPECT_EQ(ClaimPhrase(2, NoClaim, true, 0), "I put ");
 }
 
 TEST(Claim, PlateLabels) {
@@ -93,19 +93,19 @@ TEST(Claim, PlateLabels) {
 TEST(Claim, PlateHintByKindOfGame) {
   GameState local;
   local.GameNumber = 40;
-  EXPECT_EQ(ClaimPlateHint(local),
+  EXPECT_EQ(ClaimPlateHint(local, 0),
             "General number of game: 40\nNumber of round in a current cycle: 20 / 20");
   local.GameNumber = 41;
-  EXPECT_EQ(ClaimPlateHint(local),
+  EXPECT_EQ(ClaimPlateHint(local, 0),
             "General number of game: 41\nNumber of round in a current cycle: 1 / 20");
   GameState lan = local;
   lan.NetworkGame = true;
-  EXPECT_EQ(ClaimPlateHint(lan),
+  EXPECT_EQ(ClaimPlateHint(lan, 0),
             "General number of game: 41\nNumber of round in a current cycle: 1 / 20\n"
             "Number of round in a current session: 1 / 1");
   GameState tour = local;
   tour.TourGame = true;
-  EXPECT_EQ(ClaimPlateHint(tour),
+  EXPECT_EQ(ClaimPlateHint(tour, 0),
             "General number of game: 41\nNumber of round in a current session: 1 / 1");
 }
 

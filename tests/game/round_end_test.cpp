@@ -122,6 +122,7 @@ Calls FinishOrder(GameState setup, int score) {
   TableFixture t;
   t.state = setup;
   t.state.RoundOver = true;
+  t.state.TableActive = true;
   t.state.SessionScore[2] = score;
   EXPECT_TRUE(ExitToMenu(t.table));
   Calls all = t.services.calls;
@@ -159,21 +160,18 @@ TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
                                           "sound WKoGood"}));
 }
 
-TEST(AbandonGame, RemovesTheRecordOnlyWhenConfirmed) {
+TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {
   TableFixture t;
   t.Running(TurnLocal);
-  t.services.answer = false;
-  EXPECT_FALSE(AbandonGame(t.table));
-  EXPECT_TRUE(t.state.TableActive);
-  EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WOpenFo"}));
-  t.services.answer = true;
-  t.services.calls.clear();
-  EXPECT_TRUE(AbandonGame(t.table));
-  EXPECT_EQ(t.services.calls,
-            (Calls{"confirm You want to leave in the main menu?\nAll datas for want of it will be lost!",
-                   "remove record", "hide table", "menu"}));
+  TableEvents events;
+  LeaveRunningGame(t.state, t.services, events);
+  t.Record(events);
+  EXPECT_EQ(t.services.calls, (Calls{"remove record", "hide table"}));
+  EXPECT_EQ(t.view.calls, (Calls{"menu exit off count off"}));
+  EXPECT_EQ(t.peer.closed, 0);  // a game against the computer has no far side
   EXPECT_FALSE(t.state.TableActive);
   EXPECT_EQ(t.state.TurnState, TurnIdle);
+  EXPECT_EQ(SeatToAct(t.state), 0);
 }
 
 TEST(MoveClock, CountsDownWarnsAndTimesOut) {

@@ -6,70 +6,24 @@
 #include <vector>
 
 #include "game/cards.h"
-#include "game/table.h"
+#include "game/computer.h"
+#include "game/move_clock.h"
+#include "game/open_cards.h"
+#include "game/round_end.h"
+#include "game/start_game.h"
+#include "game/turn.h"
 #include "records/catalogue.h"
+#include "records/phrase_text.h"
 
 namespace fibwick::testing {
 
-// Writes down every call of the rules on the screen, in order, in a compact readable form.
-class RecordingView : public TableView {
+// The events a rule returned, each written down in a compact readable form, in order.
+class EventLog {
  public:
   std::vector<std::string> calls;
-  char nextClaim = '9';
+  char nextClaim = '9';  // the rank the player picks in the rank chooser
 
-  void ShowTable(const GameState&) override { calls.push_back("table"); }
-  void RedrawHand(const GameState& s, int seat, bool faces) override {
-    calls.push_back("hand " + std::to_string(seat) + (faces ? " faces " : " backs ") +
-                    std::to_string(s.SeatCardCount[seat]));
-  }
-  void DrawPile(const GameState& s, bool faces, bool mark) override {
-    calls.push_back(std::string("pile ") + (faces ? "faces" : "backs") + (mark ? " marked " : " ") +
-                    std::to_string(s.PileCount));
-  }
-  void RedrawTableArea(const GameState&) override { calls.push_back("table area"); }
-  void RedrawClaimLabel(char claim) override {
-    calls.push_back("claim " + (claim == NoClaim ? std::string("none") : CardLabel({claim, SuitChar(0)})));
-  }
-  void ShowSpeech(int seat, std::string_view text, SpeechColour colour) override {
-    calls.push_back("say " + std::to_string(seat) + " " + static_cast<char>(colour) + " " +
-                    std::string(text));
-  }
-  void FlyCards(std::span<const Flight> flights) override {
-    std::string line = "fly";
-    for (const Flight& f : flights) {
-      line += " " + (f.face == BackCard ? std::string("back") : CardLabel(f.face)) + ":" + Point(f.from) +
-              ">" + Point(f.to);
-    }
-    calls.push_back(line);
-  }
-  void PlaySound(std::string_view name) override { calls.push_back("sound " + std::string(name)); }
-  void Pause(int ms) override { calls.push_back("pause " + std::to_string(ms)); }
-  void SetButton(ActionButton b, std::string_view caption, bool enabled, bool visible) override {
-    calls.push_back("button " + Name(b) + " '" + std::string(caption) + "'" +
-                    (enabled ? " on" : " off") + (visible ? "" : " hidden"));
-  }
-  void SetButtonEnabled(ActionButton b, bool enabled) override {
-    calls.push_back("button " + Name(b) + (enabled ? " on" : " off"));
-  }
-  char ChooseClaimRank() override {
-    calls.push_back("choose rank");
-    return nextClaim;
-  }
-  void ShowResult(std::string_view text) override { calls.push_back("result " + std::string(text)); }
-  void ShowWaitBanner(std::string_view text) override { calls.push_back("wait " + std::string(text)); }
-  void SetHints(std::string_view a, std::string_view b, std::string_view plate) override {
-    calls.push_back("hints " + std::string(a) + "/" + std::string(b) + "/" + std::string(plate));
-  }
-  void SetTableMenu(bool exitEnabled, bool countEnabled) override {
-    calls.push_back(std::string("menu exit ") + (exitEnabled ? "on" : "off") + " count " +
-                    (countEnabled ? "on" : "off"));
-  }
-  void ShowMoveClock(int seat, int seconds) override {
-    calls.push_back("clock " + std::to_string(seat) + " " + std::to_string(seconds));
-  }
-  void ShowNotice(std::string_view title, std::string_view text) override {
-    calls.push_back("notice " + std::string(title) + " " + std::string(text));
-  }
+  void Record(const TableEvent& event) { calls.push_back(Describe(event)); }
 
   // Calls whose text starts with `prefix`, in order.
   std::vector<std::string> Only(std::string_view prefix) const {
@@ -80,14 +34,69 @@ class RecordingView : public TableView {
     return out;
   }
 
+  static std::string Describe(const TableEvent& event) {
+    return std::visit([](const auto& e) { return Line(e); }, event);
+  }
+
  private:
+  static std::string Words(const Phrase& p) { return PhraseText(p, 0); }
+  static std::string Line(const TableShown&) { return "table"; }
+  static std::string Line(const HandDrawn& e) {
+    return "hand " + std::to_string(e.seat) + (e.faces ? " faces " : " backs ") +
+           std::to_string(e.cards.size());
+  }
+  static std::string Line(const PileDrawn& e) {
+    return std::string("pile ") + (e.faces ? "faces" : "backs") + (e.marked > 0 ? " marked " : " ") +
+           std::to_string(e.cards.size());
+  }
+  static std::string Line(const TableAreaCleared&) { return "table area"; }
+  static std::string Line(const ClaimPlateDrawn& e) {
+    return "claim " + (e.claimRank == NoClaim ? std::string("none") : CardLabel({e.claimRank, SuitChar(0)}));
+  }
+  static std::string Line(const SpeechShown& e) {
+    return "say " + std::to_string(e.seat) + " " + static_cast<char>(e.colour) + " " + Words(e.words);
+  }
+  static std::string Line(const CardsFlown& e) {
+    std::string line = "fly";
+    for (const Flight& f : e.flights) {
+      line += " " + (f.face == BackCard ? std::string("back") : CardLabel(f.face)) + ":" + Point(f.from) +
+              ">" + Point(f.to);
+    }
+    return line;
+  }
+  static std::string Line(const SoundPlayed& e) { return "sound " + e.resource; }
+  static std::string Line(const Paused& e) { return "pause " + std::to_string(e.milliseconds); }
+  static std::string Line(const ButtonSet& e) {
+    return "button " + Name(e.button) + " '" + Words(e.caption) + "'" + (e.enabled ? " on" : " off") +
+           (e.visible ? "" : " hidden");
+  }
+  static std::string Line(const ButtonEnabled& e) {
+    return "button " + Name(e.button) + (e.enabled ? " on" : " off");
+  }
+  static std::string Line(const ResultShown& e) { return "result " + Words(e.words); }
+  static std::string Line(const WaitBannerShown& e) { return "wait " + Words(e.words); }
+  static std::string Line(const HintsSet& e) {
+    return "hints " + Words(e.seat1Hand) + "/" + Words(e.seat2Hand) + "/" + Words(e.claimPlate);
+  }
+  static std::string Line(const TableMenuSet& e) {
+    return std::string("menu exit ") + (e.exitEnabled ? "on" : "off") + " count " +
+           (e.countEnabled ? "on" : "off");
+  }
+  static std::string Line(const MoveClockShown& e) {
+    return "clock " + std::to_string(e.seat) + " " + std::to_string(e.seconds);
+  }
+  static std::string Line(const NoticeShown& e) { return "notice " + Words(e.title) + " " + Words(e.text); }
+  static std::string Line(const PeerMessage& e) { return "send " + e.text; }
+  static std::string Line(const PeerClosed&) { return "close peer"; }
+  static std::string Line(const GameEnded&) { return "game ended"; }
+
   static std::string Name(ActionButton b) {
     return b == ActionButton::Challenge ? "challenge" : b == ActionButton::Put ? "put" : "pass";
   }
   static std::string Point(const FlightPoint& p) {
     switch (p.kind) {
       case FlightPoint::Kind::HandPosition: return "hand" + std::to_string(p.seat) + "@" + std::to_string(p.position);
-      case FlightPoint::Kind::HandMiddle: return "hand" + std::to_string(p.seat);
+      case FlightPoint::Kind::HandMiddle: return "hand" + std::to_string(p.seat) + "";
       case FlightPoint::Kind::PilePlace: return "pile@" + std::to_string(p.position);
       default: return "off";
     }
@@ -110,12 +119,10 @@ class ScriptedSource : public UniformSource {
   }
 };
 
-class RecordingPeer : public PeerLink {
- public:
+// What the table sent to the far side of a network game.
+struct PeerLog {
   std::vector<std::string> sent;
   int closed = 0;
-  void Send(std::string_view message) override { sent.emplace_back(message); }
-  void Close() override { ++closed; }
 };
 
 class RecordingServices : public MatchServices {
@@ -123,7 +130,6 @@ class RecordingServices : public MatchServices {
   std::vector<std::string> calls;
   std::optional<PlayerRecord> record;
   TournamentNames names{"Alice", "Bob"};
-  bool answer = true;
 
   std::optional<PlayerRecord> LoadPlayerRecord(int slot, bool net) override {
     calls.push_back("load " + std::to_string(slot) + (net ? " net" : ""));
@@ -148,10 +154,6 @@ class RecordingServices : public MatchServices {
   void ShowTournamentWindow() override { calls.push_back("tournament window"); }
   void RemovePlayerRecord(const GameState&) override { calls.push_back("remove record"); }
   void LeaveRatedGame() override { calls.push_back("leave rated"); }
-  bool Confirm(std::string_view question) override {
-    calls.push_back("confirm " + std::string(question));
-    return answer;
-  }
 };
 
 // Cards by readable labels: "9h", "10d", "Jc", "Qs", "Kh", "Ad".
@@ -171,13 +173,40 @@ inline CardCode Card(std::string_view label) {
 inline char Rank(std::string_view label) { return Card(std::string(label) + "h").rank; }
 
 // A table with recorders around a state; hands and pile are set by label.
+struct TableFixture;
+
+// The rules as the window calls them, with everything they return written down.
+struct TableRef {
+  TableFixture& f;
+};
+
 struct TableFixture {
   GameState state;
-  RecordingView view;
-  RecordingPeer peer;
+  EventLog view;
+  PeerLog peer;
   RecordingServices services;
   ScriptedSource random;
-  Table table{state, view, peer, services, random};
+  TableRef table{*this};
+
+  // Writes down returned events: the screen's in `view`, the far side's in `peer`, and the
+  // general count's refresh in `services`.
+  void Record(const TableEvents& events) {
+    for (const TableEvent& event : events) {
+      if (const auto* message = std::get_if<PeerMessage>(&event)) {
+        peer.sent.push_back(message->text);
+      } else if (std::holds_alternative<PeerClosed>(event)) {
+        ++peer.closed;
+      } else if (std::holds_alternative<GameEnded>(event)) {
+        services.calls.push_back("count");
+      } else {
+        view.Record(event);
+      }
+    }
+  }
+  bool Record(const Outcome& outcome) {
+    Record(outcome.events);
+    return outcome.Played();
+  }
 
   void SetHand(int seat, const std::vector<std::string_view>& labels) {
     state.SeatHand[seat].Fill(EmptyCard);
@@ -215,5 +244,71 @@ struct TableFixture {
 };
 
 inline std::string Text(Message m) { return std::string(MessageText(m)); }
+
+// The window's calls on the rules, each recording what the rule returned.
+inline bool ToggleCardSelection(TableRef t, int position) {
+  const TableEvents events = fibwick::ToggleCardSelection(t.f.state, position);
+  t.f.Record(events);
+  return !events.empty();
+}
+// The put button: the rank chooser opens for a new claim, then the selected cards are put.
+inline bool LocalPut(TableRef t) {
+  if (!CanPut(t.f.state)) return false;
+  char claim = t.f.state.ClaimRank;
+  if (t.f.state.NewClaim) {
+    t.f.view.calls.push_back("choose rank");
+    claim = t.f.view.nextClaim;
+  }
+  return t.f.Record(Play(t.f.state, 2, SelectedPut(t.f.state, claim)));
+}
+inline bool LocalChallenge(TableRef t) {
+  return t.f.Record(Play(t.f.state, 2, Move::Challenge(t.f.state.ClaimRank)));
+}
+inline bool LocalPass(TableRef t) { return t.f.Record(Play(t.f.state, 2, Move::Pass(t.f.state.ClaimRank))); }
+// A move message of seat 1, as the computer, the LAN peer or the relay sends it.
+inline bool ApplyMove(TableRef t, std::string_view message) {
+  const auto move = ReadMoveMessage(message);
+  return move && t.f.Record(Play(t.f.state, 1, MoveOfMessage(*move)));
+}
+inline void StartGame(TableRef t, bool continueMatch) {
+  t.f.Record(fibwick::StartGame(t.f.state, t.f.random, t.f.services, continueMatch));
+}
+inline bool ReceiveLanDeal(TableRef t, std::string_view message) {
+  const auto events = fibwick::ReceiveLanDeal(t.f.state, t.f.random, t.f.services, message);
+  if (events) t.f.Record(*events);
+  return events.has_value();
+}
+inline bool ReceiveRelayDeal(TableRef t, std::string_view message) {
+  const auto events = fibwick::ReceiveRelayDeal(t.f.state, t.f.random, t.f.services, message);
+  if (events) t.f.Record(*events);
+  return events.has_value();
+}
+inline std::uint8_t CheckRoundEnd(TableRef t) {
+  TableEvents events;
+  const std::uint8_t result = fibwick::CheckRoundEnd(t.f.state, events);
+  t.f.Record(events);
+  return result;
+}
+inline bool ComputerTick(TableRef t) {
+  const auto outcome = fibwick::ComputerTick(t.f.state, t.f.random);
+  return outcome && t.f.Record(*outcome);
+}
+inline bool ExitToMenu(TableRef t) {
+  TableEvents events;
+  const bool done = fibwick::ExitToMenu(t.f.state, t.f.services, events);
+  t.f.Record(events);
+  return done;
+}
+inline void MoveClockTick(TableRef t) { t.f.Record(fibwick::MoveClockTick(t.f.state)); }
+inline void PassMoveClock(TableRef t, int seat) {
+  TableEvents events;
+  fibwick::PassMoveClock(t.f.state, events, seat);
+  t.f.Record(events);
+}
+inline bool OpenCardsKey(TableRef t, char key) {
+  const TableEvents events = fibwick::OpenCardsKey(t.f.state, key);
+  t.f.Record(events);
+  return !events.empty();
+}
 
 }  // namespace fibwick::testing

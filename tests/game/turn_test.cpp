@@ -214,14 +214,14 @@ TEST(OpponentMove, PutWithoutFlights) {
   EXPECT_EQ(t.state.PutCards[1], EmptyCard);  // cleared after every move
 }
 
-TEST(OpponentMove, PutWithFlightsAndACardSeatOneDoesNotHold) {
+TEST(OpponentMove, PutWithFlightsCardByCard) {
   TableFixture t;
   t.Running(TurnOpponent);
   t.state.FlyCards = true;
-  t.SetHand(1, {"9h", "Kd"});
+  t.SetHand(1, {"9h", "Kd", "Ac"});
   ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "Ac"}, "K")));
-  // The ace is not in seat 1's hand but is still laid on the pile.
   EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kd:hand1>pile@1", "fly Ac:hand1>pile@2"}));
+  EXPECT_EQ(t.view.Only("hand"), (Calls{"hand 1 backs 2", "hand 1 backs 1"}));
   EXPECT_EQ(t.state.PileCount, 2);
   EXPECT_EQ(t.state.PileCards[2], Card("Ac"));
   EXPECT_EQ(t.state.SeatCardCount[1], 1);
@@ -305,7 +305,10 @@ TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
   }
   t.state.PileCount = 24;
   t.state.LastPutCount = 3;
-  DiscardPile(t.table);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("9");
+  t.state.OpponentPassed = true;  // the second pass discards
+  ASSERT_TRUE(LocalPass(t.table));
   const Calls flights = t.view.Only("fly");
   ASSERT_EQ(flights.size(), 2u);
   EXPECT_TRUE(flights[0].starts_with("fly back:pile@24>off back:pile@23>off")) << flights[0];
@@ -319,17 +322,23 @@ TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
 
 TEST(Discard, OpenCardsShowTheFaces) {
   TableFixture t;
+  t.Running(TurnOpponent);
   t.state.FlyCards = true;
   t.state.OpenCards = true;
+  t.SetHand(1, {"9h"});
+  t.SetHand(2, {"Ah"});
   t.SetPile({"Kh"}, 1);
-  DiscardPile(t.table);
+  t.state.NewClaim = false;
+  t.state.ClaimRank = Rank("K");
+  t.state.LocalPassed = true;
+  ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("K"))));
   EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kh:pile@1>off"}));
 }
 
 TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
   TableFixture t;
   t.Running(TurnOpponent);
-  t.SetHand(1, {"9h", "Kd"});
+  t.SetHand(1, {"9h", "Kd", "As"});
   t.SetPile({"9c", "9d", "10h", "10d", "Jh", "Jd", "Qh", "Qd", "Kh", "Ks", "Ah", "Ad",
              "9s", "10c", "10s", "Jc", "Js", "Qc", "Qs", "Kc", "Ac"}, 1);
   const GameState before = t.state;
@@ -337,7 +346,8 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
       "\xCA\xEF\xCA\xF7####55009\xCA" "2",  // count 9
       "\xCA\xEF\xCA\xF7####59002\xCA" "2",  // rank 9
       "6\xEF\xCA\xF7####15002\xCA" "2",     // a card outside the deck
-      Move({"9h", "Kd", "As", "Kc"}, "K"),  // 21 + 4 cards would overfill the pile
+      Move({"9h", "Kd", "As", "Kc"}, "K"),  // a card on the pile: 21 + 4 would overfill it
+      Move({"9h", "9h"}, "K"),              // the same card twice
       "garbage",
   };
   for (const std::string& m : moves) EXPECT_FALSE(ApplyMove(t.table, m));
@@ -349,6 +359,81 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
 
   t.state.TurnState = TurnLocal;  // out of turn
   EXPECT_FALSE(ApplyMove(t.table, Challenge("K")));
+}
+
+// Every seat's move goes through one referee; each illegal move is refused with its reason and
+// leaves the table exactly as it was.
+TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
+  struct Case {
+    const char* what;
+    std::uint8_t turn;
+    bool newClaim;
+    bool otherPassed;  // the seat that is not moving passed on the last put
+    int seat;
+    fibwick::Move move;
+    Refusal refusal;
+  };
+  const auto put = [](std::initializer_list<std::string_view> labels, char claim) {
+    fibwick::Move move = fibwick::Move::Without(MoveKind::Put, claim);
+    for (auto label : labels) move.cards[++move.count] = Card(label);
+    return move;
+  };
+  const Case cases[] = {
+      {"seat 1 out of turn", TurnLocal, false, false, 1, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"seat 2 out of turn", TurnOpponent, false, false, 2, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"no seat 3", TurnLocal, false, false, 3, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"no game", TurnIdle, false, false, 2, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"seat 2 lays seat 1's card", TurnLocal, false, false, 2, put({"9h"}, Rank("Q")), Refusal::CardNotHeld},
+      {"seat 1 lays seat 2's card", TurnOpponent, false, false, 1, put({"Ks"}, Rank("Q")), Refusal::CardNotHeld},
+      {"a card from the pile", TurnOpponent, false, false, 1, put({"Qh"}, Rank("Q")), Refusal::CardNotHeld},
+      {"a card twice", TurnOpponent, false, false, 1, put({"9h", "9h"}, Rank("Q")), Refusal::CardTwice},
+      {"no card", TurnLocal, false, false, 2, put({}, Rank("Q")), Refusal::WrongCardCount},
+      {"an add under another claim", TurnLocal, false, false, 2, put({"Ks"}, Rank("K")), Refusal::WrongClaim},
+      {"a new claim of no rank", TurnLocal, true, false, 2, put({"Ks"}, '6'), Refusal::WrongClaim},
+      {"a challenge of another claim", TurnLocal, false, false, 2, fibwick::Move::Challenge(Rank("A")), Refusal::WrongClaim},
+      {"a challenge of one's own put", TurnLocal, false, true, 2, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"seat 1 challenges its own put", TurnOpponent, false, true, 1, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"a challenge while leading", TurnLocal, true, false, 2, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"a pass while leading", TurnOpponent, true, false, 1, fibwick::Move::Pass(Rank("Q")), Refusal::NothingToPass},
+  };
+  for (const Case& c : cases) {
+    TableFixture t;
+    t.Running(c.turn);
+    t.SetHand(1, {"9h", "10d", "Ad"});
+    t.SetHand(2, {"Ks", "Qs", "Jc"});
+    t.SetPile({"Qh", "Qd"}, 2);
+    t.state.NewClaim = c.newClaim;
+    t.state.ClaimRank = c.newClaim ? NoClaim : Rank("Q");
+    (c.seat == 1 ? t.state.LocalPassed : t.state.OpponentPassed) = c.otherPassed;
+    if (c.newClaim) t.SetPile({}, 0);
+    const GameState before = t.state;
+    const Outcome outcome = Play(t.state, c.seat, c.move);
+    EXPECT_EQ(outcome.refusal, c.refusal) << c.what << ": " << RefusalName(outcome.refusal);
+    EXPECT_TRUE(outcome.events.empty()) << c.what;
+    EXPECT_EQ(DescribeState(t.state), DescribeState(before)) << c.what;
+  }
+}
+
+// A LAN peer or the relay cannot put cards on the table that the seat does not hold, so the
+// local player's put that follows always fits the 24-card pile.
+TEST(Referee, APeerNamingCardsItDoesNotHoldCannotOverfillThePile) {
+  TableFixture t;
+  t.Running(TurnOpponent);
+  t.state.NetworkGame = true;
+  t.state.NetRole = 2;
+  t.SetHand(1, {"9h"});
+  t.SetHand(2, {"Ks", "Qs", "Jc", "Ac"});
+  t.SetPile({"9c", "9d", "9s", "10h", "10d", "10c", "10s", "Jh", "Jd", "Js", "Qh", "Qd", "Qc",
+             "Kh", "Kd", "Kc", "Ah", "Ad", "As"}, 1);
+  t.state.ClaimRank = Rank("A");
+  t.state.NewClaim = false;
+  EXPECT_FALSE(ApplyMove(t.table, Move({"9h", "Ks", "Qs", "Jc"}, "A")));
+  EXPECT_EQ(t.state.PileCount, 19);
+  ASSERT_TRUE(ApplyMove(t.table, Move({"9h"}, "A")));
+  for (int p = 1; p <= 4; ++p) ASSERT_TRUE(ToggleCardSelection(t.table, p));
+  ASSERT_TRUE(LocalPut(t.table));
+  EXPECT_EQ(t.state.PileCount, 24);
+  EXPECT_EQ(t.peer.sent.size(), 1u);
 }
 
 TEST(TurnStates, NextTurnAfterSend) {

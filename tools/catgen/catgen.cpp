@@ -107,8 +107,11 @@ void Write(const std::string& path, const std::string& content) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) Fail("fibwick-catgen", "usage: fibwick-catgen table.tsv EnumName out.h out.cpp");
-  const std::string table = argv[1], type = argv[2], header = argv[3], source = argv[4];
+  if (argc != 6) {
+    Fail("fibwick-catgen", "usage: fibwick-catgen table.tsv EnumName out.h out.cpp include/name.h");
+  }
+  const std::string table = argv[1], type = argv[2], header = argv[3], source = argv[4],
+                    include = argv[5];
   const auto rows = ReadTable(table);
 
   std::ostringstream h;
@@ -123,8 +126,7 @@ int main(int argc, char** argv) {
 
   std::ostringstream c;
   c << "// Generated from " << table << " by fibwick-catgen; edit the table, not this file.\n"
-    << "#include \"" << header.substr(header.find_last_of('/') + 1)
-    << "\"\n\nnamespace fibwick {\n\n"
+    << "#include \"" << include << "\"\n\nnamespace fibwick {\n\n"
     << "const char* const " << type << "Texts[" << type << "Count][" << LanguageCount << "] = {\n";
   for (const auto& row : rows) {
     c << "  {";
