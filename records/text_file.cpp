@@ -48,8 +48,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // the open and the lock.
 bool NameLeadsTo(const std::filesystem::path& name, int fd) {
   struct stat byName {};
-  struct stat open {};
-  return ::lstat(name.c_str(), &byName) == 0 && ::fstat(fd, &open) == 0 && SameFile(byName, open);
+  struct stat byDescriptor {};
+  return ::lstat(name.c_str(), &byName) == 0 && ::fstat(fd, &byDescriptor) == 0 &&
+         SameFile(byName, byDescriptor);
 }
 
 // A new temporary beside `file`, created and locked; -1 when none could be made.
@@ -61,10 +62,31 @@ int OpenTemporary(const std::filesystem::path& file, std::filesystem::path& name
       if (errno == EEXIST) continue;
       return -1;
     }
-    if (::flock(fd, LOCK_EX) == 0 && NameLeadsTo(name, fd)) return fd;
+    // Where the folder has no locks the write goes on unlocked, and no cleaner can take it.
+    ::flock(fd, LOCK_EX);
+    if (NameLeadsTo(name, fd)) return fd;
     ::close(fd);
   }
   return -1;
+}
+
+// Whether `name` is a temporary of a write of the file `target`: ours, or one of an earlier
+// version (`target` + ".~" + process id + "-" + number).
+bool IsTemporaryOf(std::string_view name, std::string_view target) {
+  if (target.empty() || !name.starts_with(target)) return false;
+  name.remove_prefix(target.size());
+  if (!name.starts_with(TemporaryMark)) return false;
+  name.remove_prefix(TemporaryMark.size());
+  if (name.size() == TemporaryNameLength &&
+      name.find_first_not_of(TemporaryLetters) == std::string_view::npos) {
+    return true;
+  }
+  const auto dash = name.find('-');
+  const auto digits = [](std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return dash != std::string_view::npos && digits(name.substr(0, dash)) &&
+         digits(name.substr(dash + 1));
 }
 
 // Removes one leftover unless a writer holds it.
@@ -122,23 +144,6 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   // are on the disk already, so closing has nothing left to report.
   ::close(fd);
   return ok;
-}
-
-bool IsTemporaryOf(std::string_view name, std::string_view target) {
-  if (target.empty() || !name.starts_with(target)) return false;
-  name.remove_prefix(target.size());
-  if (!name.starts_with(TemporaryMark)) return false;
-  name.remove_prefix(TemporaryMark.size());
-  if (name.size() == TemporaryNameLength &&
-      name.find_first_not_of(TemporaryLetters) == std::string_view::npos) {
-    return true;
-  }
-  const auto dash = name.find('-');
-  const auto digits = [](std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-  };
-  return dash != std::string_view::npos && digits(name.substr(0, dash)) &&
-         digits(name.substr(dash + 1));
 }
 
 int RemoveStaleTemporaries(const std::filesystem::path& folder,

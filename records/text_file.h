@@ -26,10 +26,6 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // no other writer holds, locked while it is written.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
-// Whether `name` is a temporary that a write of the file `target` makes (or made in an earlier
-// version, `target` + ".~" + process id + "-" + number).
-bool IsTemporaryOf(std::string_view name, std::string_view target);
-
 // Removes the temporaries that killed writes left in `folder` beside the files whose names
 // `ours` accepts; a temporary that a running writer holds stays. Returns how many went.
 int RemoveStaleTemporaries(const std::filesystem::path& folder,
