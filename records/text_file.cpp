@@ -146,6 +146,13 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   return ok;
 }
 
+bool CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::ifstream in(from, std::ios::binary);
+  if (!in) return false;
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return !in.bad() && WriteFileAtomically(to, bytes);
+}
+
 int RemoveStaleTemporaries(const std::filesystem::path& folder,
                            const std::function<bool(std::string_view)>& ours) {
   std::error_code error;

@@ -26,6 +26,9 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // no other writer holds, locked while it is written.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// Copies `from` to `to` the same way: `to` appears only whole.
+bool CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Removes the temporaries that killed writes left in `folder` beside the files whose names
 // `ours` accepts; a temporary that a running writer holds stays. Returns how many went.
 int RemoveStaleTemporaries(const std::filesystem::path& folder,

@@ -137,6 +137,29 @@ TEST(TemporaryFiles, AKilledWriteIsClearedAtTheNextStart) {
   }
 }
 
+// The club files shipped with the program are copied on first use; a copy cut short must not
+// leave a part of one that every later start would refuse.
+TEST(TemporaryFiles, AKilledCopyLeavesNoPartOfTheFile) {
+  TempFolder folder;
+  const auto shipped = folder / "shipped";
+  fs::create_directories(shipped);
+  WriteBytes(shipped / ClubFileName, std::string(1000, 'c'));
+  const auto copy = folder / ClubFileName;
+  const int outcome = InChild([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    LimitFileSize(40);
+    return CopyFileAtomically(shipped / ClubFileName, copy) ? 1 : 0;
+  });
+  ASSERT_EQ(outcome, -SIGXFSZ);
+  EXPECT_FALSE(fs::exists(copy));
+  EXPECT_EQ(RemoveStaleDataTemporaries(folder.path()), 1);
+  EXPECT_EQ(Listing(folder.path()), (std::set<std::string>{"shipped", "shipped/Fibwick.clb"}));
+  ASSERT_TRUE(CopyFileAtomically(shipped / ClubFileName, copy));
+  EXPECT_EQ(ReadBytes(copy), std::string(1000, 'c'));
+  EXPECT_FALSE(CopyFileAtomically(shipped / NetClubFileName, folder / NetClubFileName));
+  EXPECT_FALSE(fs::exists(folder / NetClubFileName));
+}
+
 TEST(TemporaryFiles, CleaningTakesOnlyOurOwnLeftovers) {
   TempFolder folder;
   const auto& root = folder.path();
