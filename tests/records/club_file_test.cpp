@@ -146,12 +146,12 @@ TEST(ClubFile, TypedPasswordIsPaddedNeverCut) {
     std::string typed;
     bool matches;
   };
-  for (const Case& c : {Case{"abcde", "abcde", true}, Case{"abcde", "abcdef", false},
-                        Case{"abcde", "abcdefg", false}, Case{"abcde", "abcd", false},
-                        Case{"abc", "abc", true}, Case{"abc", "abc  ", true},
-                        Case{"abc", "abc   ", false}, Case{"abc", "abc  x", false},
-                        Case{"", "", true}, Case{"", "     ", true}, Case{"", "      ", false},
-                        Case{"ab", "AB", false}}) {
+  for (const Case& c :
+       {Case{"abcde", "abcde", true}, Case{"abcde", "abcdef", false},
+        Case{"abcde", "abcdefg", false}, Case{"abcde", "abcd", false}, Case{"abc", "abc", true},
+        Case{"abc", "abc  ", true}, Case{"abc", "abc   ", false}, Case{"abc", "abc  x", false},
+        Case{"", "", true}, Case{"", "     ", true}, Case{"", "      ", false},
+        Case{"ab", "AB", false}}) {
     EXPECT_EQ(PasswordMatches(c.typed, EncodePassword(c.stored)), c.matches)
         << "stored \"" << c.stored << "\", typed \"" << c.typed << "\"";
   }

@@ -170,12 +170,20 @@ TEST(TemporaryFiles, CleaningTakesOnlyOurOwnLeftovers) {
         "History/Fibwick_I0002.hst.~abcdefghij"}) {
     WriteBytes(root / leftover, "half");
   }
-  const std::set<std::string> kept{
-      "Fibwick.ini",          "Fibwick.clb",          "Fibwick.ini.bak",
-      "Fibwick.ini~",         "Fibwick.ini.~",        "Fibwick.ini.~12-",
-      "Fibwick.ini.~ab.cd",   "Fibwick.ini.~ABCDEFGHIJ", "Fibwick.ini.~abc",
-      "notes.txt.~12-0",      "Fibwick.hst.~12-0",    "History/readme.txt.~12-0",
-      "History/Fibwick_I0001.hst", "Fibwick.clb.~runner0001"};
+  const std::set<std::string> kept{"Fibwick.ini",
+                                   "Fibwick.clb",
+                                   "Fibwick.ini.bak",
+                                   "Fibwick.ini~",
+                                   "Fibwick.ini.~",
+                                   "Fibwick.ini.~12-",
+                                   "Fibwick.ini.~ab.cd",
+                                   "Fibwick.ini.~ABCDEFGHIJ",
+                                   "Fibwick.ini.~abc",
+                                   "notes.txt.~12-0",
+                                   "Fibwick.hst.~12-0",
+                                   "History/readme.txt.~12-0",
+                                   "History/Fibwick_I0001.hst",
+                                   "Fibwick.clb.~runner0001"};
   for (const auto& name : kept) WriteBytes(root / name, "x");
   fs::create_directories(root / "Fibwick.net.~1-1");
   // A temporary that a writer still holds, as a second copy of the game would.
