@@ -3,11 +3,15 @@
 
 #include "app/program_folder.h"
 #include "app/tform1.h"
+#include "records/data_files.h"
+#include "records/text_file.h"
 
 int main(int argc, char** argv) {
+  fibwick::IgnoreFileSizeSignal();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Fibwick");
   const auto folder = fibwick::ResolveProgramFolder(QApplication::applicationDirPath().toStdString());
+  fibwick::RemoveStaleDataTemporaries(folder);
   fibwick::TForm1 form(folder);
   form.show();
   return QApplication::exec();

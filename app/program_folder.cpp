@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "records/club_file.h"
+#include "records/text_file.h"
 
 namespace fibwick {
 
@@ -18,7 +19,8 @@ std::filesystem::path ResolveProgramFolder(const std::filesystem::path& executab
   std::filesystem::create_directories(folder, error);
   for (const char* name : {ClubFileName, NetClubFileName}) {
     if (!std::filesystem::exists(folder / name)) {
-      std::filesystem::copy_file(executableFolder / name, folder / name, error);
+      // A copy cut short would be refused as a damaged club file at every later start.
+      CopyFileAtomically(executableFolder / name, folder / name);
     }
   }
   return folder;

@@ -147,7 +147,7 @@ std::filesystem::path TForm1::SettingsFile() const { return programFolder_ / "Fi
 void TForm1::StartUp() {
   if (startedUp_) return;
   startedUp_ = true;
-  settings_ = LoadSettings(SettingsFile(), ServiceAddresses{}, nullptr);
+  settings_ = LoadSettings(SettingsFile(), nullptr);
   SetLanguage(settings_.Language);
   for (const bool network : {false, true}) {
     const auto file = session_.ClubFile(network);

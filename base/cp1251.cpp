@@ -46,28 +46,41 @@ char EncodeOne(char32_t cp) {
   return '?';
 }
 
-// Reads one code point starting at text[i] and advances i; returns U+FFFD for a bad sequence.
+constexpr char32_t Malformed = 0xFFFD;
+
+// Reads one code point starting at text[i] and advances i; returns U+FFFD for a malformed
+// sequence, having taken its longest valid beginning, so the byte that broke it is read again.
+// The allowed range of the second byte refuses overlong forms, surrogates and code points past
+// U+10FFFF.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<std::uint8_t>(text[i++]);
   if (lead < 0x80) return lead;
   int extra = 0;
   char32_t cp = 0;
-  if ((lead & 0xE0) == 0xC0) {
+  std::uint8_t low = 0x80;
+  std::uint8_t high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
     extra = 1;
     cp = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
     extra = 2;
     cp = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
     extra = 3;
     cp = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
   } else {
-    return 0xFFFD;
+    return Malformed;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size()) return 0xFFFD;
+    if (i >= text.size()) return Malformed;
     const auto next = static_cast<std::uint8_t>(text[i]);
-    if ((next & 0xC0) != 0x80) return 0xFFFD;
+    if (next < low || next > high) return Malformed;
+    low = 0x80;
+    high = 0xBF;
     cp = (cp << 6) | (next & 0x3F);
     ++i;
   }

@@ -8,7 +8,9 @@ namespace fibwick {
 
 std::string Cp1251ToUtf8(std::string_view cp1251);
 
-// A character with no Windows-1251 form becomes '?'; so do malformed UTF-8 sequences.
+// A character with no Windows-1251 form becomes '?'; so does each maximal piece of a malformed
+// UTF-8 sequence (overlong forms, surrogates, code points past U+10FFFF, stray or missing
+// continuation bytes).
 std::string Utf8ToCp1251(std::string_view utf8);
 
 }  // namespace fibwick

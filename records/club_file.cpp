@@ -71,8 +71,9 @@ std::optional<std::string> DecodePassword(std::string_view digits) {
 }
 
 bool PasswordMatches(std::string_view typed, std::string_view digits) {
+  // Padding only: cutting would let anything that begins with the password in.
   const auto stored = DecodePassword(digits);
-  return stored && *stored == FitLeft(typed, PasswordLength);
+  return stored && typed.size() <= PasswordLength && *stored == FitLeft(typed, PasswordLength);
 }
 
 std::string FormatMemberLine(const ClubRecord& r) {

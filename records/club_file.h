@@ -45,7 +45,8 @@ std::string EncodePassword(std::string_view password);
 // The five characters (blank-padded) behind the digits; nothing when they are not 15 digits
 // of valid codes.
 std::optional<std::string> DecodePassword(std::string_view digits);
-// The typed password, padded with blanks to five, against the stored digits.
+// The typed password, padded with blanks to five, against the stored digits; a longer one
+// never matches.
 bool PasswordMatches(std::string_view typed, std::string_view digits);
 
 // name (20) + rating (10) + games (7) + blank + score (6) + password digits (15).

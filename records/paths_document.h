@@ -1,15 +1,10 @@
 #pragma once
 
-#include <string>
+#include "records/service_addresses.h"
 
 // The service's own list of its addresses, read once at start-up. The online layer implements
 // it; the settings reader only asks at the right moment.
 namespace fibwick {
-
-struct ServiceAddresses {
-  std::string records;     // empty when not named
-  std::string statistics;  // empty when not named
-};
 
 class PathsDocument {
  public:

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "records/service_addresses.h"
+
 // The user's preferences, loaded at start and written at exit. Defaults are the values a first
 // start gets; the settings file keeps a value only where it holds a valid one.
 namespace fibwick {
@@ -46,12 +48,12 @@ struct Settings {
   int BackgroundStyle = 2;   // 1..10
   int BackgroundColour = 0;  // 0..6
   std::string LastPlayerName = "Mr.X";
-  std::string RecordsAddress;  // the built-in address until the file or the service names one
+  std::string RecordsAddress = BuiltInRecordsAddress;  // until the file or the service names one
   std::string WorldNick = "Incognito";
   std::string WorldCountry = "1-001";
   std::string WorldCity = "Moscow";
   std::string WorldSex = "M";
-  std::string StatisticsAddress;
+  std::string StatisticsAddress = BuiltInStatisticsAddress;
   bool SaveGif = false;
   int GifContent = 1;   // 1 the main window, 2 the whole screen
   int GifDelay = 1000;  // milliseconds, 10..5000

@@ -90,13 +90,15 @@ bool DecodeLines(const Lines& line, Settings& s) {
   if (line(23).empty() || line(24).empty()) return false;
   s.LastPlayerName = std::string(Cut(line(24), PlayerNameWidth));
 
-  for (std::size_t n = 26; n <= 30; ++n) {
-    if (line(n).empty()) return false;
-  }
+  if (line(26).empty()) return false;
   s.RecordsAddress = line(26);
+  if (line(27).empty()) return false;
   s.WorldNick = std::string(Cut(line(27), NickWidth));
+  if (line(28).empty()) return false;
   if (ValidCountry(line(28))) s.WorldCountry = line(28);
+  if (line(29).empty()) return false;
   s.WorldCity = std::string(Cut(line(29), CityWidth));
+  if (line(30).empty()) return false;
   s.WorldSex = CheckedSex(line(30));
 
   if (!line(31).empty()) s.StatisticsAddress = line(31);
@@ -108,11 +110,8 @@ bool DecodeLines(const Lines& line, Settings& s) {
 
 }  // namespace
 
-Settings LoadSettings(const std::filesystem::path& file, const ServiceAddresses& builtIn,
-                      PathsDocument* paths) {
+Settings LoadSettings(const std::filesystem::path& file, PathsDocument* paths) {
   Settings settings;
-  settings.RecordsAddress = builtIn.records;
-  settings.StatisticsAddress = builtIn.statistics;
   auto lines = ReadTextLines(file);
   if (!lines) lines = ReadTextLines(file);
   if (lines) {

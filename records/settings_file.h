@@ -14,10 +14,8 @@ inline constexpr const char* SettingsFileName = "Fibwick.ini";
 inline constexpr int SettingsLineCount = 35;
 
 // Defaults, then the values of the file up to its first invalid line, then the service
-// addresses named by the paths document (when one is given). `builtIn` holds the program's own
-// service addresses, used until the file or the document names others.
-Settings LoadSettings(const std::filesystem::path& file, const ServiceAddresses& builtIn,
-                      PathsDocument* paths);
+// addresses named by the paths document (when one is given).
+Settings LoadSettings(const std::filesystem::path& file, PathsDocument* paths);
 
 // The 35 lines of the file, without line ends.
 std::vector<std::string> SettingsLines(const Settings& settings);

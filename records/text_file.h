@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +22,20 @@ std::string JoinLines(const std::vector<std::string>& lines);
 
 // Writes to a temporary file in the same folder and renames it over `file` only when every
 // byte reached the disk, so a failure at any point leaves the old file whole. A replaced file
-// keeps its permissions.
+// keeps its permissions. The temporary is `file` + ".~" + random letters and digits, a name
+// no other writer holds, locked while it is written.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// Copies `from` to `to` the same way: `to` appears only whole.
+bool CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Removes the temporaries that killed writes left in `folder` beside the files whose names
+// `ours` accepts; a temporary that a running writer holds stays. Returns how many went.
+int RemoveStaleTemporaries(const std::filesystem::path& folder,
+                           const std::function<bool(std::string_view)>& ours);
+
+// Once at start: a write past the file-size limit then fails like any other instead of
+// killing the program.
+void IgnoreFileSizeSignal();
 
 }  // namespace fibwick

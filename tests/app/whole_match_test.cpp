@@ -193,7 +193,7 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   }
   form.close();
   EXPECT_TRUE(fs::exists(folder / "Fibwick.ini"));
-  const Settings saved = LoadSettings(folder / "Fibwick.ini", {}, nullptr);
+  const Settings saved = LoadSettings(folder / "Fibwick.ini", nullptr);
   EXPECT_EQ(saved.LastPlayerName.substr(0, 6), "Tester");
   fs::remove_all(folder);
 }

@@ -28,6 +28,59 @@ TEST(Cp1251, CharactersWithoutFormBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("\xE2\x82\xAC"), "\x88");              // euro sign
 }
 
+// Every maximal piece of a malformed sequence becomes one "?"; the byte that broke a sequence
+// is read again as the start of the next one.
+TEST(Cp1251, MalformedUtf8BecomesQuestionMarks) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  for (const Case& c : {
+           Case{"\xC0\x80", "??"},            // overlong NUL
+           Case{"\xC1\x81", "??"},            // overlong "A"
+           Case{"\xE0\x80\xAF", "???"},       // overlong "/"
+           Case{"\xE0\x9F\xBF", "???"},       // overlong U+07FF
+           Case{"\xF0\x80\x80\xAF", "????"},  // overlong "/" in four bytes
+           Case{"\xF0\x8F\xBF\xBF", "????"},  // overlong U+FFFF
+           Case{"\xED\xA0\x80", "???"},       // first surrogate
+           Case{"\xED\xBF\xBF", "???"},       // last surrogate
+           Case{"\xF4\x90\x80\x80", "????"},  // past U+10FFFF
+           Case{"\xF5\x80\x80\x80", "????"},  // lead bytes F5..FF begin nothing
+           Case{"\xFF", "?"},                 // no lead byte at all
+           Case{"\xFE\xFF", "??"},            // two of them
+           Case{"\x80", "?"},                 // stray continuation
+           Case{"a\xBF\x62", "a?b"},          // stray continuation between letters
+           Case{"\xD0", "?"},                 // cut at the end
+           Case{"\xF0\x9F\x98", "?"},         // cut after three of four
+           Case{"\xE2\x82\x41", "?A"},        // broken by a plain character
+           Case{"\xD0\xD0\x9A", "?\xCA"},     // broken by a new lead
+       }) {
+    EXPECT_EQ(Utf8ToCp1251(c.in), c.out) << testing::PrintToString(c.in);
+  }
+}
+
+TEST(Cp1251, WellFormedEdgesAreRead) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  for (const Case& c : {
+           Case{std::string("\0", 1), std::string("\0", 1)},  // NUL in its one-byte form
+           Case{"\x7F", "\x7F"},                              // last one-byte form
+           Case{"\xC2\x80", "?"},                             // U+0080: well formed, no form here
+           Case{"\xC2\xA0", "\xA0"},                          // no-break space
+           Case{"\xE0\xA0\x80", "?"},                         // U+0800
+           Case{"\xED\x9F\xBF", "?"},                         // U+D7FF, just below the surrogates
+           Case{"\xEE\x80\x80", "?"},                         // U+E000, just above them
+           Case{"\xEF\xBF\xBD", "?"},                         // U+FFFD itself
+           Case{"\xF0\x90\x80\x80", "?"},                     // U+10000
+           Case{"\xF4\x8F\xBF\xBF", "?"},                     // U+10FFFF
+           Case{"\xE2\x84\x96", "\xB9"},                      // numero sign
+       }) {
+    EXPECT_EQ(Utf8ToCp1251(c.in), c.out) << testing::PrintToString(c.in);
+  }
+}
+
 TEST(RoundEven, TiesGoToTheEvenNeighbour) {
   struct Case {
     double in;

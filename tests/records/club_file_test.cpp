@@ -139,6 +139,24 @@ TEST(ClubFile, PasswordDigitsUseTheFixedOffset) {
   EXPECT_FALSE(DecodePassword("999349349349349").has_value());  // 682 is no byte
 }
 
+// The typed password is padded to five and compared whole: a longer one is never cut to fit.
+TEST(ClubFile, TypedPasswordIsPaddedNeverCut) {
+  struct Case {
+    std::string stored;
+    std::string typed;
+    bool matches;
+  };
+  for (const Case& c :
+       {Case{"abcde", "abcde", true}, Case{"abcde", "abcdef", false},
+        Case{"abcde", "abcdefg", false}, Case{"abcde", "abcd", false}, Case{"abc", "abc", true},
+        Case{"abc", "abc  ", true}, Case{"abc", "abc   ", false}, Case{"abc", "abc  x", false},
+        Case{"", "", true}, Case{"", "     ", true}, Case{"", "      ", false},
+        Case{"ab", "AB", false}}) {
+    EXPECT_EQ(PasswordMatches(c.typed, EncodePassword(c.stored)), c.matches)
+        << "stored \"" << c.stored << "\", typed \"" << c.typed << "\"";
+  }
+}
+
 TEST(ClubFile, MemberLinesReadBack) {
   const ClubRecord ann{"Ann", 2.5, 41, 30, EncodePassword("ann")};
   const auto parsed = ParseMemberLine(FormatMemberLine(ann));

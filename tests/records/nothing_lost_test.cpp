@@ -65,7 +65,7 @@ TEST(NothingLost, SettingsFile) {
   ASSERT_EQ(SaveSettings(file, s, false), SaveSettingsResult::Saved);
   ExpectOldFileSurvives(
       file, [&] { return SaveSettings(file, Settings{}, false) == SaveSettingsResult::Failed; });
-  EXPECT_EQ(LoadSettings(file, {}, nullptr).Language, 2);
+  EXPECT_EQ(LoadSettings(file, nullptr).Language, 2);
 }
 
 TEST(NothingLost, ClubFile) {

@@ -13,8 +13,6 @@ using testing::SplitCrLf;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-const ServiceAddresses BuiltIn{"records.example", "statistics.example"};
-
 class NamedAddresses : public PathsDocument {
  public:
   explicit NamedAddresses(ServiceAddresses named) : named_(std::move(named)) {}
@@ -28,17 +26,9 @@ class NamedAddresses : public PathsDocument {
   ServiceAddresses named_;
 };
 
-// What a first start holds before anything is changed.
-Settings Defaults() {
-  Settings s;
-  s.RecordsAddress = BuiltIn.records;
-  s.StatisticsAddress = BuiltIn.statistics;
-  return s;
-}
-
 // A full file as the program writes it, with one line replaced.
 std::string FileWith(int lineNumber, const std::string& text) {
-  auto lines = SettingsLines(Defaults());
+  auto lines = SettingsLines(Settings{});
   lines[static_cast<std::size_t>(lineNumber - 1)] = text;
   return CrLfLines(lines);
 }
@@ -46,14 +36,14 @@ std::string FileWith(int lineNumber, const std::string& text) {
 Settings LoadBytes(const std::string& bytes) {
   TempFolder folder;
   WriteBytes(folder / SettingsFileName, bytes);
-  return LoadSettings(folder / SettingsFileName, BuiltIn, nullptr);
+  return LoadSettings(folder / SettingsFileName, nullptr);
 }
 
 TEST(Settings, FirstStartWritesTheDefaults) {
   TempFolder folder;
   const auto file = folder / SettingsFileName;
-  const auto loaded = LoadSettings(file, BuiltIn, nullptr);
-  EXPECT_EQ(loaded.RecordsAddress, "records.example");
+  const auto loaded = LoadSettings(file, nullptr);
+  EXPECT_EQ(loaded, Settings{});
   ASSERT_EQ(SaveSettings(file, loaded, false), SaveSettingsResult::Saved);
   const auto lines = SplitCrLf(ReadBytes(file));
   ASSERT_EQ(lines.size(), 35u);
@@ -63,10 +53,12 @@ TEST(Settings, FirstStartWritesTheDefaults) {
   EXPECT_EQ(lines[7], "0#####");
   EXPECT_EQ(lines[21], "020");
   EXPECT_EQ(lines[23], "Mr.X");
+  EXPECT_EQ(lines[25], BuiltInRecordsAddress);
   EXPECT_EQ(lines[27], "1-001");
+  EXPECT_EQ(lines[30], BuiltInStatisticsAddress);
   EXPECT_EQ(lines[32], "\xEB");
   EXPECT_EQ(lines[34], "1000");
-  EXPECT_EQ(LoadSettings(file, BuiltIn, nullptr), loaded);
+  EXPECT_EQ(LoadSettings(file, nullptr), loaded);
 }
 
 TEST(Settings, EveryFieldSurvivesTheRoundTrip) {
@@ -125,7 +117,56 @@ TEST(Settings, EveryFieldSurvivesTheRoundTrip) {
   const auto lines = SplitCrLf(ReadBytes(file));
   EXPECT_EQ(lines[1], "c30021065##171131100");
   EXPECT_EQ(lines[32], "\xE8");
-  EXPECT_EQ(LoadSettings(file, BuiltIn, nullptr), s);
+  EXPECT_EQ(LoadSettings(file, nullptr), s);
+}
+
+// A start with no file, the player's own passport and GIF choices, an exit and a second start:
+// the file written at the first exit must bring every choice back.
+TEST(Settings, PassportAndGifChoicesSurviveARestart) {
+  TempFolder folder;
+  const auto file = folder / SettingsFileName;
+  Settings s = LoadSettings(file, nullptr);
+  s.WorldNick = "Sasha";
+  s.WorldCountry = "2-017";
+  s.WorldCity = "Tashkent";
+  s.WorldSex = "W";
+  s.SaveGif = true;
+  s.GifContent = 2;
+  s.GifDelay = 250;
+  ASSERT_EQ(SaveSettings(file, s, false), SaveSettingsResult::Saved);
+  const auto lines = SplitCrLf(ReadBytes(file));
+  ASSERT_EQ(lines.size(), 35u);
+  EXPECT_FALSE(lines[25].empty());
+  EXPECT_FALSE(lines[30].empty());
+  const auto second = LoadSettings(file, nullptr);
+  EXPECT_EQ(second, s);
+  ASSERT_EQ(SaveSettings(file, second, false), SaveSettingsResult::Saved);
+  EXPECT_EQ(LoadSettings(file, nullptr), s);
+}
+
+// Lines 26 to 30 are taken one by one: an empty one keeps the lines above it and leaves itself
+// and everything after it at the defaults.
+TEST(Settings, AnEmptyWorldLineKeepsTheLinesAboveIt) {
+  Settings stored;
+  stored.RecordsAddress = "records.file";
+  stored.WorldNick = "Sasha";
+  stored.WorldCountry = "2-017";
+  stored.WorldCity = "Tashkent";
+  stored.WorldSex = "W";
+  stored.StatisticsAddress = "statistics.file";
+  stored.SaveGif = true;
+  stored.GifDelay = 250;
+  for (int empty = 26; empty <= 30; ++empty) {
+    auto lines = SettingsLines(stored);
+    lines[static_cast<std::size_t>(empty - 1)].clear();
+    const Settings loaded = LoadBytes(CrLfLines(lines));
+    Settings expected;
+    if (empty > 26) expected.RecordsAddress = stored.RecordsAddress;
+    if (empty > 27) expected.WorldNick = stored.WorldNick;
+    if (empty > 28) expected.WorldCountry = stored.WorldCountry;
+    if (empty > 29) expected.WorldCity = stored.WorldCity;
+    EXPECT_EQ(loaded, expected) << "line " << empty << " empty";
+  }
 }
 
 TEST(Settings, FlagPositionsAreReadOnlyWhereTheLineReaches) {
@@ -152,8 +193,8 @@ TEST(Settings, FlagPositionsAreReadOnlyWhereTheLineReaches) {
 }
 
 TEST(Settings, ShortDeckLineStopsTheReading) {
-  const Settings s = LoadSettings(testing::Fixture("settings_short_deck.ini"), BuiltIn, nullptr);
-  Settings expected = Defaults();
+  const Settings s = LoadSettings(testing::Fixture("settings_short_deck.ini"), nullptr);
+  Settings expected;
   expected.Language = 3;
   expected.GifAnimation = false;
   expected.FaceSet = 7;
@@ -162,7 +203,7 @@ TEST(Settings, ShortDeckLineStopsTheReading) {
 
 TEST(Settings, EachStopRuleKeepsTheDefaultsBehindIt) {
   // SaveGif is decoded last: it is set only when no rule stopped the reading.
-  Settings marked = Defaults();
+  Settings marked;
   marked.SaveGif = true;
   const auto lines = SettingsLines(marked);
   struct Stop {
@@ -214,7 +255,7 @@ TEST(Settings, PathsDocumentReplacesTheAddressesItNames) {
   s.StatisticsAddress = "statistics.file";
   ASSERT_EQ(SaveSettings(file, s, false), SaveSettingsResult::Saved);
   NamedAddresses paths({"", "statistics.service"});
-  const auto loaded = LoadSettings(file, BuiltIn, &paths);
+  const auto loaded = LoadSettings(file, &paths);
   EXPECT_EQ(paths.fetches, 1);
   EXPECT_EQ(loaded.RecordsAddress, "records.file");
   EXPECT_EQ(loaded.StatisticsAddress, "statistics.service");
