@@ -1,29 +1,30 @@
 #include "game/hand.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace fibwick {
 
 void NormaliseHand(GameState& state, int seat) {
   Hand& cards = state.SeatHand[seat];
   HandRanks& ranks = state.SeatHandRank[seat];
-  std::array<int, HandCapacity> order{};
-  std::iota(order.begin(), order.end(), 1);
-  // Empty slots sort after every card, as if they had the highest rank.
+  // A stable counting sort by rank; empty slots sort after every card.
+  constexpr int EmptyKey = RankCount + 1;
   const auto key = [&](int position) {
-    return cards[position] == EmptyCard ? RankCount + 1 : int{ranks[position]};
+    return cards[position] == EmptyCard ? EmptyKey : std::min<int>(ranks[position], RankCount);
   };
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+  std::array<int, EmptyKey + 2> start{};
+  for (int position = 1; position <= HandCapacity; ++position) ++start[static_cast<std::size_t>(key(position) + 1)];
+  for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
 
   Hand sortedCards;
   HandRanks sortedRanks;
   int count = 0;
-  for (int i = 0; i < HandCapacity; ++i) {
-    const int from = order[static_cast<std::size_t>(i)];
-    const bool empty = cards[from] == EmptyCard;
-    sortedCards[i + 1] = cards[from];
-    sortedRanks[i + 1] = empty ? NoRank : ranks[from];
+  for (int position = 1; position <= HandCapacity; ++position) {
+    const int k = key(position);
+    const int to = 1 + start[static_cast<std::size_t>(k)]++;
+    const bool empty = k == EmptyKey;
+    sortedCards[to] = cards[position];
+    sortedRanks[to] = empty ? NoRank : ranks[position];
     count += empty ? 0 : 1;
   }
   cards = sortedCards;

@@ -412,6 +412,7 @@ Outcome Play(GameState& state, int seat, const Move& move) {
   Outcome outcome;
   outcome.refusal = CheckMove(state, seat, move);
   if (!outcome.Played()) return outcome;
+  outcome.events.reserve(32);
   Turn t{state, outcome.events};
   if (seat == LocalSeat) {
     switch (move.kind) {
