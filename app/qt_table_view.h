@@ -21,6 +21,7 @@ class QtTableView final : public TableEventSink {
   }
   // The hover hint of a seat's hand: its player's name.
   const QString& HandHint(int seat) const { return handHints_[static_cast<std::size_t>(seat - 1)]; }
+  bool Faces(int seat) const { return faces_[static_cast<std::size_t>(seat - 1)]; }
 
   int Show(const TableEvent& event) override;
   void Dispatch(const TableEvent& event) override;
@@ -49,6 +50,7 @@ class QtTableView final : public TableEventSink {
   TForm1& form_;
   std::array<std::vector<int>, SeatCount> positions_;
   std::array<QString, 2> handHints_;
+  std::array<bool, SeatCount> faces_{};
 };
 
 }  // namespace fibwick

@@ -83,6 +83,7 @@ void QtTableView::operator()(const TableShown&) {
 void QtTableView::operator()(const HandDrawn& e) {
   PictureControl& hand = form_.hands_[static_cast<std::size_t>(e.seat - 1)];
   auto& positions = positions_[static_cast<std::size_t>(e.seat - 1)];
+  faces_[static_cast<std::size_t>(e.seat - 1)] = e.faces;
   positions = fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_, e.cards, e.faces);
   for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
     if ((e.selected >> (p - 1)) & 1U) HighlightCard(hand.buffer, form_.layout_, positions, p - 1);
@@ -103,7 +104,7 @@ void QtTableView::operator()(const TableAreaCleared&) {
 
 void QtTableView::operator()(const ClaimPlateDrawn& e) {
   const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
-  fibwick::RedrawClaimLabel(kit, form_.imageKon_, RankOfChar(e.claimRank));
+  fibwick::RedrawClaimLabel(kit, form_.imageKon_, e.claimRank);
   form_.UpdateControl(form_.imageKon_);
 }
 

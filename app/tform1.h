@@ -58,6 +58,11 @@ class TForm1 final : public QWidget, private SessionWindows {
   // Left edges of the drawn cards of a seat's hand, in the hand control.
   const std::vector<int>& HandPositions(int seat) const { return view_->Positions(seat); }
   PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
+  PixelRect ClaimPlateRect() const { return imageKon_.rect; }
+  // Whether a seat's hand is drawn face up now.
+  bool HandShowsFaces(int seat) const { return view_->Faces(seat); }
+  // Every event of the table has been shown and no input waits.
+  bool TableQuiet() const { return player_.Idle(); }
 
   // The end of the intro, as a click or a key would end it.
   void EndIntro();

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+
+#include "app/app_support.h"
+#include "game/turn.h"
+#include "records/club_file.h"
+#include "records/club_members.h"
+
+namespace fibwick {
+namespace {
+
+using namespace testing;
+
+// A started match of a new player; game 1 is opened by the computer.
+struct OpenTable {
+  explicit OpenTable(const std::string& name, Pacing pacing)
+      : folder(FreshProgramFolder(name)), form(folder, pacing) {
+    form.show();
+    EXPECT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
+    Wait(50);
+    form.EndIntro();
+    ButtonNamed(form, "Button6")->click();
+    EXPECT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+  }
+  ~OpenTable() {
+    form.close();
+    fs::remove_all(folder);
+  }
+  // Pure red pixels: the claimed rank written on the plate.
+  int RedOnThePlate() {
+    const PixelRect r = ClaimPlateRect();
+    const QImage shot = form.grab(QRect(r.left, r.top, r.width, r.height)).toImage();
+    int red = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+      for (int x = 0; x < shot.width(); ++x) red += shot.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+    }
+    return red;
+  }
+  PixelRect ClaimPlateRect() const { return form.ClaimPlateRect(); }
+
+  DialogAnswerer answerer;
+  fs::path folder;
+  TForm1 form;
+};
+
+TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
+  OpenTable t("plate", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  ASSERT_TRUE(WaitFor([&] { return t.form.Game().TurnState == TurnLocal && t.form.TableQuiet(); }));
+  ASSERT_FALSE(t.form.Game().NewClaim);  // the computer opened a claim
+  EXPECT_GT(t.RedOnThePlate(), 20);
+  ButtonNamed(t.form, "Button7")->click();  // "I don`t believe!" ends the claim
+  ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
+  EXPECT_EQ(t.RedOnThePlate(), 0);
+}
+
+// The computer's new cards lie face down from the first moment of every later game.
+TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
+  OpenTable t("facedown", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  EXPECT_FALSE(t.form.HandShowsFaces(1));
+  for (int game = 1; game <= 2; ++game) {
+    while (!t.form.Game().RoundOver) {
+      ASSERT_TRUE(WaitFor([&] {
+        return t.form.Game().RoundOver || (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+      }));
+      if (t.form.Game().RoundOver) break;
+      // Challenge whenever possible, else pass, else lead with the first card.
+      if (ButtonNamed(t.form, "Button7")->isEnabled()) {
+        ButtonNamed(t.form, "Button7")->click();
+      } else if (ButtonNamed(t.form, "Button12")->isEnabled()) {
+        ButtonNamed(t.form, "Button12")->click();
+      } else {
+        ClickCard(t.form, 1);
+        ButtonNamed(t.form, "Button8")->click();
+      }
+    }
+    ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
+    EXPECT_TRUE(t.form.HandShowsFaces(1));  // the ended game shows both hands
+    ButtonNamed(t.form, "Button7")->click();  // "Next game"
+    EXPECT_EQ(t.form.Game().GameNumber, game + 1);
+    EXPECT_FALSE(t.form.HandShowsFaces(1)) << "game " << game + 1;
+  }
+}
+
+// Input while the pile lies turned over waits for the pause and then runs in order.
+TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
+  OpenTable t("pause", Pacing{.pauseFactor = 0.4, .computerTickMs = 1});
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    ASSERT_TRUE(WaitFor([&] {
+      return t.form.Game().RoundOver || (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+    }));
+    ASSERT_FALSE(t.form.Game().RoundOver);
+    if (!ButtonNamed(t.form, "Button7")->isEnabled()) {
+      ButtonNamed(t.form, "Button12")->isEnabled() ? ButtonNamed(t.form, "Button12")->click()
+                                                   : (ClickCard(t.form, 1), ButtonNamed(t.form, "Button8")->click());
+      continue;
+    }
+    ButtonNamed(t.form, "Button7")->click();
+    // The challenge is decided at once; the table shows the turned pile for a while.
+    ASSERT_FALSE(t.form.TableQuiet());
+    const bool localLeads = t.form.Game().TurnState == TurnLocal;
+    ClickCard(t.form, 1);
+    ClickCard(t.form, 2);
+    EXPECT_FALSE(t.form.Game().SelectedCards.any()) << "applied during the pause";
+    ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
+    if (localLeads) {
+      EXPECT_TRUE(t.form.Game().SelectedCards.test(1));
+      EXPECT_TRUE(t.form.Game().SelectedCards.test(2));
+      EXPECT_TRUE(ButtonNamed(t.form, "Button8")->isEnabled());
+    } else {
+      EXPECT_FALSE(t.form.Game().SelectedCards.any());
+    }
+    return;
+  }
+  FAIL() << "no challenge came up";
+}
+
+// Closing the window while the pile lies turned over leaves the game between two events.
+TEST(TableOnScreen, ClosingDuringThePauseLeavesTheGameCleanly) {
+  OpenTable t("closepause", Pacing{.pauseFactor = 4.0, .computerTickMs = 1});
+  ASSERT_TRUE(WaitFor([&] { return t.form.Game().TurnState == TurnLocal && t.form.TableQuiet(); }));
+  ASSERT_TRUE(ButtonNamed(t.form, "Button7")->isEnabled());
+  ButtonNamed(t.form, "Button7")->click();
+  ASSERT_FALSE(t.form.TableQuiet());
+  t.form.close();  // the question is answered "Yes"
+  EXPECT_FALSE(t.form.isVisible());
+  EXPECT_FALSE(t.form.Game().TableActive);
+  EXPECT_TRUE(t.form.TableQuiet());
+  Wait(200);  // nothing of the dropped game plays later
+  EXPECT_EQ(t.form.Game().TurnState, TurnIdle);
+  EXPECT_TRUE(fs::exists(t.folder / "Fibwick.ini"));
+}
+
+}  // namespace
+}  // namespace fibwick
