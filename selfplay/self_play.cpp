@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "game/card_census.h"
 #include "game/computer.h"
 #include "game/round_end.h"
 #include "game/start_game.h"
@@ -81,40 +82,6 @@ class NoRecords final : public MatchServices {
   void LeaveRatedGame() override {}
 };
 
-using CardSet = std::bitset<DeckCardCount>;
-
-std::size_t CardIndex(CardCode card) {
-  return static_cast<std::size_t>((RankOfChar(card.rank) - 1) * SuitCount + SuitOfChar(card.suit));
-}
-
-CardSet CardsInPlay(const GameState& s, std::string& problem) {
-  CardSet cards;
-  const auto add = [&](CardCode card, RankIndex rank, const char* where) {
-    if (!IsDeckCard(card) || RankOfChar(card.rank) != rank) {
-      problem = std::string("a slot of ") + where + " holds no proper card";
-    } else if (cards.test(CardIndex(card))) {
-      problem = "card " + CardLabel(card) + " stands twice";
-    } else {
-      cards.set(CardIndex(card));
-    }
-  };
-  for (int seat = 1; seat <= 2; ++seat) {
-    int count = 0;
-    for (int p = 1; p <= HandCapacity; ++p) {
-      if (s.SeatHand[seat][p] == EmptyCard) continue;
-      ++count;
-      add(s.SeatHand[seat][p], s.SeatHandRank[seat][p], "a hand");
-    }
-    if (count != s.SeatCardCount[seat]) problem = "a hand's count differs from its cards";
-  }
-  for (int p = 1; p <= DeckCardCount; ++p) {
-    const bool used = p <= s.PileCount;
-    if (used) add(s.PileCards[p], s.PileRanks[p], "the pile");
-    if (!used && s.PileCards[p] != EmptyCard) problem = "a card lies above the pile's count";
-  }
-  return cards;
-}
-
 enum class Event { LocalPut, LocalPass, LocalChallenge, OpponentMove };
 
 class Match {
@@ -143,8 +110,7 @@ class Match {
     words_.Tell(StartGame(state_, computer_, records_, game % GamesPerCycle != 0));
     // The table must mark the last put when it is turned over, so the verbose log can tell it.
     state_.MarkLastCards = options_.verbose;
-    discarded_.reset();
-    previous_.reset();
+    census_.Restart();
     if (options_.verbose) log_ << "Game " << game + 1 << '\n' << DescribeState(state_);
     Check(std::nullopt, TurnIdle, 0);
     for (long long n = 0; !state_.RoundOver && !report_.violation; ++n) {
@@ -245,13 +211,7 @@ class Match {
 
   // `pileBefore` tells a discard (the pile vanished without a challenge) from a pass.
   void Check(std::optional<Event> event, std::uint8_t before, int pileBefore) {
-    std::string problem;
-    const auto inPlay = CardsInPlay(state_, problem);
-    if (!problem.empty()) return Fail(problem);
-    if ((inPlay & discarded_).any()) return Fail("a discarded card came back");
-    discarded_ |= previous_ & ~inPlay;
-    if ((inPlay | discarded_).count() != DeckCardCount) return Fail("cards were lost");
-    previous_ = inPlay;
+    if (const auto problem = census_.Check(state_)) return Fail(*problem);
     if (!event) {
       if (!state_.NewClaim) Fail("a game starts without a new claim");
       return;
@@ -285,8 +245,7 @@ class Match {
   ClockSeededSource computer_;
   ClockSeededSource player_;
   SelfPlayReport report_;
-  CardSet previous_;
-  CardSet discarded_;
+  CardCensus census_;
 };
 
 }  // namespace
