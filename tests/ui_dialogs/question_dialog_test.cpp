@@ -1,10 +1,11 @@
+#include "ui/dialogs/question_dialog.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "dialogs_support.h"
-#include "ui/dialogs/question_dialog.h"
 
 namespace fibwick {
 namespace {
@@ -51,14 +52,18 @@ TEST_F(Question, AnswersAreCaptionedInTheLanguage) {
     const char* yes;
     const char* no;
   };
-  for (const Case& c : std::vector<Case>{
-           {0, "Yes", "No"}, {1, "Да", "Нет"}, {2, "Ja", "Nein"}, {5, "是", "否"}, {9, "예", "아니요"}}) {
+  for (const Case& c : std::vector<Case>{{0, "Yes", "No"},
+                                         {1, "Да", "Нет"},
+                                         {2, "Ja", "Nein"},
+                                         {5, "是", "否"},
+                                         {9, "예", "아니요"}}) {
     SetLanguage(c.language);
     TFormQuestion question(*context_, LeaveQuestion(), nullptr);
     question.show();
     EXPECT_EQ(question.YesButton()->text(), QString::fromUtf8(c.yes)) << c.language;
     EXPECT_EQ(question.NoButton()->text(), QString::fromUtf8(c.no)) << c.language;
-    EXPECT_EQ(question.Lines(), QStringList({Text(MsgLeaveToMainMenu), Text(MsgAllDataWillBeLost)}));
+    EXPECT_EQ(question.Lines(),
+              QStringList({Text(MsgLeaveToMainMenu), Text(MsgAllDataWillBeLost)}));
     question.hide();
   }
 }

@@ -69,9 +69,8 @@ TEST_F(StartDialog, DisabledBoxesHaveGreyedLabels) {
     SetDialogDesign(settings_, design);
     for (const bool member : {true, false}) {
       TFormPassword dialog(*context_, member ? Member(3) : NewPlayer(), nullptr);
-      const QImage shot = Shot(dialog, QString("start-%1-design%2")
-                                           .arg(member ? "member" : "new")
-                                           .arg(design));
+      const QImage shot =
+          Shot(dialog, QString("start-%1-design%2").arg(member ? "member" : "new").arg(design));
       ASSERT_EQ(dialog.Design(), design);
       const QColor ink = dialog.LabelColour();
       const QColor greyed = dialog.GreyedLabelColour();

@@ -81,9 +81,8 @@ QStringList NoticeLines(const QString& message, const QString& second, const QSt
 }
 
 QSize MessageContentSize(const QStringList& lines) {
-  return {NoticeClientWidth(lines),
-          LineTop + LineHeight * static_cast<int>(lines.size()) + MessageButtonGap + MessageButtonHeight +
-              8};
+  return {NoticeClientWidth(lines), LineTop + LineHeight * static_cast<int>(lines.size()) +
+                                        MessageButtonGap + MessageButtonHeight + 8};
 }
 
 int PlaceMessageLines(QWidget& content, const QStringList& lines, MessageSign sign) {
@@ -119,8 +118,8 @@ TFormNotice::TFormNotice(DialogContext& context, const QString& message, const Q
             [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); });
     y += LineHeight;
   }
-  ok_ = AddButton(OkText,
-                  QRect(5, y + MessageButtonGap, NoticeOkWidth(width), MessageButtonHeight));
+  ok_ =
+      AddButton(OkText, QRect(5, y + MessageButtonGap, NoticeOkWidth(width), MessageButtonHeight));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
 }
