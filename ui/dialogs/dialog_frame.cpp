@@ -157,6 +157,9 @@ DialogFrame::DialogFrame(DialogContext& context, DialogPictures pictures, Messag
   content_ = new QWidget(this);
   content_->resize(contentSize_);
   design_ = DialogDesignOf(context_.settings);
+  // A window with no purple picture of its own (a notice, a question) shows the grey band and
+  // leaves the player's choice to the others.
+  if (design_ == 3 && pictures_.picture.isEmpty()) design_ = 0;
   // The purple design lives on pictures loaded once; without them every dialog goes grey.
   if (design_ == 3) {
     background_ = LoadLibraryPicture(context_, pictures_.picture).value_or(QImage());
