@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -30,6 +29,7 @@
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 
@@ -125,6 +125,9 @@ TForm1::~TForm1() = default;
 TNuvCardsButton* TForm1::MakeButton(const char* name) {
   auto* button = new TNuvCardsButton(this);
   button->setObjectName(name);
+  // The window is played with the mouse; a focused button would answer a stray Space with a
+  // challenge or a put.
+  button->setFocusPolicy(Qt::NoFocus);
   button->hide();
   return button;
 }
@@ -464,10 +467,9 @@ void TForm1::ShowMainMenu() {
   timer1_.start(20);
 }
 
-// Yes/No questions keep the toolkit's own box: the dialog frame has no two-button form yet.
 bool TForm1::Confirm(const std::string& question) {
-  return QMessageBox::question(this, windowTitle(), QString::fromStdString(question),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  DialogContext context = Dialogs();
+  return AskQuestion(this, context, QString::fromStdString(question));
 }
 
 void TForm1::ShowNotice(const std::string& text) {

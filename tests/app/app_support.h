@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 
 #include "app/tform1.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/skin_button.h"
 
@@ -58,7 +58,9 @@ class DialogAnswerer : public QObject {
   std::string name = "Tester";
   std::string password = "pw1";
   int rankIndex = 3;  // the nine
+  bool answerYes = true;
   int dialogsSeen = 0;
+  int questionsSeen = 0;
 
   DialogAnswerer() {
     timer_.setInterval(5);
@@ -81,8 +83,9 @@ class DialogAnswerer : public QObject {
       start->Confirm();
     } else if (auto* dost = qobject_cast<TFormDost*>(modal)) {
       dost->Button(rankIndex)->click();
-    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->accept();
+    } else if (auto* question = qobject_cast<TFormQuestion*>(modal)) {
+      ++questionsSeen;
+      (answerYes ? question->YesButton() : question->NoButton())->click();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
       dialog->accept();
     }

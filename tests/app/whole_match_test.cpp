@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdlib>
@@ -22,6 +22,7 @@
 #include "records/history_view.h"
 #include "records/settings_file.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/skin_button.h"
 
@@ -142,6 +143,71 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Menu; }));
   EXPECT_TRUE(IsFreeMemberLine((*ReadClubFile(club))[0]));
   form.close();
+  fs::remove_all(folder);
+}
+
+// A new player's match, up to the first moment the local player may challenge.
+void PlayUntilTheChallengeIsOpen(TForm1& form) {
+  form.show();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
+  Wait(50);
+  form.EndIntro();
+  ButtonNamed(form, "Button6")->click();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+  auto* challenge = ButtonNamed(form, "Button7");
+  for (;;) {
+    ASSERT_TRUE(WaitFor([&] { return form.Game().TurnState == TurnLocal; }))
+        << DescribeState(form.Game());
+    if (challenge->isEnabled()) return;
+    ClickCard(form, 1);
+    ButtonNamed(form, "Button8")->click();
+  }
+}
+
+// Keys reach the focused widget, or the window when nothing holds the focus.
+void PressKey(TForm1& form, Qt::Key key) {
+  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &form;
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+  QApplication::processEvents();
+}
+
+TEST(AtTheTable, StrayKeysDoNotMoveForThePlayer) {
+  const fs::path folder = FreshProgramFolder("keys");
+  DialogAnswerer answerer;
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  PlayUntilTheChallengeIsOpen(form);
+  form.activateWindow();
+  ASSERT_TRUE(WaitFor([&] { return form.isActiveWindow(); }, 5000));
+  for (const char* name : {"Button7", "Button8", "Button12"}) {
+    EXPECT_FALSE(ButtonNamed(form, name)->hasFocus()) << name;
+  }
+  const std::string before = DescribeState(form.Game());
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    PressKey(form, key);
+    EXPECT_EQ(DescribeState(form.Game()), before) << "key " << key;
+  }
+  EXPECT_TRUE(ButtonNamed(form, "Button7")->isEnabled());
+  form.close();
+  fs::remove_all(folder);
+}
+
+TEST(AtTheTable, ClosingTheWindowAsksAndNoKeepsTheGame) {
+  const fs::path folder = FreshProgramFolder("close");
+  DialogAnswerer answerer;
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  PlayUntilTheChallengeIsOpen(form);
+  answerer.answerYes = false;
+  form.close();
+  EXPECT_EQ(answerer.questionsSeen, 1);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+  answerer.answerYes = true;
+  form.close();
+  EXPECT_EQ(answerer.questionsSeen, 2);
+  EXPECT_FALSE(form.isVisible());
   fs::remove_all(folder);
 }
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QMessageBox>
 #include <QAbstractButton>
 #include <QTimer>
 #include <QScreen>
@@ -13,6 +12,7 @@
 #include "app/tform1.h"
 #include "records/club_file.h"
 #include "records/settings_file.h"
+#include "ui/dialogs/question_dialog.h"
 
 namespace fibwick {
 namespace {
@@ -49,8 +49,8 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
   // Leaving the running game asks first; the answer is yes.
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      box->button(QMessageBox::Yes)->click();
+    if (auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget())) {
+      question->YesButton()->click();
     }
   });
   answerer.start(20);

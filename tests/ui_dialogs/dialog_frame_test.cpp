@@ -5,6 +5,7 @@
 #include "ui/dialogs/fixed_texts.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/question_dialog.h"
 #include "ui/ui_test_support.h"
 
 namespace fibwick {
@@ -112,6 +113,25 @@ TEST_F(Frame, WithThePackTheDesignsUseItsPictures) {
   EXPECT_EQ(painted.pixelColor(2, 2), QColor(60, 0, 90));
   EXPECT_EQ(purple.OkButton()->ColorSB(), TColorSB::DCards);
   EXPECT_EQ(purple.OkButton()->FontColour(), DesignTextColour);
+}
+
+// The notice and the question have no purple picture of their own: they show in grey and leave
+// the player's choice of design to the windows that have one.
+TEST_F(Frame, WindowsWithoutAPurplePictureLeaveTheDesignAlone) {
+  WritePack(dir_.filePath("NuvCGraph1.dll"), {{"GFormPw.png", Solid(440, 300, qRgb(60, 0, 90))}});
+  SetDialogDesign(settings_, 3);
+  TFormNotice notice(*context_, "Short", {}, {}, nullptr);
+  TFormQuestion question(*context_, "Sure?", nullptr);
+  for (DialogFrame* window :
+       {static_cast<DialogFrame*>(&notice), static_cast<DialogFrame*>(&question)}) {
+    window->show();
+    EXPECT_EQ(window->Design(), 0);
+    EXPECT_TRUE(window->PendingNotice().isEmpty());
+    window->hide();
+  }
+  EXPECT_EQ(DialogDesignOf(settings_), 3);
+  TFormPassword purple(*context_, {}, nullptr);
+  EXPECT_EQ(purple.Design(), 3);
 }
 
 TEST_F(Frame, NoticeWidthFollowsItsWidestLine) {

@@ -8,6 +8,7 @@
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 
@@ -97,6 +98,10 @@ TEST_P(Shots, EveryWindow) {
 
   TFormNotice notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);
   Check(notice, "notice");
+
+  TFormQuestion question(*context_, Text(MsgLeaveToMainMenu) + "\n" + Text(MsgAllDataWillBeLost),
+                         nullptr);
+  Check(question, "question");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Shots, ::testing::Values(0, 5, 9));

@@ -6,12 +6,25 @@
 #include "dialogs_support.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/ui_test_support.h"
 
 namespace fibwick {
 namespace {
 
 using testing_support::DialogTest;
+using testing_support::Solid;
 using testing_support::Text;
+using testing_support::WritePack;
+
+// Pixels of exactly this colour inside a widget's place in a picture of its window.
+int PixelsOf(const QImage& shot, const QWidget& window, const QWidget& widget, QColor colour) {
+  const QRect area(widget.mapTo(&window, QPoint(0, 0)), widget.size());
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += shot.pixelColor(x, y) == colour;
+  }
+  return count;
+}
 
 class StartDialog : public DialogTest {
  protected:
@@ -46,6 +59,36 @@ TEST_F(StartDialog, MemberLineThreeShowsHisNameAndAsksOnlyThePassword) {
   EXPECT_EQ(dialog.focusWidget(), dialog.PasswordBox());
   EXPECT_FALSE(dialog.StatusLine()->isVisible());
   EXPECT_EQ(dialog.windowTitle(), Text(MsgWelcome));
+}
+
+// What the player sees of the disabled boxes: their labels are greyed, in the grey designs and in
+// the purple one; the password label, and every label of a new player, keep the label colour.
+TEST_F(StartDialog, DisabledBoxesHaveGreyedLabels) {
+  WritePack(dir_.filePath("NuvCGraph1.dll"), {{"GFormPw.png", Solid(440, 300, qRgb(60, 0, 90))}});
+  for (const int design : {0, 3}) {
+    SetDialogDesign(settings_, design);
+    for (const bool member : {true, false}) {
+      TFormPassword dialog(*context_, member ? Member(3) : NewPlayer(), nullptr);
+      const QImage shot =
+          Shot(dialog, QString("start-%1-design%2").arg(member ? "member" : "new").arg(design));
+      ASSERT_EQ(dialog.Design(), design);
+      const QColor ink = dialog.LabelColour();
+      const QColor greyed = dialog.GreyedLabelColour();
+      ASSERT_NE(ink, greyed);
+      EXPECT_GT(PixelsOf(shot, dialog, *dialog.PasswordLabel(), ink), 20) << design;
+      for (QLabel* label : {dialog.NameLabel(), dialog.ConfirmationLabel()}) {
+        const int inked = PixelsOf(shot, dialog, *label, ink);
+        const int grey = PixelsOf(shot, dialog, *label, greyed);
+        if (member) {
+          EXPECT_EQ(inked, 0) << design << " " << label->text().toStdString();
+          EXPECT_GT(grey, 20) << design << " " << label->text().toStdString();
+        } else {
+          EXPECT_GT(inked, 20) << design << " " << label->text().toStdString();
+        }
+      }
+      dialog.hide();
+    }
+  }
 }
 
 TEST_F(StartDialog, NewPlayerGetsTheNameBoxWithTheFocus) {

@@ -19,6 +19,8 @@ namespace {
 constexpr std::array<int, 3> AuxDesignOfDesign{2, 1, 3};
 
 constexpr int TitleTop = 10;
+// The system's grey text, which the disabled labels of both backgrounds share.
+constexpr QColor GreyedText{128, 128, 128};
 constexpr int BandCap = 32;  // the band's ends, flourishes included, are never stretched
 
 QString WithSuffix(const QString& base, int language) {
@@ -155,6 +157,9 @@ DialogFrame::DialogFrame(DialogContext& context, DialogPictures pictures, Messag
   content_ = new QWidget(this);
   content_->resize(contentSize_);
   design_ = DialogDesignOf(context_.settings);
+  // A window with no purple picture of its own (a notice, a question) shows the grey band and
+  // leaves the player's choice to the others.
+  if (design_ == 3 && pictures_.picture.isEmpty()) design_ = 0;
   // The purple design lives on pictures loaded once; without them every dialog goes grey.
   if (design_ == 3) {
     background_ = LoadLibraryPicture(context_, pictures_.picture).value_or(QImage());
@@ -207,6 +212,10 @@ QColor DialogFrame::LabelColour() const {
   return design_ == 3 ? DesignTextColour : QColor(Qt::black);
 }
 
+QColor DialogFrame::GreyedLabelColour() const {
+  return GreyedText;
+}
+
 TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect, QWidget* parent) {
   auto* button = new TNuvCardsButton(parent != nullptr ? parent : content_);
   button->setText(text);
@@ -243,7 +252,11 @@ void DialogFrame::StyleButton(TNuvCardsButton& button) const {
 void DialogFrame::StyleLabel(QLabel& label) const {
   label.setFont(LabelFont());
   QPalette palette = label.palette();
-  palette.setColor(QPalette::WindowText, LabelColour());
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, LabelColour());
+  }
+  // A label over a disabled box greys with it.
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, GreyedText);
   label.setPalette(palette);
 }
 

@@ -86,6 +86,8 @@ class DialogFrame : public QDialog {
   QFont ButtonFont() const;
   QFont LabelFont() const;
   QColor LabelColour() const;
+  // A disabled label's text.
+  QColor GreyedLabelColour() const;
 
   // The new-buttons flag of the settings onto every skinned button of the dialog.
   void ApplyNewButtons();

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int LineTop = 14;
 constexpr int LineHeight = 30;
-constexpr int OkHeight = 30;
 
 QStringList SplitLines(const QString& text) {
   QStringList lines;
@@ -21,14 +20,23 @@ QStringList SplitLines(const QString& text) {
 }
 
 // The sign at the left of the lines, where the original box had its icon.
-class AttentionSign : public QWidget {
+class Sign : public QWidget {
  public:
-  using QWidget::QWidget;
+  Sign(MessageSign sign, QWidget* parent) : QWidget(parent), sign_(sign) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    if (sign_ == MessageSign::Question) {
+      PaintQuestion(p);
+    } else {
+      PaintAttention(p);
+    }
+  }
+
+ private:
+  static void PaintAttention(QPainter& p) {
     QPainterPath triangle;
     triangle.moveTo(20, 2);
     triangle.lineTo(38, 34);
@@ -42,6 +50,24 @@ class AttentionSign : public QWidget {
     p.drawRoundedRect(QRectF(18, 11, 4, 14), 2, 2);
     p.drawEllipse(QPointF(20, 29.5), 2.2, 2.2);
   }
+
+  static void PaintQuestion(QPainter& p) {
+    p.setPen(QPen(QColor(20, 60, 140), 1.5));
+    p.setBrush(QColor(60, 120, 210));
+    p.drawEllipse(QRectF(3, 1, 34, 34));
+    QPainterPath mark;
+    mark.moveTo(14.5, 13.5);
+    mark.cubicTo(14.5, 6, 26, 6, 26, 13);
+    mark.cubicTo(26, 17.5, 20, 18, 20, 23);
+    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(mark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(20, 29), 2.4, 2.4);
+  }
+
+  MessageSign sign_;
 };
 
 }  // namespace
@@ -54,25 +80,30 @@ QStringList NoticeLines(const QString& message, const QString& second, const QSt
   return lines;
 }
 
-TFormNotice::TFormNotice(DialogContext& context, const QString& message, const QString& second,
-                         const QString& link, QWidget* parent)
-    : DialogFrame(
-          context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
-          QSize(NoticeClientWidth(NoticeLines(message, second, link)),
-                LineTop + LineHeight * static_cast<int>(NoticeLines(message, second, link).size()) +
-                    16 + OkHeight + 8),
-          parent),
-      lines_(NoticeLines(message, second, link)) {
-  const int width = Content()->width();
-  auto* sign = new AttentionSign(Content());
-  sign->setGeometry(10, LineTop, 40, 36);
+QSize MessageContentSize(const QStringList& lines) {
+  return {NoticeClientWidth(lines), LineTop + LineHeight * static_cast<int>(lines.size()) +
+                                        MessageButtonGap + MessageButtonHeight + 8};
+}
+
+int PlaceMessageLines(QWidget& content, const QStringList& lines, MessageSign sign) {
+  (new Sign(sign, &content))->setGeometry(10, LineTop, 40, 36);
   int y = LineTop;
-  for (const QString& line : NoticeLines(message, second, {})) {
-    auto* label = new QLabel(line, Content());
+  for (const QString& line : lines) {
+    auto* label = new QLabel(line, &content);
     label->setFont(NoticeFont());
-    label->setGeometry(NoticeTextLeft, y, width - NoticeTextLeft - 5, LineHeight);
+    label->setGeometry(NoticeTextLeft, y, content.width() - NoticeTextLeft - 5, LineHeight);
     y += LineHeight;
   }
+  return y;
+}
+
+TFormNotice::TFormNotice(DialogContext& context, const QString& message, const QString& second,
+                         const QString& link, QWidget* parent)
+    : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
+                  MessageContentSize(NoticeLines(message, second, link)), parent),
+      lines_(NoticeLines(message, second, link)) {
+  const int width = Content()->width();
+  int y = PlaceMessageLines(*Content(), NoticeLines(message, second, {}), MessageSign::Attention);
   if (!link.isEmpty()) {
     link_ = new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:blue\">%2</a>")
                            .arg(link.toHtmlEscaped(), link.toHtmlEscaped()),
@@ -87,7 +118,8 @@ TFormNotice::TFormNotice(DialogContext& context, const QString& message, const Q
             [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); });
     y += LineHeight;
   }
-  ok_ = AddButton(OkText, QRect(5, y + 16, NoticeOkWidth(width), OkHeight));
+  ok_ =
+      AddButton(OkText, QRect(5, y + MessageButtonGap, NoticeOkWidth(width), MessageButtonHeight));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
 }

@@ -30,6 +30,15 @@ class TFormNotice : public DialogFrame {
 // The lines a notice shows, in order.
 QStringList NoticeLines(const QString& message, const QString& second, const QString& link);
 
+// The body notices and questions share: their sign at the left, one label per line beside it,
+// from the top of the content, then a gap and one row of buttons. PlaceMessageLines returns the
+// y below the last line.
+enum class MessageSign { Attention, Question };
+inline constexpr int MessageButtonGap = 16;
+inline constexpr int MessageButtonHeight = 30;
+QSize MessageContentSize(const QStringList& lines);
+int PlaceMessageLines(QWidget& content, const QStringList& lines, MessageSign sign);
+
 // Modal, centred on the parent; Esc or "Ok" closes it, a click on the link opens it.
 void ShowNotice(QWidget* parent, DialogContext& context, const QString& message,
                 const QString& second = {}, const QString& link = {});

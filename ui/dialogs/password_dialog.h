@@ -26,6 +26,7 @@ class TFormPassword : public DialogFrame {
   QLineEdit* PasswordBox() const { return password_; }
   QLineEdit* ConfirmationBox() const { return confirmation_; }
   QLabel* NameLabel() const { return nameLabel_; }
+  QLabel* PasswordLabel() const { return passwordLabel_; }
   QLabel* ConfirmationLabel() const { return confirmationLabel_; }
   QLabel* StatusLine() const { return status_; }
   TNuvCardsButton* OkButton() const { return ok_; }
