@@ -57,6 +57,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   // Left edges of the drawn cards of a seat's hand, in the hand control.
   const std::vector<int>& HandPositions(int seat) const { return view_->Positions(seat); }
   PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
+  // The menu's local clock (1) and colour indicator (2).
+  const PictureControl& MenuClock(int k) const { return k == 1 ? imClock1_ : imClock2_; }
 
   // The end of the intro, as a click or a key would end it.
   void EndIntro();
@@ -106,7 +108,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   void TopTenClick();
   void HistoryClick();
   void CaptionClick();
-  void DrawMenuClocks();
+  bool MenuClocksShown() const;
+  void DrawIndicatorClock(int style);
+  void ShowTopTenBalloon(TNuvCardsButton& button);
+  void PlaceWindow();
   void ServiceIconClick(const ServiceIcon& icon);
   void GeneralScoreClick();
   void ChangeNameClick();
@@ -141,6 +146,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::vector<ServiceIcon> icons_;
   std::array<std::vector<QImage>, 2> gifFrames_;
   int menuTicks_ = 0;
+  bool indicatorTurned_ = false;  // the indicator has turned in this minute
+  QString indicatorHint_;
   int historySelection_ = 0;
   std::array<PictureControl, SeatCount> hands_, says_;
   PictureControl imageStol_, imageKon_;

@@ -41,6 +41,8 @@ class BalloonHint : public QWidget {
 
   // The size the balloon grows to.
   QSize FullSize() const { return fullSize_; }
+  const QString& Title() const { return title_; }
+  const QString& Text() const { return text_; }
   bool Opening() const;
 
  protected:
