@@ -110,6 +110,14 @@ TEST(MainMenu, BothClocksShowFiguresAndTheIndicatorItsHint) {
     // This version reaches no game service: the figure is "00" and the hint says so.
     EXPECT_TRUE(QToolTip::text().endsWith("NO CONNECT")) << QToolTip::text().toStdString();
     EXPECT_GT(QToolTip::text().size(), QString(" NO CONNECT").size());
+    Settle(200);
+    const QRect around = QRect(form->mapToGlobal(QPoint(indicator.left, indicator.top)),
+                               QSize(indicator.width, indicator.height))
+                             .adjusted(-150, -40, 300, 80);
+    Save(form->screen()
+             ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
+             .toImage(),
+         "menu-" + SizeName(size) + "-indicator-hint.png");
     ParkPointer(*form);
     form->close();
     fs::remove_all(folder);
@@ -156,6 +164,11 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
       ParkPointer(*form);
       EXPECT_EQ(CountPixels(Photograph(*form), area, Yellow), 0) << SizeName(size) << " " << name;
     }
+    // The header of the club list is no button: it stays as it is.
+    TNuvCardsButton* header = Button(*form, "Panel4");
+    PointAt(*header, header->rect().center());
+    EXPECT_EQ(CountPixels(Photograph(*form), header->geometry(), Yellow), 0) << SizeName(size);
+    ParkPointer(*form);
     EXPECT_TRUE(WaitFor([] { return ShownBalloon() == nullptr; }, 3000));
     form->close();
     fs::remove_all(folder);
@@ -165,11 +178,14 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
 TEST(MainMenu, WindowStandsInTheMiddleOfTheWorkArea) {
   const fs::path folder = ProgramFolder("centre", MenuSettings(SmallWindow));
   auto form = OpenMenu(folder);
+  ParkPointer(*form);
   for (const int size : {SmallWindow, Average1, Average2, Large, FullScreen, SmallWindow}) {
     form->SetWindowSizeMode(size);
     Settle(200);
     const QRect work = form->screen()->availableGeometry();
     const QRect window = form->frameGeometry();
+    Save(form->screen()->grabWindow(0).toImage().scaledToWidth(960, Qt::SmoothTransformation),
+         "screen-" + SizeName(size) + "-centred.png");
     if (size == FullScreen) {
       EXPECT_EQ(form->geometry(), work);
       continue;
