@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -47,6 +48,7 @@ class BalloonHint : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -54,6 +56,8 @@ class BalloonHint : public QWidget {
   void Measure();
   void Open(bool animated, int durationMs);
   QRect BodyRect() const;
+  // Body and tail at the full size.
+  QPainterPath Outline() const;
 
   QPointer<QWidget> owner_;
   QPoint arrowGlobal_;

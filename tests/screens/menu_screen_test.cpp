@@ -155,6 +155,11 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
         EXPECT_EQ(ShownBalloon()->Title(), "Games in cycle:");
         EXPECT_EQ(ShownBalloon()->Text(), "20");
         Settle(300);  // fully open
+        // Its square corner is not painted: the menu shows through, not black.
+        const QPoint corner = ShownBalloon()->geometry().topLeft();
+        const QImage screen = form->screen()->grabWindow(0).toImage();
+        EXPECT_EQ(QColor(screen.pixel(corner)), QColor(hovered.pixel(form->mapFromGlobal(corner))))
+            << SizeName(size);
         const QRect seen = form->frameGeometry().united(ShownBalloon()->geometry());
         Save(form->screen()
                  ->grabWindow(0, seen.x(), seen.y(), seen.width(), seen.height())
