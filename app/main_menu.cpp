@@ -7,6 +7,7 @@
 #include "base/round_even.h"
 #include "records/catalogue.h"
 #include "records/club_list.h"
+#include "ui/balloon_hint.h"
 #include "ui/builtin_pictures.h"
 #include "ui/caption_tint.h"
 #include "ui/hud.h"
@@ -26,6 +27,7 @@ void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& 
   button->SetColorSB(colour);
   button->SetFontColour(font);
   button->SetColorMouse(QColor(255, 255, 0));
+  button->SetLightFont(true);
   button->setFont(face);
   button->setText(text);
 }
@@ -33,6 +35,7 @@ void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& 
 }  // namespace
 
 void TForm1::LayoutMainMenu() {
+  PlaceWindow();
   const Layout& l = layout_;
   const int bh = ButtonHeight(l);
   const bool purple = settings_.MenuDesign == 1;
@@ -131,13 +134,13 @@ void TForm1::LayoutMainMenu() {
   const HudKit kit{layout_, background_, fonts_};
   ShowAccountState(kit, icons_.back().control, 1);
 
-  imClock1_.visible = imClock2_.visible = MenuClocksVisible(l);
-  if (imClock1_.visible) {
+  if (MenuClocksShown()) {
     const int gapLeft = buttons_[9]->y() - imageSvLeft_.rect.top - 200;
     const int gapRight = buttons_[10]->y() - imageSvRight_.rect.top - 200;
     imClock1_.rect = {imageSvLeft_.rect.left - 7, imageSvLeft_.rect.top + 200 + RoundEven(gapLeft / 2.0) - 36, 115, 64};
     imClock2_.rect = {imageSvRight_.rect.left - 7, imageSvRight_.rect.top + 200 + RoundEven(gapRight / 2.0) - 36, 115, 64};
-    DrawMenuClocks();
+    DrawLocalClock(kit, imClock1_, QTime::currentTime());
+    DrawIndicatorClock(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
   }
   DrawClubList();
   ShowScreen(Screen::Menu);
@@ -146,7 +149,9 @@ void TForm1::LayoutMainMenu() {
 void TForm1::DrawClubList() {
   const bool purple = settings_.MenuDesign == 1;
   const QFont listFont = ClubListFont(layout_, fonts_);
-  const QFontMetrics metrics(listFont);
+  // Names are shortened by their width in the small window's font at every size, so a larger
+  // window never shows less of a name than the small one.
+  const QFontMetrics metrics(ClubListMeasureFont(fonts_));
   const auto width = [&](std::string_view text) {
     return metrics.horizontalAdvance(QString::fromStdString(Cp1251ToUtf8(text)));
   };
@@ -179,16 +184,33 @@ void TForm1::MenuTick() {
       UpdateControl(gif);
     }
   }
-  if (imClock1_.visible && menuTicks_ % 50 == 0) DrawMenuClocks();
+  if (!imClock1_.visible) return;
+  const QTime now = QTime::currentTime();
+  DrawLocalClock(HudKit{layout_, background_, fonts_}, imClock1_, now);
+  UpdateControl(imClock1_);
+  // The indicator turns to the next figure once a minute, at its first second.
+  if (now.second() != 1) {
+    indicatorTurned_ = false;
+  } else if (!indicatorTurned_) {
+    indicatorTurned_ = true;
+    DrawIndicatorClock(IndicatorStyleForMinute(now.minute(), false));
+    UpdateControl(imClock2_);
+  }
 }
 
-void TForm1::DrawMenuClocks() {
-  const HudKit kit{layout_, background_, fonts_};
-  DrawLocalClock(kit, imClock1_, QTime::currentTime());
-  const int style = IndicatorStyleForMinute(QTime::currentTime().minute());
-  DrawIndicator(kit, imClock2_, style, IndicatorReading{});
-  UpdateControl(imClock1_);
-  UpdateControl(imClock2_);
+bool TForm1::MenuClocksShown() const { return MenuClocksVisible(layout_); }
+
+// No game service is reached from this version, so the figure and the hint say so.
+void TForm1::DrawIndicatorClock(int style) {
+  DrawIndicator(HudKit{layout_, background_, fonts_}, imClock2_, style, UnconnectedReading());
+  indicatorHint_ = IndicatorHint(style, QString(), false, false);
+}
+
+void TForm1::ShowTopTenBalloon(TNuvCardsButton& button) {
+  if (screen_ != Screen::Menu) return;
+  BalloonHint::ShowText(Catalogue(MsgGamesInCycle) + ":", QString::number(GamesPerCycle), &button,
+                        QPoint(button.width() / 2, 0), BalloonIcon::Information, BalloonStyle{},
+                        5000);
 }
 
 void TForm1::ServiceIconClick(const ServiceIcon& icon) {

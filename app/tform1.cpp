@@ -7,10 +7,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QToolTip>
 
 #include "base/fixed_field.h"
+#include "base/round_even.h"
 #include "game/buttons.h"
 #include "game/claim.h"
 #include "game/computer.h"
@@ -80,6 +82,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   connect(buttons_[12], &QAbstractButton::clicked, this,
           [this] { player_.Input([this] { TableButtonClick(PassButtonCommand(state_)); }); });
   connect(buttons_[9], &QAbstractButton::clicked, this, [this] { TopTenClick(); });
+  buttons_[9]->OnMouseEnter = [this](TNuvCardsButton& button) { ShowTopTenBalloon(button); };
   connect(buttons_[10], &QAbstractButton::clicked, this, [this] { OptionsClick(); });
   connect(buttons_[11], &QAbstractButton::clicked, this, [this] { close(); });
   connect(bHistory_, &QAbstractButton::clicked, this, [this] { HistoryClick(); });
@@ -175,6 +178,7 @@ void TForm1::ShowScreen(Screen screen) {
   const bool menu = screen == Screen::Menu;
   const bool table = screen == Screen::Table;
   for (PictureControl* c : menuControls_) c->visible = menu;
+  imClock1_.visible = imClock2_.visible = menu && MenuClocksShown();
   for (PictureControl* c : tableControls_) c->visible = table;
   for (int b : {1, 2, 3, 4, 5, 6, 9, 10, 11}) buttons_[static_cast<std::size_t>(b)]->setVisible(menu);
   bHistory_->setVisible(menu);
@@ -283,6 +287,16 @@ void TForm1::ApplyWindowSize() {
   setPalette(colour);
 }
 
+// Full screen fills the work area; every fixed size stands in its middle.
+void TForm1::PlaceWindow() {
+  if (layout_.windowSizeMode == FullScreenMode) return;
+  const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QSize frame = frameGeometry().size() - geometry().size() +
+                      QSize(layout_.tableWidth, layout_.tableHeight);
+  move(work.left() + RoundEven((work.width() - frame.width()) / 2.0),
+       work.top() + RoundEven((work.height() - frame.height()) / 2.0));
+}
+
 void TForm1::SetWindowSizeMode(int mode) {
   settings_.WindowSizeMode = mode;
   ApplyWindowSize();
@@ -346,14 +360,32 @@ void TForm1::DrawIntro() {
     felt.setColorAt(1, QColor(5, 45, 25));
     painter.fillRect(all, felt);
   }
-  // The title drifts in from the right and settles in the middle.
+  // The title drifts in from the right and settles in the bare band the picture keeps for it,
+  // between the cards and the line under them (y 262..346 of the 760 x 500 picture).
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(all.width() / double(BaseWidth), all.height() / double(BaseHeight));
+  const QRectF band(0, 262, BaseWidth, 84);
+  QFont font("DejaVu Serif");
+  font.setBold(true);
+  font.setPixelSize(80);
+  QPainterPath title;
+  title.addText(0, 0, font, Catalogue(MsgWindowTitle));
+  const QRectF bounds = title.boundingRect();
+  // A longer title in another language shrinks to the band.
+  const double fit =
+      std::min({1.0, (band.width() - 40) / bounds.width(), band.height() / bounds.height()});
+  title = QTransform().scale(fit, fit).map(title);
   const int settle = std::max(0, 120 - introFrame_);
-  QFont title("DejaVu Serif", 44, QFont::Bold);
-  painter.setFont(title);
-  painter.setPen(QColor(0, 0, 0, 140));
-  painter.drawText(all.translated(3 + settle * 6, 3), Qt::AlignCenter, Catalogue(MsgWindowTitle));
-  painter.setPen(QColor(250, 215, 90));
-  painter.drawText(all.translated(settle * 6, 0), Qt::AlignCenter, Catalogue(MsgWindowTitle));
+  title.translate(band.center() - title.boundingRect().center() + QPointF(settle * 6, 0));
+  const QColor goldLight(252, 230, 150), gold(214, 172, 64), goldDark(128, 90, 22);
+  painter.fillPath(title.translated(4, 5), QColor(0, 0, 0, 120));
+  painter.strokePath(title,
+                     QPen(goldDark.darker(200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QLinearGradient fill(0, band.top(), 0, band.bottom());
+  fill.setColorAt(0, goldLight);
+  fill.setColorAt(0.5, gold);
+  fill.setColorAt(1, goldDark);
+  painter.fillPath(title, fill);
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
@@ -393,6 +425,9 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
       if (!ToQRect(icon.control.rect).contains(p)) continue;
       hand = true;
       QToolTip::showText(event->globalPosition().toPoint(), Catalogue(icon.hint), this);
+    }
+    if (imClock2_.visible && ToQRect(imClock2_.rect).contains(p)) {
+      QToolTip::showText(event->globalPosition().toPoint(), indicatorHint_, this);
     }
     ShowCursor(hand);
     return;

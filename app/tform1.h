@@ -63,6 +63,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool HandShowsFaces(int seat) const { return view_->Faces(seat); }
   // Every event of the table has been shown and no input waits.
   bool TableQuiet() const { return player_.Idle(); }
+  // The menu's local clock (1) and colour indicator (2).
+  const PictureControl& MenuClock(int k) const { return k == 1 ? imClock1_ : imClock2_; }
 
   // The end of the intro, as a click or a key would end it.
   void EndIntro();
@@ -112,7 +114,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   void TopTenClick();
   void HistoryClick();
   void CaptionClick();
-  void DrawMenuClocks();
+  bool MenuClocksShown() const;
+  void DrawIndicatorClock(int style);
+  void ShowTopTenBalloon(TNuvCardsButton& button);
+  void PlaceWindow();
   void ServiceIconClick(const ServiceIcon& icon);
   void GeneralScoreClick();
   void ChangeNameClick();
@@ -149,6 +154,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::vector<ServiceIcon> icons_;
   std::array<std::vector<QImage>, 2> gifFrames_;
   int menuTicks_ = 0;
+  bool indicatorTurned_ = false;  // the indicator has turned in this minute
+  QString indicatorHint_;
   int historySelection_ = 0;
   std::array<PictureControl, SeatCount> hands_, says_;
   PictureControl imageStol_, imageKon_;

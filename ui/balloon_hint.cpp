@@ -137,12 +137,7 @@ QRect BalloonHint::BodyRect() const {
   return QRect(0, tailUp_ ? TailHeight : 0, fullSize_.width(), fullSize_.height() - TailHeight);
 }
 
-void BalloonHint::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // Drawn at full size and scaled while the balloon opens.
-  painter.scale(static_cast<double>(width()) / fullSize_.width(),
-                static_cast<double>(height()) / fullSize_.height());
+QPainterPath BalloonHint::Outline() const {
   const QRectF body = QRectF(BodyRect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const double tailX = arrowGlobal_.x() - fullGeometry_.left();
   QPainterPath path;
@@ -158,7 +153,30 @@ void BalloonHint::paintEvent(QPaintEvent*) {
     tail.lineTo(tailX + TailWidth / 2.0, body.bottom() - 1);
   }
   tail.closeSubpath();
-  path = path.united(tail);
+  return path.united(tail);
+}
+
+// Without a compositing manager a translucent window shows black where nothing is painted:
+// the window is cut to the balloon's shape.
+void BalloonHint::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (fullSize_.isEmpty()) return;
+  const QTransform scale = QTransform::fromScale(static_cast<double>(width()) / fullSize_.width(),
+                                                 static_cast<double>(height()) / fullSize_.height());
+  const QPainterPath outline = scale.map(Outline());
+  // The pen's half pixel outside the path belongs to the balloon too.
+  QPainterPathStroker pen;
+  pen.setWidth(1.0);
+  setMask(QRegion(outline.united(pen.createStroke(outline)).toFillPolygon().toPolygon()));
+}
+
+void BalloonHint::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // Drawn at full size and scaled while the balloon opens.
+  painter.scale(static_cast<double>(width()) / fullSize_.width(),
+                static_cast<double>(height()) / fullSize_.height());
+  const QPainterPath path = Outline();
   painter.setPen(QPen(style_.border, 1));
   painter.setBrush(style_.background);
   painter.drawPath(path);

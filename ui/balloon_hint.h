@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -41,10 +42,13 @@ class BalloonHint : public QWidget {
 
   // The size the balloon grows to.
   QSize FullSize() const { return fullSize_; }
+  const QString& Title() const { return title_; }
+  const QString& Text() const { return text_; }
   bool Opening() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -52,6 +56,8 @@ class BalloonHint : public QWidget {
   void Measure();
   void Open(bool animated, int durationMs);
   QRect BodyRect() const;
+  // Body and tail at the full size.
+  QPainterPath Outline() const;
 
   QPointer<QWidget> owner_;
   QPoint arrowGlobal_;

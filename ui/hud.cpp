@@ -195,7 +195,11 @@ void ShowMoveClock(const HudKit& kit, PictureControl& clock, int seconds) {
 }
 
 bool MenuClocksVisible(const Layout& layout) {
-  return layout.scale >= 1.6;
+  constexpr int Average2 = 4, Large = 5;
+  if (layout.windowSizeMode == FullScreenMode) {
+    return layout.tableWidth > 1290 && layout.tableHeight > 850;
+  }
+  return layout.windowSizeMode == Average2 || layout.windowSizeMode == Large;
 }
 
 void DrawLocalClock(const HudKit& kit, PictureControl& clock, QTime now) {
@@ -302,8 +306,16 @@ QString IndicatorHint(int style, const QString& nick, bool connected, bool hasRe
   return hint;
 }
 
-int IndicatorStyleForMinute(int minute) {
-  return minute % IndicatorStyleCount + 1;
+int IndicatorStyleForMinute(int minute, bool signedIn) {
+  constexpr int Nuvs = 6, Members = 7;
+  const int style = minute % IndicatorStyleCount + 1;
+  return style == Nuvs && !signedIn ? Members : style;
+}
+
+IndicatorReading UnconnectedReading() {
+  IndicatorReading reading;
+  reading.figure = QStringLiteral("00");
+  return reading;
 }
 
 void DrawIndicator(const HudKit& kit, PictureControl& indicator, int style,

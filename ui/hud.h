@@ -63,6 +63,7 @@ MoveClockLook MoveClockLookFor(int seconds);
 void ShowMoveClock(const HudKit& kit, PictureControl& clock, int seconds);
 
 inline constexpr QSize MenuClockSize{115, 64};
+// Average window 2, the large window, and a full screen larger than Average window 2.
 bool MenuClocksVisible(const Layout& layout);
 void DrawLocalClock(const HudKit& kit, PictureControl& clock, QTime now);
 
@@ -82,8 +83,11 @@ QString IqFigure(long long humanWins, long long computerWins);
 IndicatorReading GamesFigure(long long games);
 // The hint of the indicator, with the no-connection and no-record marks.
 QString IndicatorHint(int style, const QString& nick, bool connected, bool hasRecord);
-// At start the style follows the minute of the hour.
-int IndicatorStyleForMinute(int minute);
+// At start the style follows the minute of the hour. The Nuvs balance (style 6) needs a
+// signed-in member; signed out the club's member count is shown instead.
+int IndicatorStyleForMinute(int minute, bool signedIn);
+// What the indicator shows when the game service cannot be reached.
+IndicatorReading UnconnectedReading();
 void DrawIndicator(const HudKit& kit, PictureControl& indicator, int style,
                    const IndicatorReading& reading);
 

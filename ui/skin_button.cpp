@@ -405,7 +405,8 @@ ButtonFace TNuvCardsButton::Face() const {
   face.text = text();
   face.font = font();
   face.textColour = fontColour_;
-  if (lightFont_ && mouseInPos_) face.textColour = colorMouse_;
+  // A disabled button (the club list's header) does not answer the pointer.
+  if (lightFont_ && mouseInPos_ && isEnabled()) face.textColour = colorMouse_;
   if (!isEnabled() && grayDis_) face.textColour = QColor(192, 192, 192);
   face.pressed = isDown();
   face.focusMark = hasFocus() && kontur_;

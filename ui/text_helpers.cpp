@@ -37,15 +37,30 @@ int MainButtonFontHeight(const Layout& layout, const FontRoles& roles) {
   return RoundEven(FontSize(20, roles, FontRole::Decor) * layout.scale * k);
 }
 
-QFont ClubListFont(const Layout& layout, const FontRoles& roles) {
-  QFont font =
-      layout.windowSizeMode == 1
-          ? RoleFont(roles, FontRole::Fixed, FontSize(11, roles, FontRole::Fixed), false)
-          : RoleFont(roles, FontRole::Conew,
-                     FontSize(RoundEven(layout.scale * 16), roles, FontRole::Conew), false);
+namespace {
+
+QFont FixedPitch(QFont font) {
   font.setFixedPitch(true);
   font.setStyleHint(QFont::Monospace);
   return font;
+}
+
+}  // namespace
+
+// The fixed role stands for a bitmap font: bold, hinted to whole pixels and not smoothed, as
+// such a font draws, so 11 pixels stay legible in aqua on the blue skin.
+QFont ClubListMeasureFont(const FontRoles& roles) {
+  QFont font =
+      FixedPitch(RoleFont(roles, FontRole::Fixed, FontSize(11, roles, FontRole::Fixed), true));
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+QFont ClubListFont(const Layout& layout, const FontRoles& roles) {
+  if (layout.windowSizeMode == 1) return ClubListMeasureFont(roles);
+  return FixedPitch(RoleFont(roles, FontRole::Conew,
+                             FontSize(RoundEven(layout.scale * 16), roles, FontRole::Conew), false));
 }
 
 void TextAt(QPainter& painter, int x, int y, const QString& text) {

@@ -46,6 +46,8 @@ QFont RoleFont(const FontRoles& roles, FontRole role, int pixelSize, bool bold);
 // The big buttons of the main window, and the font of its club list.
 int MainButtonFontHeight(const Layout& layout, const FontRoles& roles);
 QFont ClubListFont(const Layout& layout, const FontRoles& roles);
+// The small window's list font: club names are shortened by their width in it at every size.
+QFont ClubListMeasureFont(const FontRoles& roles);
 
 // Text is placed by the top of its line, as the table's coordinates are written.
 void TextAt(QPainter& painter, int x, int y, const QString& text);

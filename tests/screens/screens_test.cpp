@@ -1,29 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QAbstractButton>
 #include <QTimer>
-#include <QScreen>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/tform1.h"
 #include "records/club_file.h"
-#include "records/settings_file.h"
+#include "screens/screens_support.h"
 #include "ui/dialogs/question_dialog.h"
 
 namespace fibwick {
 namespace {
-
-namespace fs = std::filesystem;
-
-void Settle(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
 
 // A picture of one colour is a window that drew nothing.
 int DistinctColours(const QImage& image) {
@@ -32,16 +17,6 @@ int DistinctColours(const QImage& image) {
     for (int x = 0; x < image.width(); x += 7) seen.insert(image.pixel(x, y));
   }
   return static_cast<int>(seen.size());
-}
-
-QImage Photograph(QWidget& window) {
-  return window.screen()->grabWindow(window.winId()).toImage();
-}
-
-void Save(const QImage& image, const std::string& name) {
-  const fs::path dir = std::getenv("FIBWICK_SCREENSHOTS");
-  fs::create_directories(dir);
-  ASSERT_TRUE(image.save(QString::fromStdString((dir / name).string())));
 }
 
 TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {

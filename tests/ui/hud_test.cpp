@@ -151,8 +151,6 @@ struct MenuClock : Hud {
 };
 
 TEST_F(MenuClock, LocalClockAtNineOhFive) {
-  EXPECT_TRUE(MenuClocksVisible(layout));
-  EXPECT_FALSE(MenuClocksVisible(MakeLayout(3, 0, 0, true)));
   DrawLocalClock(Kit(), clock, QTime(9, 5, 0, 501));
   EXPECT_EQ(clock.buffer.pixel(20, 20), qRgb(50, 50, 50));  // no hour tens digit
   EXPECT_EQ(clock.buffer.pixel(40, 20), qRgb(109, 0, 0));
@@ -185,6 +183,19 @@ TEST_F(MenuClock, IndicatorFigures) {
   EXPECT_EQ(Count(clock.buffer, qRgb(0, 101, 0)), 0);
 }
 
+TEST(MenuClocks, ShownOnlyInTheLargerWindows) {
+  struct Case {
+    int mode, fullWidth, fullHeight;
+    bool shown;
+  };
+  for (const Case& c : {Case{1, 0, 0, false}, Case{3, 0, 0, false}, Case{4, 0, 0, true},
+                        Case{5, 0, 0, true}, Case{2, 1300, 860, true}, Case{2, 1290, 850, false},
+                        Case{2, 1280, 1024, false}, Case{2, 1920, 1080, true}}) {
+    EXPECT_EQ(MenuClocksVisible(MakeLayout(c.mode, c.fullWidth, c.fullHeight, true)), c.shown)
+        << c.mode << " " << c.fullWidth << " x " << c.fullHeight;
+  }
+}
+
 TEST(Indicator, Figures) {
   EXPECT_EQ(IqFigure(0, 0), "0");
   EXPECT_EQ(IqFigure(3, 1), "25");
@@ -201,8 +212,11 @@ TEST(Indicator, Figures) {
     EXPECT_EQ(GamesFigure(count).magnitude, letter) << count;
   }
   EXPECT_EQ(IndicatorLetter(5), QChar('V'));
-  EXPECT_EQ(IndicatorStyleForMinute(13), 7);
-  EXPECT_EQ(IndicatorStyleForMinute(14), 1);
+  EXPECT_EQ(IndicatorStyleForMinute(13, true), 7);
+  EXPECT_EQ(IndicatorStyleForMinute(14, true), 1);
+  EXPECT_EQ(IndicatorStyleForMinute(5, true), 6);
+  EXPECT_EQ(IndicatorStyleForMinute(5, false), 7);  // no balance without an account
+  EXPECT_EQ(UnconnectedReading().figure, "00");
 }
 
 TEST(Indicator, Hints) {

@@ -167,17 +167,7 @@ void Logo(QPainter& p) {
   p.restore();
   CardFan(p, QPointF(380, 250), 96, 136, 15);
 
-  QLinearGradient gold(0, 262, 0, 340);
-  gold.setColorAt(0, palette::GoldLight);
-  gold.setColorAt(0.5, palette::Gold);
-  gold.setColorAt(1, palette::GoldDark);
-  const QRectF name(0, 262, 760, 84);
-  p.save();
-  p.translate(4, 5);
-  OutlinedText(p, name, "Fibwick", TitleFont(84), QBrush(WithAlpha(Qt::black, 120)),
-               WithAlpha(Qt::black, 120), 6);
-  p.restore();
-  OutlinedText(p, name, "Fibwick", TitleFont(84), gold, palette::GoldDark.darker(200), 6);
+  // The band y 262..346 stays bare cloth: the intro's moving title comes to rest there.
   OutlinedText(p, QRectF(0, 350, 760, 30), "a card game of bluff", TitleFont(24, false),
                QBrush(palette::Cream), palette::FeltDark, 4);
   Spray(p, QPointF(368, 410), -1, 160);

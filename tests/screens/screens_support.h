@@ -1,0 +1,90 @@
+#pragma once
+
+// The real window on a virtual X display: a program folder of its own, the window shown, and
+// photographs of what the X server holds for it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QScreen>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/tform1.h"
+#include "records/settings_file.h"
+
+namespace fibwick {
+
+namespace fs = std::filesystem;
+
+inline void Settle(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+template <class Done>
+bool WaitFor(Done done, int limitMs = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limitMs) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+// A program folder with the shipped club files and the given settings.
+inline fs::path ProgramFolder(const std::string& name, const Settings& settings) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  EXPECT_EQ(std::system((std::string(FIBWICK_CLUBGEN) + " " + folder.string()).c_str()), 0);
+  EXPECT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
+  return folder;
+}
+
+inline QImage Photograph(QWidget& window) {
+  return window.screen()
+      ->grabWindow(window.winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+// Kept under the build folder (FIBWICK_SCREENSHOTS) for a person to look at.
+inline void Save(const QImage& image, const std::string& name) {
+  const char* dir = std::getenv("FIBWICK_SCREENSHOTS");
+  if (dir == nullptr) return;
+  fs::create_directories(dir);
+  EXPECT_TRUE(image.save(QString::fromStdString((fs::path(dir) / name).string())));
+}
+
+// The pointer out of the way, in the screen's corner, so nothing is hovered by chance.
+inline void ParkPointer(QWidget& window) {
+  QCursor::setPos(window.screen(), window.screen()->geometry().topLeft());
+  Settle(100);
+}
+
+inline void PointAt(QWidget& widget, QPoint local) {
+  QCursor::setPos(widget.screen(), widget.mapToGlobal(local));
+  Settle(150);
+}
+
+// The window past its intro, on the main menu.
+inline std::unique_ptr<TForm1> OpenMenu(const fs::path& folder) {
+  auto form =
+      std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+  form->show();
+  EXPECT_TRUE(WaitFor([&] { return form->CurrentScreen() == Screen::Intro && form->isVisible(); }));
+  Settle(100);
+  form->EndIntro();
+  Settle(300);
+  return form;
+}
+
+}  // namespace fibwick
