@@ -404,17 +404,13 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   const PixelRect hand = hands_[1].rect;
   const QPoint p = event->position().toPoint();
   if (event->button() != Qt::LeftButton || !ToQRect(hand).contains(p)) return;
-  const std::vector<int>& xs = view_->Positions(2);
-  const int x = p.x() - hand.left;
-  for (int k = static_cast<int>(xs.size()); k >= 1; --k) {
-    const int left = xs[static_cast<std::size_t>(k - 1)];
-    const bool last = k == static_cast<int>(xs.size());
-    const int right = last ? left + layout_.cardWidth : xs[static_cast<std::size_t>(k)];
-    if (x >= left && x < right && p.y() - hand.top < layout_.cardHeight) {
-      CardClick(k);
-      return;
-    }
-  }
+  if (const int k = LocalCardAt(p)) CardClick(k);
+}
+
+int TForm1::LocalCardAt(const QPoint& p) const {
+  const PixelRect hand = hands_[1].rect;
+  return CardAt(view_->Positions(2), layout_.cardWidth, layout_.cardHeight, p.x() - hand.left,
+                p.y() - hand.top);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
@@ -434,18 +430,8 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
   }
   if (screen_ != Screen::Table) return;
   const PixelRect hand = hands_[1].rect;
-  bool overChoosable = false;
-  if (ToQRect(hand).contains(p)) {
-    const std::vector<int>& xs = view_->Positions(2);
-    for (int k = 1; k <= static_cast<int>(xs.size()); ++k) {
-      const int left = hand.left + xs[static_cast<std::size_t>(k - 1)];
-      const int right = k == static_cast<int>(xs.size())
-                            ? left + layout_.cardWidth
-                            : hand.left + xs[static_cast<std::size_t>(k)];
-      if (p.x() >= left && p.x() < right && CanChooseCard(state_, k)) overChoosable = true;
-    }
-  }
-  ShowCursor(overChoosable);
+  const int k = ToQRect(hand).contains(p) ? LocalCardAt(p) : 0;
+  ShowCursor(k != 0 && CanChooseCard(state_, k));
   for (int seat = 1; seat <= 2; ++seat) {
     if (ToQRect(hands_[static_cast<std::size_t>(seat - 1)].rect).contains(p)) {
       QToolTip::showText(event->globalPosition().toPoint(), view_->HandHint(seat), this);

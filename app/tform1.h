@@ -123,6 +123,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
   void CardClick(int position);
+  // The local player's card under a point of the window, 0 for none.
+  int LocalCardAt(const QPoint& p) const;
   void AbandonClick();
   void LeaveTable();
 

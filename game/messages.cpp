@@ -124,9 +124,9 @@ std::string ChatMessage(char senderDigit, std::string_view text) {
   return std::string("s") + senderDigit + std::string(Cut(text, ChatTextLimit));
 }
 
-std::optional<ChatLine> ReadChat(std::string_view text) {
+std::optional<PeerChat> ReadChat(std::string_view text) {
   if (text.size() < 2 || text[0] != 's') return std::nullopt;
-  return ChatLine{text[1], std::string(text.substr(2))};
+  return PeerChat{text[1], std::string(text.substr(2))};
 }
 
 std::string RelayFrame(std::string_view text, int tourSeat) {
@@ -136,10 +136,10 @@ std::string RelayFrame(std::string_view text, int tourSeat) {
   return frame;
 }
 
-std::optional<ChatLine> ReadRelayChat(std::string_view frame) {
+std::optional<PeerChat> ReadRelayChat(std::string_view frame) {
   if (frame.size() < RelayFrameLength || frame[0] != 's') return std::nullopt;
   const std::string_view body = frame.substr(1, RelayFrameLength - 2);
-  return ChatLine{frame[RelayFrameLength - 1], std::string(body.substr(0, body.find('#')))};
+  return PeerChat{frame[RelayFrameLength - 1], std::string(body.substr(0, body.find('#')))};
 }
 
 std::vector<std::string> SplitRelayData(std::string_view data) {

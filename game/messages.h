@@ -76,15 +76,15 @@ std::string RelayDealMessage(const Deal& deal);
 std::optional<Deal> ReadDeal(std::string_view text);
 
 std::string ChatMessage(char senderDigit, std::string_view text);
-struct ChatLine {
+struct PeerChat {
   char sender = '0';
   std::string text;
 };
-std::optional<ChatLine> ReadChat(std::string_view text);
+std::optional<PeerChat> ReadChat(std::string_view text);
 
 std::string RelayFrame(std::string_view text, int tourSeat);
 // Relay chat: "s" + text framed; the text ends at the first '#'.
-std::optional<ChatLine> ReadRelayChat(std::string_view frame);
+std::optional<PeerChat> ReadRelayChat(std::string_view frame);
 // A read from the relay: a deal whole, anything else longer than a frame as consecutive frames.
 std::vector<std::string> SplitRelayData(std::string_view data);
 

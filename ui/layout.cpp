@@ -161,4 +161,15 @@ PilePoint PilePosition(const Layout& layout, int k) {
   return {Scaled(layout, 20 * k - 240), Scaled(layout, 100)};
 }
 
+int CardAt(const std::vector<int>& lefts, int cardWidth, int cardHeight, int x, int y) {
+  if (y < 0 || y >= cardHeight) return 0;
+  const int count = static_cast<int>(lefts.size());
+  for (int k = count; k >= 1; --k) {
+    const int left = lefts[static_cast<std::size_t>(k - 1)];
+    const int right = k == count ? left + cardWidth : lefts[static_cast<std::size_t>(k)];
+    if (x >= left && x < right) return k;
+  }
+  return 0;
+}
+
 }  // namespace fibwick

@@ -95,6 +95,10 @@ PixelRect MoveClockRect(const Layout& layout, const PixelRect& strip);
 // Left edges of the n cards of a hand control of the given width (its cards sit at y = 0).
 std::vector<int> HandPositions(int handWidth, int cardCount, int cardWidth);
 
+// The card under a point of the hand control (x, y from its corner): 1-based, 0 for none. Card
+// k reaches up to one pixel before card k + 1; the last card shows its whole width.
+int CardAt(const std::vector<int>& lefts, int cardWidth, int cardHeight, int x, int y);
+
 struct PilePoint {
   int x = 0;
   int y = 0;

@@ -128,3 +128,20 @@ TEST(Layout, PileRows) {
 
 }  // namespace
 }  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+TEST(CardAt, EachCardReachesToTheNextAndTheLastShowsItsWidth) {
+  const std::vector<int> lefts{10, 30, 50};  // overlapping cards 71 wide, 96 high
+  struct Case {
+    int x, y, card;
+  };
+  const Case cases[] = {{9, 5, 0},   {10, 5, 1},  {29, 5, 1}, {30, 0, 2},  {49, 95, 2},
+                        {50, 5, 3},  {120, 5, 3}, {121, 5, 0}, {30, 96, 0}, {30, -1, 0}};
+  for (const Case& c : cases) EXPECT_EQ(CardAt(lefts, 71, 96, c.x, c.y), c.card) << c.x << "," << c.y;
+  EXPECT_EQ(CardAt({}, 71, 96, 10, 5), 0);
+}
+
+}  // namespace
+}  // namespace fibwick
