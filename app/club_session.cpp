@@ -14,15 +14,14 @@ namespace fibwick {
 namespace {
 
 // The rating after the session: the games and rating it started from, its points, the games now.
-double SessionRating(const GameState& state) {
-  return NewRating(state.MatchFirstGame - 1, state.PlayerRating, state.SessionScore[2],
-                   state.GameNumber);
+double SessionRating(const SessionResult& result) {
+  return NewRating(result.firstGame - 1, result.startRating, result.sessionScore, result.lastGame);
 }
 
 }  // namespace
 
-ClubSession::ClubSession(std::filesystem::path programFolder, SessionWindows& windows)
-    : programFolder_(std::move(programFolder)), windows_(windows) {}
+ClubSession::ClubSession(std::filesystem::path programFolder, Notice notice)
+    : programFolder_(std::move(programFolder)), notice_(std::move(notice)) {}
 
 std::filesystem::path ClubSession::ClubFile(bool networkClub) const {
   return programFolder_ / (networkClub ? NetClubFileName : ClubFileName);
@@ -36,57 +35,58 @@ std::optional<PlayerRecord> ClubSession::LoadPlayerRecord(int slot, bool network
   const auto record = ParseMemberLine((*lines)[static_cast<std::size_t>(slot - 1)]);
   if (!record) return std::nullopt;
   memberPassword_ = record->passwordDigits;
-  rating_ = record->rating;
   return PlayerRecord{record->name, record->games, record->score, record->rating};
 }
 
 void ClubSession::RefreshGeneralCount(const GameState& state) {
+  const SessionResult result = SessionResultOf(state);
   count_ = MakeCount({.gameNumber = state.GameNumber,
                       .gamesPerCycle = GamesPerCycle,
                       .baseScore = state.BaseScore,
-                      .sessionScore = state.SessionScore[2],
-                      .startRating = state.PlayerRating,
-                      .currentRating = SessionRating(state)});
+                      .sessionScore = result.sessionScore,
+                      .startRating = result.startRating,
+                      .currentRating = SessionRating(result)});
 }
 
-void ClubSession::ComputeRating(GameState& state) { rating_ = SessionRating(state); }
+double ClubSession::ComputeRating(const SessionResult& result) { return SessionRating(result); }
 
-void ClubSession::WriteHistory(const GameState& state) {
-  const HistoryEntry entry{.Player = std::string(TrimRight(state.PlayerName)),
-                           .Games = state.GameNumber,
-                           .Result = state.SessionScore[2],
-                           .Rating = rating_,
-                           .Kind = state.NetworkGame ? HistoryKind::Network : HistoryKind::Local};
-  const auto club = ClubFile(state.NetworkGame).filename().string();
+void ClubSession::WriteHistory(const SessionResult& result) {
+  const HistoryEntry entry{.Player = result.playerName,
+                           .Games = result.lastGame,
+                           .Result = result.sessionScore,
+                           .Rating = result.rating,
+                           .Kind = result.network ? HistoryKind::Network : HistoryKind::Local};
+  const auto club = ClubFile(result.network).filename().string();
   if (fibwick::WriteHistory(programFolder_, club, {entry}, HistoryStampAt(std::time(nullptr))) ==
       WriteHistoryResult::Failed) {
-    windows_.ShowNotice(std::string(MessageText(MsgCanntSaveHistory)));
+    notice_(std::string(MessageText(MsgCanntSaveHistory)));
   }
 }
 
-void ClubSession::UpdateClubFile(const GameState& state) {
-  const bool cycleEnded = state.GameNumber % GamesPerCycle == 0;
+SessionResult ClubSession::UpdateClubFile(SessionResult result) {
   const ClubRecord record{
-      .name = std::string(TrimRight(state.PlayerName)),
-      .rating = rating_,
-      .games = state.GameNumber,
-      .score = state.TotalScore,
-      .passwordDigits = state.PlayerSlot == SlotNewPlayer ? newPassword_ : memberPassword_};
+      .name = result.playerName,
+      .rating = result.rating,
+      .games = result.lastGame,
+      .score = result.totalScore,
+      .passwordDigits = result.playerSlot == SlotNewPlayer ? newPassword_ : memberPassword_};
   const ClubUpdate update =
-      EndClubSession(ClubFile(state.NetworkGame), state.PlayerSlot, record, cycleEnded);
-  topTen_ = update.topTen;
-  Report(update, state.NetworkGame);
+      EndClubSession(ClubFile(result.network), result.playerSlot, record, result.cycleEnd);
+  result.topTenPlace = update.topTen.place;
+  result.topTenScore = update.topTen.score;
+  Report(update, result.network);
+  return result;
 }
 
-void ClubSession::RemovePlayerRecord(const GameState& state) {
-  Report(RemoveMember(ClubFile(state.NetworkGame), state.PlayerSlot), state.NetworkGame);
+void ClubSession::RemovePlayerRecord(int playerSlot, bool networkClub) {
+  Report(RemoveMember(ClubFile(networkClub), playerSlot), networkClub);
 }
 
 void ClubSession::Report(const ClubUpdate& update, bool networkClub) {
   if (update.status == ClubUpdateStatus::IncorrectFile) {
-    windows_.ShowNotice(ClubCheckMessage(ClubCheckOutcome::Incorrect, ClubFile(networkClub)));
+    notice_(ClubCheckMessage(ClubCheckOutcome::Incorrect, ClubFile(networkClub)));
   } else if (update.status == ClubUpdateStatus::WriteFailed) {
-    windows_.ShowNotice(std::string(MessageText(MsgErrorOfDiskWriting)));
+    notice_(std::string(MessageText(MsgErrorOfDiskWriting)));
   }
 }
 

@@ -1,68 +1,58 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
-#include "game/match_services.h"
+#include "game/match_parts.h"
 #include "records/club_members.h"
 #include "records/general_count.h"
 
-// The records a local match keeps: the club files, the history and the general count. Online
-// steps (rated games, tournament, statistics, world top ten) have no service yet and do nothing.
+// The records a local match keeps: the club files, the history and the general count.
 namespace fibwick {
 
-// What a session's end shows in windows; the main window implements it.
-class SessionWindows {
+class ClubSession final : public StandingSource, public SessionRecords {
  public:
-  virtual ~SessionWindows() = default;
-  virtual void HideTable() = 0;
-  virtual void ShowMainMenu() = 0;
-  virtual bool Confirm(const std::string& question) = 0;
-  virtual void ShowNotice(const std::string& text) = 0;
-  virtual void ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) = 0;
-};
-
-class ClubSession final : public MatchServices {
- public:
-  ClubSession(std::filesystem::path programFolder, SessionWindows& windows);
+  using Notice = std::function<void(const std::string&)>;
+  // `notice` tells the player of a file that could not be read or written.
+  ClubSession(std::filesystem::path programFolder, Notice notice);
 
   // The password digits of a new player, taken by the start dialog, stored with the record.
   void SetNewPlayerPassword(std::string digits) { newPassword_ = std::move(digits); }
   const TCount& Count() const { return count_; }
-  double CurrentRating() const { return rating_; }
   std::filesystem::path ClubFile(bool networkClub) const;
+  void RefreshGeneralCount(const GameState& state);
 
   std::optional<PlayerRecord> LoadPlayerRecord(int slot, bool networkClub) override;
+  // The tournament arrives with the game service.
   TournamentNames ReadTournamentSeats() override { return {}; }
-  void RefreshGeneralCount(const GameState& state) override;
 
-  void HideTable() override { windows_.HideTable(); }
-  void SettleRatedGame(const GameState&) override {}
-  void ComputeRating(GameState& state) override;
-  void WriteHistory(const GameState& state) override;
-  void ReportGameEnd(const GameState&) override {}
-  void UpdateClubFile(const GameState& state) override;
-  void ShowEndOfGame(const GameState& state) override { windows_.ShowEndOfGame(state, topTen_); }
-  void OfferWorldTopTen(const GameState&) override {}
-  void SubmitRatedResult(const GameState&) override {}
-  void ShowMainMenu() override { windows_.ShowMainMenu(); }
-
-  void ReportTournamentResult(const GameState&) override {}
-  void ShowTournamentWindow() override {}
-  void RemovePlayerRecord(const GameState& state) override;
-  void LeaveRatedGame() override {}
+  double ComputeRating(const SessionResult& result) override;
+  void WriteHistory(const SessionResult& result) override;
+  SessionResult UpdateClubFile(SessionResult result) override;
+  void RemovePlayerRecord(int playerSlot, bool networkClub) override;
 
  private:
   void Report(const ClubUpdate& update, bool networkClub);
 
   std::filesystem::path programFolder_;
-  SessionWindows& windows_;
-  std::string memberPassword_;
+  Notice notice_;
+  std::string memberPassword_;  // of the member whose record the match started from
   std::string newPassword_;
-  double rating_ = 0.0;
-  TopTenEntry topTen_;
   TCount count_;
+};
+
+// The online steps of a session's end, while this program reaches no game service: a local
+// match has no rated game, statistics, world top ten or tournament to report to.
+class OfflineSession final : public SessionOnline {
+ public:
+  void SettleRatedGame(const SessionResult&) override {}
+  void ReportGameEnd(const SessionResult&) override {}
+  void OfferWorldTopTen(const SessionResult&) override {}
+  void SubmitRatedResult(const SessionResult&) override {}
+  void ReportTournamentResult(const SessionResult&) override {}
+  void LeaveRatedGame() override {}
 };
 
 }  // namespace fibwick

@@ -48,7 +48,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
       pacing_(pacing),
       view_(std::make_unique<QtTableView>(*this)),
       player_(*view_),
-      session_(programFolder_, *this) {
+      session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -223,7 +223,7 @@ void TForm1::TableButtonClick(TableCommand command) {
       return player_.Play(StartGame(state_, random_, session_, true));
     case TableCommand::ExitToMenu: {
       TableEvents events;
-      ExitToMenu(state_, session_, events);
+      ExitToMenu(state_, Session(), events);
       return player_.Play(std::move(events));
     }
   }
@@ -238,7 +238,7 @@ void TForm1::CardClick(int position) {
 void TForm1::LeaveTable() {
   player_.Clear();
   TableEvents events;
-  LeaveRunningGame(state_, session_, events);
+  LeaveRunningGame(state_, Session(), events);
   player_.Play(std::move(events));
 }
 
@@ -498,12 +498,12 @@ void TForm1::ShowNotice(const std::string& text) {
   fibwick::ShowNotice(this, context, QString::fromStdString(text));
 }
 
-void TForm1::ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) {
+void TForm1::ShowEndOfGame(const SessionResult& result) {
   DialogContext context = Dialogs();
   fibwick::ShowEndOfGame(this, context,
-                         EndGameInput{.place = topTen.place,
-                                      .score = topTen.score,
-                                      .kind = state.NetworkGame ? GameKind::Network : GameKind::Computer,
+                         EndGameInput{.place = result.topTenPlace,
+                                      .score = result.topTenScore,
+                                      .kind = result.network ? GameKind::Network : GameKind::Computer,
                                       .reward = 0});
 }
 

@@ -89,10 +89,14 @@ class TForm1 final : public QWidget, private SessionWindows {
 
   // SessionWindows
   void HideTable() override;
+  void ShowEndOfGame(const SessionResult& result) override;
+  // The tournament window arrives with the game service.
+  void ShowTournamentWindow() override {}
   void ShowMainMenu() override;
-  bool Confirm(const std::string& question) override;
-  void ShowNotice(const std::string& text) override;
-  void ShowEndOfGame(const GameState& state, const TopTenEntry& topTen) override;
+
+  bool Confirm(const std::string& question);
+  void ShowNotice(const std::string& text);
+  SessionParts Session() { return {session_, offline_, *this}; }
 
   void StartUp();
   void Recaption();
@@ -187,6 +191,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::unique_ptr<QtTableView> view_;
   TablePlayer player_;
   ClubSession session_;
+  OfflineSession offline_;
   ClockSeededSource random_;
 };
 

@@ -1,5 +1,6 @@
 #include "game/round_end.h"
 
+#include "base/fixed_field.h"
 #include "game/hand.h"
 
 namespace fibwick {
@@ -90,45 +91,63 @@ std::uint8_t CheckRoundEnd(GameState& state, TableEvents& events) {
   return state.RoundResult;
 }
 
-bool ExitToMenu(GameState& state, MatchServices& services, TableEvents& events) {
+SessionResult SessionResultOf(const GameState& state) {
+  SessionResult result;
+  result.playerName = std::string(TrimRight(state.PlayerName));
+  result.playerSlot = state.PlayerSlot;
+  result.firstGame = state.MatchFirstGame;
+  result.lastGame = state.GameNumber;
+  result.sessionScore = state.SessionScore[2];
+  result.totalScore = state.TotalScore;
+  result.startRating = state.PlayerRating;
+  result.cycleEnd = CycleComplete(state.GameNumber);
+  result.network = state.NetworkGame;
+  result.rated = state.RatedGame;
+  result.tournament = state.TourGame;
+  result.tournamentSeatOne = state.TourGame && state.TourSeat == 1;
+  return result;
+}
+
+bool ExitToMenu(GameState& state, const SessionParts& parts, TableEvents& events) {
   if (!state.RoundOver || !state.TableActive) return false;
-  if (state.TourGame && state.TourSeat == 1) services.ReportTournamentResult(state);
   state.ClockRunning = false;
   events.emplace_back(ButtonSet{ActionButton::Pass, Phrase::Of(MsgPass), false, false});
   state.TotalScore = state.BaseScore + state.SessionScore[2];
   const bool tournament = state.TourGame;
-  FinishSession(state, services, events);
+  if (tournament && state.TourSeat == 1) parts.online.ReportTournamentResult(SessionResultOf(state));
+  FinishSession(state, parts, events);
   if (tournament) {
     state.TourGame = false;
-    services.ShowTournamentWindow();
+    parts.windows.ShowTournamentWindow();
   }
   return true;
 }
 
-void FinishSession(GameState& state, MatchServices& services, TableEvents& events) {
-  const int sessionScore = state.SessionScore[2];
-  const bool cycleEnd = CycleComplete(state.GameNumber);
-  services.HideTable();
-  if (state.RatedGame) services.SettleRatedGame(state);
-  if (!state.TourGame) services.ComputeRating(state);
-  services.WriteHistory(state);
-  services.ReportGameEnd(state);
-  if (!cycleEnd && sessionScore != 0) Sound(events, sessionScore > 0 ? "WKoGood" : "WKoBads");
-  if (!state.TourGame) services.UpdateClubFile(state);
-  if (state.NetworkGame) events.emplace_back(PeerClosed{});
-  if (cycleEnd && !state.RatedGame && !state.TourGame) {
-    services.ShowEndOfGame(state);
-    if (!state.NetworkGame) services.OfferWorldTopTen(state);
+void FinishSession(GameState& state, const SessionParts& parts, TableEvents& events) {
+  SessionResult result = SessionResultOf(state);
+  parts.windows.HideTable();
+  if (result.rated) parts.online.SettleRatedGame(result);
+  if (!result.tournament) result.rating = parts.records.ComputeRating(result);
+  parts.records.WriteHistory(result);
+  parts.online.ReportGameEnd(result);
+  if (!result.cycleEnd && result.sessionScore != 0) {
+    Sound(events, result.sessionScore > 0 ? "WKoGood" : "WKoBads");
   }
-  if (state.RatedGame) services.SubmitRatedResult(state);
+  if (!result.tournament) result = parts.records.UpdateClubFile(std::move(result));
+  if (result.network) events.emplace_back(PeerClosed{});
+  if (result.cycleEnd && !result.rated && !result.tournament) {
+    parts.windows.ShowEndOfGame(result);
+    if (!result.network) parts.online.OfferWorldTopTen(result);
+  }
+  if (result.rated) parts.online.SubmitRatedResult(result);
   ClearTable(state, events);
-  services.ShowMainMenu();
+  parts.windows.ShowMainMenu();
 }
 
-void LeaveRunningGame(GameState& state, MatchServices& services, TableEvents& events) {
-  if (!state.TourGame) services.RemovePlayerRecord(state);
-  if (state.RatedGame) services.LeaveRatedGame();
-  services.HideTable();
+void LeaveRunningGame(GameState& state, const SessionParts& parts, TableEvents& events) {
+  if (!state.TourGame) parts.records.RemovePlayerRecord(state.PlayerSlot, state.NetworkGame);
+  if (state.RatedGame) parts.online.LeaveRatedGame();
+  parts.windows.HideTable();
   if (!IsLocalGame(state)) events.emplace_back(PeerClosed{});
   if (state.TourGame) {
     state.ClockRunning = false;

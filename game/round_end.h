@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "game/match_services.h"
+#include "game/match_parts.h"
 #include "game/table_events.h"
 
 // The end of a game, of a match, and leaving the table.
@@ -17,12 +17,13 @@ void EnableEndOfGameButtons(const GameState& state, TableEvents& events);
 bool NextGameOffered(const GameState& state);
 
 // The put button of an ended game; false (and nothing done) while the game runs.
-bool ExitToMenu(GameState& state, MatchServices& services, TableEvents& events);
+bool ExitToMenu(GameState& state, const SessionParts& parts, TableEvents& events);
 
-// The session's end, carried out by the records, the online services and the windows in order.
-void FinishSession(GameState& state, MatchServices& services, TableEvents& events);
+// The session's end: one result, carried out by the records, the online services and the
+// windows in order.
+void FinishSession(GameState& state, const SessionParts& parts, TableEvents& events);
 
 // Leaving a running game without recording it, once the player has agreed to lose it.
-void LeaveRunningGame(GameState& state, MatchServices& services, TableEvents& events);
+void LeaveRunningGame(GameState& state, const SessionParts& parts, TableEvents& events);
 
 }  // namespace fibwick

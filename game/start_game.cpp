@@ -11,11 +11,11 @@ namespace {
 
 constexpr int RatedNameWidth = 21;
 
-void LoadPlayerRecord(GameState& state, MatchServices& services) {
+void LoadPlayerRecord(GameState& state, StandingSource& standing) {
   const int slot = state.PlayerSlot;
   const bool fromRecord = (slot >= SlotFirstMember && slot <= SlotLastMember) ||
                           slot == SlotRatedOnline || slot == SlotTournament;
-  const auto record = fromRecord ? services.LoadPlayerRecord(slot, state.NetworkGame)
+  const auto record = fromRecord ? standing.LoadPlayerRecord(slot, state.NetworkGame)
                                  : std::nullopt;
   const bool freshAccount = slot == SlotRatedOnline && (!record || record->games <= 0);
   if (!record || freshAccount) {
@@ -118,7 +118,7 @@ Deal DealFromDeck(const GameState& state) {
   return deal;
 }
 
-TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& services,
+TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& standing,
                       bool continueMatch) {
   TableEvents events;
   const bool local = IsLocalGame(state);
@@ -132,7 +132,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& se
     state.SessionScore[1] = state.SessionScore[2] = 0;
     state.TotalScore = 0;
     state.OpenCards = false;
-    LoadPlayerRecord(state, services);
+    LoadPlayerRecord(state, standing);
   } else if (local) {
     ++state.GameNumber;
   }
@@ -148,7 +148,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& se
       state.NetRole = 0;
     }
     if (state.TourGame) {
-      const TournamentNames names = services.ReadTournamentSeats();
+      const TournamentNames names = standing.ReadTournamentSeats();
       state.Seat2Name = state.TourSeat == 1 ? names.seat1 : names.seat2;
       state.Seat1Name = state.TourSeat == 1 ? names.seat2 : names.seat1;
     }
@@ -188,7 +188,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& se
 }
 
 std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& random,
-                                          MatchServices& services, std::string_view message) {
+                                          StandingSource& standing, std::string_view message) {
   if (!state.NetworkGame || state.NetRole != 2 || state.TurnState != TurnConnectedOrOver) {
     return std::nullopt;
   }
@@ -196,18 +196,18 @@ std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& rando
   if (!deal) return std::nullopt;
   PlaceDeal(state, *deal, true);
   state.DealArrived = true;
-  TableEvents events = StartGame(state, random, services, state.GameNumber != 0);
+  TableEvents events = StartGame(state, random, standing, state.GameNumber != 0);
   state.TurnState = TurnOpponent;
   return events;
 }
 
 std::optional<TableEvents> ReceiveRelayDeal(GameState& state, UniformSource& random,
-                                            MatchServices& services, std::string_view message) {
+                                            StandingSource& standing, std::string_view message) {
   const auto deal = ReadDeal(message);
   if (!state.TourGame || !deal) return std::nullopt;
   PlaceDeal(state, *deal, state.TourSeat == 1);
   state.PlayerSlot = SlotTournament;
-  return StartGame(state, random, services, state.GameNumber != 0);
+  return StartGame(state, random, standing, state.GameNumber != 0);
 }
 
 }  // namespace fibwick

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "game/messages.h"
-#include "game/match_services.h"
+#include "game/match_parts.h"
 #include "game/table_events.h"
 #include "game/uniform_source.h"
 
@@ -14,9 +14,9 @@ namespace fibwick {
 // A permutation of the 24 cards by rejection draws.
 void ShuffleDeck(GameState& state, UniformSource& random);
 
-// The standing values of a new match come from `services`; a LAN server's deal leaves as a
+// The standing values of a new match come from `standing`; a LAN server's deal leaves as a
 // PeerMessage.
-TableEvents StartGame(GameState& state, UniformSource& random, MatchServices& services,
+TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& standing,
                       bool continueMatch);
 
 // The twelve cards of each seat from the shuffled deck: seat 1 takes 1..12, seat 2 13..24.
@@ -26,8 +26,8 @@ Deal DealFromDeck(const GameState& state);
 // relay (the twelve of our tournament seat are ours); starts the game. Nothing for a malformed
 // deal or one that is not awaited.
 std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& random,
-                                          MatchServices& services, std::string_view message);
+                                          StandingSource& standing, std::string_view message);
 std::optional<TableEvents> ReceiveRelayDeal(GameState& state, UniformSource& random,
-                                            MatchServices& services, std::string_view message);
+                                            StandingSource& standing, std::string_view message);
 
 }  // namespace fibwick

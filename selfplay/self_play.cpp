@@ -61,25 +61,10 @@ class WordsLog {
 };
 
 // A session with no records to keep: the self-play player is always new.
-class NoRecords final : public MatchServices {
+class NoRecords final : public StandingSource {
  public:
   std::optional<PlayerRecord> LoadPlayerRecord(int, bool) override { return std::nullopt; }
   TournamentNames ReadTournamentSeats() override { return {}; }
-  void RefreshGeneralCount(const GameState&) override {}
-  void HideTable() override {}
-  void SettleRatedGame(const GameState&) override {}
-  void ComputeRating(GameState&) override {}
-  void WriteHistory(const GameState&) override {}
-  void ReportGameEnd(const GameState&) override {}
-  void UpdateClubFile(const GameState&) override {}
-  void ShowEndOfGame(const GameState&) override {}
-  void OfferWorldTopTen(const GameState&) override {}
-  void SubmitRatedResult(const GameState&) override {}
-  void ShowMainMenu() override {}
-  void ReportTournamentResult(const GameState&) override {}
-  void ShowTournamentWindow() override {}
-  void RemovePlayerRecord(const GameState&) override {}
-  void LeaveRatedGame() override {}
 };
 
 enum class Event { LocalPut, LocalPass, LocalChallenge, OpponentMove };

@@ -132,6 +132,23 @@ Calls FinishOrder(GameState setup, int score) {
   return all;
 }
 
+// One result travels through the parts: the windows see what the records computed.
+TEST(FinishSession, TheEndOfGameWindowSeesTheRecordsResults) {
+  TableFixture t;
+  t.state.GameNumber = 20;
+  t.state.MatchFirstGame = 1;
+  t.state.PlayerName = "Ann    ";
+  t.state.RoundOver = t.state.TableActive = true;
+  t.state.SessionScore[2] = 30;
+  ASSERT_TRUE(ExitToMenu(t.table));
+  ASSERT_TRUE(t.services.ended);
+  EXPECT_EQ(t.services.ended->playerName, "Ann");
+  EXPECT_EQ(t.services.ended->rating, 7.5);
+  EXPECT_EQ(t.services.ended->topTenPlace, 3);
+  EXPECT_TRUE(t.services.ended->cycleEnd);
+  EXPECT_EQ(t.services.ended->sessionScore, 30);
+}
+
 TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
   GameState local;
   local.GameNumber = 7;
@@ -164,7 +181,7 @@ TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {
   TableFixture t;
   t.Running(TurnLocal);
   TableEvents events;
-  LeaveRunningGame(t.state, t.services, events);
+  LeaveRunningGame(t.state, t.services.Parts(), events);
   t.Record(events);
   EXPECT_EQ(t.services.calls, (Calls{"remove record", "hide table"}));
   EXPECT_EQ(t.view.calls, (Calls{"menu exit off count off"}));

@@ -125,11 +125,16 @@ struct PeerLog {
   int closed = 0;
 };
 
-class RecordingServices : public MatchServices {
+// Writes down every step the table asks of the records, the online services and the windows.
+class RecordingServices : public StandingSource,
+                          public SessionRecords,
+                          public SessionOnline,
+                          public SessionWindows {
  public:
   std::vector<std::string> calls;
   std::optional<PlayerRecord> record;
   TournamentNames names{"Alice", "Bob"};
+  std::optional<SessionResult> ended;  // as the windows saw it at the end of a cycle
 
   std::optional<PlayerRecord> LoadPlayerRecord(int slot, bool net) override {
     calls.push_back("load " + std::to_string(slot) + (net ? " net" : ""));
@@ -139,21 +144,32 @@ class RecordingServices : public MatchServices {
     calls.push_back("seats");
     return names;
   }
-  void RefreshGeneralCount(const GameState&) override { calls.push_back("count"); }
-  void HideTable() override { calls.push_back("hide table"); }
-  void SettleRatedGame(const GameState&) override { calls.push_back("settle rated"); }
-  void ComputeRating(GameState&) override { calls.push_back("rating"); }
-  void WriteHistory(const GameState&) override { calls.push_back("history"); }
-  void ReportGameEnd(const GameState&) override { calls.push_back("statistics"); }
-  void UpdateClubFile(const GameState&) override { calls.push_back("club file"); }
-  void ShowEndOfGame(const GameState&) override { calls.push_back("end of game"); }
-  void OfferWorldTopTen(const GameState&) override { calls.push_back("world top ten"); }
-  void SubmitRatedResult(const GameState&) override { calls.push_back("submit rated"); }
-  void ShowMainMenu() override { calls.push_back("menu"); }
-  void ReportTournamentResult(const GameState&) override { calls.push_back("tournament result"); }
-  void ShowTournamentWindow() override { calls.push_back("tournament window"); }
-  void RemovePlayerRecord(const GameState&) override { calls.push_back("remove record"); }
+  double ComputeRating(const SessionResult&) override {
+    calls.push_back("rating");
+    return 7.5;
+  }
+  void WriteHistory(const SessionResult&) override { calls.push_back("history"); }
+  SessionResult UpdateClubFile(SessionResult result) override {
+    calls.push_back("club file");
+    result.topTenPlace = 3;
+    return result;
+  }
+  void RemovePlayerRecord(int, bool) override { calls.push_back("remove record"); }
+  void SettleRatedGame(const SessionResult&) override { calls.push_back("settle rated"); }
+  void ReportGameEnd(const SessionResult&) override { calls.push_back("statistics"); }
+  void OfferWorldTopTen(const SessionResult&) override { calls.push_back("world top ten"); }
+  void SubmitRatedResult(const SessionResult&) override { calls.push_back("submit rated"); }
+  void ReportTournamentResult(const SessionResult&) override { calls.push_back("tournament result"); }
   void LeaveRatedGame() override { calls.push_back("leave rated"); }
+  void HideTable() override { calls.push_back("hide table"); }
+  void ShowEndOfGame(const SessionResult& result) override {
+    calls.push_back("end of game");
+    ended = result;
+  }
+  void ShowTournamentWindow() override { calls.push_back("tournament window"); }
+  void ShowMainMenu() override { calls.push_back("menu"); }
+
+  SessionParts Parts() { return {*this, *this, *this}; }
 };
 
 // Cards by readable labels: "9h", "10d", "Jc", "Qs", "Kh", "Ad".
@@ -295,7 +311,7 @@ inline bool ComputerTick(TableRef t) {
 }
 inline bool ExitToMenu(TableRef t) {
   TableEvents events;
-  const bool done = fibwick::ExitToMenu(t.f.state, t.f.services, events);
+  const bool done = fibwick::ExitToMenu(t.f.state, t.f.services.Parts(), events);
   t.f.Record(events);
   return done;
 }
