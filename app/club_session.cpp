@@ -82,6 +82,18 @@ void ClubSession::RemovePlayerRecord(int playerSlot, bool networkClub) {
   Report(RemoveMember(ClubFile(networkClub), playerSlot), networkClub);
 }
 
+std::optional<int> ClubSession::ChangeMemberName(int playerSlot, bool networkClub,
+                                                 const std::string& name,
+                                                 const std::string& password) {
+  const ClubUpdate update = ChangeName(ClubFile(networkClub), playerSlot, name, password);
+  Report(update, networkClub);
+  switch (update.status) {
+    case ClubUpdateStatus::Done: return update.line;
+    case ClubUpdateStatus::Unchanged: return playerSlot;
+    default: return std::nullopt;
+  }
+}
+
 void ClubSession::Report(const ClubUpdate& update, bool networkClub) {
   if (update.status == ClubUpdateStatus::IncorrectFile) {
     notice_(ClubCheckMessage(ClubCheckOutcome::Incorrect, ClubFile(networkClub)));

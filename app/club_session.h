@@ -33,6 +33,11 @@ class ClubSession final : public StandingSource, public SessionRecords {
   SessionResult UpdateClubFile(SessionResult result) override;
   void RemovePlayerRecord(int playerSlot, bool networkClub) override;
 
+  // "To change a name": a member's line takes the new name and password and moves by rating.
+  // The player's line afterwards; nothing when the club file could not be changed (told).
+  std::optional<int> ChangeMemberName(int playerSlot, bool networkClub, const std::string& name,
+                                      const std::string& password);
+
  private:
   void Report(const ClubUpdate& update, bool networkClub);
 

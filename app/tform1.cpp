@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "base/cp1251.h"
 #include "base/fixed_field.h"
 #include "base/round_even.h"
 #include "game/buttons.h"
@@ -609,12 +610,17 @@ void TForm1::GeneralScoreClick() {
 
 void TForm1::ChangeNameClick() {
   DialogContext context = Dialogs();
-  const auto change = RunChangeName(this, context, state_.PlayerSlot, state_.PlayerName);
-  if (!change) return;
-  state_.PlayerSlot = change->playerSlot;
-  state_.PlayerName = change->playerName;
-  state_.Seat2Name = std::string(TrimRight(change->playerName));
-  session_.SetNewPlayerPassword(change->passwordDigits);
+  const auto entered = RunChangeName(this, context, state_.PlayerName);
+  if (!entered) return;
+  const auto line = session_.ChangeMemberName(state_.PlayerSlot, state_.NetworkGame,
+                                              entered->playerName, entered->password);
+  if (!line) return;
+  state_.PlayerSlot = *line;
+  state_.PlayerName = entered->playerName;
+  state_.Seat2Name = std::string(TrimRight(entered->playerName));
+  session_.SetNewPlayerPassword(entered->passwordDigits);
+  fibwick::ShowNotice(this, context,
+                      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.Seat2Name)));
 }
 
 void TForm1::ModeClick() {

@@ -134,3 +134,44 @@ TEST(TableOnScreen, ClosingDuringThePauseLeavesTheGameCleanly) {
 
 }  // namespace
 }  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+using namespace testing;
+
+// "To change a name" from the table's menu: the program rewrites the member's club line.
+TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
+  const fs::path folder = FreshProgramFolder("rename");
+  const fs::path club = folder / "Fibwick.clb";
+  const ClubRecord member{.name = "Boris", .rating = 2.5, .games = 3, .score = 10,
+                          .passwordDigits = EncodePassword("pw1")};
+  ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
+  {
+    DialogAnswerer answerer;  // the member's password at the start
+    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    form.show();
+    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
+    Wait(50);
+    form.EndIntro();
+    ButtonNamed(form, "Button1")->click();
+    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+    answerer.name = "Bruno";
+    answerer.password = "xyz";
+    form.findChild<QAction*>("ActChangeName")->trigger();
+    EXPECT_EQ(form.Game().Seat2Name, "Bruno");
+    EXPECT_EQ(form.Game().PlayerSlot, 1);
+    const auto lines = ReadClubFile(club);
+    ASSERT_TRUE(lines);
+    const auto record = ParseMemberLine((*lines)[0]);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->name.substr(0, 5), "Bruno");
+    EXPECT_TRUE(PasswordMatches("xyz", record->passwordDigits));
+    EXPECT_GE(answerer.dialogsSeen, 3);  // start dialog, new name, the notice that tells it
+    form.close();
+  }
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace fibwick

@@ -139,10 +139,10 @@ bool RunStartDialog(QWidget* parent, DialogContext& context, const StartDialogIn
   return true;
 }
 
-std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context, int playerSlot,
-                                        const std::string& playerName) {
+std::optional<StartDialogResult> RunChangeName(QWidget* parent, DialogContext& context,
+                                               const std::string& playerName) {
   StartDialogInput input;
-  input.playerSlot = 6;
+  input.playerSlot = 6;  // the form of a new player
   input.networkGame = context.settings.NetworkGame;
   input.tableActive = true;
   input.playerName = playerName;
@@ -150,29 +150,7 @@ std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context,
   input.clubFile = ClubFileInUse(context);
   StartDialogResult entered;
   if (!RunStartDialog(parent, context, input, entered)) return std::nullopt;
-
-  NameChange change{playerSlot, entered.playerName, entered.passwordDigits};
-  const ClubUpdate update =
-      ChangeName(input.clubFile, playerSlot, entered.playerName, entered.password);
-  switch (update.status) {
-    case ClubUpdateStatus::IncorrectFile:
-      ShowNotice(
-          parent, context,
-          QString::fromStdString(ClubCheckMessage(ClubCheckOutcome::Incorrect, input.clubFile)));
-      return std::nullopt;
-    case ClubUpdateStatus::WriteFailed:
-      ShowNotice(parent, context, Catalogue(MsgErrorOfDiskWriting));
-      return std::nullopt;
-    case ClubUpdateStatus::Done:
-      change.playerSlot = update.line;
-      break;
-    case ClubUpdateStatus::Unchanged:
-      break;
-  }
-  ShowNotice(
-      parent, context,
-      Catalogue(MsgNameOrPasswordChanged) + FromFile(std::string(TrimRight(entered.playerName))));
-  return change;
+  return entered;
 }
 
 }  // namespace fibwick

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ui/dialogs/dialog_frame.h"
-#include "ui/dialogs/start_rules.h"
+#include "records/start_rules.h"
 
 // The start dialog: a club member's password, or a new player's name and password twice.
 namespace fibwick {
@@ -64,17 +64,9 @@ class TFormPassword : public DialogFrame {
 bool RunStartDialog(QWidget* parent, DialogContext& context, const StartDialogInput& input,
                     StartDialogResult& result);
 
-// Who plays after "To change a name".
-struct NameChange {
-  int playerSlot = 0;  // a member keeps his place by rating, which may move his line
-  std::string playerName;
-  std::string passwordDigits;
-};
-
-// "To change a name" during a game: the start dialog for a new name; a member's club line takes
-// the new name and password; the player is told. Nothing when cancelled or when the club file
-// could not be changed (the player has then been told why).
-std::optional<NameChange> RunChangeName(QWidget* parent, DialogContext& context, int playerSlot,
-                                        const std::string& playerName);
+// "To change a name" during a game: the start dialog asks a new name and password, offering the
+// current name. Nothing when cancelled; the caller changes the club file.
+std::optional<StartDialogResult> RunChangeName(QWidget* parent, DialogContext& context,
+                                               const std::string& playerName);
 
 }  // namespace fibwick

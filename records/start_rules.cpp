@@ -1,4 +1,4 @@
-#include "ui/dialogs/start_rules.h"
+#include "records/start_rules.h"
 
 #include <algorithm>
 
