@@ -1,7 +1,9 @@
 #include "ui/builtin_pictures.h"
 
+#include <QCache>
 #include <QDirIterator>
 #include <QHash>
+#include <algorithm>
 
 #include "ui/packs.h"
 
@@ -24,13 +26,16 @@ const QHash<QString, QString>& BuiltinIndex() {
 }  // namespace
 
 QImage LoadBuiltinPicture(const QString& name) {
-  // Decoded once: the pictures never change, and shared copies keep their cache key.
-  static QHash<QString, QImage> decoded;
+  // The pictures drawn over and over (button skins, speech strips, frames) stay decoded, and
+  // their shared copies keep the cache key their resized copies are found by. Films and the
+  // intro are pushed out by what is drawn after them: kept for good, the films of every window
+  // a session has opened piled up with each match.
+  static QCache<QString, QImage> decoded(3 << 20);  // cost in bytes
   const QString key = ResourceKey(name);
-  if (const auto kept = decoded.constFind(key); kept != decoded.constEnd()) return kept.value();
+  if (const QImage* kept = decoded.object(key)) return *kept;
   const auto found = BuiltinIndex().constFind(key);
   const QImage picture = found == BuiltinIndex().constEnd() ? QImage() : QImage(found.value());
-  decoded.insert(key, picture);
+  decoded.insert(key, new QImage(picture), std::max<qsizetype>(1, picture.sizeInBytes()));
   return picture;
 }
 
