@@ -37,14 +37,13 @@ void SetTopTenFor(const fs::path& club, int match) {
 }
 
 #if defined(__SANITIZE_ADDRESS__)
-// The sanitizer keeps freed blocks in quarantine, so the resident size says nothing there; the
-// leak checker at exit watches the matches instead, and three of them show every film.
+// The sanitizer keeps freed blocks in quarantine, so the resident size says nothing there; its
+// leak checker watches the matches instead.
 constexpr bool MeasuresResidentSize = false;
-constexpr int Matches = 3;
 #else
 constexpr bool MeasuresResidentSize = true;
-constexpr int Matches = 10;
 #endif
+constexpr int Matches = 10;
 
 // Every match passes the start dialog, the rank choices and the end of the match: what they
 // keep must not pile up from one match to the next.
