@@ -39,7 +39,7 @@ namespace {
 // picture made anew for each layout (a tinted caption) leaves copies nobody asks for again: the
 // cache holds about one layout's decorations at the largest window, not a session's worth.
 QImage ResizedCopy(const QImage& picture, QSize size) {
-  static QCache<QString, QImage> cache(4 << 20);  // cost in bytes
+  static QCache<QString, QImage> cache(2 << 20);  // cost in bytes
   const QString key =
       QStringLiteral("%1/%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
   if (const QImage* kept = cache.object(key)) return *kept;

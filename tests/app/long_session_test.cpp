@@ -73,9 +73,9 @@ TEST(LongSession, TenMatchesKeepTheResidentSizeFlat) {
   form.close();
   fs::remove_all(folder);
   if (!MeasuresResidentSize) return;
-  // The allocator's free lists settle about 1 MiB above the first match (seen over forty
-  // matches); a film kept for good costs 1.2 to 2.6 MiB.
-  EXPECT_LE(resident.back(), resident[1] + 2.0);
+  // After the first match the size moves by about 0.2 MiB at most (seen over forty matches,
+  // offscreen and on X); the smallest film kept for good would add 1.2 MiB.
+  EXPECT_LE(resident.back(), resident[1] + 1.0);
 }
 
 }  // namespace
