@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+#include "app/tform1.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/rank_dialog.h"
+#include "ui/skin_button.h"
+
+// Driving the real main window as a player would: fresh files, waits, clicks, dialog answers.
+namespace fibwick::testing {
+
+namespace fs = std::filesystem;
+
+inline fs::path FreshProgramFolder(const std::string& name) {
+  const fs::path folder = fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string command = std::string(FIBWICK_CLUBGEN) + " " + folder.string();
+  if (std::system(command.c_str()) != 0) throw std::runtime_error("clubgen failed");
+  return folder;
+}
+
+inline void Wait(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+template <class Done>
+inline bool WaitFor(Done done, int limitMs = 20000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limitMs) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+inline TNuvCardsButton* ButtonNamed(TForm1& form, const char* name) {
+  return form.findChild<TNuvCardsButton*>(name);
+}
+
+// Answers whatever modal window the program opens, as a player would.
+class DialogAnswerer : public QObject {
+ public:
+  std::string name = "Tester";
+  std::string password = "pw1";
+  int rankIndex = 3;  // the nine
+  bool answerYes = true;
+  int dialogsSeen = 0;
+  int questionsSeen = 0;
+
+  DialogAnswerer() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+    timer_.start();
+  }
+
+ private:
+  void Answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == last_) return;
+    last_ = modal;
+    ++dialogsSeen;
+    if (auto* start = qobject_cast<TFormPassword*>(modal)) {
+      if (start->NameBox()->isVisible()) start->NameBox()->setText(QString::fromStdString(name));
+      start->PasswordBox()->setText(QString::fromStdString(password));
+      if (start->ConfirmationBox()->isVisible()) {
+        start->ConfirmationBox()->setText(QString::fromStdString(password));
+      }
+      start->Confirm();
+    } else if (auto* dost = qobject_cast<TFormDost*>(modal)) {
+      dost->Button(rankIndex)->click();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      ++questionsSeen;
+      box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->accept();
+    }
+    last_ = nullptr;
+  }
+
+  QTimer timer_;
+  QWidget* last_ = nullptr;
+};
+
+inline void ClickCard(TForm1& form, int k) {
+  const PixelRect hand = form.HandRect(2);
+  const int x = hand.left + form.HandPositions(2)[static_cast<std::size_t>(k - 1)] + 2;
+  const QPointF at(x, hand.top + 5);
+  QMouseEvent press(QEvent::MouseButtonRelease, at, form.mapToGlobal(at), Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &press);
+}
+
+
+}  // namespace fibwick::testing
