@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints the main window's figures: launch to the first mapped window, CPU of the idle main menu
-# over 10 s, and resident memory after a whole match. Medians of several runs.
+# over 10 s, and resident memory on the menu and after matches. Medians of several runs.
 # usage: bench/window_figures.sh [build folder]   (default build/default)
 set -euo pipefail
 build=$(realpath "${1:-build/default}")
@@ -50,9 +50,4 @@ for _ in $(seq 3); do
 done
 echo "idle main menu CPU over 10 s: median $(printf '%s\n' "${idle[@]}" | median) % of one core (runs: ${idle[*]})"
 
-rss=()
-for _ in $(seq 3); do
-  rss+=($(QT_QPA_PLATFORM=offscreen FIBWICK_REPORT_RSS=1 "$build/tests/app/app_tests" \
-    --gtest_filter='WholeMatch.*' 2>/dev/null | awk '/resident after the match/ {print $5}'))
-done
-echo "resident memory after a whole match: median $(printf '%s\n' "${rss[@]}" | median) MiB (runs: ${rss[*]})"
+"$(dirname "$0")/memory_figures.sh" "$build"

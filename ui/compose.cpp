@@ -35,9 +35,11 @@ void FillWithBackground(PictureControl& control, const QImage& background) {
 namespace {
 
 // Decorative pictures are resized to the same few control sizes over and over; the result of
-// each (picture, size) is kept. A picture's cache key changes whenever its pixels do.
+// each (picture, size) is kept. A picture's cache key changes whenever its pixels do, so a
+// picture made anew for each layout (a tinted caption) leaves copies nobody asks for again: the
+// cache holds about one layout's decorations at the largest window, not a session's worth.
 QImage ResizedCopy(const QImage& picture, QSize size) {
-  static QCache<QString, QImage> cache(64 << 20);  // cost in bytes
+  static QCache<QString, QImage> cache(2 << 20);  // cost in bytes
   const QString key =
       QStringLiteral("%1/%2x%3").arg(picture.cacheKey()).arg(size.width()).arg(size.height());
   if (const QImage* kept = cache.object(key)) return *kept;
