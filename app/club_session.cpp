@@ -48,7 +48,9 @@ void ClubSession::RefreshGeneralCount(const GameState& state) {
                       .currentRating = SessionRating(result)});
 }
 
-double ClubSession::ComputeRating(const SessionResult& result) { return SessionRating(result); }
+double ClubSession::ComputeRating(const SessionResult& result) {
+  return SessionRating(result);
+}
 
 void ClubSession::WriteHistory(const SessionResult& result) {
   const HistoryEntry entry{.Player = result.playerName,
@@ -88,9 +90,12 @@ std::optional<int> ClubSession::ChangeMemberName(int playerSlot, bool networkClu
   const ClubUpdate update = ChangeName(ClubFile(networkClub), playerSlot, name, password);
   Report(update, networkClub);
   switch (update.status) {
-    case ClubUpdateStatus::Done: return update.line;
-    case ClubUpdateStatus::Unchanged: return playerSlot;
-    default: return std::nullopt;
+    case ClubUpdateStatus::Done:
+      return update.line;
+    case ClubUpdateStatus::Unchanged:
+      return playerSlot;
+    default:
+      return std::nullopt;
   }
 }
 

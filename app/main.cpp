@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
   fibwick::IgnoreFileSizeSignal();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Fibwick");
-  const auto folder = fibwick::ResolveProgramFolder(QApplication::applicationDirPath().toStdString());
+  const auto folder =
+      fibwick::ResolveProgramFolder(QApplication::applicationDirPath().toStdString());
   fibwick::RemoveStaleDataTemporaries(folder);
   fibwick::TForm1 form(folder);
   form.show();

@@ -16,8 +16,12 @@
 namespace fibwick {
 namespace {
 
-int X(const Layout& l, double v) { return RoundEven(l.scaleX * v); }
-int Y(const Layout& l, double v) { return RoundEven(l.scaleY * v); }
+int X(const Layout& l, double v) {
+  return RoundEven(l.scaleX * v);
+}
+int Y(const Layout& l, double v) {
+  return RoundEven(l.scaleY * v);
+}
 
 // Lamp offsets on each lamp board.
 constexpr QPoint LampOffsets[3] = {{16, 15}, {41, 1}, {66, 15}};
@@ -55,7 +59,8 @@ void TForm1::LayoutMainMenu() {
                         TintPicture(LoadBuiltinPicture(elite + code), settings_.CaptionTint));
 
   for (int k = 0; k < 5; ++k) {
-    PlaceButton(buttons_[static_cast<std::size_t>(k + 1)], {X(l, 180), Y(l, 265) + k * bh, X(l, 400), bh});
+    PlaceButton(buttons_[static_cast<std::size_t>(k + 1)],
+                {X(l, 180), Y(l, 265) + k * bh, X(l, 400), bh});
   }
   PlaceButton(panel4_, {X(l, 180), Y(l, 265) - bh - Scaled(l, 10), X(l, 400), bh});
   PlaceButton(buttons_[6], {X(l, 280), Y(l, 265) + 5 * bh + Scaled(l, 10), X(l, 200), bh});
@@ -67,15 +72,19 @@ void TForm1::LayoutMainMenu() {
 
   Skin(buttons_[6], purple ? TColorSB::DCards : TColorSB::DNavy,
        purple ? menuFont : QColor(0, 255, 255), Catalogue(MsgNewPlayer), bigFont);
-  const std::pair<TNuvCardsButton*, Message> menuButtons[] = {
-      {buttons_[9], MsgTopTen}, {bHistory_, MsgHistory}, {buttons_[10], MsgOptions},
-      {bMode_, MsgMode},        {buttons_[11], MsgExit}};
+  const std::pair<TNuvCardsButton*, Message> menuButtons[] = {{buttons_[9], MsgTopTen},
+                                                              {bHistory_, MsgHistory},
+                                                              {buttons_[10], MsgOptions},
+                                                              {bMode_, MsgMode},
+                                                              {buttons_[11], MsgExit}};
   for (const auto& [button, message] : menuButtons) {
     Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Catalogue(message), bigFont);
   }
 
-  imageSvLeft_.rect = {X(l, 60) + RoundEven((l.scaleX - 1) * 50), Y(l, 30) + RoundEven((l.scaleY - 1) * 100), 100, 200};
-  imageSvRight_.rect = {X(l, 600) + RoundEven((l.scaleX - 1) * 50), imageSvLeft_.rect.top, 100, 200};
+  imageSvLeft_.rect = {X(l, 60) + RoundEven((l.scaleX - 1) * 50),
+                       Y(l, 30) + RoundEven((l.scaleY - 1) * 100), 100, 200};
+  imageSvRight_.rect = {X(l, 600) + RoundEven((l.scaleX - 1) * 50), imageSvLeft_.rect.top, 100,
+                        200};
   // The boards have no picture of their own: the lamps stand on the background.
   FillWithBackground(imageSvLeft_, background_);
   FillWithBackground(imageSvRight_, background_);
@@ -98,7 +107,8 @@ void TForm1::LayoutMainMenu() {
     PictureControl& gif = g == 0 ? rxGifAn1_ : rxGifAn2_;
     frames.clear();
     for (int f = 0;; ++f) {
-      const QImage frame = LoadBuiltinPicture(QString("GifMenu%1_%2").arg(g + 1).arg(f, 2, 10, QChar('0')));
+      const QImage frame =
+          LoadBuiltinPicture(QString("GifMenu%1_%2").arg(g + 1).arg(f, 2, 10, QChar('0')));
       if (frame.isNull()) break;
       ComposeOverBackground(gif, background_, frame);
       frames.push_back(gif.buffer);
@@ -113,15 +123,14 @@ void TForm1::LayoutMainMenu() {
     const char* picture;
     Message hint;
   };
-  static constexpr IconPlace IconPlaces[] = {
-      {false, 5, "AdvGiftR", MsgCouldNotConnectToServer},
-      {false, 58, "Android", MsgCouldNotConnectToServer},
-      {false, 111, "GHelp48", MsgHelp},
-      {false, 164, "GTour48", MsgOnlineTournament},
-      {true, 5, "AdvGiftG", MsgCouldNotConnectToServer},
-      {true, 58, "Earth48", MsgCouldNotConnectToServer},
-      {true, 111, "Stats", MsgStatistics},
-      {true, 164, "Account48", MsgYouAreNotLoggedIn}};
+  static constexpr IconPlace IconPlaces[] = {{false, 5, "AdvGiftR", MsgCouldNotConnectToServer},
+                                             {false, 58, "Android", MsgCouldNotConnectToServer},
+                                             {false, 111, "GHelp48", MsgHelp},
+                                             {false, 164, "GTour48", MsgOnlineTournament},
+                                             {true, 5, "AdvGiftG", MsgCouldNotConnectToServer},
+                                             {true, 58, "Earth48", MsgCouldNotConnectToServer},
+                                             {true, 111, "Stats", MsgStatistics},
+                                             {true, 164, "Account48", MsgYouAreNotLoggedIn}};
   icons_.clear();
   for (const IconPlace& place : IconPlaces) {
     ServiceIcon icon;
@@ -137,8 +146,10 @@ void TForm1::LayoutMainMenu() {
   if (MenuClocksShown()) {
     const int gapLeft = buttons_[9]->y() - imageSvLeft_.rect.top - 200;
     const int gapRight = buttons_[10]->y() - imageSvRight_.rect.top - 200;
-    imClock1_.rect = {imageSvLeft_.rect.left - 7, imageSvLeft_.rect.top + 200 + RoundEven(gapLeft / 2.0) - 36, 115, 64};
-    imClock2_.rect = {imageSvRight_.rect.left - 7, imageSvRight_.rect.top + 200 + RoundEven(gapRight / 2.0) - 36, 115, 64};
+    imClock1_.rect = {imageSvLeft_.rect.left - 7,
+                      imageSvLeft_.rect.top + 200 + RoundEven(gapLeft / 2.0) - 36, 115, 64};
+    imClock2_.rect = {imageSvRight_.rect.left - 7,
+                      imageSvRight_.rect.top + 200 + RoundEven(gapRight / 2.0) - 36, 115, 64};
     DrawLocalClock(kit, imClock1_, QTime::currentTime());
     DrawIndicatorClock(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
   }
@@ -155,7 +166,8 @@ void TForm1::DrawClubList() {
   const auto width = [&](std::string_view text) {
     return metrics.horizontalAdvance(QString::fromStdString(Cp1251ToUtf8(text)));
   };
-  const auto list = ReadClubList(session_.ClubFile(settings_.NetworkGame), settings_.ClubListMode, width);
+  const auto list =
+      ReadClubList(session_.ClubFile(settings_.NetworkGame), settings_.ClubListMode, width);
   for (int k = 1; k <= 5; ++k) {
     const std::string text = list ? list->buttons[static_cast<std::size_t>(k - 1)] : std::string();
     Skin(buttons_[static_cast<std::size_t>(k)], purple ? TColorSB::DCards : TColorSB::DNavy,
@@ -163,7 +175,8 @@ void TForm1::DrawClubList() {
          QString::fromStdString(Cp1251ToUtf8(text)), listFont);
   }
   Skin(panel4_, purple ? TColorSB::DCards : TColorSB::DBlue,
-       purple ? QColor(128, 50, 50) : (settings_.NewButtons ? QColor(0, 0, 255) : QColor(200, 255, 255)),
+       purple ? QColor(128, 50, 50)
+              : (settings_.NewButtons ? QColor(0, 0, 255) : QColor(200, 255, 255)),
        Catalogue(ClubListHeader(settings_.ClubListMode)), listFont);
   panel4_->SetKLightSB(purple ? 50 : 0);
 }
@@ -198,7 +211,9 @@ void TForm1::MenuTick() {
   }
 }
 
-bool TForm1::MenuClocksShown() const { return MenuClocksVisible(layout_); }
+bool TForm1::MenuClocksShown() const {
+  return MenuClocksVisible(layout_);
+}
 
 // No game service is reached from this version, so the figure and the hint say so.
 void TForm1::DrawIndicatorClock(int style) {
@@ -216,7 +231,8 @@ void TForm1::ShowTopTenBalloon(TNuvCardsButton& button) {
 void TForm1::ServiceIconClick(const ServiceIcon& icon) {
   // The online services arrive later; until then a click says so instead of doing nothing.
   const bool tournament = std::string_view(icon.picture) == "GTour48";
-  ShowNotice(std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
+  ShowNotice(
+      std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
 }
 
 void TForm1::CaptionClick() {

@@ -49,7 +49,9 @@ void TablePlayer::Tick(std::function<void()> action) {
   });
 }
 
-bool TablePlayer::Idle() const { return queue_.empty() && !waiting_ && !running_; }
+bool TablePlayer::Idle() const {
+  return queue_.empty() && !waiting_ && !running_;
+}
 
 void TablePlayer::Clear() {
   queue_.clear();

@@ -14,9 +14,12 @@ namespace {
 
 TNuvCardsButton* ButtonOf(std::array<TNuvCardsButton*, 13>& buttons, ActionButton button) {
   switch (button) {
-    case ActionButton::Challenge: return buttons[7];
-    case ActionButton::Put: return buttons[8];
-    default: return buttons[12];
+    case ActionButton::Challenge:
+      return buttons[7];
+    case ActionButton::Put:
+      return buttons[8];
+    default:
+      return buttons[12];
   }
 }
 
@@ -37,8 +40,10 @@ void TForm1::LayoutTable() {
   FillWithBackground(imageStol_, background_);
   const bool purple = settings_.TableDesign == 1;
   const int bh = ButtonHeight(layout_);
-  const QFont bigFont = RoleFont(fonts_, FontRole::Decor, MainButtonFontHeight(layout_, fonts_), true);
-  const QFont passFont = RoleFont(fonts_, FontRole::Serif, MainButtonFontHeight(layout_, fonts_), true);
+  const QFont bigFont =
+      RoleFont(fonts_, FontRole::Decor, MainButtonFontHeight(layout_, fonts_), true);
+  const QFont passFont =
+      RoleFont(fonts_, FontRole::Serif, MainButtonFontHeight(layout_, fonts_), true);
   // The action buttons stand in a column under the claim plate, beside the local hand.
   const int x = PlaceX(layout_, 585, 150);
   const int w = Scaled(layout_, 150);
@@ -77,14 +82,16 @@ void QtTableView::Dispatch(const TableEvent& event) {
 
 void QtTableView::operator()(const TableShown&) {
   form_.LayoutTable();
-  for (QAction* action : {form_.actCount_, form_.actExit_, form_.actRename_}) action->setEnabled(true);
+  for (QAction* action : {form_.actCount_, form_.actExit_, form_.actRename_})
+    action->setEnabled(true);
 }
 
 void QtTableView::operator()(const HandDrawn& e) {
   PictureControl& hand = form_.hands_[static_cast<std::size_t>(e.seat - 1)];
   auto& positions = positions_[static_cast<std::size_t>(e.seat - 1)];
   faces_[static_cast<std::size_t>(e.seat - 1)] = e.faces;
-  positions = fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_, e.cards, e.faces);
+  positions =
+      fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_, e.cards, e.faces);
   for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
     if ((e.selected >> (p - 1)) & 1U) HighlightCard(hand.buffer, form_.layout_, positions, p - 1);
   }
@@ -92,8 +99,8 @@ void QtTableView::operator()(const HandDrawn& e) {
 }
 
 void QtTableView::operator()(const PileDrawn& e) {
-  fibwick::DrawPile(form_.imageStol_, form_.background_, form_.art_, form_.layout_, e.cards, e.faces,
-                    e.marked);
+  fibwick::DrawPile(form_.imageStol_, form_.background_, form_.art_, form_.layout_, e.cards,
+                    e.faces, e.marked);
   form_.UpdateControl(form_.imageStol_);
 }
 

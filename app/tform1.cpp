@@ -21,11 +21,10 @@
 #include "game/start_game.h"
 #include "game/turn.h"
 #include "records/catalogue.h"
-#include "records/phrase_text.h"
 #include "records/club_file.h"
+#include "records/phrase_text.h"
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
-#include "ui/skin_button.h"
 #include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/history_dialog.h"
@@ -35,11 +34,14 @@
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
+#include "ui/skin_button.h"
 
 namespace fibwick {
 namespace {
 
-QRect ToQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+QRect ToQRect(const PixelRect& r) {
+  return {r.left, r.top, r.width, r.height};
+}
 
 }  // namespace
 
@@ -102,8 +104,8 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   Recaption();
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
 
-  menuControls_ = {&imTitle_,    &imCaption_,   &imElite_,  &imageSvLeft_, &imageSvRight_,
-                   &rxGifAn1_,   &rxGifAn2_,    &imClock1_, &imClock2_};
+  menuControls_ = {&imTitle_,  &imCaption_, &imElite_,  &imageSvLeft_, &imageSvRight_,
+                   &rxGifAn1_, &rxGifAn2_,  &imClock1_, &imClock2_};
   for (auto& c : says_) tableControls_.push_back(&c);
   for (auto& c : hands_) tableControls_.push_back(&c);
   tableControls_.push_back(&imageStol_);
@@ -149,7 +151,9 @@ void TForm1::Recaption() {
   actRename_->setText(Catalogue(MsgToChangeAName));
 }
 
-std::filesystem::path TForm1::SettingsFile() const { return programFolder_ / "Fibwick.ini"; }
+std::filesystem::path TForm1::SettingsFile() const {
+  return programFolder_ / "Fibwick.ini";
+}
 
 void TForm1::StartUp() {
   if (startedUp_) return;
@@ -181,7 +185,8 @@ void TForm1::ShowScreen(Screen screen) {
   for (PictureControl* c : menuControls_) c->visible = menu;
   imClock1_.visible = imClock2_.visible = menu && MenuClocksShown();
   for (PictureControl* c : tableControls_) c->visible = table;
-  for (int b : {1, 2, 3, 4, 5, 6, 9, 10, 11}) buttons_[static_cast<std::size_t>(b)]->setVisible(menu);
+  for (int b : {1, 2, 3, 4, 5, 6, 9, 10, 11})
+    buttons_[static_cast<std::size_t>(b)]->setVisible(menu);
   bHistory_->setVisible(menu);
   bMode_->setVisible(menu);
   panel4_->setVisible(menu);
@@ -292,8 +297,8 @@ void TForm1::ApplyWindowSize() {
 void TForm1::PlaceWindow() {
   if (layout_.windowSizeMode == FullScreenMode) return;
   const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-  const QSize frame = frameGeometry().size() - geometry().size() +
-                      QSize(layout_.tableWidth, layout_.tableHeight);
+  const QSize frame =
+      frameGeometry().size() - geometry().size() + QSize(layout_.tableWidth, layout_.tableHeight);
   move(work.left() + RoundEven((work.width() - frame.width()) / 2.0),
        work.top() + RoundEven((work.height() - frame.height()) / 2.0));
 }
@@ -304,7 +309,9 @@ void TForm1::SetWindowSizeMode(int mode) {
   if (screen_ == Screen::Menu) LayoutMainMenu();
 }
 
-void TForm1::UpdateControl(const PictureControl& control) { update(ToQRect(control.rect)); }
+void TForm1::UpdateControl(const PictureControl& control) {
+  update(ToQRect(control.rect));
+}
 
 void TForm1::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Intro) {
@@ -440,7 +447,9 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
   }
   if (ToQRect(imageKon_.rect).contains(p) && !IsLanClientWaiting(state_)) {
     const QString hint = "<b>" + Catalogue(MsgCurrentGame) + "</b><br>" +
-                         QString::fromStdString(ClaimPlateHint(state_, settings_.Language)).toHtmlEscaped().replace("\n", "<br>");
+                         QString::fromStdString(ClaimPlateHint(state_, settings_.Language))
+                             .toHtmlEscaped()
+                             .replace("\n", "<br>");
     QToolTip::showText(event->globalPosition().toPoint(), hint, this);
   }
 }
@@ -501,14 +510,16 @@ void TForm1::ShowNotice(const std::string& text) {
 
 void TForm1::ShowEndOfGame(const SessionResult& result) {
   DialogContext context = Dialogs();
-  fibwick::ShowEndOfGame(this, context,
-                         EndGameInput{.place = result.topTenPlace,
-                                      .score = result.topTenScore,
-                                      .kind = result.network ? GameKind::Network : GameKind::Computer,
-                                      .reward = 0});
+  fibwick::ShowEndOfGame(
+      this, context,
+      EndGameInput{.place = result.topTenPlace,
+                   .score = result.topTenScore,
+                   .kind = result.network ? GameKind::Network : GameKind::Computer,
+                   .reward = 0});
 }
 
-void TForm1::StartMatch(int slot, const std::string& playerName, const std::string& passwordDigits) {
+void TForm1::StartMatch(int slot, const std::string& playerName,
+                        const std::string& passwordDigits) {
   state_.NetworkGame = false;
   state_.TourGame = false;
   state_.RatedGame = false;
@@ -536,7 +547,8 @@ DialogContext TForm1::Dialogs() {
 QCursor TForm1::Cursor(bool hand) const {
   const QCursor system(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
   if (!settings_.RedCursor) return system;
-  const QPixmap& picture = hand ? handCursors_[static_cast<std::size_t>(cursorFrame_)] : arrowCursor_;
+  const QPixmap& picture =
+      hand ? handCursors_[static_cast<std::size_t>(cursorFrame_)] : arrowCursor_;
   if (picture.isNull()) return system;
   return hand ? QCursor(picture, 12, 2) : QCursor(picture, 2, 2);
 }
@@ -559,11 +571,14 @@ void TForm1::ClubButtonClick(int line) {
   OpenStartDialog(line);
 }
 
-void TForm1::NewPlayerClick() { OpenStartDialog(SlotNewPlayer); }
+void TForm1::NewPlayerClick() {
+  OpenStartDialog(SlotNewPlayer);
+}
 
 void TForm1::OpenStartDialog(int slot) {
   // The network game needs the LAN link, which this version does not have yet.
-  if (settings_.NetworkGame) return ShowNotice(std::string(MessageText(MsgThereAreNoAccessibleGames)));
+  if (settings_.NetworkGame)
+    return ShowNotice(std::string(MessageText(MsgThereAreNoAccessibleGames)));
   DialogContext context = Dialogs();
   const StartDialogInput input{.playerSlot = slot,
                                .networkGame = settings_.NetworkGame,
@@ -619,8 +634,9 @@ void TForm1::ChangeNameClick() {
   state_.PlayerName = entered->playerName;
   state_.Seat2Name = std::string(TrimRight(entered->playerName));
   session_.SetNewPlayerPassword(entered->passwordDigits);
-  fibwick::ShowNotice(this, context,
-                      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.Seat2Name)));
+  fibwick::ShowNotice(
+      this, context,
+      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.Seat2Name)));
 }
 
 void TForm1::ModeClick() {

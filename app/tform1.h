@@ -18,9 +18,9 @@
 #include "records/settings.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
+#include "ui/dialogs/dialog_context.h"
 #include "ui/layout.h"
 #include "ui/text_helpers.h"
-#include "ui/dialogs/dialog_context.h"
 
 namespace fibwick {
 

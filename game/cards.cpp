@@ -23,7 +23,9 @@ RankIndex RankOfChar(char rank) {
   return NoRank;
 }
 
-char SuitChar(SuitIndex suit) { return suit < SuitCount ? SuitChars[suit] : '#'; }
+char SuitChar(SuitIndex suit) {
+  return suit < SuitCount ? SuitChars[suit] : '#';
+}
 
 SuitIndex SuitOfChar(char suit) {
   for (SuitIndex s = 0; s < SuitCount; ++s) {
@@ -32,7 +34,9 @@ SuitIndex SuitOfChar(char suit) {
   return SuitCount;
 }
 
-CardCode MakeCard(RankIndex rank, SuitIndex suit) { return {RankChar(rank), SuitChar(suit)}; }
+CardCode MakeCard(RankIndex rank, SuitIndex suit) {
+  return {RankChar(rank), SuitChar(suit)};
+}
 
 bool IsDeckCard(CardCode card) {
   return RankOfChar(card.rank) != NoRank && SuitOfChar(card.suit) != SuitCount;

@@ -80,9 +80,12 @@ void Answer(Work& w, const View& v, UniformSource& random) {
     if (v.K > 0 && v.HP) return DecidePut(w, "1.5", random.Draw(2) == 0 ? PutTrue : PutBluff);
     if (v.K > 0) {
       switch (random.Draw(3)) {
-        case 0: return DecidePut(w, "1.6", PutTrue);
-        case 1: return DecidePut(w, "1.6", PutBluff);
-        default: return Decide(w, "1.6", Challenge);
+        case 0:
+          return DecidePut(w, "1.6", PutTrue);
+        case 1:
+          return DecidePut(w, "1.6", PutBluff);
+        default:
+          return Decide(w, "1.6", Challenge);
       }
     }
     if (v.Q > 0 && v.HP) return DecidePut(w, "1.7", PutBluff);
@@ -97,9 +100,12 @@ void Answer(Work& w, const View& v, UniformSource& random) {
   if (couldBeTrue && !v.HP) {
     if (v.K > 0) {
       switch (random.Draw(4)) {
-        case 0: return DecidePut(w, "2.1", PutTrue);
-        case 1: return DecidePut(w, "2.1", PutBluff);
-        default: return Decide(w, "2.1", Challenge);
+        case 0:
+          return DecidePut(w, "2.1", PutTrue);
+        case 1:
+          return DecidePut(w, "2.1", PutBluff);
+        default:
+          return Decide(w, "2.1", Challenge);
       }
     }
     if (v.Q > 0) {
@@ -165,16 +171,11 @@ ComputerDecision ComputerDecide(const GameState& state, UniformSource& random) {
   if (state.AiMoveCounter == 2) {
     w.decision.claimCount = CountOfRank(w.sorted, w.decision.claimRank);
   }
-  const View v{state.SeatCardCount[1],
-               state.SeatCardCount[2],
-               state.PileCount,
-               state.LastPutCount,
-               state.AiMoveCounter,
-               w.decision.claimRank,
-               w.decision.claimCount,
-               CountOfRank(w.sorted, w.decision.claimRank),
-               state.LocalPassed,
-               state.OpponentPassed};
+  const View v{state.SeatCardCount[1], state.SeatCardCount[2],
+               state.PileCount,        state.LastPutCount,
+               state.AiMoveCounter,    w.decision.claimRank,
+               w.decision.claimCount,  CountOfRank(w.sorted, w.decision.claimRank),
+               state.LocalPassed,      state.OpponentPassed};
   Answer(w, v, random);
   return w.decision;
 }

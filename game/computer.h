@@ -21,8 +21,8 @@ struct ComputerDecision {
   ComputerAction action = ComputerAction::Pass;
   // Hand positions of the cards to put, 0 where unused.
   Slots<int, DeckCardCount> sel{};
-  int claimRank = 0;   // R: the rank claimed, as a RankIndex
-  int claimCount = 0;  // Q: the remembered count of that rank
+  int claimRank = 0;     // R: the rank claimed, as a RankIndex
+  int claimCount = 0;    // Q: the remembered count of that rank
   std::string_view row;  // which line of the decision table decided, for tests and logs
 };
 

@@ -10,8 +10,12 @@
 namespace fibwick {
 
 enum class Seat : std::uint8_t { Opponent = 1, Local = 2 };
-inline int SeatNumber(Seat seat) { return static_cast<int>(seat); }
-inline Seat OtherSeat(Seat seat) { return seat == Seat::Opponent ? Seat::Local : Seat::Opponent; }
+inline int SeatNumber(Seat seat) {
+  return static_cast<int>(seat);
+}
+inline Seat OtherSeat(Seat seat) {
+  return seat == Seat::Opponent ? Seat::Local : Seat::Opponent;
+}
 
 // TurnState values.
 inline constexpr std::uint8_t TurnIdle = 0;

@@ -13,7 +13,8 @@ void NormaliseHand(GameState& state, int seat) {
     return cards[position] == EmptyCard ? EmptyKey : std::min<int>(ranks[position], RankCount);
   };
   std::array<int, EmptyKey + 2> start{};
-  for (int position = 1; position <= HandCapacity; ++position) ++start[static_cast<std::size_t>(key(position) + 1)];
+  for (int position = 1; position <= HandCapacity; ++position)
+    ++start[static_cast<std::size_t>(key(position) + 1)];
   for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
 
   Hand sortedCards;

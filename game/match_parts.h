@@ -37,20 +37,20 @@ class StandingSource {
 struct SessionResult {
   std::string playerName;  // Windows-1251, without trailing blanks
   int playerSlot = 0;
-  int firstGame = 0;       // the first game of this session
-  int lastGame = 0;        // the last game played
-  int sessionScore = 0;    // points won in this session
+  int firstGame = 0;     // the first game of this session
+  int lastGame = 0;      // the last game played
+  int sessionScore = 0;  // points won in this session
   int totalScore = 0;
   double startRating = 0.0;
-  bool cycleEnd = false;   // the last game closed a cycle of 20
+  bool cycleEnd = false;  // the last game closed a cycle of 20
   bool network = false;
   bool rated = false;
   bool tournament = false;
   bool tournamentSeatOne = false;
 
   // Filled by the records, in order.
-  double rating = 0.0;   // the player's rating after the session
-  int topTenPlace = 0;   // the place the session earned in the top ten, 0 for none
+  double rating = 0.0;  // the player's rating after the session
+  int topTenPlace = 0;  // the place the session earned in the top ten, 0 for none
   int topTenScore = 0;
 };
 

@@ -7,16 +7,22 @@
 namespace fibwick {
 namespace {
 
-char Digit(int value) { return static_cast<char>('0' + value); }
+char Digit(int value) {
+  return static_cast<char>('0' + value);
+}
 
 std::optional<int> ReadDigit(char c, int highest) {
   if (c < '0' || c > Digit(highest)) return std::nullopt;
   return c - '0';
 }
 
-bool IsAction(char c) { return c == '1' || c == '2' || c == '3'; }
+bool IsAction(char c) {
+  return c == '1' || c == '2' || c == '3';
+}
 
-std::string TwoDigits(int value) { return {Digit(value / 10 % 10), Digit(value % 10)}; }
+std::string TwoDigits(int value) {
+  return {Digit(value / 10 % 10), Digit(value % 10)};
+}
 
 void AppendCards(std::string& out, const Slots<CardCode, DealtCards>& cards) {
   for (const CardCode& card : cards.items) out += card.Bytes();
@@ -98,9 +104,13 @@ std::optional<std::string> ReadWelcome(std::string_view text) {
   return std::string(text.substr(8, text.size() - 9));
 }
 
-std::string LanDealMessage(const Deal& deal) { return DealText(deal); }
+std::string LanDealMessage(const Deal& deal) {
+  return DealText(deal);
+}
 
-std::string RelayDealMessage(const Deal& deal) { return DealText(deal); }
+std::string RelayDealMessage(const Deal& deal) {
+  return DealText(deal);
+}
 
 std::optional<Deal> ReadDeal(std::string_view text) {
   if (text.size() != DealMessageLength || text[0] != 'b') return std::nullopt;

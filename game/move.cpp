@@ -15,14 +15,22 @@ Move Move::Put(std::initializer_list<CardCode> laid, char claim) {
 
 std::string_view RefusalName(Refusal refusal) {
   switch (refusal) {
-    case Refusal::None: return "played";
-    case Refusal::NotThisSeatsTurn: return "not this seat's turn";
-    case Refusal::WrongCardCount: return "wrong number of cards";
-    case Refusal::CardNotHeld: return "card not held";
-    case Refusal::CardTwice: return "card named twice";
-    case Refusal::WrongClaim: return "wrong claim";
-    case Refusal::NothingToChallenge: return "nothing to challenge";
-    case Refusal::NothingToPass: return "nothing to pass on";
+    case Refusal::None:
+      return "played";
+    case Refusal::NotThisSeatsTurn:
+      return "not this seat's turn";
+    case Refusal::WrongCardCount:
+      return "wrong number of cards";
+    case Refusal::CardNotHeld:
+      return "card not held";
+    case Refusal::CardTwice:
+      return "card named twice";
+    case Refusal::WrongClaim:
+      return "wrong claim";
+    case Refusal::NothingToChallenge:
+      return "nothing to challenge";
+    case Refusal::NothingToPass:
+      return "nothing to pass on";
   }
   return "unknown";
 }

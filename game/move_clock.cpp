@@ -20,7 +20,8 @@ TableEvents MoveClockTick(GameState& state) {
   if (!state.TourGame || !state.ClockRunning) return events;
   if (state.MoveClock > 0) --state.MoveClock;
   events.emplace_back(MoveClockShown{state.ClockOwner, state.MoveClock});
-  if (state.ClockOwner != 2) return events;  // the opponent's clock running out changes nothing here
+  if (state.ClockOwner != 2)
+    return events;  // the opponent's clock running out changes nothing here
   if (state.MoveClock > 0) {
     events.emplace_back(SoundPlayed{state.MoveClock > 7 ? "STimerA" : "STimerB"});
     return events;

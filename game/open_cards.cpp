@@ -6,7 +6,9 @@
 
 namespace fibwick {
 
-void ResetOpenCardsBuffer(GameState& state) { state.OpenCardsBuffer.clear(); }
+void ResetOpenCardsBuffer(GameState& state) {
+  state.OpenCardsBuffer.clear();
+}
 
 TableEvents OpenCardsKey(GameState& state, char key) {
   TableEvents events;

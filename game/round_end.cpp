@@ -8,7 +8,9 @@ namespace {
 
 constexpr int Points = 10;
 
-bool CycleComplete(int gameNumber) { return gameNumber % GamesPerCycle == 0; }
+bool CycleComplete(int gameNumber) {
+  return gameNumber % GamesPerCycle == 0;
+}
 
 std::uint8_t ResultOfHands(const GameState& state) {
   const bool opponentEmpty = state.SeatCardCount[1] == 0;
@@ -21,9 +23,12 @@ std::uint8_t ResultOfHands(const GameState& state) {
 
 Message ResultText(std::uint8_t result) {
   switch (result) {
-    case ResultLocalLost: return MsgYouHaveLost;
-    case ResultLocalWon: return MsgYouHaveWon;
-    default: return MsgDeadHeat;
+    case ResultLocalLost:
+      return MsgYouHaveLost;
+    case ResultLocalWon:
+      return MsgYouHaveWon;
+    default:
+      return MsgDeadHeat;
   }
 }
 
@@ -36,7 +41,9 @@ void Score(GameState& state) {
   state.TotalScore = state.BaseScore + state.SessionScore[2];
 }
 
-void Sound(TableEvents& events, const char* resource) { events.emplace_back(SoundPlayed{resource}); }
+void Sound(TableEvents& events, const char* resource) {
+  events.emplace_back(SoundPlayed{resource});
+}
 
 void ClearTable(GameState& state, TableEvents& events) {
   events.emplace_back(TableMenuSet{false, false});
@@ -114,7 +121,8 @@ bool ExitToMenu(GameState& state, const SessionParts& parts, TableEvents& events
   events.emplace_back(ButtonSet{ActionButton::Pass, Phrase::Of(MsgPass), false, false});
   state.TotalScore = state.BaseScore + state.SessionScore[2];
   const bool tournament = state.TourGame;
-  if (tournament && state.TourSeat == 1) parts.online.ReportTournamentResult(SessionResultOf(state));
+  if (tournament && state.TourSeat == 1)
+    parts.online.ReportTournamentResult(SessionResultOf(state));
   FinishSession(state, parts, events);
   if (tournament) {
     state.TourGame = false;

@@ -15,8 +15,8 @@ void LoadPlayerRecord(GameState& state, StandingSource& standing) {
   const int slot = state.PlayerSlot;
   const bool fromRecord = (slot >= SlotFirstMember && slot <= SlotLastMember) ||
                           slot == SlotRatedOnline || slot == SlotTournament;
-  const auto record = fromRecord ? standing.LoadPlayerRecord(slot, state.NetworkGame)
-                                 : std::nullopt;
+  const auto record =
+      fromRecord ? standing.LoadPlayerRecord(slot, state.NetworkGame) : std::nullopt;
   const bool freshAccount = slot == SlotRatedOnline && (!record || record->games <= 0);
   if (!record || freshAccount) {
     if (freshAccount) state.PlayerName = FitLeft(state.PlayerName, RatedNameWidth);
@@ -182,8 +182,9 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
     state.ClockRunning = true;
     PassMoveClock(state, events, state.TurnState == TurnLocal ? 2 : 1);
   }
-  events.emplace_back(HintsSet{Phrase::Name(state.Seat1Name), Phrase::Name(state.Seat2Name),
-                               Phrase::GameOf(state.GameNumber, state.TourGame ? 1 : GamesPerCycle)});
+  events.emplace_back(
+      HintsSet{Phrase::Name(state.Seat1Name), Phrase::Name(state.Seat2Name),
+               Phrase::GameOf(state.GameNumber, state.TourGame ? 1 : GamesPerCycle)});
   return events;
 }
 

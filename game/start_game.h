@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "game/messages.h"
 #include "game/match_parts.h"
+#include "game/messages.h"
 #include "game/table_events.h"
 #include "game/uniform_source.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <iterator>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -161,11 +161,10 @@ struct PeerClosed {};
 // The game has just ended and been scored: the general count is out of date.
 struct GameEnded {};
 
-using TableEvent =
-    std::variant<TableShown, HandDrawn, PileDrawn, TableAreaCleared, ClaimPlateDrawn, SpeechShown,
-                 CardsFlown, SoundPlayed, Paused, ButtonSet, ButtonEnabled, ResultShown,
-                 WaitBannerShown, HintsSet, TableMenuSet, MoveClockShown, NoticeShown, PeerMessage,
-                 PeerClosed, GameEnded>;
+using TableEvent = std::variant<TableShown, HandDrawn, PileDrawn, TableAreaCleared, ClaimPlateDrawn,
+                                SpeechShown, CardsFlown, SoundPlayed, Paused, ButtonSet,
+                                ButtonEnabled, ResultShown, WaitBannerShown, HintsSet, TableMenuSet,
+                                MoveClockShown, NoticeShown, PeerMessage, PeerClosed, GameEnded>;
 using TableEvents = std::vector<TableEvent>;
 
 inline void Append(TableEvents& to, TableEvents&& more) {

@@ -14,11 +14,17 @@ constexpr int OpponentSeat = 1;
 constexpr int ChallengePauseMs = 2500;
 constexpr int DiscardBatch = 12;  // at most twelve cards fly off the table together
 
-int OtherSeatOf(int seat) { return 3 - seat; }
+int OtherSeatOf(int seat) {
+  return 3 - seat;
+}
 
-bool IsNetworked(const GameState& state) { return state.NetworkGame || state.TourGame; }
+bool IsNetworked(const GameState& state) {
+  return state.NetworkGame || state.TourGame;
+}
 
-int SelectedCount(const GameState& state) { return static_cast<int>(state.SelectedCards.count()); }
+int SelectedCount(const GameState& state) {
+  return static_cast<int>(state.SelectedCards.count());
+}
 
 bool PassedFlag(const GameState& state, int seat) {
   return seat == LocalSeat ? state.LocalPassed : state.OpponentPassed;
@@ -33,15 +39,18 @@ struct Turn {
     events.emplace_back(SpeechShown{seat, Phrase::Of(message), colour});
   }
   void SayName(int seat) {
-    events.emplace_back(SpeechShown{seat, Phrase::Name(seat == 1 ? state.Seat1Name : state.Seat2Name),
-                                    SpeechColour::Yellow});
+    events.emplace_back(SpeechShown{
+        seat, Phrase::Name(seat == 1 ? state.Seat1Name : state.Seat2Name), SpeechColour::Yellow});
   }
   void SayClaim(int seat) {
-    events.emplace_back(SpeechShown{
-        seat, Phrase::Claim(state.LastPutCount, state.ClaimRank, state.NewClaim), SpeechColour::Blue});
+    events.emplace_back(
+        SpeechShown{seat, Phrase::Claim(state.LastPutCount, state.ClaimRank, state.NewClaim),
+                    SpeechColour::Blue});
   }
   void Sound(const char* resource) { events.emplace_back(SoundPlayed{resource}); }
-  void Button(ActionButton button, bool enabled) { events.emplace_back(ButtonEnabled{button, enabled}); }
+  void Button(ActionButton button, bool enabled) {
+    events.emplace_back(ButtonEnabled{button, enabled});
+  }
   void DisableAllButtons() {
     Button(ActionButton::Challenge, false);
     Button(ActionButton::Put, false);
@@ -95,11 +104,13 @@ void LayLocalCards(Turn& t) {
   const int count = state.LastPutCount;
   state.SelectedCards.reset();
   for (int k = 1; k <= count; ++k) {
-    state.SelectedCards.set(static_cast<std::size_t>(FindCardInHand(state.PutCards[k], state.SeatHand[LocalSeat])));
+    state.SelectedCards.set(
+        static_cast<std::size_t>(FindCardInHand(state.PutCards[k], state.SeatHand[LocalSeat])));
   }
   if (!state.FlyCards) {
     for (int position = 1; position <= HandCapacity; ++position) {
-      if (state.SelectedCards.test(static_cast<std::size_t>(position))) TakeFromHand(state, LocalSeat, position);
+      if (state.SelectedCards.test(static_cast<std::size_t>(position)))
+        TakeFromHand(state, LocalSeat, position);
     }
     state.SelectedCards.reset();
     t.Hand(LocalSeat);
@@ -129,7 +140,8 @@ void LayOpponentCards(Turn& t) {
   GameState& state = t.state;
   const int count = state.LastPutCount;
   const auto take = [&](int k) {
-    TakeFromHand(state, OpponentSeat, FindCardInHand(state.PutCards[k], state.SeatHand[OpponentSeat]));
+    TakeFromHand(state, OpponentSeat,
+                 FindCardInHand(state.PutCards[k], state.SeatHand[OpponentSeat]));
   };
   if (!state.FlyCards) {
     for (int k = 1; k <= count; ++k) take(k);
@@ -172,7 +184,9 @@ void GivePileTo(Turn& t, int taker) {
     state.PileRanks[place] = NoRank;
     --state.PileCount;
     t.Pile(true, state.MarkLastCards);
-    t.Fly({{card, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::HandMiddle, taker, 0}}});
+    t.Fly({{card,
+            {FlightPoint::Kind::PilePlace, 0, place},
+            {FlightPoint::Kind::HandMiddle, taker, 0}}});
     t.Hand(taker);
   }
 }
@@ -188,7 +202,8 @@ void DiscardPile(Turn& t) {
       std::vector<Flight> flights;
       for (int place = state.PileCount; place >= first; --place) {
         const CardCode face = state.OpenCards ? state.PileCards[place] : BackCard;
-        flights.push_back({face, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::OffTable, 0, 0}});
+        flights.push_back(
+            {face, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::OffTable, 0, 0}});
         state.PileCards[place] = EmptyCard;
         state.PileRanks[place] = NoRank;
       }
@@ -362,7 +377,9 @@ void OpponentPasses(Turn& t) {
   CheckRoundEnd(state, t.events);
 }
 
-bool IsRankOfDeck(char claim) { return RankOfChar(claim) != NoRank; }
+bool IsRankOfDeck(char claim) {
+  return RankOfChar(claim) != NoRank;
+}
 
 Refusal CheckPut(const GameState& state, int seat, const Move& move) {
   if (move.count < 1 || move.count > MaxPutCards) return Refusal::WrongCardCount;
@@ -416,17 +433,29 @@ Outcome Play(GameState& state, int seat, const Move& move) {
   Turn t{state, outcome.events};
   if (seat == LocalSeat) {
     switch (move.kind) {
-      case MoveKind::Put: LocalPuts(t, move); break;
-      case MoveKind::Challenge: LocalChallenges(t, move); break;
-      case MoveKind::Pass: LocalPasses(t, move); break;
+      case MoveKind::Put:
+        LocalPuts(t, move);
+        break;
+      case MoveKind::Challenge:
+        LocalChallenges(t, move);
+        break;
+      case MoveKind::Pass:
+        LocalPasses(t, move);
+        break;
     }
   } else {
     state.ClaimRank = move.claim;
     state.LastAction = static_cast<char>(move.kind);
     switch (move.kind) {
-      case MoveKind::Put: OpponentPuts(t, move); break;
-      case MoveKind::Challenge: OpponentChallenges(t); break;
-      case MoveKind::Pass: OpponentPasses(t); break;
+      case MoveKind::Put:
+        OpponentPuts(t, move);
+        break;
+      case MoveKind::Challenge:
+        OpponentChallenges(t);
+        break;
+      case MoveKind::Pass:
+        OpponentPasses(t);
+        break;
     }
   }
   state.SelectedCards.reset();

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     long long value = 0;
     if (arg == "--verbose") {
       options.verbose = true;
-    } else if ((arg == "--games" || arg == "--seed") && i + 1 < argc && ReadNumber(argv[i + 1], value)) {
+    } else if ((arg == "--games" || arg == "--seed") && i + 1 < argc &&
+               ReadNumber(argv[i + 1], value)) {
       if (arg == "--games") options.games = static_cast<int>(value);
       if (arg == "--seed") options.seed = static_cast<std::uint64_t>(value);
       ++i;
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
   std::cout << std::fixed << std::setprecision(1) << report.gamesPlayed << " games, "
             << report.actions << " actions in " << std::setprecision(2) << seconds << " s ("
             << std::setprecision(0) << report.gamesPlayed / seconds << " games/s)\n"
-            << std::setprecision(1) << "player won " << percent(report.localWins) << " %, computer won "
-            << percent(report.localLosses) << " %, dead heats " << percent(report.draws) << " %\n";
+            << std::setprecision(1) << "player won " << percent(report.localWins)
+            << " %, computer won " << percent(report.localLosses) << " %, dead heats "
+            << percent(report.draws) << " %\n";
   return 0;
 }

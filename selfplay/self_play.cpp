@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <ostream>
 #include <bitset>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -41,13 +41,15 @@ class WordsLog {
   void TurnedOver(const PileDrawn& pile) {
     if (!pile.faces || pile.marked == 0) return;
     turnedOver_ = "    turned over:";
-    for (std::size_t p = pile.cards.size() - static_cast<std::size_t>(pile.marked); p < pile.cards.size(); ++p) {
+    for (std::size_t p = pile.cards.size() - static_cast<std::size_t>(pile.marked);
+         p < pile.cards.size(); ++p) {
       turnedOver_ += ' ' + CardLabel(pile.cards[p]);
     }
   }
   void Say(const SpeechShown& speech) {
     if (speech.colour != SpeechColour::Blue && speech.colour != SpeechColour::Green) return;
-    std::string line = std::string(speech.seat == 1 ? "PC" : "Player") + ": " + PhraseText(speech.words, 0);
+    std::string line =
+        std::string(speech.seat == 1 ? "PC" : "Player") + ": " + PhraseText(speech.words, 0);
     if (line != lastLine_) log_ << "  " << line << '\n';
     lastLine_ = std::move(line);
     if (!turnedOver_.empty()) log_ << turnedOver_ << '\n';
@@ -118,8 +120,9 @@ class Match {
     if (before == TurnOpponent) {
       const auto outcome = ComputerTick(state_, computer_);
       if (!outcome || !outcome->Played()) {
-        return Fail("the computer's move was refused: " +
-                    std::string(RefusalName(outcome ? outcome->refusal : Refusal::NotThisSeatsTurn)));
+        return Fail(
+            "the computer's move was refused: " +
+            std::string(RefusalName(outcome ? outcome->refusal : Refusal::NotThisSeatsTurn)));
       }
       words_.Tell(outcome->events);
       return Check(Event::OpponentMove, before, pileBefore);
@@ -130,12 +133,19 @@ class Match {
     if (CanPass(state_)) legal.push_back(Event::LocalPass);
     if (CanChallenge(state_)) legal.push_back(Event::LocalChallenge);
     if (legal.empty()) return Fail("the local player has no legal action");
-    const Event event = legal[static_cast<std::size_t>(player_.Draw(static_cast<int>(legal.size())))];
+    const Event event =
+        legal[static_cast<std::size_t>(player_.Draw(static_cast<int>(legal.size())))];
     bool done = false;
     switch (event) {
-      case Event::LocalPut: done = Put(); break;
-      case Event::LocalPass: done = PlayLocal(Move::Pass(state_.ClaimRank)); break;
-      default: done = PlayLocal(Move::Challenge(state_.ClaimRank)); break;
+      case Event::LocalPut:
+        done = Put();
+        break;
+      case Event::LocalPass:
+        done = PlayLocal(Move::Pass(state_.ClaimRank));
+        break;
+      default:
+        done = PlayLocal(Move::Challenge(state_.ClaimRank));
+        break;
     }
     if (!done) return Fail("a legal action was refused");
     Check(event, before, pileBefore);
@@ -157,8 +167,8 @@ class Match {
     const int count = move.kind == MoveKind::Put ? player_.Draw(MaxPutCards + 1) : 0;
     for (int k = 1; k <= count; ++k) {
       const int v = player_.Draw(DeckCardCount);
-      move.cards[++move.count] =
-          MakeCard(static_cast<RankIndex>(v / SuitCount + 1), static_cast<SuitIndex>(v % SuitCount));
+      move.cards[++move.count] = MakeCard(static_cast<RankIndex>(v / SuitCount + 1),
+                                          static_cast<SuitIndex>(v % SuitCount));
     }
     // A legal move for seat 1 is left to the computer, whose memory of the claim it would skip.
     if (seat == 1 && CheckMove(state_, seat, move) == Refusal::None) return;
@@ -172,7 +182,7 @@ class Match {
     }
     ++report_.randomMovesPlayed;
     words_.Tell(outcome.events);
-    const Event event = seat == 1                         ? Event::OpponentMove
+    const Event event = seat == 1                          ? Event::OpponentMove
                         : move.kind == MoveKind::Put       ? Event::LocalPut
                         : move.kind == MoveKind::Challenge ? Event::LocalChallenge
                                                            : Event::LocalPass;
@@ -189,8 +199,9 @@ class Match {
       std::swap(positions[static_cast<std::size_t>(i)], positions[static_cast<std::size_t>(j)]);
       if (ToggleCardSelection(state_, positions[static_cast<std::size_t>(i)]).empty()) return false;
     }
-    const char claim = state_.NewClaim ? RankChar(static_cast<RankIndex>(1 + player_.Draw(RankCount)))
-                                       : state_.ClaimRank;
+    const char claim = state_.NewClaim
+                           ? RankChar(static_cast<RankIndex>(1 + player_.Draw(RankCount)))
+                           : state_.ClaimRank;
     return PlayLocal(SelectedPut(state_, claim));
   }
 
@@ -202,8 +213,8 @@ class Match {
       return;
     }
     const bool challenged = state_.LastAction == ActionChallenge;
-    const bool discarded = !challenged && pileBefore > 0 && state_.PileCount == 0 &&
-                           state_.LastAction == ActionPass;
+    const bool discarded =
+        !challenged && pileBefore > 0 && state_.PileCount == 0 && state_.LastAction == ActionPass;
     const bool expectNewClaim = challenged || discarded;
     if (state_.NewClaim != expectNewClaim) return Fail("NewClaim does not follow the last action");
     std::uint8_t expected = 0;

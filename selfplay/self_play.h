@@ -22,7 +22,7 @@ struct SelfPlayReport {
   int localLosses = 0;
   int draws = 0;
   long long actions = 0;
-  long long randomMovesPlayed = 0;  // random moves that happened to be legal, played as such
+  long long randomMovesPlayed = 0;       // random moves that happened to be legal, played as such
   std::optional<std::string> violation;  // the first broken rule, with the table as it stood
 };
 

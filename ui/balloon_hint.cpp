@@ -161,8 +161,9 @@ QPainterPath BalloonHint::Outline() const {
 void BalloonHint::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (fullSize_.isEmpty()) return;
-  const QTransform scale = QTransform::fromScale(static_cast<double>(width()) / fullSize_.width(),
-                                                 static_cast<double>(height()) / fullSize_.height());
+  const QTransform scale =
+      QTransform::fromScale(static_cast<double>(width()) / fullSize_.width(),
+                            static_cast<double>(height()) / fullSize_.height());
   const QPainterPath outline = scale.map(Outline());
   // The pen's half pixel outside the path belongs to the balloon too.
   QPainterPathStroker pen;

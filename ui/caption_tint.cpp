@@ -50,6 +50,8 @@ QImage TintPicture(const QImage& picture, int tint) {
   return out;
 }
 
-int NextCaptionTint(int tint) { return tint >= CaptionTintCount ? 1 : tint + 1; }
+int NextCaptionTint(int tint) {
+  return tint >= CaptionTintCount ? 1 : tint + 1;
+}
 
 }  // namespace fibwick

@@ -15,7 +15,9 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Catalogue(Message message) { return FromUtf8(MessageText(message)); }
+QString Catalogue(Message message) {
+  return FromUtf8(MessageText(message));
+}
 
 int FontSize(int base, int percent) {
   return RoundEven(base * percent / 100.0);
@@ -60,7 +62,8 @@ QFont ClubListMeasureFont(const FontRoles& roles) {
 QFont ClubListFont(const Layout& layout, const FontRoles& roles) {
   if (layout.windowSizeMode == 1) return ClubListMeasureFont(roles);
   return FixedPitch(RoleFont(roles, FontRole::Conew,
-                             FontSize(RoundEven(layout.scale * 16), roles, FontRole::Conew), false));
+                             FontSize(RoundEven(layout.scale * 16), roles, FontRole::Conew),
+                             false));
 }
 
 void TextAt(QPainter& painter, int x, int y, const QString& text) {

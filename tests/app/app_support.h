@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,7 +11,6 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 #include "app/tform1.h"
 #include "ui/dialogs/password_dialog.h"
@@ -23,7 +24,8 @@ namespace fibwick::testing {
 namespace fs = std::filesystem;
 
 inline fs::path FreshProgramFolder(const std::string& name) {
-  const fs::path folder = fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   const std::string command = std::string(FIBWICK_CLUBGEN) + " " + folder.string();
@@ -104,6 +106,5 @@ inline void ClickCard(TForm1& form, int k) {
                     Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&form, &press);
 }
-
 
 }  // namespace fibwick::testing

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <unistd.h>
 #include <vector>
 
 #include "app/match_player.h"
@@ -71,7 +71,8 @@ TEST(LongSession, TenMatchesKeepTheResidentSizeFlat) {
     ASSERT_NO_FATAL_FAILURE(SetTopTenFor(folder / ClubFileName, match));
     answerer.name = "Player" + std::to_string(match);
     ButtonNamed(form, "Button6")->click();  // "New Player"
-    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; })) << "match " << match;
+    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }))
+        << "match " << match;
     ASSERT_EQ(PlayMatch(form, random), GamesPerCycle) << "match " << match;
     ASSERT_NO_FATAL_FAILURE(ExpectPlace(folder / ClubFileName, answerer.name, match));
     resident.push_back(ResidentMiB());

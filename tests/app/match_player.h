@@ -55,7 +55,8 @@ inline int PlayMatch(TForm1& form, std::mt19937& random,
       ++gamesFinished;
       if (gameOver) gameOver(gamesFinished);
       const bool cycleEnd = form.Game().GameNumber % GamesPerCycle == 0;
-      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")->click();  // "Exit to menu" or "Next game"
+      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")
+          ->click();  // "Exit to menu" or "Next game"
       continue;
     }
     PlayLocalTurn(form, random);

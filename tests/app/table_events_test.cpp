@@ -34,7 +34,8 @@ struct OpenTable {
     const QImage shot = form.grab(QRect(r.left, r.top, r.width, r.height)).toImage();
     int red = 0;
     for (int y = 0; y < shot.height(); ++y) {
-      for (int x = 0; x < shot.width(); ++x) red += shot.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+      for (int x = 0; x < shot.width(); ++x)
+        red += shot.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
     }
     return red;
   }
@@ -62,7 +63,8 @@ TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
   for (int game = 1; game <= 2; ++game) {
     while (!t.form.Game().RoundOver) {
       ASSERT_TRUE(WaitFor([&] {
-        return t.form.Game().RoundOver || (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+        return t.form.Game().RoundOver ||
+               (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
       }));
       if (t.form.Game().RoundOver) break;
       // Challenge whenever possible, else pass, else lead with the first card.
@@ -76,7 +78,7 @@ TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
       }
     }
     ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
-    EXPECT_TRUE(t.form.HandShowsFaces(1));  // the ended game shows both hands
+    EXPECT_TRUE(t.form.HandShowsFaces(1));    // the ended game shows both hands
     ButtonNamed(t.form, "Button7")->click();  // "Next game"
     EXPECT_EQ(t.form.Game().GameNumber, game + 1);
     EXPECT_FALSE(t.form.HandShowsFaces(1)) << "game " << game + 1;
@@ -88,12 +90,14 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
   OpenTable t("pause", Pacing{.pauseFactor = 0.4, .computerTickMs = 1});
   for (int attempt = 0; attempt < 40; ++attempt) {
     ASSERT_TRUE(WaitFor([&] {
-      return t.form.Game().RoundOver || (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+      return t.form.Game().RoundOver ||
+             (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
     }));
     ASSERT_FALSE(t.form.Game().RoundOver);
     if (!ButtonNamed(t.form, "Button7")->isEnabled()) {
-      ButtonNamed(t.form, "Button12")->isEnabled() ? ButtonNamed(t.form, "Button12")->click()
-                                                   : (ClickCard(t.form, 1), ButtonNamed(t.form, "Button8")->click());
+      ButtonNamed(t.form, "Button12")->isEnabled()
+          ? ButtonNamed(t.form, "Button12")->click()
+          : (ClickCard(t.form, 1), ButtonNamed(t.form, "Button8")->click());
       continue;
     }
     ButtonNamed(t.form, "Button7")->click();
@@ -144,7 +148,10 @@ using namespace testing;
 TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
   const fs::path folder = FreshProgramFolder("rename");
   const fs::path club = folder / "Fibwick.clb";
-  const ClubRecord member{.name = "Boris", .rating = 2.5, .games = 3, .score = 10,
+  const ClubRecord member{.name = "Boris",
+                          .rating = 2.5,
+                          .games = 3,
+                          .score = 10,
                           .passwordDigits = EncodePassword("pw1")};
   ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
   {

@@ -8,9 +8,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <filesystem>
 #include <random>
 
 #include "app/app_support.h"
@@ -80,7 +80,8 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
         form.grab().save(QString::fromStdString((shots / "game-over.png").string()));
       }
       const bool cycleEnd = form.Game().GameNumber % GamesPerCycle == 0;
-      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")->click();  // "Exit to menu" or "Next game"
+      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")
+          ->click();  // "Exit to menu" or "Next game"
       continue;
     }
     PlayLocalTurn(form, random);
@@ -123,7 +124,10 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
 TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
   const fs::path folder = FreshProgramFolder("abandon");
   const fs::path club = folder / "Fibwick.clb";
-  const ClubRecord member{.name = "Leaver", .rating = 1.5, .games = 7, .score = 30,
+  const ClubRecord member{.name = "Leaver",
+                          .rating = 1.5,
+                          .games = 7,
+                          .score = 30,
                           .passwordDigits = EncodePassword("pw1")};
   ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
   ASSERT_TRUE(ParseMemberLine((*ReadClubFile(club))[0]));

@@ -10,7 +10,7 @@ namespace {
 TEST(Cp1251, CardBytesAndCyrillicRoundTrip) {
   // King of spades and ten of hearts as they travel on the wire.
   EXPECT_EQ(Cp1251ToUtf8("\xCA\xEF"), "\xD0\x9A\xD0\xBF");  // "Кп"
-  EXPECT_EQ(Cp1251ToUtf8("1\xF7"), "1\xD1\x87");           // "1ч"
+  EXPECT_EQ(Cp1251ToUtf8("1\xF7"), "1\xD1\x87");            // "1ч"
   const std::string all = [] {
     std::string s;
     for (int b = 1; b < 256; ++b) {
@@ -23,9 +23,9 @@ TEST(Cp1251, CardBytesAndCyrillicRoundTrip) {
 
 TEST(Cp1251, CharactersWithoutFormBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("\xE4\xB8\xAD\xE6\x96\x87"), "??");  // Chinese
-  EXPECT_EQ(Utf8ToCp1251("\xC3\xA9t\xC3\xA9"), "?t?");         // é has no form here
-  EXPECT_EQ(Utf8ToCp1251("a\xE2\x82"), "a?");                   // cut sequence
-  EXPECT_EQ(Utf8ToCp1251("\xE2\x82\xAC"), "\x88");              // euro sign
+  EXPECT_EQ(Utf8ToCp1251("\xC3\xA9t\xC3\xA9"), "?t?");        // é has no form here
+  EXPECT_EQ(Utf8ToCp1251("a\xE2\x82"), "a?");                 // cut sequence
+  EXPECT_EQ(Utf8ToCp1251("\xE2\x82\xAC"), "\x88");            // euro sign
 }
 
 // Every maximal piece of a malformed sequence becomes one "?"; the byte that broke a sequence

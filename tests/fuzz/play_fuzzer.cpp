@@ -54,7 +54,8 @@ CardCode AnyCard(Bytes& bytes) {
   const std::uint8_t b = bytes.Next();
   if (b < 240) {
     const int v = b % DeckCardCount;
-    return MakeCard(static_cast<RankIndex>(v / SuitCount + 1), static_cast<SuitIndex>(v % SuitCount));
+    return MakeCard(static_cast<RankIndex>(v / SuitCount + 1),
+                    static_cast<SuitIndex>(v % SuitCount));
   }
   return {static_cast<char>(bytes.Next()), static_cast<char>(bytes.Next())};
 }
@@ -100,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const Move move = AnyMove(bytes);
       const GameState before = state;
       const Outcome outcome = Play(state, seat, move);
-      if (!outcome.Played() && !(state == before)) Broken("a refused move changed the table", state);
+      if (!outcome.Played() && !(state == before))
+        Broken("a refused move changed the table", state);
     }
     if (const auto problem = census.Check(state)) Broken(*problem, state);
     if (state.PileCount > DeckCardCount) Broken("the pile outgrew the deck", state);

@@ -43,12 +43,14 @@ TEST(Hand, NormaliseSortsByRankKeepingArrivalOrder) {
 TEST(Hand, FullHandKeepsItsCount) {
   TableFixture t;
   for (int p = 1; p <= 24; ++p) {
-    t.state.SeatHand[1][p] = MakeCard(static_cast<RankIndex>((24 - p) / 4 + 1), static_cast<SuitIndex>(p % 4));
+    t.state.SeatHand[1][p] =
+        MakeCard(static_cast<RankIndex>((24 - p) / 4 + 1), static_cast<SuitIndex>(p % 4));
     t.state.SeatHandRank[1][p] = static_cast<RankIndex>((24 - p) / 4 + 1);
   }
   NormaliseHand(t.state, 1);
   EXPECT_EQ(t.state.SeatCardCount[1], 24);
-  for (int p = 2; p <= 24; ++p) EXPECT_LE(t.state.SeatHandRank[1][p - 1], t.state.SeatHandRank[1][p]);
+  for (int p = 2; p <= 24; ++p)
+    EXPECT_LE(t.state.SeatHandRank[1][p - 1], t.state.SeatHandRank[1][p]);
 }
 
 TEST(Hand, EmptyCardIsNeverACard) {
@@ -69,12 +71,9 @@ TEST(Claim, PhraseAsSpoken) {
     std::string expected;
   };
   const Case cases[] = {
-      {3, "J", true, "I put three jockers"},
-      {1, "10", false, "I put still one ten"},
-      {2, "K", true, "I put two kings"},
-      {4, "A", false, "I put still four aces"},
-      {1, "9", true, "I put one nine"},
-      {0, "9", true, "I put "},
+      {3, "J", true, "I put three jockers"}, {1, "10", false, "I put still one ten"},
+      {2, "K", true, "I put two kings"},     {4, "A", false, "I put still four aces"},
+      {1, "9", true, "I put one nine"},      {0, "9", true, "I put "},
       {5, "Q", false, "I put still "},
   };
   for (const Case& c : cases) {

@@ -1,6 +1,7 @@
+#include "game/computer.h"
+
 #include <gtest/gtest.h>
 
-#include "game/computer.h"
 #include "game/turn.h"
 #include "table_fixture.h"
 
@@ -55,8 +56,10 @@ TEST(ComputerLeads, ClaimsTheRankItHoldsMostOf) {
     std::vector<CardCode> expected;
     for (auto label : c.put) expected.push_back(Card(label));
     auto chosen = Chosen(t.state, d);
-    std::sort(chosen.begin(), chosen.end(), [](CardCode a, CardCode b) { return a.Bytes() < b.Bytes(); });
-    std::sort(expected.begin(), expected.end(), [](CardCode a, CardCode b) { return a.Bytes() < b.Bytes(); });
+    std::sort(chosen.begin(), chosen.end(),
+              [](CardCode a, CardCode b) { return a.Bytes() < b.Bytes(); });
+    std::sort(expected.begin(), expected.end(),
+              [](CardCode a, CardCode b) { return a.Bytes() < b.Bytes(); });
     EXPECT_EQ(chosen, expected) << c.name;
     EXPECT_EQ(d.claimCount, static_cast<int>(c.put.size())) << c.name;
   }

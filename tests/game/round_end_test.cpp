@@ -1,7 +1,8 @@
+#include "game/round_end.h"
+
 #include <gtest/gtest.h>
 
 #include "game/move_clock.h"
-#include "game/round_end.h"
 #include "game/turn.h"
 #include "table_fixture.h"
 
@@ -160,9 +161,9 @@ TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
   GameState rated = local;
   rated.RatedGame = true;
   rated.GameNumber = 5;
-  EXPECT_EQ(FinishOrder(rated, -10), (Calls{"hide table", "settle rated", "rating", "history",
-                                            "statistics", "club file", "submit rated", "menu",
-                                            "sound WKoBads"}));
+  EXPECT_EQ(FinishOrder(rated, -10),
+            (Calls{"hide table", "settle rated", "rating", "history", "statistics", "club file",
+                   "submit rated", "menu", "sound WKoBads"}));
   GameState lan;
   lan.NetworkGame = true;
   lan.GameNumber = 40;
@@ -172,9 +173,9 @@ TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
   tour.TourGame = true;
   tour.TourSeat = 1;
   tour.GameNumber = 3;
-  EXPECT_EQ(FinishOrder(tour, 10), (Calls{"tournament result", "hide table", "history",
-                                          "statistics", "menu", "tournament window",
-                                          "sound WKoGood"}));
+  EXPECT_EQ(FinishOrder(tour, 10),
+            (Calls{"tournament result", "hide table", "history", "statistics", "menu",
+                   "tournament window", "sound WKoGood"}));
 }
 
 TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {
@@ -211,9 +212,9 @@ TEST(MoveClock, CountsDownWarnsAndTimesOut) {
   EXPECT_EQ(t.peer.sent, (Calls{"TOut"}));
   EXPECT_EQ(t.peer.closed, 1);
   EXPECT_TRUE(t.state.RoundOver);
-  EXPECT_EQ(t.view.calls, (Calls{"clock 2 0", "sound WWrongs", "notice Your time is up! You lose!",
-                                 "button challenge off", "button pass off",
-                                 "button put 'Exit to menu' on"}));
+  EXPECT_EQ(t.view.calls,
+            (Calls{"clock 2 0", "sound WWrongs", "notice Your time is up! You lose!",
+                   "button challenge off", "button pass off", "button put 'Exit to menu' on"}));
   MoveClockTick(t.table);  // the clock has stopped
   EXPECT_EQ(t.peer.sent.size(), 1u);
 

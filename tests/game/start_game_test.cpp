@@ -1,8 +1,9 @@
+#include "game/start_game.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "game/start_game.h"
 #include "table_fixture.h"
 
 namespace fibwick {
@@ -158,9 +159,11 @@ TEST(StartGame, TournamentDealFromTheRelay) {
     t.services.record = PlayerRecord{"", 4, 60, 2.0};
     Deal deal;
     for (int i = 1; i <= 12; ++i) {
-      deal.firstCards[i] = MakeCard(static_cast<RankIndex>((i - 1) / 2 + 1), static_cast<SuitIndex>((i - 1) % 2));
+      deal.firstCards[i] =
+          MakeCard(static_cast<RankIndex>((i - 1) / 2 + 1), static_cast<SuitIndex>((i - 1) % 2));
       deal.firstRanks[i] = RankOfChar(deal.firstCards[i].rank);
-      deal.secondCards[i] = MakeCard(static_cast<RankIndex>((i - 1) / 2 + 1), static_cast<SuitIndex>(2 + (i - 1) % 2));
+      deal.secondCards[i] = MakeCard(static_cast<RankIndex>((i - 1) / 2 + 1),
+                                     static_cast<SuitIndex>(2 + (i - 1) % 2));
       deal.secondRanks[i] = RankOfChar(deal.secondCards[i].rank);
     }
     ASSERT_TRUE(ReceiveRelayDeal(t.table, RelayDealMessage(deal)));
@@ -174,7 +177,8 @@ TEST(StartGame, TournamentDealFromTheRelay) {
     EXPECT_EQ(t.state.TurnState, seat == 1 ? TurnLocal : TurnOpponent);
     EXPECT_EQ(t.state.ClockOwner, seat == 1 ? 2 : 1);
     EXPECT_EQ(t.state.MoveClock, 26);
-    EXPECT_EQ(t.view.Only("hints").back(), (seat == 1 ? "hints Bob/Alice/Game: 5 / 1" : "hints Alice/Bob/Game: 5 / 1"));
+    EXPECT_EQ(t.view.Only("hints").back(),
+              (seat == 1 ? "hints Bob/Alice/Game: 5 / 1" : "hints Alice/Bob/Game: 5 / 1"));
   }
 }
 

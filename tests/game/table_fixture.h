@@ -46,29 +46,31 @@ class EventLog {
            std::to_string(e.cards.size());
   }
   static std::string Line(const PileDrawn& e) {
-    return std::string("pile ") + (e.faces ? "faces" : "backs") + (e.marked > 0 ? " marked " : " ") +
-           std::to_string(e.cards.size());
+    return std::string("pile ") + (e.faces ? "faces" : "backs") +
+           (e.marked > 0 ? " marked " : " ") + std::to_string(e.cards.size());
   }
   static std::string Line(const TableAreaCleared&) { return "table area"; }
   static std::string Line(const ClaimPlateDrawn& e) {
-    return "claim " + (e.claimRank == NoClaim ? std::string("none") : CardLabel({e.claimRank, SuitChar(0)}));
+    return "claim " +
+           (e.claimRank == NoClaim ? std::string("none") : CardLabel({e.claimRank, SuitChar(0)}));
   }
   static std::string Line(const SpeechShown& e) {
-    return "say " + std::to_string(e.seat) + " " + static_cast<char>(e.colour) + " " + Words(e.words);
+    return "say " + std::to_string(e.seat) + " " + static_cast<char>(e.colour) + " " +
+           Words(e.words);
   }
   static std::string Line(const CardsFlown& e) {
     std::string line = "fly";
     for (const Flight& f : e.flights) {
-      line += " " + (f.face == BackCard ? std::string("back") : CardLabel(f.face)) + ":" + Point(f.from) +
-              ">" + Point(f.to);
+      line += " " + (f.face == BackCard ? std::string("back") : CardLabel(f.face)) + ":" +
+              Point(f.from) + ">" + Point(f.to);
     }
     return line;
   }
   static std::string Line(const SoundPlayed& e) { return "sound " + e.resource; }
   static std::string Line(const Paused& e) { return "pause " + std::to_string(e.milliseconds); }
   static std::string Line(const ButtonSet& e) {
-    return "button " + Name(e.button) + " '" + Words(e.caption) + "'" + (e.enabled ? " on" : " off") +
-           (e.visible ? "" : " hidden");
+    return "button " + Name(e.button) + " '" + Words(e.caption) + "'" +
+           (e.enabled ? " on" : " off") + (e.visible ? "" : " hidden");
   }
   static std::string Line(const ButtonEnabled& e) {
     return "button " + Name(e.button) + (e.enabled ? " on" : " off");
@@ -85,7 +87,9 @@ class EventLog {
   static std::string Line(const MoveClockShown& e) {
     return "clock " + std::to_string(e.seat) + " " + std::to_string(e.seconds);
   }
-  static std::string Line(const NoticeShown& e) { return "notice " + Words(e.title) + " " + Words(e.text); }
+  static std::string Line(const NoticeShown& e) {
+    return "notice " + Words(e.title) + " " + Words(e.text);
+  }
   static std::string Line(const PeerMessage& e) { return "send " + e.text; }
   static std::string Line(const PeerClosed&) { return "close peer"; }
   static std::string Line(const GameEnded&) { return "game ended"; }
@@ -95,10 +99,14 @@ class EventLog {
   }
   static std::string Point(const FlightPoint& p) {
     switch (p.kind) {
-      case FlightPoint::Kind::HandPosition: return "hand" + std::to_string(p.seat) + "@" + std::to_string(p.position);
-      case FlightPoint::Kind::HandMiddle: return "hand" + std::to_string(p.seat) + "";
-      case FlightPoint::Kind::PilePlace: return "pile@" + std::to_string(p.position);
-      default: return "off";
+      case FlightPoint::Kind::HandPosition:
+        return "hand" + std::to_string(p.seat) + "@" + std::to_string(p.position);
+      case FlightPoint::Kind::HandMiddle:
+        return "hand" + std::to_string(p.seat) + "";
+      case FlightPoint::Kind::PilePlace:
+        return "pile@" + std::to_string(p.position);
+      default:
+        return "off";
     }
   }
 };
@@ -159,7 +167,9 @@ class RecordingServices : public StandingSource,
   void ReportGameEnd(const SessionResult&) override { calls.push_back("statistics"); }
   void OfferWorldTopTen(const SessionResult&) override { calls.push_back("world top ten"); }
   void SubmitRatedResult(const SessionResult&) override { calls.push_back("submit rated"); }
-  void ReportTournamentResult(const SessionResult&) override { calls.push_back("tournament result"); }
+  void ReportTournamentResult(const SessionResult&) override {
+    calls.push_back("tournament result");
+  }
   void LeaveRatedGame() override { calls.push_back("leave rated"); }
   void HideTable() override { calls.push_back("hide table"); }
   void ShowEndOfGame(const SessionResult& result) override {
@@ -186,7 +196,9 @@ inline CardCode Card(std::string_view label) {
   return MakeCard(rank, suit);
 }
 
-inline char Rank(std::string_view label) { return Card(std::string(label) + "h").rank; }
+inline char Rank(std::string_view label) {
+  return Card(std::string(label) + "h").rank;
+}
 
 // A table with recorders around a state; hands and pile are set by label.
 struct TableFixture;
@@ -259,7 +271,9 @@ struct TableFixture {
   }
 };
 
-inline std::string Text(Message m) { return std::string(MessageText(m)); }
+inline std::string Text(Message m) {
+  return std::string(MessageText(m));
+}
 
 // The window's calls on the rules, each recording what the rule returned.
 inline bool ToggleCardSelection(TableRef t, int position) {
@@ -280,7 +294,9 @@ inline bool LocalPut(TableRef t) {
 inline bool LocalChallenge(TableRef t) {
   return t.f.Record(Play(t.f.state, 2, Move::Challenge(t.f.state.ClaimRank)));
 }
-inline bool LocalPass(TableRef t) { return t.f.Record(Play(t.f.state, 2, Move::Pass(t.f.state.ClaimRank))); }
+inline bool LocalPass(TableRef t) {
+  return t.f.Record(Play(t.f.state, 2, Move::Pass(t.f.state.ClaimRank)));
+}
 // A move message of seat 1, as the computer, the LAN peer or the relay sends it.
 inline bool ApplyMove(TableRef t, std::string_view message) {
   const auto move = ReadMoveMessage(message);
@@ -315,7 +331,9 @@ inline bool ExitToMenu(TableRef t) {
   t.f.Record(events);
   return done;
 }
-inline void MoveClockTick(TableRef t) { t.f.Record(fibwick::MoveClockTick(t.f.state)); }
+inline void MoveClockTick(TableRef t) {
+  t.f.Record(fibwick::MoveClockTick(t.f.state));
+}
 inline void PassMoveClock(TableRef t, int seat) {
   TableEvents events;
   fibwick::PassMoveClock(t.f.state, events, seat);

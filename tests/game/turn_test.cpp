@@ -1,7 +1,8 @@
+#include "game/turn.h"
+
 #include <gtest/gtest.h>
 
 #include "game/hand.h"
-#include "game/turn.h"
 #include "table_fixture.h"
 
 namespace fibwick {
@@ -24,8 +25,12 @@ std::string Move(std::initializer_list<std::string_view> cards, std::string_view
   return BuildMoveMessage(m);
 }
 
-std::string Challenge(std::string_view claim) { return "########00000" + std::string(1, Rank(claim)) + "1"; }
-std::string Pass(char claim) { return "########00000" + std::string(1, claim) + "3"; }
+std::string Challenge(std::string_view claim) {
+  return "########00000" + std::string(1, Rank(claim)) + "1";
+}
+std::string Pass(char claim) {
+  return "########00000" + std::string(1, claim) + "3";
+}
 
 TEST(Selection, AtMostFourCardsAndOnlyOnTheLocalTurn) {
   TableFixture t;
@@ -166,16 +171,34 @@ TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
   const int pile = t.state.PileCount;
   ASSERT_TRUE(LocalChallenge(t.table));
   EXPECT_EQ(t.state.LastClaimWasLie, c.lie);
-  const Calls liar = {
-      "hand 2 faces 1", "sound WPlMore", "sound WPlMore", "pile faces marked " + std::to_string(pile),
-      "say 2 b I don`t believe!", "button challenge off", "button put off", "button pass off",
-      "pause 2500", "hand 1 backs " + std::to_string(1 + pile), "table area",
-      "say 2 o Your move...", "say 1 y PC", "claim none"};
-  const Calls truthful = {
-      "hand 2 faces 1", "sound WPlMore", "sound WPlMore", "pile faces marked " + std::to_string(pile),
-      "say 2 b I don`t believe!", "button challenge off", "button put off", "button pass off",
-      "pause 2500", "hand 2 faces " + std::to_string(1 + pile), "table area",
-      "say 1 r I think... ", "say 2 y Ann", "claim none"};
+  const Calls liar = {"hand 2 faces 1",
+                      "sound WPlMore",
+                      "sound WPlMore",
+                      "pile faces marked " + std::to_string(pile),
+                      "say 2 b I don`t believe!",
+                      "button challenge off",
+                      "button put off",
+                      "button pass off",
+                      "pause 2500",
+                      "hand 1 backs " + std::to_string(1 + pile),
+                      "table area",
+                      "say 2 o Your move...",
+                      "say 1 y PC",
+                      "claim none"};
+  const Calls truthful = {"hand 2 faces 1",
+                          "sound WPlMore",
+                          "sound WPlMore",
+                          "pile faces marked " + std::to_string(pile),
+                          "say 2 b I don`t believe!",
+                          "button challenge off",
+                          "button put off",
+                          "button pass off",
+                          "pause 2500",
+                          "hand 2 faces " + std::to_string(1 + pile),
+                          "table area",
+                          "say 1 r I think... ",
+                          "say 2 y Ann",
+                          "claim none"};
   EXPECT_EQ(t.view.calls, c.lie ? liar : truthful);
   EXPECT_EQ(t.state.SeatCardCount[c.lie ? 1 : 2], 1 + pile);
   EXPECT_EQ(t.state.PileCount, 0);
@@ -191,7 +214,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ChallengeCase{"truth", {"9d", "Kh", "Ks"}, 2, "K", false},
                       // Older off-rank cards are never examined.
                       ChallengeCase{"older cards ignored", {"9d", "10c", "Kh", "Qs"}, 2, "K", true},
-                      ChallengeCase{"older cards ignored truth", {"9d", "10c", "Kh", "Ks"}, 2, "K", false}),
+                      ChallengeCase{
+                          "older cards ignored truth", {"9d", "10c", "Kh", "Ks"}, 2, "K", false}),
     [](const auto& param) {
       std::string n = param.param.name;
       for (char& ch : n) ch = ch == ' ' ? '_' : ch;
@@ -256,16 +280,16 @@ TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   t.SetHand(2, {"Ah"});
   t.SetPile({"Jh", "Qd"}, 1);
   ASSERT_TRUE(LocalPass(t.table));
-  EXPECT_EQ(t.view.calls, (Calls{"sound WDing_1", "hand 2 faces 1", "say 2 g Pass",
-                                 "say 1 r I think... ", "button challenge off", "button put off",
-                                 "button pass off"}));
+  EXPECT_EQ(t.view.calls,
+            (Calls{"sound WDing_1", "hand 2 faces 1", "say 2 g Pass", "say 1 r I think... ",
+                   "button challenge off", "button put off", "button pass off"}));
   EXPECT_EQ(t.state.TurnState, TurnOpponent);
   EXPECT_TRUE(t.state.LocalPassed);
   t.view.calls.clear();
   ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
-  EXPECT_EQ(t.view.calls, (Calls{"say 1 g Pass", "say 2 o Your move...", "sound WDing_1",
-                                 "claim none", "table area", "button challenge off",
-                                 "button put off", "button pass off"}));
+  EXPECT_EQ(t.view.calls,
+            (Calls{"say 1 g Pass", "say 2 o Your move...", "sound WDing_1", "claim none",
+                   "table area", "button challenge off", "button put off", "button pass off"}));
   EXPECT_EQ(t.state.PileCount, 0);
   EXPECT_EQ(t.state.ClaimRank, NoClaim);
   EXPECT_TRUE(t.state.NewClaim);
@@ -300,7 +324,8 @@ TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
   t.Running(TurnLocal);
   t.state.FlyCards = true;
   for (int p = 1; p <= 24; ++p) {
-    t.state.PileCards[p] = MakeCard(static_cast<RankIndex>((p - 1) / 4 + 1), static_cast<SuitIndex>((p - 1) % 4));
+    t.state.PileCards[p] =
+        MakeCard(static_cast<RankIndex>((p - 1) / 4 + 1), static_cast<SuitIndex>((p - 1) % 4));
     t.state.PileRanks[p] = static_cast<RankIndex>((p - 1) / 4 + 1);
   }
   t.state.PileCount = 24;
@@ -339,13 +364,17 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
   TableFixture t;
   t.Running(TurnOpponent);
   t.SetHand(1, {"9h", "Kd", "As"});
-  t.SetPile({"9c", "9d", "10h", "10d", "Jh", "Jd", "Qh", "Qd", "Kh", "Ks", "Ah", "Ad",
-             "9s", "10c", "10s", "Jc", "Js", "Qc", "Qs", "Kc", "Ac"}, 1);
+  t.SetPile({"9c", "9d", "10h", "10d", "Jh", "Jd", "Qh", "Qd", "Kh", "Ks", "Ah",
+             "Ad", "9s", "10c", "10s", "Jc", "Js", "Qc", "Qs", "Kc", "Ac"},
+            1);
   const GameState before = t.state;
   const std::string moves[] = {
-      "\xCA\xEF\xCA\xF7####55009\xCA" "2",  // count 9
-      "\xCA\xEF\xCA\xF7####59002\xCA" "2",  // rank 9
-      "6\xEF\xCA\xF7####15002\xCA" "2",     // a card outside the deck
+      "\xCA\xEF\xCA\xF7####55009\xCA"
+      "2",  // count 9
+      "\xCA\xEF\xCA\xF7####59002\xCA"
+      "2",  // rank 9
+      "6\xEF\xCA\xF7####15002\xCA"
+      "2",                                  // a card outside the deck
       Move({"9h", "Kd", "As", "Kc"}, "K"),  // a card on the pile: 21 + 4 would overfill it
       Move({"9h", "9h"}, "K"),              // the same card twice
       "garbage",
@@ -379,22 +408,36 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
     return move;
   };
   const Case cases[] = {
-      {"seat 1 out of turn", TurnLocal, false, false, 1, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
-      {"seat 2 out of turn", TurnOpponent, false, false, 2, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
-      {"no seat 3", TurnLocal, false, false, 3, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
-      {"no game", TurnIdle, false, false, 2, fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
-      {"seat 2 lays seat 1's card", TurnLocal, false, false, 2, put({"9h"}, Rank("Q")), Refusal::CardNotHeld},
-      {"seat 1 lays seat 2's card", TurnOpponent, false, false, 1, put({"Ks"}, Rank("Q")), Refusal::CardNotHeld},
-      {"a card from the pile", TurnOpponent, false, false, 1, put({"Qh"}, Rank("Q")), Refusal::CardNotHeld},
-      {"a card twice", TurnOpponent, false, false, 1, put({"9h", "9h"}, Rank("Q")), Refusal::CardTwice},
+      {"seat 1 out of turn", TurnLocal, false, false, 1, fibwick::Move::Pass(Rank("Q")),
+       Refusal::NotThisSeatsTurn},
+      {"seat 2 out of turn", TurnOpponent, false, false, 2, fibwick::Move::Pass(Rank("Q")),
+       Refusal::NotThisSeatsTurn},
+      {"no seat 3", TurnLocal, false, false, 3, fibwick::Move::Pass(Rank("Q")),
+       Refusal::NotThisSeatsTurn},
+      {"no game", TurnIdle, false, false, 2, fibwick::Move::Pass(Rank("Q")),
+       Refusal::NotThisSeatsTurn},
+      {"seat 2 lays seat 1's card", TurnLocal, false, false, 2, put({"9h"}, Rank("Q")),
+       Refusal::CardNotHeld},
+      {"seat 1 lays seat 2's card", TurnOpponent, false, false, 1, put({"Ks"}, Rank("Q")),
+       Refusal::CardNotHeld},
+      {"a card from the pile", TurnOpponent, false, false, 1, put({"Qh"}, Rank("Q")),
+       Refusal::CardNotHeld},
+      {"a card twice", TurnOpponent, false, false, 1, put({"9h", "9h"}, Rank("Q")),
+       Refusal::CardTwice},
       {"no card", TurnLocal, false, false, 2, put({}, Rank("Q")), Refusal::WrongCardCount},
-      {"an add under another claim", TurnLocal, false, false, 2, put({"Ks"}, Rank("K")), Refusal::WrongClaim},
+      {"an add under another claim", TurnLocal, false, false, 2, put({"Ks"}, Rank("K")),
+       Refusal::WrongClaim},
       {"a new claim of no rank", TurnLocal, true, false, 2, put({"Ks"}, '6'), Refusal::WrongClaim},
-      {"a challenge of another claim", TurnLocal, false, false, 2, fibwick::Move::Challenge(Rank("A")), Refusal::WrongClaim},
-      {"a challenge of one's own put", TurnLocal, false, true, 2, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
-      {"seat 1 challenges its own put", TurnOpponent, false, true, 1, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
-      {"a challenge while leading", TurnLocal, true, false, 2, fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
-      {"a pass while leading", TurnOpponent, true, false, 1, fibwick::Move::Pass(Rank("Q")), Refusal::NothingToPass},
+      {"a challenge of another claim", TurnLocal, false, false, 2,
+       fibwick::Move::Challenge(Rank("A")), Refusal::WrongClaim},
+      {"a challenge of one's own put", TurnLocal, false, true, 2,
+       fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"seat 1 challenges its own put", TurnOpponent, false, true, 1,
+       fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"a challenge while leading", TurnLocal, true, false, 2, fibwick::Move::Challenge(Rank("Q")),
+       Refusal::NothingToChallenge},
+      {"a pass while leading", TurnOpponent, true, false, 1, fibwick::Move::Pass(Rank("Q")),
+       Refusal::NothingToPass},
   };
   for (const Case& c : cases) {
     TableFixture t;
@@ -423,8 +466,9 @@ TEST(Referee, APeerNamingCardsItDoesNotHoldCannotOverfillThePile) {
   t.state.NetRole = 2;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ks", "Qs", "Jc", "Ac"});
-  t.SetPile({"9c", "9d", "9s", "10h", "10d", "10c", "10s", "Jh", "Jd", "Js", "Qh", "Qd", "Qc",
-             "Kh", "Kd", "Kc", "Ah", "Ad", "As"}, 1);
+  t.SetPile({"9c", "9d", "9s", "10h", "10d", "10c", "10s", "Jh", "Jd", "Js", "Qh", "Qd", "Qc", "Kh",
+             "Kd", "Kc", "Ah", "Ad", "As"},
+            1);
   t.state.ClaimRank = Rank("A");
   t.state.NewClaim = false;
   EXPECT_FALSE(ApplyMove(t.table, Move({"9h", "Ks", "Qs", "Jc"}, "A")));

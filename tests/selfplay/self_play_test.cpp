@@ -1,8 +1,8 @@
+#include "selfplay/self_play.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "selfplay/self_play.h"
 
 namespace fibwick {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ui/caption_tint.h"
+
+#include <gtest/gtest.h>
 
 namespace fibwick {
 namespace {

@@ -137,9 +137,10 @@ TEST(CardAt, EachCardReachesToTheNextAndTheLastShowsItsWidth) {
   struct Case {
     int x, y, card;
   };
-  const Case cases[] = {{9, 5, 0},   {10, 5, 1},  {29, 5, 1}, {30, 0, 2},  {49, 95, 2},
-                        {50, 5, 3},  {120, 5, 3}, {121, 5, 0}, {30, 96, 0}, {30, -1, 0}};
-  for (const Case& c : cases) EXPECT_EQ(CardAt(lefts, 71, 96, c.x, c.y), c.card) << c.x << "," << c.y;
+  const Case cases[] = {{9, 5, 0},  {10, 5, 1},  {29, 5, 1},  {30, 0, 2},  {49, 95, 2},
+                        {50, 5, 3}, {120, 5, 3}, {121, 5, 0}, {30, 96, 0}, {30, -1, 0}};
+  for (const Case& c : cases)
+    EXPECT_EQ(CardAt(lefts, 71, 96, c.x, c.y), c.card) << c.x << "," << c.y;
   EXPECT_EQ(CardAt({}, 71, 96, 10, 5), 0);
 }
 

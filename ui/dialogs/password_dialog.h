@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/dialogs/dialog_frame.h"
 #include "records/start_rules.h"
+#include "ui/dialogs/dialog_frame.h"
 
 // The start dialog: a club member's password, or a new player's name and password twice.
 namespace fibwick {
