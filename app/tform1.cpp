@@ -217,13 +217,13 @@ void TForm1::TableButtonClick(TableCommand command) {
     case TableCommand::None:
       return;
     case TableCommand::Challenge:
-      return player_.Play(Play(state_, 2, Move::Challenge(state_.ClaimRank)).events);
+      return player_.Play(Play(state_, Seat::Local, Move::Challenge(state_.ClaimRank)).events);
     case TableCommand::Pass:
-      return player_.Play(Play(state_, 2, Move::Pass(state_.ClaimRank)).events);
+      return player_.Play(Play(state_, Seat::Local, Move::Pass(state_.ClaimRank)).events);
     case TableCommand::Put: {
       DialogContext context = Dialogs();
       const char claim = state_.NewClaim ? ChooseClaimRank(this, context) : state_.ClaimRank;
-      return player_.Play(Play(state_, 2, SelectedPut(state_, claim)).events);
+      return player_.Play(Play(state_, Seat::Local, SelectedPut(state_, claim)).events);
     }
     case TableCommand::NextGame:
       return player_.Play(StartGame(state_, random_, session_, true));
@@ -523,7 +523,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
   state_.NetworkGame = false;
   state_.TourGame = false;
   state_.RatedGame = false;
-  state_.NetRole = 0;
+  state_.NetRole = LanRole::None;
   state_.PlayerSlot = slot;
   state_.PlayerName = playerName;
   state_.FlyCards = settings_.FlyCards;

@@ -193,11 +193,11 @@ Move ComputerMove(const GameState& state, const ComputerDecision& decision) {
 }
 
 std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random) {
-  if (!IsLocalGame(state) || SeatToAct(state) != OwnSeat) return std::nullopt;
+  if (!IsLocalGame(state) || SeatToAct(state) != Seat::Opponent) return std::nullopt;
   if (state.PileCount == 0) state.AiMoveCounter = 1;
   const ComputerDecision decision = ComputerDecide(state, random);
   state.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
-  return Play(state, OwnSeat, ComputerMove(state, decision));
+  return Play(state, Seat::Opponent, ComputerMove(state, decision));
 }
 
 }  // namespace fibwick

@@ -11,7 +11,7 @@ bool IsLocalGame(const GameState& state) {
 }
 
 bool IsLanClientWaiting(const GameState& state) {
-  return state.NetworkGame && state.NetRole == 2 && !state.DealArrived;
+  return state.NetworkGame && state.NetRole == LanRole::Client && !state.DealArrived;
 }
 
 std::string SeatNameText(const GameState& state, int seat) {
@@ -36,8 +36,9 @@ std::string ClaimLabel(char claim) {
 
 std::string DescribeState(const GameState& state) {
   std::ostringstream out;
-  out << "Game " << state.GameNumber << ", turn state " << int{state.TurnState} << ", claim "
-      << ClaimLabel(state.ClaimRank) << (state.NewClaim ? " (new claim next)" : "") << '\n';
+  out << "Game " << state.GameNumber << ", turn state " << static_cast<int>(state.TurnState)
+      << ", claim " << ClaimLabel(state.ClaimRank) << (state.NewClaim ? " (new claim next)" : "")
+      << '\n';
   out << "  " << state.Seat1Name << " (" << int{state.SeatCardCount[1]} << "):";
   ListCards(out, state.SeatHand[1], state.SeatCardCount[1]);
   out << "\n  " << state.Seat2Name << " (" << int{state.SeatCardCount[2]} << "):";

@@ -17,13 +17,18 @@ inline Seat OtherSeat(Seat seat) {
   return seat == Seat::Opponent ? Seat::Local : Seat::Opponent;
 }
 
-// TurnState values.
-inline constexpr std::uint8_t TurnIdle = 0;
-inline constexpr std::uint8_t TurnConnecting = 1;
-inline constexpr std::uint8_t TurnConnectedOrOver = 2;
-inline constexpr std::uint8_t TurnDealSent = 3;
-inline constexpr std::uint8_t TurnLocal = 4;
-inline constexpr std::uint8_t TurnOpponent = 5;
+// What the table waits for: the values of TurnState.
+enum class Turn : std::uint8_t {
+  Idle = 0,
+  Connecting = 1,
+  ConnectedOrOver = 2,  // connected, or the game is over
+  DealSent = 3,
+  Local = 4,     // the local player (seat 2) is to act
+  Opponent = 5,  // seat 1 is to act
+};
+
+// Which end of a LAN game this program holds: the values of NetRole.
+enum class LanRole : std::uint8_t { None = 0, Server = 1, Client = 2 };
 
 // RoundResult values.
 inline constexpr std::uint8_t ResultRunning = 0;
@@ -82,7 +87,7 @@ struct GameState {
   bool LastClaimWasLie = false;
   bool RoundOver = false;
   std::uint8_t RoundResult = ResultRunning;
-  std::uint8_t TurnState = TurnIdle;
+  Turn TurnState = Turn::Idle;
   bool TableActive = false;
 
   std::int32_t GameNumber = 0;
@@ -103,7 +108,7 @@ struct GameState {
 
   // Modes set by the menu, the start dialog and the settings before a game starts.
   bool NetworkGame = false;
-  std::uint8_t NetRole = 0;  // 1 server, 2 client
+  LanRole NetRole = LanRole::None;
   bool TourGame = false;
   std::uint8_t TourSeat = 0;
   bool RatedGame = false;  // the signed-in account plays a rated game

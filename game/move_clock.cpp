@@ -11,8 +11,8 @@ void PassMoveClock(GameState& state, TableEvents& events, int seatToAct) {
 
 void PassMoveClockToTurn(GameState& state, TableEvents& events) {
   if (!state.TourGame || state.RoundOver) return;
-  if (state.TurnState == TurnLocal) PassMoveClock(state, events, 2);
-  if (state.TurnState == TurnOpponent) PassMoveClock(state, events, 1);
+  if (state.TurnState == Turn::Local) PassMoveClock(state, events, 2);
+  if (state.TurnState == Turn::Opponent) PassMoveClock(state, events, 1);
 }
 
 TableEvents MoveClockTick(GameState& state) {

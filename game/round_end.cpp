@@ -48,9 +48,9 @@ void Sound(TableEvents& events, const char* resource) {
 void ClearTable(GameState& state, TableEvents& events) {
   events.emplace_back(TableMenuSet{false, false});
   state.TableActive = false;
-  state.NetRole = 0;
+  state.NetRole = LanRole::None;
   state.DealArrived = false;
-  state.TurnState = TurnIdle;
+  state.TurnState = Turn::Idle;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ std::uint8_t CheckRoundEnd(GameState& state, TableEvents& events) {
   state.RoundResult = ResultOfHands(state);
   if (state.RoundResult == ResultRunning) return ResultRunning;
   state.RoundOver = true;
-  state.TurnState = TurnConnectedOrOver;
+  state.TurnState = Turn::ConnectedOrOver;
   state.ClockRunning = false;
 
   events.emplace_back(ResultShown{Phrase::Of(ResultText(state.RoundResult))});

@@ -51,10 +51,10 @@ void PlaceDeal(GameState& state, const Deal& deal, bool firstIsLocal) {
   state.SeatCardCount[1] = state.SeatCardCount[2] = DealtCards;
 }
 
-std::uint8_t FirstToAct(const GameState& state) {
-  if (state.TourGame) return state.TourSeat == 1 ? TurnLocal : TurnOpponent;
-  if (state.NetworkGame) return state.NetRole == 1 ? TurnLocal : TurnOpponent;
-  return state.GameNumber % 2 == 0 ? TurnLocal : TurnOpponent;
+Turn FirstToAct(const GameState& state) {
+  if (state.TourGame) return state.TourSeat == 1 ? Turn::Local : Turn::Opponent;
+  if (state.NetworkGame) return state.NetRole == LanRole::Server ? Turn::Local : Turn::Opponent;
+  return state.GameNumber % 2 == 0 ? Turn::Local : Turn::Opponent;
 }
 
 void ShowButtonsDisabled(TableEvents& events) {
@@ -70,7 +70,7 @@ void Say(TableEvents& events, int seat, Phrase words, SpeechColour colour) {
 void OpenTheTable(GameState& state, TableEvents& events) {
   state.TurnState = FirstToAct(state);
   state.RoundResult = ResultRunning;
-  if (state.TurnState == TurnLocal) {
+  if (state.TurnState == Turn::Local) {
     Say(events, 1, Phrase::Name(state.Seat1Name), SpeechColour::Yellow);
     Say(events, 2, Phrase::Of(MsgYourMove), SpeechColour::Violet);
   } else {
@@ -122,7 +122,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
                       bool continueMatch) {
   TableEvents events;
   const bool local = IsLocalGame(state);
-  const bool lanServer = state.NetworkGame && state.NetRole == 1;
+  const bool lanServer = state.NetworkGame && state.NetRole == LanRole::Server;
 
   events.emplace_back(TableShown{state.TourGame});
   events.emplace_back(TableMenuSet{true, true});
@@ -145,7 +145,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
     if (local) {
       state.Seat1Name = "PC";
       state.Seat2Name = std::string(TrimRight(state.PlayerName));
-      state.NetRole = 0;
+      state.NetRole = LanRole::None;
     }
     if (state.TourGame) {
       const TournamentNames names = standing.ReadTournamentSeats();
@@ -158,7 +158,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
     }
     if (lanServer) {
       events.emplace_back(PeerMessage{LanDealMessage(DealFromDeck(state))});
-      state.TurnState = TurnDealSent;
+      state.TurnState = Turn::DealSent;
     }
   }
 
@@ -180,7 +180,7 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
   state.AiMoveCounter = 1;
   if (state.TourGame && !waiting) {
     state.ClockRunning = true;
-    PassMoveClock(state, events, state.TurnState == TurnLocal ? 2 : 1);
+    PassMoveClock(state, events, state.TurnState == Turn::Local ? 2 : 1);
   }
   events.emplace_back(
       HintsSet{Phrase::Name(state.Seat1Name), Phrase::Name(state.Seat2Name),
@@ -190,7 +190,8 @@ TableEvents StartGame(GameState& state, UniformSource& random, StandingSource& s
 
 std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& random,
                                           StandingSource& standing, std::string_view message) {
-  if (!state.NetworkGame || state.NetRole != 2 || state.TurnState != TurnConnectedOrOver) {
+  if (!state.NetworkGame || state.NetRole != LanRole::Client ||
+      state.TurnState != Turn::ConnectedOrOver) {
     return std::nullopt;
   }
   const auto deal = ReadDeal(message);
@@ -198,7 +199,7 @@ std::optional<TableEvents> ReceiveLanDeal(GameState& state, UniformSource& rando
   PlaceDeal(state, *deal, true);
   state.DealArrived = true;
   TableEvents events = StartGame(state, random, standing, state.GameNumber != 0);
-  state.TurnState = TurnOpponent;
+  state.TurnState = Turn::Opponent;
   return events;
 }
 

@@ -31,7 +31,7 @@ bool PassedFlag(const GameState& state, int seat) {
 }
 
 // Each Play builds its answer through this: the state and the events it returns.
-struct Turn {
+struct Rule {
   GameState& state;
   TableEvents& events;
 
@@ -99,7 +99,7 @@ void TakeFromHand(GameState& state, int seat, int position) {
 
 // The local cards leave the hand for the pile; flying, the highest position goes first so the
 // positions still to go stay where they are.
-void LayLocalCards(Turn& t) {
+void LayLocalCards(Rule& t) {
   GameState& state = t.state;
   const int count = state.LastPutCount;
   state.SelectedCards.reset();
@@ -136,7 +136,7 @@ void LayLocalCards(Turn& t) {
 }
 
 // Seat 1's cards leave its hand; a card is taken from the top of the hand down.
-void LayOpponentCards(Turn& t) {
+void LayOpponentCards(Rule& t) {
   GameState& state = t.state;
   const int count = state.LastPutCount;
   const auto take = [&](int k) {
@@ -163,7 +163,7 @@ void LayOpponentCards(Turn& t) {
   }
 }
 
-void GivePileTo(Turn& t, int taker) {
+void GivePileTo(Rule& t, int taker) {
   GameState& state = t.state;
   if (!state.FlyCards) {
     for (int p = 1; p <= state.PileCount; ++p) {
@@ -191,7 +191,7 @@ void GivePileTo(Turn& t, int taker) {
   }
 }
 
-void DiscardPile(Turn& t) {
+void DiscardPile(Rule& t) {
   GameState& state = t.state;
   if (!state.FlyCards) {
     t.events.emplace_back(TableAreaCleared{});
@@ -219,7 +219,7 @@ void DiscardPile(Turn& t) {
 }
 
 // The pile turned over, the last put examined, the pile given to whoever was wrong.
-void ResolveChallenge(Turn& t, int challenger) {
+void ResolveChallenge(Rule& t, int challenger) {
   GameState& state = t.state;
   t.Sound("WPlMore");
   t.Pile(true, state.MarkLastCards);
@@ -245,17 +245,17 @@ void ResolveChallenge(Turn& t, int challenger) {
   }
   t.ClaimPlate(NoClaim);
   if (IsLocalGame(state) && challenger == LocalSeat && !state.LastClaimWasLie) {
-    state.TurnState = TurnOpponent;
+    state.TurnState = Turn::Opponent;
   }
 }
 
-void EnableAnswerButtons(Turn& t, bool challenge) {
+void EnableAnswerButtons(Rule& t, bool challenge) {
   t.Button(ActionButton::Challenge, challenge);
   t.Button(ActionButton::Pass, true);
   t.Button(ActionButton::Put, false);
 }
 
-void LocalPuts(Turn& t, const Move& move) {
+void LocalPuts(Rule& t, const Move& move) {
   GameState& state = t.state;
   state.LocalPassed = false;
   state.ClaimChosen = false;
@@ -276,11 +276,11 @@ void LocalPuts(Turn& t, const Move& move) {
   state.NewClaim = false;
   if (IsLocalGame(state)) {
     ++state.AiMoveCounter;
-    state.TurnState = TurnOpponent;
+    state.TurnState = Turn::Opponent;
   }
 }
 
-void LocalChallenges(Turn& t, const Move& move) {
+void LocalChallenges(Rule& t, const Move& move) {
   GameState& state = t.state;
   state.SelectedCards.reset();
   t.Hand(LocalSeat);
@@ -293,7 +293,7 @@ void LocalChallenges(Turn& t, const Move& move) {
   CheckRoundEnd(state, t.events);
 }
 
-void LocalPasses(Turn& t, const Move& move) {
+void LocalPasses(Rule& t, const Move& move) {
   GameState& state = t.state;
   t.Sound("WDing_1");
   state.SelectedCards.reset();
@@ -308,7 +308,7 @@ void LocalPasses(Turn& t, const Move& move) {
     t.DisableAllButtons();
     if (IsLocalGame(state)) {
       ++state.AiMoveCounter;
-      state.TurnState = TurnOpponent;
+      state.TurnState = Turn::Opponent;
     }
     return;
   }
@@ -322,14 +322,14 @@ void LocalPasses(Turn& t, const Move& move) {
     EnableEndOfGameButtons(state, t.events);
   } else {
     t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
-    state.TurnState = TurnOpponent;
+    state.TurnState = Turn::Opponent;
   }
   state.OpponentPassed = state.LocalPassed = false;
   state.NewClaim = true;
   if (IsLocalGame(state)) ++state.AiMoveCounter;
 }
 
-void OpponentPuts(Turn& t, const Move& move) {
+void OpponentPuts(Rule& t, const Move& move) {
   GameState& state = t.state;
   FillMoveBuffer(state, move);
   state.LastPutCount = static_cast<std::uint8_t>(move.count);
@@ -339,23 +339,23 @@ void OpponentPuts(Turn& t, const Move& move) {
   if (state.NewClaim) t.ClaimPlate(state.ClaimRank);
   state.OpponentPassed = false;
   EnableAnswerButtons(t, true);
-  state.TurnState = TurnLocal;
+  state.TurnState = Turn::Local;
   state.NewClaim = false;
 }
 
-void OpponentChallenges(Turn& t) {
+void OpponentChallenges(Rule& t) {
   GameState& state = t.state;
   t.Say(OpponentSeat, MsgIDontBelieve, SpeechColour::Blue);
   t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
   t.Sound("WPlMore");
   state.OpponentPassed = false;
   ResolveChallenge(t, OpponentSeat);
-  state.TurnState = state.LastClaimWasLie ? TurnOpponent : TurnLocal;
+  state.TurnState = state.LastClaimWasLie ? Turn::Opponent : Turn::Local;
   state.NewClaim = true;
   CheckRoundEnd(state, t.events);
 }
 
-void OpponentPasses(Turn& t) {
+void OpponentPasses(Rule& t) {
   GameState& state = t.state;
   t.Say(OpponentSeat, MsgPass, SpeechColour::Green);
   t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
@@ -363,7 +363,7 @@ void OpponentPasses(Turn& t) {
   if (!state.LocalPassed) {
     state.OpponentPassed = true;
     EnableAnswerButtons(t, false);
-    state.TurnState = TurnLocal;
+    state.TurnState = Turn::Local;
     state.NewClaim = false;
     return;
   }
@@ -373,7 +373,7 @@ void OpponentPasses(Turn& t) {
   state.NewClaim = true;
   t.DisableAllButtons();
   state.OpponentPassed = state.LocalPassed = false;
-  state.TurnState = TurnLocal;
+  state.TurnState = Turn::Local;
   CheckRoundEnd(state, t.events);
 }
 
@@ -400,16 +400,16 @@ Refusal CheckPut(const GameState& state, int seat, const Move& move) {
 
 }  // namespace
 
-int SeatToAct(const GameState& state) {
-  if (!state.TableActive || state.RoundOver) return 0;
-  if (state.TurnState == TurnLocal) return LocalSeat;
-  if (state.TurnState == TurnOpponent) return OpponentSeat;
-  return 0;
+std::optional<Seat> SeatToAct(const GameState& state) {
+  if (!state.TableActive || state.RoundOver) return std::nullopt;
+  if (state.TurnState == Turn::Local) return Seat::Local;
+  if (state.TurnState == Turn::Opponent) return Seat::Opponent;
+  return std::nullopt;
 }
 
-Refusal CheckMove(const GameState& state, int seat, const Move& move) {
-  if (seat != LocalSeat && seat != OpponentSeat) return Refusal::NotThisSeatsTurn;
-  if (SeatToAct(state) != seat) return Refusal::NotThisSeatsTurn;
+Refusal CheckMove(const GameState& state, Seat mover, const Move& move) {
+  if (SeatToAct(state) != mover) return Refusal::NotThisSeatsTurn;
+  const int seat = SeatNumber(mover);
   if (move.kind == MoveKind::Put) return CheckPut(state, seat, move);
   if (move.count != 0) return Refusal::WrongCardCount;
   if (move.kind == MoveKind::Pass) {
@@ -425,13 +425,13 @@ Refusal CheckMove(const GameState& state, int seat, const Move& move) {
   return move.claim == state.ClaimRank ? Refusal::None : Refusal::WrongClaim;
 }
 
-Outcome Play(GameState& state, int seat, const Move& move) {
+Outcome Play(GameState& state, Seat seat, const Move& move) {
   Outcome outcome;
   outcome.refusal = CheckMove(state, seat, move);
   if (!outcome.Played()) return outcome;
   outcome.events.reserve(32);
-  Turn t{state, outcome.events};
-  if (seat == LocalSeat) {
+  Rule t{state, outcome.events};
+  if (seat == Seat::Local) {
     switch (move.kind) {
       case MoveKind::Put:
         LocalPuts(t, move);
@@ -465,7 +465,7 @@ Outcome Play(GameState& state, int seat, const Move& move) {
 }
 
 bool CanChooseCard(const GameState& state, int position) {
-  if (SeatToAct(state) != LocalSeat) return false;
+  if (SeatToAct(state) != Seat::Local) return false;
   if (position < 1 || position > state.SeatCardCount[LocalSeat]) return false;
   return state.SelectedCards.test(static_cast<std::size_t>(position)) ||
          SelectedCount(state) < MaxPutCards;
@@ -493,22 +493,22 @@ Move SelectedPut(const GameState& state, char claim) {
 }
 
 bool CanPut(const GameState& state) {
-  return SeatToAct(state) == LocalSeat && SelectedCount(state) > 0;
+  return SeatToAct(state) == Seat::Local && SelectedCount(state) > 0;
 }
 
 bool CanChallenge(const GameState& state) {
-  return CheckMove(state, LocalSeat, Move::Challenge(state.ClaimRank)) == Refusal::None;
+  return CheckMove(state, Seat::Local, Move::Challenge(state.ClaimRank)) == Refusal::None;
 }
 
 bool CanPass(const GameState& state) {
-  return CheckMove(state, LocalSeat, Move::Pass(state.ClaimRank)) == Refusal::None;
+  return CheckMove(state, Seat::Local, Move::Pass(state.ClaimRank)) == Refusal::None;
 }
 
-std::uint8_t NextTurnAfterSend(const GameState& state) {
+Turn NextTurnAfterSend(const GameState& state) {
   if (state.LastAction == ActionChallenge) {
-    return state.LastClaimWasLie ? TurnLocal : TurnOpponent;
+    return state.LastClaimWasLie ? Turn::Local : Turn::Opponent;
   }
-  return TurnOpponent;
+  return Turn::Opponent;
 }
 
 }  // namespace fibwick

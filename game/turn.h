@@ -1,19 +1,21 @@
 #pragma once
 
+#include <optional>
+
 #include "game/move.h"
 
 // The turn cycle: putting, passing and challenging. One referee for every seat: the local
 // player (seat 2), the computer, the LAN peer and the relay (seat 1) all move through Play.
 namespace fibwick {
 
-// The seat whose move the table waits for, 0 when none.
-int SeatToAct(const GameState& state);
+// The seat whose move the table waits for; nothing while no game runs.
+std::optional<Seat> SeatToAct(const GameState& state);
 
 // Checks the move completely against the rules and the table; refuses it, changing nothing, or
 // applies it at once and returns what the table must show. A local move of a network game is
 // returned as a PeerMessage for the far side.
-Outcome Play(GameState& state, int seat, const Move& move);
-Refusal CheckMove(const GameState& state, int seat, const Move& move);
+Outcome Play(GameState& state, Seat seat, const Move& move);
+Refusal CheckMove(const GameState& state, Seat seat, const Move& move);
 
 // True when a click on this hand position may select or unselect it now.
 bool CanChooseCard(const GameState& state, int position);
@@ -26,6 +28,6 @@ bool CanPut(const GameState& state);
 bool CanChallenge(const GameState& state);
 bool CanPass(const GameState& state);
 
-std::uint8_t NextTurnAfterSend(const GameState& state);
+Turn NextTurnAfterSend(const GameState& state);
 
 }  // namespace fibwick

@@ -99,7 +99,7 @@ class Match {
     state_.MarkLastCards = options_.verbose;
     census_.Restart();
     if (options_.verbose) log_ << "Game " << game + 1 << '\n' << DescribeState(state_);
-    Check(std::nullopt, TurnIdle, 0);
+    Check(std::nullopt, Turn::Idle, 0);
     for (long long n = 0; !state_.RoundOver && !report_.violation; ++n) {
       if (n == ActionsPerGameLimit) return Fail("the game did not end");
       Step();
@@ -115,9 +115,9 @@ class Match {
   void Step() {
     TryAnIllegalMove();
     if (report_.violation || state_.RoundOver) return;
-    const std::uint8_t before = state_.TurnState;
+    const Turn before = state_.TurnState;
     const int pileBefore = state_.PileCount;
-    if (before == TurnOpponent) {
+    if (before == Turn::Opponent) {
       const auto outcome = ComputerTick(state_, computer_);
       if (!outcome || !outcome->Played()) {
         return Fail(
@@ -127,7 +127,7 @@ class Match {
       words_.Tell(outcome->events);
       return Check(Event::OpponentMove, before, pileBefore);
     }
-    if (before != TurnLocal) return Fail("nobody is to act");
+    if (before != Turn::Local) return Fail("nobody is to act");
     std::vector<Event> legal;
     if (state_.SeatCardCount[2] > 0) legal.push_back(Event::LocalPut);
     if (CanPass(state_)) legal.push_back(Event::LocalPass);
@@ -152,7 +152,7 @@ class Match {
   }
 
   bool PlayLocal(const Move& move) {
-    const Outcome outcome = Play(state_, 2, move);
+    const Outcome outcome = Play(state_, Seat::Local, move);
     words_.Tell(outcome.events);
     return outcome.Played();
   }
@@ -162,7 +162,7 @@ class Match {
   void TryAnIllegalMove() {
     static constexpr char Claims[] = {'9', '1', 'J', 'Q', 'K', 'A', '6', NoClaim};
     static constexpr MoveKind Kinds[] = {MoveKind::Put, MoveKind::Challenge, MoveKind::Pass};
-    const int seat = 1 + player_.Draw(2);
+    const Seat seat = player_.Draw(2) == 0 ? Seat::Opponent : Seat::Local;
     Move move = Move::Without(Kinds[player_.Draw(3)], Claims[player_.Draw(8)]);
     const int count = move.kind == MoveKind::Put ? player_.Draw(MaxPutCards + 1) : 0;
     for (int k = 1; k <= count; ++k) {
@@ -171,9 +171,9 @@ class Match {
                                           static_cast<SuitIndex>(v % SuitCount));
     }
     // A legal move for seat 1 is left to the computer, whose memory of the claim it would skip.
-    if (seat == 1 && CheckMove(state_, seat, move) == Refusal::None) return;
+    if (seat == Seat::Opponent && CheckMove(state_, seat, move) == Refusal::None) return;
     const GameState before = state_;
-    const std::uint8_t turnBefore = state_.TurnState;
+    const Turn turnBefore = state_.TurnState;
     const int pileBefore = state_.PileCount;
     const Outcome outcome = Play(state_, seat, move);
     if (!outcome.Played()) {
@@ -182,7 +182,7 @@ class Match {
     }
     ++report_.randomMovesPlayed;
     words_.Tell(outcome.events);
-    const Event event = seat == 1                          ? Event::OpponentMove
+    const Event event = seat == Seat::Opponent             ? Event::OpponentMove
                         : move.kind == MoveKind::Put       ? Event::LocalPut
                         : move.kind == MoveKind::Challenge ? Event::LocalChallenge
                                                            : Event::LocalPass;
@@ -206,7 +206,7 @@ class Match {
   }
 
   // `pileBefore` tells a discard (the pile vanished without a challenge) from a pass.
-  void Check(std::optional<Event> event, std::uint8_t before, int pileBefore) {
+  void Check(std::optional<Event> event, Turn before, int pileBefore) {
     if (const auto problem = census_.Check(state_)) return Fail(*problem);
     if (!event) {
       if (!state_.NewClaim) Fail("a game starts without a new claim");
@@ -217,19 +217,20 @@ class Match {
         !challenged && pileBefore > 0 && state_.PileCount == 0 && state_.LastAction == ActionPass;
     const bool expectNewClaim = challenged || discarded;
     if (state_.NewClaim != expectNewClaim) return Fail("NewClaim does not follow the last action");
-    std::uint8_t expected = 0;
+    Turn expected = Turn::Idle;
     const bool lie = state_.LastClaimWasLie;
     if (*event == Event::OpponentMove) {
-      expected = challenged ? (lie ? TurnOpponent : TurnLocal) : TurnLocal;
+      expected = challenged ? (lie ? Turn::Opponent : Turn::Local) : Turn::Local;
     } else if (*event == Event::LocalChallenge) {
-      expected = lie ? TurnLocal : TurnOpponent;
+      expected = lie ? Turn::Local : Turn::Opponent;
     } else {
-      expected = TurnOpponent;
+      expected = Turn::Opponent;
     }
-    if (state_.RoundOver) expected = TurnConnectedOrOver;
+    if (state_.RoundOver) expected = Turn::ConnectedOrOver;
     if (state_.TurnState != expected) {
-      Fail("turn state " + std::to_string(before) + " went to " + std::to_string(state_.TurnState) +
-           ", expected " + std::to_string(expected));
+      const auto number = [](Turn turn) { return std::to_string(static_cast<int>(turn)); };
+      Fail("turn state " + number(before) + " went to " + number(state_.TurnState) + ", expected " +
+           number(expected));
     }
   }
 

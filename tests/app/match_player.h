@@ -44,7 +44,7 @@ inline int PlayMatch(TForm1& form, std::mt19937& random,
   while (form.CurrentScreen() == Screen::Table) {
     const bool moved = WaitFor([&] {
       const GameState& s = form.Game();
-      return s.RoundOver || s.TurnState == TurnLocal || form.CurrentScreen() != Screen::Table;
+      return s.RoundOver || s.TurnState == Turn::Local || form.CurrentScreen() != Screen::Table;
     });
     if (!moved) {
       ADD_FAILURE() << "the table stopped moving: " << DescribeState(form.Game());

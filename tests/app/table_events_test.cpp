@@ -48,7 +48,8 @@ struct OpenTable {
 
 TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
   OpenTable t("plate", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
-  ASSERT_TRUE(WaitFor([&] { return t.form.Game().TurnState == TurnLocal && t.form.TableQuiet(); }));
+  ASSERT_TRUE(
+      WaitFor([&] { return t.form.Game().TurnState == Turn::Local && t.form.TableQuiet(); }));
   ASSERT_FALSE(t.form.Game().NewClaim);  // the computer opened a claim
   EXPECT_GT(t.RedOnThePlate(), 20);
   ButtonNamed(t.form, "Button7")->click();  // "I don`t believe!" ends the claim
@@ -64,7 +65,7 @@ TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
     while (!t.form.Game().RoundOver) {
       ASSERT_TRUE(WaitFor([&] {
         return t.form.Game().RoundOver ||
-               (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+               (t.form.Game().TurnState == Turn::Local && t.form.TableQuiet());
       }));
       if (t.form.Game().RoundOver) break;
       // Challenge whenever possible, else pass, else lead with the first card.
@@ -91,7 +92,7 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
   for (int attempt = 0; attempt < 40; ++attempt) {
     ASSERT_TRUE(WaitFor([&] {
       return t.form.Game().RoundOver ||
-             (t.form.Game().TurnState == TurnLocal && t.form.TableQuiet());
+             (t.form.Game().TurnState == Turn::Local && t.form.TableQuiet());
     }));
     ASSERT_FALSE(t.form.Game().RoundOver);
     if (!ButtonNamed(t.form, "Button7")->isEnabled()) {
@@ -103,7 +104,7 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
     ButtonNamed(t.form, "Button7")->click();
     // The challenge is decided at once; the table shows the turned pile for a while.
     ASSERT_FALSE(t.form.TableQuiet());
-    const bool localLeads = t.form.Game().TurnState == TurnLocal;
+    const bool localLeads = t.form.Game().TurnState == Turn::Local;
     ClickCard(t.form, 1);
     ClickCard(t.form, 2);
     EXPECT_FALSE(t.form.Game().SelectedCards.any()) << "applied during the pause";
@@ -123,7 +124,8 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
 // Closing the window while the pile lies turned over leaves the game between two events.
 TEST(TableOnScreen, ClosingDuringThePauseLeavesTheGameCleanly) {
   OpenTable t("closepause", Pacing{.pauseFactor = 4.0, .computerTickMs = 1});
-  ASSERT_TRUE(WaitFor([&] { return t.form.Game().TurnState == TurnLocal && t.form.TableQuiet(); }));
+  ASSERT_TRUE(
+      WaitFor([&] { return t.form.Game().TurnState == Turn::Local && t.form.TableQuiet(); }));
   ASSERT_TRUE(ButtonNamed(t.form, "Button7")->isEnabled());
   ButtonNamed(t.form, "Button7")->click();
   ASSERT_FALSE(t.form.TableQuiet());
@@ -132,7 +134,7 @@ TEST(TableOnScreen, ClosingDuringThePauseLeavesTheGameCleanly) {
   EXPECT_FALSE(t.form.Game().TableActive);
   EXPECT_TRUE(t.form.TableQuiet());
   Wait(200);  // nothing of the dropped game plays later
-  EXPECT_EQ(t.form.Game().TurnState, TurnIdle);
+  EXPECT_EQ(t.form.Game().TurnState, Turn::Idle);
   EXPECT_TRUE(fs::exists(t.folder / "Fibwick.ini"));
 }
 

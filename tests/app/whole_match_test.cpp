@@ -69,7 +69,7 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   while (form.CurrentScreen() == Screen::Table) {
     ASSERT_TRUE(WaitFor([&] {
       const GameState& s = form.Game();
-      return s.RoundOver || s.TurnState == TurnLocal || form.CurrentScreen() != Screen::Table;
+      return s.RoundOver || s.TurnState == Turn::Local || form.CurrentScreen() != Screen::Table;
     })) << DescribeState(form.Game());
     if (form.CurrentScreen() != Screen::Table) break;
     if (form.Game().RoundOver) {
@@ -160,7 +160,7 @@ void PlayUntilTheChallengeIsOpen(TForm1& form) {
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   auto* challenge = ButtonNamed(form, "Button7");
   for (;;) {
-    ASSERT_TRUE(WaitFor([&] { return form.Game().TurnState == TurnLocal; }))
+    ASSERT_TRUE(WaitFor([&] { return form.Game().TurnState == Turn::Local; }))
         << DescribeState(form.Game());
     if (challenge->isEnabled()) return;
     ClickCard(form, 1);

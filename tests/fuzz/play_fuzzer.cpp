@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (what < 64) {
       ToggleCardSelection(state, bytes.Next() % 30);
     } else {
-      const int seat = what & 1 ? 1 : 2;
+      const Seat seat = what & 1 ? Seat::Opponent : Seat::Local;
       const Move move = AnyMove(bytes);
       const GameState before = state;
       const Outcome outcome = Play(state, seat, move);

@@ -21,12 +21,12 @@ TEST(Buttons, AfterTheGameTheyMeanNextGameAndExit) {
   for (const Case c : {Case{5, false, false, true}, Case{20, false, false, false},
                        Case{5, true, false, false}, Case{1, false, true, false}}) {
     TableFixture t;
-    t.Running(TurnConnectedOrOver);
+    t.Running(Turn::ConnectedOrOver);
     t.state.RoundOver = true;
     t.state.GameNumber = c.gameNumber;
     t.state.RatedGame = c.rated;
     t.state.NetworkGame = c.network;
-    t.state.NetRole = c.network ? 1 : 0;
+    t.state.NetRole = c.network ? LanRole::Server : LanRole::None;
     t.state.PlayerSlot = SlotNewPlayer;
     EXPECT_EQ(ChallengeButtonCommand(t.state),
               c.nextGame ? TableCommand::NextGame : TableCommand::None)
@@ -38,7 +38,7 @@ TEST(Buttons, AfterTheGameTheyMeanNextGameAndExit) {
 
 TEST(Buttons, WhilePlayingTheyMeanTheMovesThatAreOpen) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(2, {"9h", "Kd"});
   EXPECT_EQ(PutButtonCommand(t.state), TableCommand::None);  // nothing selected
   ToggleCardSelection(t.table, 1);
@@ -50,14 +50,14 @@ TEST(Buttons, WhilePlayingTheyMeanTheMovesThatAreOpen) {
   t.state.ClaimRank = Rank("K");
   EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::Challenge);
   EXPECT_EQ(PassButtonCommand(t.state), TableCommand::Pass);
-  t.state.TurnState = TurnOpponent;
+  t.state.TurnState = Turn::Opponent;
   EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::None);
   EXPECT_EQ(PutButtonCommand(t.state), TableCommand::None);
 }
 
 TEST(OpenCards, TheCodeTogglesTheModeAndRedraws) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
   for (char k : std::string("4821")) EXPECT_FALSE(OpenCardsKey(t.table, k));

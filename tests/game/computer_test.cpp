@@ -173,24 +173,24 @@ TEST(ComputerAnswers, RemembersTheCountOnlyOnItsFirstAnswer) {
 
 TEST(ComputerTick, MovesThroughApplyMoveOnlyOnItsTurn) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(1, {"Kh", "Ks", "9h"});
   t.SetHand(2, {"Ah"});
   EXPECT_FALSE(ComputerTick(t.table));
-  t.state.TurnState = TurnOpponent;
+  t.state.TurnState = Turn::Opponent;
   t.random.draws = {0};  // leads with its two kings
   ASSERT_TRUE(ComputerTick(t.table));
   EXPECT_EQ(t.state.PileCount, 2);
   EXPECT_EQ(t.state.ClaimRank, Rank("K"));
   EXPECT_EQ(t.state.AiClaimCount, 2);
   EXPECT_EQ(t.state.SeatCardCount[1], 1);
-  EXPECT_EQ(t.state.TurnState, TurnLocal);
+  EXPECT_EQ(t.state.TurnState, Turn::Local);
   EXPECT_EQ(t.view.Only("say 1"), (std::vector<std::string>{"say 1 b I put two kings"}));
 }
 
 TEST(ComputerTick, EmptyHandPassesAfterLocalPassAndWins) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(1, {});
   t.SetHand(2, {"Ah", "Ad"});
   t.SetPile({"Kh"}, 1);  // the computer's last card lies on the pile

@@ -29,7 +29,7 @@ TEST(CheckRoundEnd, ResultsScoresAndSounds) {
   };
   for (const EndCase& c : cases) {
     TableFixture t;
-    t.Running(TurnLocal);
+    t.Running(Turn::Local);
     t.state.BaseScore = 50;
     const std::vector<std::string_view> cards = {"9h", "10h", "Jh"};
     t.SetHand(1, {cards.begin(), cards.begin() + c.opponentCards});
@@ -45,7 +45,7 @@ TEST(CheckRoundEnd, ResultsScoresAndSounds) {
       continue;
     }
     EXPECT_EQ(t.state.TotalScore, 50 + c.localPoints);
-    EXPECT_EQ(t.state.TurnState, TurnConnectedOrOver);
+    EXPECT_EQ(t.state.TurnState, Turn::ConnectedOrOver);
     EXPECT_EQ(t.view.Only("result"), (Calls{c.shown}));
     EXPECT_EQ(t.view.Only("sound"), c.sound ? Calls{c.sound} : Calls{});
     EXPECT_EQ(t.view.Only("say"), (Calls{"say 1 y PC", "say 2 y Ann"}));
@@ -58,7 +58,7 @@ TEST(CheckRoundEnd, ResultsScoresAndSounds) {
 TEST(CheckRoundEnd, CycleEndOffersOnlyExit) {
   for (const int game : {19, 20, 40}) {
     TableFixture t;
-    t.Running(TurnLocal);
+    t.Running(Turn::Local);
     t.state.GameNumber = game;
     t.state.SeatCardCount[1] = 0;
     t.state.SeatCardCount[2] = 4;
@@ -75,9 +75,9 @@ TEST(CheckRoundEnd, CycleEndOffersOnlyExit) {
 
 TEST(CheckRoundEnd, NetworkGamesCloseTheConnection) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.NetworkGame = true;
-  t.state.NetRole = 1;
+  t.state.NetRole = LanRole::Server;
   t.state.SeatCardCount[1] = 2;
   t.state.SeatCardCount[2] = 0;
   CheckRoundEnd(t.table);
@@ -88,7 +88,7 @@ TEST(CheckRoundEnd, NetworkGamesCloseTheConnection) {
 
 TEST(CheckRoundEnd, WinThenLossLeavesTheBaseScore) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.BaseScore = 120;
   t.state.SeatCardCount[1] = 3;
   t.state.SeatCardCount[2] = 0;
@@ -104,7 +104,7 @@ TEST(CheckRoundEnd, WinThenLossLeavesTheBaseScore) {
 
 TEST(CheckRoundEnd, AnEmptyHandPlaysOnUntilTheChallenge) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.state.NewClaim = false;
   t.state.ClaimRank = testing::Rank("9");
   t.SetHand(1, {"Kh"});
@@ -115,7 +115,7 @@ TEST(CheckRoundEnd, AnEmptyHandPlaysOnUntilTheChallenge) {
   EXPECT_FALSE(t.state.RoundOver);
   ASSERT_TRUE(LocalPass(t.table));  // both passed: the pile leaves, the local hand is empty
   EXPECT_EQ(t.state.RoundResult, ResultLocalWon);
-  EXPECT_EQ(t.state.TurnState, TurnConnectedOrOver);
+  EXPECT_EQ(t.state.TurnState, Turn::ConnectedOrOver);
   EXPECT_EQ(t.view.Only("button").back(), "button put 'Exit to menu' on");
 }
 
@@ -128,7 +128,7 @@ Calls FinishOrder(GameState setup, int score) {
   EXPECT_TRUE(ExitToMenu(t.table));
   Calls all = t.services.calls;
   for (auto& s : t.view.Only("sound")) all.push_back(s);
-  EXPECT_EQ(t.state.TurnState, TurnIdle);
+  EXPECT_EQ(t.state.TurnState, Turn::Idle);
   EXPECT_FALSE(t.state.TableActive);
   return all;
 }
@@ -180,7 +180,7 @@ TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
 
 TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   TableEvents events;
   LeaveRunningGame(t.state, t.services.Parts(), events);
   t.Record(events);
@@ -188,13 +188,13 @@ TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {
   EXPECT_EQ(t.view.calls, (Calls{"menu exit off count off"}));
   EXPECT_EQ(t.peer.closed, 0);  // a game against the computer has no far side
   EXPECT_FALSE(t.state.TableActive);
-  EXPECT_EQ(t.state.TurnState, TurnIdle);
-  EXPECT_EQ(SeatToAct(t.state), 0);
+  EXPECT_EQ(t.state.TurnState, Turn::Idle);
+  EXPECT_FALSE(SeatToAct(t.state));
 }
 
 TEST(MoveClock, CountsDownWarnsAndTimesOut) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.TourGame = true;
   t.state.TourSeat = 2;
   t.state.ClockRunning = true;
@@ -220,7 +220,7 @@ TEST(MoveClock, CountsDownWarnsAndTimesOut) {
 
   // The opponent's clock running out has no local effect.
   TableFixture o;
-  o.Running(TurnOpponent);
+  o.Running(Turn::Opponent);
   o.state.TourGame = true;
   o.state.ClockRunning = true;
   PassMoveClock(o.table, 1);

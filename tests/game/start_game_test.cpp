@@ -83,7 +83,7 @@ TEST(StartGame, LocalGameDealsAndAlternatesTheOpener) {
   for (int d = 0; d < 24; ++d) t.random.draws.push_back(d);
   StartGame(t.table, false);
   EXPECT_EQ(t.state.GameNumber, 1);
-  EXPECT_EQ(t.state.TurnState, TurnOpponent);  // odd game: the computer opens
+  EXPECT_EQ(t.state.TurnState, Turn::Opponent);  // odd game: the computer opens
   EXPECT_EQ(t.state.SeatCardCount[1], 12);
   EXPECT_EQ(t.state.SeatCardCount[2], 12);
   EXPECT_EQ(t.state.SeatHand[1][1], MakeCard(1, 0));   // deck entries 1..12 to seat 1
@@ -112,7 +112,7 @@ TEST(StartGame, LocalGameDealsAndAlternatesTheOpener) {
   for (int d = 0; d < 24; ++d) t.random.draws.push_back(d);
   StartGame(t.table, true);
   EXPECT_EQ(t.state.GameNumber, 2);
-  EXPECT_EQ(t.state.TurnState, TurnLocal);
+  EXPECT_EQ(t.state.TurnState, Turn::Local);
   EXPECT_FALSE(t.state.RoundOver);
   EXPECT_EQ(t.services.calls, (Calls{"load 1"}));  // the record is read once per match
 }
@@ -120,7 +120,7 @@ TEST(StartGame, LocalGameDealsAndAlternatesTheOpener) {
 TEST(StartGame, LanServerDealsSendsAndOpens) {
   TableFixture t;
   t.state.NetworkGame = true;
-  t.state.NetRole = 1;
+  t.state.NetRole = LanRole::Server;
   t.state.PlayerSlot = 6;
   t.state.Seat1Name = "Client";
   t.state.GameNumber = 7;
@@ -130,14 +130,14 @@ TEST(StartGame, LanServerDealsSendsAndOpens) {
   const auto deal = ReadDeal(t.peer.sent[0]);
   ASSERT_TRUE(deal);
   EXPECT_EQ(deal->firstCards[1], t.state.SeatHand[1][1]);  // the client's cards are seat 1 here
-  EXPECT_EQ(t.state.TurnState, TurnLocal);                 // the server always opens
+  EXPECT_EQ(t.state.TurnState, Turn::Local);               // the server always opens
 
   // The client shows the banner until the deal, then its own cards are the first twelve.
   TableFixture c;
   c.state.NetworkGame = true;
-  c.state.NetRole = 2;
+  c.state.NetRole = LanRole::Client;
   c.state.PlayerSlot = 6;
-  c.state.TurnState = TurnConnectedOrOver;
+  c.state.TurnState = Turn::ConnectedOrOver;
   StartGame(c.table, false);
   EXPECT_EQ(c.state.GameNumber, 0);
   EXPECT_EQ(c.view.Only("wait"), (Calls{"wait Expectation of the server..."}));
@@ -146,7 +146,7 @@ TEST(StartGame, LanServerDealsSendsAndOpens) {
   c.state.Seat1Name = "Server";
   ASSERT_TRUE(ReceiveLanDeal(c.table, t.peer.sent[0]));
   EXPECT_EQ(c.state.SeatHand[2][1], t.state.SeatHand[1][1]);
-  EXPECT_EQ(c.state.TurnState, TurnOpponent);
+  EXPECT_EQ(c.state.TurnState, Turn::Opponent);
   EXPECT_EQ(c.state.GameNumber, 1);
   EXPECT_TRUE(c.state.TableActive);
 }
@@ -174,7 +174,7 @@ TEST(StartGame, TournamentDealFromTheRelay) {
     EXPECT_EQ(t.state.Seat2Name, seat == 1 ? "Alice" : "Bob");
     EXPECT_EQ(t.state.Seat1Name, seat == 1 ? "Bob" : "Alice");
     // Tournament seat 1 opens and its clock starts at 26.
-    EXPECT_EQ(t.state.TurnState, seat == 1 ? TurnLocal : TurnOpponent);
+    EXPECT_EQ(t.state.TurnState, seat == 1 ? Turn::Local : Turn::Opponent);
     EXPECT_EQ(t.state.ClockOwner, seat == 1 ? 2 : 1);
     EXPECT_EQ(t.state.MoveClock, 26);
     EXPECT_EQ(t.view.Only("hints").back(),

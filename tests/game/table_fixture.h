@@ -262,7 +262,7 @@ struct TableFixture {
   }
 
   // A running local game at the given turn, names set, table shown.
-  void Running(std::uint8_t turn) {
+  void Running(Turn turn) {
     state.TableActive = true;
     state.TurnState = turn;
     state.Seat1Name = "PC";
@@ -289,18 +289,18 @@ inline bool LocalPut(TableRef t) {
     t.f.view.calls.push_back("choose rank");
     claim = t.f.view.nextClaim;
   }
-  return t.f.Record(Play(t.f.state, 2, SelectedPut(t.f.state, claim)));
+  return t.f.Record(Play(t.f.state, Seat::Local, SelectedPut(t.f.state, claim)));
 }
 inline bool LocalChallenge(TableRef t) {
-  return t.f.Record(Play(t.f.state, 2, Move::Challenge(t.f.state.ClaimRank)));
+  return t.f.Record(Play(t.f.state, Seat::Local, Move::Challenge(t.f.state.ClaimRank)));
 }
 inline bool LocalPass(TableRef t) {
-  return t.f.Record(Play(t.f.state, 2, Move::Pass(t.f.state.ClaimRank)));
+  return t.f.Record(Play(t.f.state, Seat::Local, Move::Pass(t.f.state.ClaimRank)));
 }
 // A move message of seat 1, as the computer, the LAN peer or the relay sends it.
 inline bool ApplyMove(TableRef t, std::string_view message) {
   const auto move = ReadMoveMessage(message);
-  return move && t.f.Record(Play(t.f.state, 1, MoveOfMessage(*move)));
+  return move && t.f.Record(Play(t.f.state, Seat::Opponent, MoveOfMessage(*move)));
 }
 inline void StartGame(TableRef t, bool continueMatch) {
   t.f.Record(fibwick::StartGame(t.f.state, t.f.random, t.f.services, continueMatch));

@@ -34,7 +34,7 @@ std::string Pass(char claim) {
 
 TEST(Selection, AtMostFourCardsAndOnlyOnTheLocalTurn) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(2, {"9h", "9d", "10c", "Js", "Qh", "Kd"});
   for (int p = 1; p <= 4; ++p) EXPECT_TRUE(ToggleCardSelection(t.table, p));
   EXPECT_FALSE(CanChooseCard(t.state, 5));
@@ -50,13 +50,13 @@ TEST(Selection, AtMostFourCardsAndOnlyOnTheLocalTurn) {
   EXPECT_FALSE(ToggleCardSelection(t.table, 7));  // no card there
   EXPECT_FALSE(ToggleCardSelection(t.table, 0));
 
-  t.state.TurnState = TurnOpponent;
+  t.state.TurnState = Turn::Opponent;
   EXPECT_FALSE(ToggleCardSelection(t.table, 1));
 }
 
 TEST(Selection, PutButtonFollowsTheSelection) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(2, {"9h", "9d"});
   ToggleCardSelection(t.table, 1);
   ToggleCardSelection(t.table, 1);
@@ -65,7 +65,7 @@ TEST(Selection, PutButtonFollowsTheSelection) {
 
 TEST(LocalPut, NewClaimWithoutFlights) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(2, {"9h", "Kd", "Ks", "As"});
   ToggleCardSelection(t.table, 2);
   ToggleCardSelection(t.table, 3);
@@ -89,7 +89,7 @@ TEST(LocalPut, NewClaimWithoutFlights) {
   EXPECT_EQ(t.state.PileCards[1], Card("Kd"));
   EXPECT_EQ(t.state.PileCards[2], Card("Ks"));
   EXPECT_EQ(t.state.SeatHand[2][2], Card("As"));
-  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
   EXPECT_FALSE(t.state.NewClaim);
   EXPECT_TRUE(t.state.ClaimChosen);
   EXPECT_EQ(t.state.AiMoveCounter, 2);  // reset to 1 by the new claim, then one local put
@@ -99,7 +99,7 @@ TEST(LocalPut, NewClaimWithoutFlights) {
 
 TEST(LocalPut, FlightsGoHighestPositionFirst) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.FlyCards = true;
   t.state.NewClaim = false;
   t.state.ClaimRank = Rank("9");
@@ -120,20 +120,20 @@ TEST(LocalPut, FlightsGoHighestPositionFirst) {
 
 TEST(LocalPut, NetworkGameSendsTheMoveBeforeTheCardsMove) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.NetworkGame = true;
-  t.state.NetRole = 1;
+  t.state.NetRole = LanRole::Server;
   t.SetHand(2, {"Ah", "Ad"});
   ToggleCardSelection(t.table, 1);
   t.view.nextClaim = Rank("A");
   ASSERT_TRUE(LocalPut(t.table));
   EXPECT_EQ(t.peer.sent, (Calls{Move({"Ah"}, "A")}));
-  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
 }
 
 TEST(LocalActions, RefusedWhenNotAllowed) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.SetHand(2, {"Ah"});
   // Leading: no pass, no challenge, and no put without a selection.
   EXPECT_FALSE(LocalPass(t.table));
@@ -161,7 +161,7 @@ class LocalChallengeOutcomes : public ::testing::TestWithParam<ChallengeCase> {}
 TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
   const ChallengeCase& c = GetParam();
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.NewClaim = false;
   t.state.ClaimRank = Rank(c.claim);
   t.state.MarkLastCards = true;
@@ -203,7 +203,7 @@ TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
   EXPECT_EQ(t.state.SeatCardCount[c.lie ? 1 : 2], 1 + pile);
   EXPECT_EQ(t.state.PileCount, 0);
   EXPECT_EQ(t.state.LastPutCount, 0);
-  EXPECT_EQ(t.state.TurnState, c.lie ? TurnLocal : TurnOpponent);
+  EXPECT_EQ(t.state.TurnState, c.lie ? Turn::Local : Turn::Opponent);
   EXPECT_TRUE(t.state.NewClaim);
   EXPECT_EQ(t.state.ClaimRank, Rank(c.claim));  // kept for the message that may follow
 }
@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OpponentMove, PutWithoutFlights) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.SetHand(1, {"9h", "Kd", "Ks"});
   t.SetHand(2, {"Ah"});
   ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "9h"}, "K")));
@@ -232,7 +232,7 @@ TEST(OpponentMove, PutWithoutFlights) {
                                  "say 1 b I put two kings", "say 2 o Your move...", "claim Kh",
                                  "button challenge on", "button pass on", "button put off"}));
   EXPECT_EQ(t.state.SeatHand[1][1], Card("Ks"));
-  EXPECT_EQ(t.state.TurnState, TurnLocal);
+  EXPECT_EQ(t.state.TurnState, Turn::Local);
   EXPECT_FALSE(t.state.NewClaim);
   EXPECT_TRUE(CanChallenge(t.state));
   EXPECT_EQ(t.state.PutCards[1], EmptyCard);  // cleared after every move
@@ -240,7 +240,7 @@ TEST(OpponentMove, PutWithoutFlights) {
 
 TEST(OpponentMove, PutWithFlightsCardByCard) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.state.FlyCards = true;
   t.SetHand(1, {"9h", "Kd", "Ac"});
   ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "Ac"}, "K")));
@@ -254,7 +254,7 @@ TEST(OpponentMove, PutWithFlightsCardByCard) {
 TEST(OpponentMove, ChallengeOfEachOutcome) {
   for (const bool lie : {true, false}) {
     TableFixture t;
-    t.Running(TurnOpponent);
+    t.Running(Turn::Opponent);
     t.state.NewClaim = false;
     t.state.ClaimRank = Rank("Q");
     t.SetHand(1, {"9h"});
@@ -266,14 +266,14 @@ TEST(OpponentMove, ChallengeOfEachOutcome) {
     EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WPlMore", "sound WPlMore"}));
     // A lie by the local player: the local player takes the pile and seat 1 leads.
     EXPECT_EQ(t.state.SeatCardCount[2], lie ? 2 : 1);
-    EXPECT_EQ(t.state.TurnState, lie ? TurnOpponent : TurnLocal);
+    EXPECT_EQ(t.state.TurnState, lie ? Turn::Opponent : Turn::Local);
     EXPECT_TRUE(t.state.NewClaim);
   }
 }
 
 TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.NewClaim = false;
   t.state.ClaimRank = Rank("J");
   t.SetHand(1, {"9h"});
@@ -283,7 +283,7 @@ TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   EXPECT_EQ(t.view.calls,
             (Calls{"sound WDing_1", "hand 2 faces 1", "say 2 g Pass", "say 1 r I think... ",
                    "button challenge off", "button put off", "button pass off"}));
-  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
   EXPECT_TRUE(t.state.LocalPassed);
   t.view.calls.clear();
   ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
@@ -293,17 +293,17 @@ TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   EXPECT_EQ(t.state.PileCount, 0);
   EXPECT_EQ(t.state.ClaimRank, NoClaim);
   EXPECT_TRUE(t.state.NewClaim);
-  EXPECT_EQ(t.state.TurnState, TurnLocal);  // the side that passed first leads
+  EXPECT_EQ(t.state.TurnState, Turn::Local);  // the side that passed first leads
   EXPECT_FALSE(t.state.LocalPassed || t.state.OpponentPassed);
 }
 
 TEST(DoublePass, OpponentThenLocalDiscardsAndOpponentLeads) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.state.NewClaim = false;
   t.state.ClaimRank = Rank("J");
   t.state.NetworkGame = true;
-  t.state.NetRole = 2;
+  t.state.NetRole = LanRole::Client;
   t.state.DealArrived = true;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
@@ -315,13 +315,13 @@ TEST(DoublePass, OpponentThenLocalDiscardsAndOpponentLeads) {
   // The pass message carries the claim that stood.
   EXPECT_EQ(t.peer.sent, (Calls{Pass(Rank("J"))}));
   EXPECT_EQ(t.state.PileCount, 0);
-  EXPECT_EQ(t.state.TurnState, TurnOpponent);
+  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
   EXPECT_EQ(t.view.calls.back(), "say 1 r I think... ");
 }
 
 TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
   TableFixture t;
-  t.Running(TurnLocal);
+  t.Running(Turn::Local);
   t.state.FlyCards = true;
   for (int p = 1; p <= 24; ++p) {
     t.state.PileCards[p] =
@@ -347,7 +347,7 @@ TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
 
 TEST(Discard, OpenCardsShowTheFaces) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.state.FlyCards = true;
   t.state.OpenCards = true;
   t.SetHand(1, {"9h"});
@@ -362,7 +362,7 @@ TEST(Discard, OpenCardsShowTheFaces) {
 
 TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.SetHand(1, {"9h", "Kd", "As"});
   t.SetPile({"9c", "9d", "10h", "10d", "Jh", "Jd", "Qh", "Qd", "Kh", "Ks", "Ah",
              "Ad", "9s", "10c", "10s", "Jc", "Js", "Qc", "Qs", "Kc", "Ac"},
@@ -386,7 +386,7 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
   EXPECT_TRUE(ApplyMove(t.table, Move({"9h", "Kd", "As"}, "K")));
   EXPECT_EQ(t.state.PileCount, 24);
 
-  t.state.TurnState = TurnLocal;  // out of turn
+  t.state.TurnState = Turn::Local;  // out of turn
   EXPECT_FALSE(ApplyMove(t.table, Challenge("K")));
 }
 
@@ -395,10 +395,10 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
 TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
   struct Case {
     const char* what;
-    std::uint8_t turn;
+    Turn turn;
     bool newClaim;
     bool otherPassed;  // the seat that is not moving passed on the last put
-    int seat;
+    Seat seat;
     fibwick::Move move;
     Refusal refusal;
   };
@@ -408,36 +408,36 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
     return move;
   };
   const Case cases[] = {
-      {"seat 1 out of turn", TurnLocal, false, false, 1, fibwick::Move::Pass(Rank("Q")),
+      {"seat 1 out of turn", Turn::Local, false, false, Seat::Opponent,
+       fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"seat 2 out of turn", Turn::Opponent, false, false, Seat::Local,
+       fibwick::Move::Pass(Rank("Q")), Refusal::NotThisSeatsTurn},
+      {"no game", Turn::Idle, false, false, Seat::Local, fibwick::Move::Pass(Rank("Q")),
        Refusal::NotThisSeatsTurn},
-      {"seat 2 out of turn", TurnOpponent, false, false, 2, fibwick::Move::Pass(Rank("Q")),
-       Refusal::NotThisSeatsTurn},
-      {"no seat 3", TurnLocal, false, false, 3, fibwick::Move::Pass(Rank("Q")),
-       Refusal::NotThisSeatsTurn},
-      {"no game", TurnIdle, false, false, 2, fibwick::Move::Pass(Rank("Q")),
-       Refusal::NotThisSeatsTurn},
-      {"seat 2 lays seat 1's card", TurnLocal, false, false, 2, put({"9h"}, Rank("Q")),
+      {"seat 2 lays seat 1's card", Turn::Local, false, false, Seat::Local, put({"9h"}, Rank("Q")),
        Refusal::CardNotHeld},
-      {"seat 1 lays seat 2's card", TurnOpponent, false, false, 1, put({"Ks"}, Rank("Q")),
+      {"seat 1 lays seat 2's card", Turn::Opponent, false, false, Seat::Opponent,
+       put({"Ks"}, Rank("Q")), Refusal::CardNotHeld},
+      {"a card from the pile", Turn::Opponent, false, false, Seat::Opponent, put({"Qh"}, Rank("Q")),
        Refusal::CardNotHeld},
-      {"a card from the pile", TurnOpponent, false, false, 1, put({"Qh"}, Rank("Q")),
-       Refusal::CardNotHeld},
-      {"a card twice", TurnOpponent, false, false, 1, put({"9h", "9h"}, Rank("Q")),
+      {"a card twice", Turn::Opponent, false, false, Seat::Opponent, put({"9h", "9h"}, Rank("Q")),
        Refusal::CardTwice},
-      {"no card", TurnLocal, false, false, 2, put({}, Rank("Q")), Refusal::WrongCardCount},
-      {"an add under another claim", TurnLocal, false, false, 2, put({"Ks"}, Rank("K")),
+      {"no card", Turn::Local, false, false, Seat::Local, put({}, Rank("Q")),
+       Refusal::WrongCardCount},
+      {"an add under another claim", Turn::Local, false, false, Seat::Local, put({"Ks"}, Rank("K")),
        Refusal::WrongClaim},
-      {"a new claim of no rank", TurnLocal, true, false, 2, put({"Ks"}, '6'), Refusal::WrongClaim},
-      {"a challenge of another claim", TurnLocal, false, false, 2,
+      {"a new claim of no rank", Turn::Local, true, false, Seat::Local, put({"Ks"}, '6'),
+       Refusal::WrongClaim},
+      {"a challenge of another claim", Turn::Local, false, false, Seat::Local,
        fibwick::Move::Challenge(Rank("A")), Refusal::WrongClaim},
-      {"a challenge of one's own put", TurnLocal, false, true, 2,
+      {"a challenge of one's own put", Turn::Local, false, true, Seat::Local,
        fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
-      {"seat 1 challenges its own put", TurnOpponent, false, true, 1,
+      {"seat 1 challenges its own put", Turn::Opponent, false, true, Seat::Opponent,
        fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
-      {"a challenge while leading", TurnLocal, true, false, 2, fibwick::Move::Challenge(Rank("Q")),
-       Refusal::NothingToChallenge},
-      {"a pass while leading", TurnOpponent, true, false, 1, fibwick::Move::Pass(Rank("Q")),
-       Refusal::NothingToPass},
+      {"a challenge while leading", Turn::Local, true, false, Seat::Local,
+       fibwick::Move::Challenge(Rank("Q")), Refusal::NothingToChallenge},
+      {"a pass while leading", Turn::Opponent, true, false, Seat::Opponent,
+       fibwick::Move::Pass(Rank("Q")), Refusal::NothingToPass},
   };
   for (const Case& c : cases) {
     TableFixture t;
@@ -447,7 +447,7 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
     t.SetPile({"Qh", "Qd"}, 2);
     t.state.NewClaim = c.newClaim;
     t.state.ClaimRank = c.newClaim ? NoClaim : Rank("Q");
-    (c.seat == 1 ? t.state.LocalPassed : t.state.OpponentPassed) = c.otherPassed;
+    (c.seat == Seat::Opponent ? t.state.LocalPassed : t.state.OpponentPassed) = c.otherPassed;
     if (c.newClaim) t.SetPile({}, 0);
     const GameState before = t.state;
     const Outcome outcome = Play(t.state, c.seat, c.move);
@@ -461,9 +461,9 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
 // local player's put that follows always fits the 24-card pile.
 TEST(Referee, APeerNamingCardsItDoesNotHoldCannotOverfillThePile) {
   TableFixture t;
-  t.Running(TurnOpponent);
+  t.Running(Turn::Opponent);
   t.state.NetworkGame = true;
-  t.state.NetRole = 2;
+  t.state.NetRole = LanRole::Client;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ks", "Qs", "Jc", "Ac"});
   t.SetPile({"9c", "9d", "9s", "10h", "10d", "10c", "10s", "Jh", "Jd", "Js", "Qh", "Qd", "Qc", "Kh",
@@ -484,13 +484,13 @@ TEST(TurnStates, NextTurnAfterSend) {
   GameState s;
   s.LastAction = ActionChallenge;
   s.LastClaimWasLie = true;
-  EXPECT_EQ(NextTurnAfterSend(s), TurnLocal);
+  EXPECT_EQ(NextTurnAfterSend(s), Turn::Local);
   s.LastClaimWasLie = false;
-  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+  EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
   s.LastAction = ActionPut;
-  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+  EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
   s.LastAction = ActionPass;
-  EXPECT_EQ(NextTurnAfterSend(s), TurnOpponent);
+  EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
 }
 
 }  // namespace
