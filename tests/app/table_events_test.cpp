@@ -52,6 +52,10 @@ TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
       WaitFor([&] { return t.form.Game().TurnState == Turn::Local && t.form.TableQuiet(); }));
   ASSERT_FALSE(t.form.Game().NewClaim);  // the computer opened a claim
   EXPECT_GT(t.RedOnThePlate(), 20);
+  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
+    fs::create_directories(shots);
+    t.form.grab().save(QString::fromStdString((fs::path(shots) / "claim-plate.png").string()));
+  }
   ButtonNamed(t.form, "Button7")->click();  // "I don`t believe!" ends the claim
   ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
   EXPECT_EQ(t.RedOnThePlate(), 0);
