@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QToolTip>
 
@@ -143,7 +142,7 @@ void TForm1::StartUp() {
   }
   Recaption();
   setCursor(Cursor(false));
-  intro_ = LoadBuiltinPicture("Logo");
+  intro_.Load();
   ShowScreen(Screen::Intro);
   timer1_.start(20);
 }
@@ -159,7 +158,7 @@ void TForm1::ShowScreen(Screen screen) {
 void TForm1::Timer1Timer() {
   switch (screen_) {
     case Screen::Intro:
-      ++introFrame_;
+      intro_.Tick();
       update();
       break;
     case Screen::Menu:
@@ -221,7 +220,7 @@ void TForm1::AbandonClick() {
 void TForm1::EndIntro() {
   if (screen_ != Screen::Intro || !startedUp_) return;
   timer1_.stop();
-  intro_ = QImage();
+  intro_.Release();
   ApplyWindowSize();
   LayoutMainMenu();
   timer1_.start(20);
@@ -289,7 +288,8 @@ void TForm1::SetWindowSizeMode(int mode) {
 
 void TForm1::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Intro) {
-    DrawIntro();
+    QPainter painter(this);
+    intro_.Paint(painter, rect());
     return;
   }
   // Only the damaged part is drawn: the menu lamps change fifty times a second.
@@ -321,45 +321,6 @@ void TForm1::paintEvent(QPaintEvent* event) {
     for (const PictureControl* c : *controls) drawControl(*c);
   }
   if (screen_ == Screen::Menu) menu_.PaintExtras(painter, bounds, drawControl);
-}
-
-void TForm1::DrawIntro() {
-  QPainter painter(this);
-  const QRect all = rect();
-  if (!intro_.isNull()) {
-    painter.drawImage(all, intro_);
-  } else {
-    QLinearGradient felt(all.topLeft(), all.bottomLeft());
-    felt.setColorAt(0, QColor(20, 90, 50));
-    felt.setColorAt(1, QColor(5, 45, 25));
-    painter.fillRect(all, felt);
-  }
-  // The title drifts in from the right and settles in the bare band the picture keeps for it,
-  // between the cards and the line under them (y 262..346 of the 760 x 500 picture).
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(all.width() / double(BaseWidth), all.height() / double(BaseHeight));
-  const QRectF band(0, 262, BaseWidth, 84);
-  QFont font("DejaVu Serif");
-  font.setBold(true);
-  font.setPixelSize(80);
-  QPainterPath title;
-  title.addText(0, 0, font, Catalogue(MsgWindowTitle));
-  const QRectF bounds = title.boundingRect();
-  // A longer title in another language shrinks to the band.
-  const double fit =
-      std::min({1.0, (band.width() - 40) / bounds.width(), band.height() / bounds.height()});
-  title = QTransform().scale(fit, fit).map(title);
-  const int settle = std::max(0, 120 - introFrame_);
-  title.translate(band.center() - title.boundingRect().center() + QPointF(settle * 6, 0));
-  const QColor goldLight(252, 230, 150), gold(214, 172, 64), goldDark(128, 90, 22);
-  painter.fillPath(title.translated(4, 5), QColor(0, 0, 0, 120));
-  painter.strokePath(title,
-                     QPen(goldDark.darker(200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QLinearGradient fill(0, band.top(), 0, band.bottom());
-  fill.setColorAt(0, goldLight);
-  fill.setColorAt(0.5, gold);
-  fill.setColorAt(1, goldDark);
-  painter.fillPath(title, fill);
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/club_session.h"
+#include "app/intro_screen.h"
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
 #include "game/buttons.h"
@@ -92,7 +93,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   void StartUp();
   void Recaption();
   void Timer1Timer();
-  void DrawIntro();
   void ApplyWindowSize();
   void PlaceWindow();
   void LayoutMainMenu();
@@ -132,8 +132,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   CardArt art_;
   ArtChoice artChoice_;
   QImage background_;
-  QImage intro_;
-  int introFrame_ = 0;
+  IntroScreen intro_;
   int historySelection_ = 0;
 
   QMenu popup_;
