@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 #include "app/club_session.h"
