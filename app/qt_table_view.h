@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <array>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "app/table_player.h"
@@ -9,12 +11,22 @@
 
 namespace fibwick {
 
-class TForm1;
+class TableScreen;
 
-// The table as the rules' events show it, drawn into the main window's picture controls.
+// What the table's events ask of the window beyond the table itself.
+struct TableViewHooks {
+  std::function<void()> tableShown;
+  std::function<void(bool exitEnabled, bool countEnabled)> menuSet;
+  std::function<void(const std::string&)> notice;
+  std::function<void()> gameEnded;
+  double pauseFactor = 1.0;
+};
+
+// The table as the rules' events show it, drawn into the table screen's picture controls.
 class QtTableView final : public TableEventSink {
  public:
-  explicit QtTableView(TForm1& form) : form_(form) {}
+  QtTableView(TableScreen& screen, TableViewHooks hooks)
+      : screen_(screen), hooks_(std::move(hooks)) {}
 
   const std::vector<int>& Positions(int seat) const {
     return positions_[static_cast<std::size_t>(seat - 1)];
@@ -47,7 +59,8 @@ class QtTableView final : public TableEventSink {
  private:
   QString Text(const Phrase& words) const;
 
-  TForm1& form_;
+  TableScreen& screen_;
+  TableViewHooks hooks_;
   std::array<std::vector<int>, SeatCount> positions_;
   std::array<QString, 2> handHints_;
   std::array<bool, SeatCount> faces_{};

@@ -1,74 +1,186 @@
-// The game table of TForm1 and the view through which the rules draw on it.
-#include <QPainter>
+// The game table and the view through which the rules draw on it.
+#include "app/table_screen.h"
 
-#include "app/tform1.h"
+#include <QPainter>
+#include <QWidget>
+
 #include "base/cp1251.h"
-#include "records/catalogue.h"
 #include "records/phrase_text.h"
 #include "ui/card_drawing.h"
 #include "ui/hud.h"
 #include "ui/skin_button.h"
+#include "ui/text_helpers.h"
 
 namespace fibwick {
-namespace {
 
-TNuvCardsButton* ButtonOf(std::array<TNuvCardsButton*, 13>& buttons, ActionButton button) {
+TableScreen::TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks)
+    : window_(window),
+      kit_(kit),
+      challenge_(MakeWindowButton(window, "Button7")),
+      put_(MakeWindowButton(window, "Button8")),
+      pass_(MakeWindowButton(window, "Button12")),
+      view_(std::make_unique<QtTableView>(*this, std::move(hooks))) {
+  for (auto& c : says_) controls_.push_back(&c);
+  for (auto& c : hands_) controls_.push_back(&c);
+  controls_.push_back(&pile_);
+  controls_.push_back(&claimPlate_);
+}
+
+TableScreen::~TableScreen() = default;
+
+TNuvCardsButton* TableScreen::Button(ActionButton button) const {
   switch (button) {
     case ActionButton::Challenge:
-      return buttons[7];
+      return challenge_;
     case ActionButton::Put:
-      return buttons[8];
+      return put_;
     default:
-      return buttons[12];
+      return pass_;
   }
 }
 
-}  // namespace
-
-void TForm1::LayoutTable() {
-  const TableGeometry g = LayoutTableGeometry(layout_);
+void TableScreen::Layout() {
+  const fibwick::Layout& layout = kit_.layout;
+  const QImage& background = kit_.background;
+  const TableGeometry g = LayoutTableGeometry(layout);
   for (int seat = 1; seat <= SeatCount; ++seat) {
     const auto i = static_cast<std::size_t>(seat - 1);
     hands_[i].rect = g.seats[i].hand;
-    hands_[i].rect.height = g.seats[i].hand.width > 0 ? layout_.cardHeight : 0;
+    hands_[i].rect.height = g.seats[i].hand.width > 0 ? layout.cardHeight : 0;
     says_[i].rect = g.seats[i].strip;
-    FillWithBackground(hands_[i], background_);
-    FillWithBackground(says_[i], background_);
+    FillWithBackground(hands_[i], background);
+    FillWithBackground(says_[i], background);
   }
-  imageStol_.rect = g.pile;
-  imageKon_.rect = g.claimPlate;
-  FillWithBackground(imageStol_, background_);
-  const bool purple = settings_.TableDesign == 1;
-  const int bh = ButtonHeight(layout_);
+  pile_.rect = g.pile;
+  claimPlate_.rect = g.claimPlate;
+  FillWithBackground(pile_, background);
+  const bool purple = kit_.settings.TableDesign == 1;
+  const int bh = ButtonHeight(layout);
   const QFont bigFont =
-      RoleFont(fonts_, FontRole::Decor, MainButtonFontHeight(layout_, fonts_), true);
+      RoleFont(kit_.fonts, FontRole::Decor, MainButtonFontHeight(layout, kit_.fonts), true);
   const QFont passFont =
-      RoleFont(fonts_, FontRole::Serif, MainButtonFontHeight(layout_, fonts_), true);
+      RoleFont(kit_.fonts, FontRole::Serif, MainButtonFontHeight(layout, kit_.fonts), true);
   // The action buttons stand in a column under the claim plate, beside the local hand.
-  const int x = PlaceX(layout_, 585, 150);
-  const int w = Scaled(layout_, 150);
-  const int top = imageKon_.rect.Bottom() + Scaled(layout_, 20);
+  const int x = PlaceX(layout, 585, 150);
+  const int w = Scaled(layout, 150);
+  const int top = claimPlate_.rect.Bottom() + Scaled(layout, 20);
   int row = 0;
-  for (const int b : {7, 8, 12}) {
-    TNuvCardsButton* button = buttons_[static_cast<std::size_t>(b)];
-    button->setGeometry(x, top + row++ * (bh + Scaled(layout_, 5)), w, bh);
+  for (TNuvCardsButton* button : {challenge_, put_, pass_}) {
+    button->setGeometry(x, top + row++ * (bh + Scaled(layout, 5)), w, bh);
     button->SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
     button->SetFontColour(purple ? QColor(200, 175, 50) : QColor(255, 255, 255));
     button->SetColorMouse(QColor(255, 255, 0));
-    button->setFont(b == 12 ? passFont : bigFont);
+    button->setFont(button == pass_ ? passFont : bigFont);
     button->SetGrayDis(true);  // the player must see which answers are open
   }
-  ShowScreen(Screen::Table);
+}
+
+void TableScreen::SetVisible(bool visible) {
+  for (PictureControl* c : controls_) c->visible = visible;
+  for (TNuvCardsButton* button : {challenge_, put_, pass_}) button->setVisible(visible);
+}
+
+int TableScreen::LocalCardAt(const QPoint& p) const {
+  const PixelRect hand = hands_[1].rect;
+  if (!AsQRect(hand).contains(p)) return 0;
+  return CardAt(view_->Positions(2), kit_.layout.cardWidth, kit_.layout.cardHeight,
+                p.x() - hand.left, p.y() - hand.top);
+}
+
+int TableScreen::HandAt(const QPoint& p) const {
+  for (int seat = 1; seat <= 2; ++seat) {
+    if (AsQRect(HandRect(seat)).contains(p)) return seat;
+  }
+  return 0;
+}
+
+bool TableScreen::OverClaimPlate(const QPoint& p) const {
+  return AsQRect(claimPlate_.rect).contains(p);
+}
+
+bool TableScreen::OverCards(const QPoint& p) const {
+  return HandAt(p) != 0 || AsQRect(pile_.rect).contains(p);
+}
+
+void TableScreen::Update(const PictureControl& control) {
+  window_.update(AsQRect(control.rect));
+}
+
+void TableScreen::Repaint() {
+  window_.repaint();
+}
+
+std::vector<int> TableScreen::DrawHand(int seat, const std::vector<CardCode>& cards, bool faces,
+                                       std::uint64_t selected) {
+  PictureControl& hand = hands_[static_cast<std::size_t>(seat - 1)];
+  std::vector<int> positions =
+      RedrawHand(hand, kit_.background, kit_.art, kit_.layout, cards, faces);
+  for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
+    if ((selected >> (p - 1)) & 1U) HighlightCard(hand.buffer, kit_.layout, positions, p - 1);
+  }
+  Update(hand);
+  return positions;
+}
+
+void TableScreen::DrawPile(const std::vector<CardCode>& cards, bool faces, int marked) {
+  fibwick::DrawPile(pile_, kit_.background, kit_.art, kit_.layout, cards, faces, marked);
+  Update(pile_);
+}
+
+void TableScreen::ClearPile() {
+  FillWithBackground(pile_, kit_.background);
+  Update(pile_);
+}
+
+void TableScreen::DrawClaimPlate(char claimRank) {
+  RedrawClaimLabel(HudKit{kit_.layout, kit_.background, kit_.fonts}, claimPlate_, claimRank);
+  Update(claimPlate_);
+}
+
+void TableScreen::ShowSpeech(int seat, const QString& text, char colour) {
+  PictureControl& strip = says_[static_cast<std::size_t>(seat - 1)];
+  fibwick::ShowSpeech(HudKit{kit_.layout, kit_.background, kit_.fonts}, strip, text, colour);
+  Update(strip);
+}
+
+void TableScreen::ShowResult(const QString& text) {
+  QPainter painter(&pile_.buffer);
+  QFont font = RoleFont(kit_.fonts, FontRole::Decor,
+                        FontSize(Scaled(kit_.layout, 40), kit_.fonts, FontRole::Decor), true);
+  painter.setFont(font);
+  ShadowText(painter, text, 0, pile_.rect.width, 'c', QColor(255, 255, 0), Scaled(kit_.layout, 80));
+  Update(pile_);
+}
+
+void TableScreen::ShowWaitBanner(const QString& text) {
+  PictureControl& hand = hands_[0];
+  FillWithBackground(hand, kit_.background);
+  QPainter painter(&hand.buffer);
+  painter.setPen(QColor(255, 255, 255));
+  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, text);
+  Update(hand);
+}
+
+void TableScreen::SetButton(ActionButton button, const QString& caption, bool enabled,
+                            bool visible) {
+  TNuvCardsButton* b = Button(button);
+  b->setText(caption);
+  b->setEnabled(enabled);
+  b->setVisible(visible);
+}
+
+void TableScreen::EnableButton(ActionButton button, bool enabled) {
+  Button(button)->setEnabled(enabled);
 }
 
 QString QtTableView::Text(const Phrase& words) const {
-  return FromUtf8(PhraseText(words, form_.settings_.Language));
+  return FromUtf8(PhraseText(words, screen_.Language()));
 }
 
 int QtTableView::Show(const TableEvent& event) {
   if (const auto* pause = std::get_if<Paused>(&event)) {
-    form_.repaint();
-    return static_cast<int>(pause->milliseconds * form_.pacing_.pauseFactor);
+    screen_.Repaint();
+    return static_cast<int>(pause->milliseconds * hooks_.pauseFactor);
   }
   // Cards land at once and the table is silent until flights and sound arrive.
   std::visit(*this, event);
@@ -77,80 +189,49 @@ int QtTableView::Show(const TableEvent& event) {
 
 void QtTableView::Dispatch(const TableEvent& event) {
   // A game against the computer has no far side: only the general count listens.
-  if (std::holds_alternative<GameEnded>(event)) form_.session_.RefreshGeneralCount(form_.state_);
+  if (std::holds_alternative<GameEnded>(event)) hooks_.gameEnded();
 }
 
 void QtTableView::operator()(const TableShown&) {
-  form_.LayoutTable();
-  for (QAction* action : {form_.actCount_, form_.actExit_, form_.actRename_})
-    action->setEnabled(true);
+  hooks_.tableShown();
 }
 
 void QtTableView::operator()(const HandDrawn& e) {
-  PictureControl& hand = form_.hands_[static_cast<std::size_t>(e.seat - 1)];
-  auto& positions = positions_[static_cast<std::size_t>(e.seat - 1)];
-  faces_[static_cast<std::size_t>(e.seat - 1)] = e.faces;
-  positions =
-      fibwick::RedrawHand(hand, form_.background_, form_.art_, form_.layout_, e.cards, e.faces);
-  for (int p = 1; p <= static_cast<int>(positions.size()); ++p) {
-    if ((e.selected >> (p - 1)) & 1U) HighlightCard(hand.buffer, form_.layout_, positions, p - 1);
-  }
-  form_.UpdateControl(hand);
+  const auto i = static_cast<std::size_t>(e.seat - 1);
+  faces_[i] = e.faces;
+  positions_[i] = screen_.DrawHand(e.seat, e.cards, e.faces, e.selected);
 }
 
 void QtTableView::operator()(const PileDrawn& e) {
-  fibwick::DrawPile(form_.imageStol_, form_.background_, form_.art_, form_.layout_, e.cards,
-                    e.faces, e.marked);
-  form_.UpdateControl(form_.imageStol_);
+  screen_.DrawPile(e.cards, e.faces, e.marked);
 }
 
 void QtTableView::operator()(const TableAreaCleared&) {
-  FillWithBackground(form_.imageStol_, form_.background_);
-  form_.UpdateControl(form_.imageStol_);
+  screen_.ClearPile();
 }
 
 void QtTableView::operator()(const ClaimPlateDrawn& e) {
-  const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
-  fibwick::RedrawClaimLabel(kit, form_.imageKon_, e.claimRank);
-  form_.UpdateControl(form_.imageKon_);
+  screen_.DrawClaimPlate(e.claimRank);
 }
 
 void QtTableView::operator()(const SpeechShown& e) {
-  const HudKit kit{form_.layout_, form_.background_, form_.fonts_};
-  PictureControl& strip = form_.says_[static_cast<std::size_t>(e.seat - 1)];
-  fibwick::ShowSpeech(kit, strip, Text(e.words), static_cast<char>(e.colour));
-  form_.UpdateControl(strip);
+  screen_.ShowSpeech(e.seat, Text(e.words), static_cast<char>(e.colour));
 }
 
 void QtTableView::operator()(const ButtonSet& e) {
-  TNuvCardsButton* b = ButtonOf(form_.buttons_, e.button);
-  b->setText(Text(e.caption));
-  b->setEnabled(e.enabled);
-  b->setVisible(e.visible);
+  screen_.SetButton(e.button, Text(e.caption), e.enabled, e.visible);
 }
 
 void QtTableView::operator()(const ButtonEnabled& e) {
-  ButtonOf(form_.buttons_, e.button)->setEnabled(e.enabled);
+  screen_.EnableButton(e.button, e.enabled);
 }
 
 void QtTableView::operator()(const ResultShown& e) {
-  PictureControl& pile = form_.imageStol_;
-  QPainter painter(&pile.buffer);
-  QFont font = RoleFont(form_.fonts_, FontRole::Decor,
-                        FontSize(Scaled(form_.layout_, 40), form_.fonts_, FontRole::Decor), true);
-  painter.setFont(font);
-  ShadowText(painter, Text(e.words), 0, pile.rect.width, 'c', QColor(255, 255, 0),
-             Scaled(form_.layout_, 80));
-  form_.UpdateControl(pile);
+  screen_.ShowResult(Text(e.words));
 }
 
 void QtTableView::operator()(const WaitBannerShown& e) {
-  PictureControl& hand = form_.hands_[0];
-  FillWithBackground(hand, form_.background_);
-  QPainter painter(&hand.buffer);
-  painter.setPen(QColor(255, 255, 255));
-  painter.drawText(hand.buffer.rect(), Qt::AlignCenter, Text(e.words));
-  form_.UpdateControl(hand);
+  screen_.ShowWaitBanner(Text(e.words));
 }
 
 // The claim plate's hint is composed when shown, from the game as it stands then.
@@ -159,15 +240,14 @@ void QtTableView::operator()(const HintsSet& e) {
 }
 
 void QtTableView::operator()(const TableMenuSet& e) {
-  form_.actExit_->setEnabled(e.exitEnabled);
-  form_.actCount_->setEnabled(e.countEnabled);
+  hooks_.menuSet(e.exitEnabled, e.countEnabled);
 }
 
 // Tournament clocks arrive with the tournament.
 void QtTableView::operator()(const MoveClockShown&) {}
 
 void QtTableView::operator()(const NoticeShown& e) {
-  form_.ShowNotice((Text(e.title) + "\n" + Text(e.text)).toStdString());
+  hooks_.notice((Text(e.title) + "\n" + Text(e.text)).toStdString());
 }
 
 }  // namespace fibwick

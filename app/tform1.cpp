@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QToolTip>
 
@@ -25,6 +24,7 @@
 #include "records/phrase_text.h"
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
+#include "ui/caption_tint.h"
 #include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/history_dialog.h"
@@ -37,21 +37,34 @@
 #include "ui/skin_button.h"
 
 namespace fibwick {
-namespace {
-
-QRect ToQRect(const PixelRect& r) {
-  return {r.left, r.top, r.width, r.height};
-}
-
-}  // namespace
 
 TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* parent)
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
-      view_(std::make_unique<QtTableView>(*this)),
-      player_(*view_),
-      session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }) {
+      session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
+      menu_(
+          *this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_,
+          MenuActions{.clubLine = [this](int line) { ClubButtonClick(line); },
+                      .newPlayer = [this] { NewPlayerClick(); },
+                      .topTen = [this] { TopTenClick(); },
+                      .history = [this] { HistoryClick(); },
+                      .options = [this] { OptionsClick(); },
+                      .mode = [this] { ModeClick(); },
+                      .exit = [this] { close(); },
+                      .caption = [this] { CaptionClick(); },
+                      .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }}),
+      table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
+             TableViewHooks{.tableShown = [this] { TableShown(); },
+                            .menuSet =
+                                [this](bool exitEnabled, bool countEnabled) {
+                                  actExit_->setEnabled(exitEnabled);
+                                  actCount_->setEnabled(countEnabled);
+                                },
+                            .notice = [this](const std::string& text) { ShowNotice(text); },
+                            .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                            .pauseFactor = pacing.pauseFactor}),
+      player_(table_.View()) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -61,35 +74,13 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   setPalette(silver);
   setAutoFillBackground(true);
 
-  for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
-                           "Button7", "Button8", "Button9", "Button10", "Button11", "Button12"}) {
-    const int number = std::atoi(name + 6);
-    buttons_[static_cast<std::size_t>(number)] = MakeButton(name);
-  }
-  bHistory_ = MakeButton("BHistory");
-  bMode_ = MakeButton("BMode");
-  panel4_ = MakeButton("Panel4");
-  panel4_->setEnabled(false);
-  panel4_->SetGrayDis(false);
-
-  for (int line = 1; line <= 5; ++line) {
-    connect(buttons_[static_cast<std::size_t>(line)], &QAbstractButton::clicked, this,
-            [this, line] { ClubButtonClick(line); });
-  }
-  connect(buttons_[6], &QAbstractButton::clicked, this, [this] { NewPlayerClick(); });
   // A button's meaning is read when its turn in the line comes, not when it was clicked.
-  connect(buttons_[7], &QAbstractButton::clicked, this,
+  connect(table_.Button(ActionButton::Challenge), &QAbstractButton::clicked, this,
           [this] { player_.Input([this] { TableButtonClick(ChallengeButtonCommand(state_)); }); });
-  connect(buttons_[8], &QAbstractButton::clicked, this,
+  connect(table_.Button(ActionButton::Put), &QAbstractButton::clicked, this,
           [this] { player_.Input([this] { TableButtonClick(PutButtonCommand(state_)); }); });
-  connect(buttons_[12], &QAbstractButton::clicked, this,
+  connect(table_.Button(ActionButton::Pass), &QAbstractButton::clicked, this,
           [this] { player_.Input([this] { TableButtonClick(PassButtonCommand(state_)); }); });
-  connect(buttons_[9], &QAbstractButton::clicked, this, [this] { TopTenClick(); });
-  buttons_[9]->OnMouseEnter = [this](TNuvCardsButton& button) { ShowTopTenBalloon(button); };
-  connect(buttons_[10], &QAbstractButton::clicked, this, [this] { OptionsClick(); });
-  connect(buttons_[11], &QAbstractButton::clicked, this, [this] { close(); });
-  connect(bHistory_, &QAbstractButton::clicked, this, [this] { HistoryClick(); });
-  connect(bMode_, &QAbstractButton::clicked, this, [this] { ModeClick(); });
 
   const auto addAction = [this](const char* name, auto handler) {
     auto* action = new QAction(this);
@@ -102,14 +93,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   actExit_ = addAction("ActExitToMenu", [this] { AbandonClick(); });
   actRename_ = addAction("ActChangeName", [this] { ChangeNameClick(); });
   Recaption();
-  for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(false);
-
-  menuControls_ = {&imTitle_,  &imCaption_, &imElite_,  &imageSvLeft_, &imageSvRight_,
-                   &rxGifAn1_, &rxGifAn2_,  &imClock1_, &imClock2_};
-  for (auto& c : says_) tableControls_.push_back(&c);
-  for (auto& c : hands_) tableControls_.push_back(&c);
-  tableControls_.push_back(&imageStol_);
-  tableControls_.push_back(&imageKon_);
+  EnableTableMenu(false);
 
   connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
   // The cursor frames are read once: the hand swaps them eight times a second.
@@ -127,21 +111,6 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
 }
 
 TForm1::~TForm1() = default;
-
-TNuvCardsButton* TForm1::MakeButton(const char* name) {
-  auto* button = new TNuvCardsButton(this);
-  button->setObjectName(name);
-  // The window is played with the mouse; a focused button would answer a stray Space with a
-  // challenge or a put.
-  button->setFocusPolicy(Qt::NoFocus);
-  button->hide();
-  return button;
-}
-
-void TForm1::PlaceButton(TNuvCardsButton* button, PixelRect rect) {
-  button->setGeometry(ToQRect(rect));
-  button->show();
-}
 
 // The window's own texts in the current language; the menu's are set as it is laid out.
 void TForm1::Recaption() {
@@ -173,24 +142,15 @@ void TForm1::StartUp() {
   }
   Recaption();
   setCursor(Cursor(false));
-  intro_ = LoadBuiltinPicture("Logo");
+  intro_.Load();
   ShowScreen(Screen::Intro);
   timer1_.start(20);
 }
 
 void TForm1::ShowScreen(Screen screen) {
   screen_ = screen;
-  const bool menu = screen == Screen::Menu;
-  const bool table = screen == Screen::Table;
-  for (PictureControl* c : menuControls_) c->visible = menu;
-  imClock1_.visible = imClock2_.visible = menu && MenuClocksShown();
-  for (PictureControl* c : tableControls_) c->visible = table;
-  for (int b : {1, 2, 3, 4, 5, 6, 9, 10, 11})
-    buttons_[static_cast<std::size_t>(b)]->setVisible(menu);
-  bHistory_->setVisible(menu);
-  bMode_->setVisible(menu);
-  panel4_->setVisible(menu);
-  for (int b : {7, 8, 12}) buttons_[static_cast<std::size_t>(b)]->setVisible(table);
+  menu_.SetVisible(screen == Screen::Menu);
+  table_.SetVisible(screen == Screen::Table);
   update();
   emit ScreenChanged(screen);
 }
@@ -198,11 +158,11 @@ void TForm1::ShowScreen(Screen screen) {
 void TForm1::Timer1Timer() {
   switch (screen_) {
     case Screen::Intro:
-      ++introFrame_;
+      intro_.Tick();
       update();
       break;
     case Screen::Menu:
-      MenuTick();
+      menu_.Tick();
       break;
     case Screen::Table:
       player_.Tick([this] {
@@ -260,7 +220,7 @@ void TForm1::AbandonClick() {
 void TForm1::EndIntro() {
   if (screen_ != Screen::Intro || !startedUp_) return;
   timer1_.stop();
-  intro_ = QImage();
+  intro_.Release();
   ApplyWindowSize();
   LayoutMainMenu();
   timer1_.start(20);
@@ -303,19 +263,33 @@ void TForm1::PlaceWindow() {
        work.top() + RoundEven((work.height() - frame.height()) / 2.0));
 }
 
+void TForm1::LayoutMainMenu() {
+  PlaceWindow();
+  EnableTableMenu(false);
+  menu_.Layout();
+  ShowScreen(Screen::Menu);
+}
+
+void TForm1::TableShown() {
+  table_.Layout();
+  ShowScreen(Screen::Table);
+  EnableTableMenu(true);
+}
+
+void TForm1::EnableTableMenu(bool enabled) {
+  for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(enabled);
+}
+
 void TForm1::SetWindowSizeMode(int mode) {
   settings_.WindowSizeMode = mode;
   ApplyWindowSize();
   if (screen_ == Screen::Menu) LayoutMainMenu();
 }
 
-void TForm1::UpdateControl(const PictureControl& control) {
-  update(ToQRect(control.rect));
-}
-
 void TForm1::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Intro) {
-    DrawIntro();
+    QPainter painter(this);
+    intro_.Paint(painter, rect());
     return;
   }
   // Only the damaged part is drawn: the menu lamps change fifty times a second.
@@ -332,68 +306,21 @@ void TForm1::paintEvent(QPaintEvent* event) {
   // Picture controls are opaque and already hold the background under them.
   QRegion uncovered = damaged;
   const auto cover = [&](const PictureControl& c) {
-    if (c.visible && !c.buffer.isNull()) uncovered -= ToQRect(c.rect);
+    if (c.visible && !c.buffer.isNull()) uncovered -= AsQRect(c.rect);
   };
-  for (const auto* controls : {&menuControls_, &tableControls_}) {
+  for (const auto* controls : {&menu_.Controls(), &table_.Controls()}) {
     for (const PictureControl* c : *controls) cover(*c);
   }
   for (const QRect& piece : uncovered) {
     if (!background_.isNull()) painter.drawImage(piece, background_, piece);
   }
   const auto drawControl = [&](const PictureControl& c) {
-    if (c.visible) draw(c.buffer, ToQRect(c.rect));
+    if (c.visible) draw(c.buffer, AsQRect(c.rect));
   };
-  for (const auto* controls : {&menuControls_, &tableControls_}) {
+  for (const auto* controls : {&menu_.Controls(), &table_.Controls()}) {
     for (const PictureControl* c : *controls) drawControl(*c);
   }
-  if (screen_ != Screen::Menu) return;
-  for (const ServiceIcon& icon : icons_) drawControl(icon.control);
-  static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
-                                         {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
-                                         {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
-  for (int i = 0; i < 6; ++i) {
-    const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
-    if (!lamp.isNull() && lampRects_[i].intersects(bounds)) painter.drawImage(lampRects_[i], lamp);
-  }
-}
-
-void TForm1::DrawIntro() {
-  QPainter painter(this);
-  const QRect all = rect();
-  if (!intro_.isNull()) {
-    painter.drawImage(all, intro_);
-  } else {
-    QLinearGradient felt(all.topLeft(), all.bottomLeft());
-    felt.setColorAt(0, QColor(20, 90, 50));
-    felt.setColorAt(1, QColor(5, 45, 25));
-    painter.fillRect(all, felt);
-  }
-  // The title drifts in from the right and settles in the bare band the picture keeps for it,
-  // between the cards and the line under them (y 262..346 of the 760 x 500 picture).
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(all.width() / double(BaseWidth), all.height() / double(BaseHeight));
-  const QRectF band(0, 262, BaseWidth, 84);
-  QFont font("DejaVu Serif");
-  font.setBold(true);
-  font.setPixelSize(80);
-  QPainterPath title;
-  title.addText(0, 0, font, Catalogue(MsgWindowTitle));
-  const QRectF bounds = title.boundingRect();
-  // A longer title in another language shrinks to the band.
-  const double fit =
-      std::min({1.0, (band.width() - 40) / bounds.width(), band.height() / bounds.height()});
-  title = QTransform().scale(fit, fit).map(title);
-  const int settle = std::max(0, 120 - introFrame_);
-  title.translate(band.center() - title.boundingRect().center() + QPointF(settle * 6, 0));
-  const QColor goldLight(252, 230, 150), gold(214, 172, 64), goldDark(128, 90, 22);
-  painter.fillPath(title.translated(4, 5), QColor(0, 0, 0, 120));
-  painter.strokePath(title,
-                     QPen(goldDark.darker(200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QLinearGradient fill(0, band.top(), 0, band.bottom());
-  fill.setColorAt(0, goldLight);
-  fill.setColorAt(0.5, gold);
-  fill.setColorAt(1, goldDark);
-  painter.fillPath(title, fill);
+  if (screen_ == Screen::Menu) menu_.PaintExtras(painter, bounds, drawControl);
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
@@ -401,51 +328,28 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     EndIntro();
     return;
   }
-  if (screen_ == Screen::Menu) {
-    const QPoint p = event->position().toPoint();
-    if (ToQRect(imCaption_.rect).contains(p)) CaptionClick();
-    for (const ServiceIcon& icon : icons_) {
-      if (ToQRect(icon.control.rect).contains(p)) return ServiceIconClick(icon);
-    }
-    return;
-  }
-  const PixelRect hand = hands_[1].rect;
   const QPoint p = event->position().toPoint();
-  if (event->button() != Qt::LeftButton || !ToQRect(hand).contains(p)) return;
-  if (const int k = LocalCardAt(p)) CardClick(k);
-}
-
-int TForm1::LocalCardAt(const QPoint& p) const {
-  const PixelRect hand = hands_[1].rect;
-  return CardAt(view_->Positions(2), layout_.cardWidth, layout_.cardHeight, p.x() - hand.left,
-                p.y() - hand.top);
+  if (screen_ == Screen::Menu) return menu_.Click(p);
+  if (event->button() != Qt::LeftButton) return;
+  if (const int k = table_.LocalCardAt(p)) CardClick(k);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) {
-    bool hand = false;
-    for (const ServiceIcon& icon : icons_) {
-      if (!ToQRect(icon.control.rect).contains(p)) continue;
-      hand = true;
-      QToolTip::showText(event->globalPosition().toPoint(), Catalogue(icon.hint), this);
-    }
-    if (imClock2_.visible && ToQRect(imClock2_.rect).contains(p)) {
-      QToolTip::showText(event->globalPosition().toPoint(), indicatorHint_, this);
-    }
-    ShowCursor(hand);
+    const MenuHover hover = menu_.HoverAt(p);
+    for (const QString& hint : hover.hints)
+      QToolTip::showText(event->globalPosition().toPoint(), hint, this);
+    ShowCursor(hover.hand);
     return;
   }
   if (screen_ != Screen::Table) return;
-  const PixelRect hand = hands_[1].rect;
-  const int k = ToQRect(hand).contains(p) ? LocalCardAt(p) : 0;
+  const int k = table_.LocalCardAt(p);
   ShowCursor(k != 0 && CanChooseCard(state_, k));
-  for (int seat = 1; seat <= 2; ++seat) {
-    if (ToQRect(hands_[static_cast<std::size_t>(seat - 1)].rect).contains(p)) {
-      QToolTip::showText(event->globalPosition().toPoint(), view_->HandHint(seat), this);
-    }
+  if (const int seat = table_.HandAt(p)) {
+    QToolTip::showText(event->globalPosition().toPoint(), table_.View().HandHint(seat), this);
   }
-  if (ToQRect(imageKon_.rect).contains(p) && !IsLanClientWaiting(state_)) {
+  if (table_.OverClaimPlate(p) && !IsLanClientWaiting(state_)) {
     const QString hint = "<b>" + Catalogue(MsgCurrentGame) + "</b><br>" +
                          QString::fromStdString(ClaimPlateHint(state_, settings_.Language))
                              .toHtmlEscaped()
@@ -460,12 +364,8 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
-  if (screen_ == Screen::Table) {
-    const QPoint p = event->pos();
-    for (const PixelRect& r : {hands_[0].rect, hands_[1].rect, imageStol_.rect}) {
-      if (ToQRect(r).contains(p)) return;  // no popup over the cards
-    }
-  }
+  // No popup over the cards.
+  if (screen_ == Screen::Table && table_.OverCards(event->pos())) return;
   popup_.exec(event->globalPos());
 }
 
@@ -488,8 +388,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::HideTable() {
   timer1_.stop();
-  for (PictureControl* c : tableControls_) c->visible = false;
-  for (int b : {7, 8, 12}) buttons_[static_cast<std::size_t>(b)]->hide();
+  table_.SetVisible(false);
   update();
 }
 
@@ -641,7 +540,19 @@ void TForm1::ChangeNameClick() {
 
 void TForm1::ModeClick() {
   settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
-  DrawClubList();
+  menu_.DrawClubList();
+}
+
+void TForm1::ServiceIconClick(const ServiceIcon& icon) {
+  // The online services arrive later; until then a click says so instead of doing nothing.
+  const bool tournament = std::string_view(icon.picture) == "GTour48";
+  ShowNotice(
+      std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
+}
+
+void TForm1::CaptionClick() {
+  settings_.CaptionTint = NextCaptionTint(settings_.CaptionTint);
+  LayoutMainMenu();
 }
 
 }  // namespace fibwick

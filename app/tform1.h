@@ -8,11 +8,12 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 #include "app/club_session.h"
-#include "app/qt_table_view.h"
+#include "app/intro_screen.h"
+#include "app/menu_screen.h"
+#include "app/table_screen.h"
 #include "game/buttons.h"
 #include "game/uniform_source.h"
 #include "records/settings.h"
@@ -24,8 +25,6 @@
 
 namespace fibwick {
 
-class TNuvCardsButton;
-
 // How long the table's waits last and how often the computer moves; tests shorten them.
 struct Pacing {
   double pauseFactor = 1.0;  // 1: the challenge shows the turned pile for the full 2500 ms
@@ -34,15 +33,9 @@ struct Pacing {
 
 enum class Screen { Intro, Menu, Table };
 
-// An icon of the online services on the main menu.
-struct ServiceIcon {
-  PictureControl control;
-  const char* picture = "";
-  Message hint = MsgHelp;
-};
-
-// The one main window: intro, main menu and game table. Each handler calls the layer that does
-// the work; the rules live in game/, the files in records/, the drawing in ui/.
+// The one main window: intro, main menu and game table. It holds the screens, the timers and the
+// settings; each handler calls the layer that does the work: the screens draw, the rules live in
+// game/, the files in records/.
 class TForm1 final : public QWidget, private SessionWindows {
   Q_OBJECT
 
@@ -56,15 +49,15 @@ class TForm1 final : public QWidget, private SessionWindows {
   const Settings& CurrentSettings() const { return settings_; }
   const Layout& CurrentLayout() const { return layout_; }
   // Left edges of the drawn cards of a seat's hand, in the hand control.
-  const std::vector<int>& HandPositions(int seat) const { return view_->Positions(seat); }
-  PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
-  PixelRect ClaimPlateRect() const { return imageKon_.rect; }
+  const std::vector<int>& HandPositions(int seat) const { return table_.View().Positions(seat); }
+  PixelRect HandRect(int seat) const { return table_.HandRect(seat); }
+  PixelRect ClaimPlateRect() const { return table_.ClaimPlateRect(); }
   // Whether a seat's hand is drawn face up now.
-  bool HandShowsFaces(int seat) const { return view_->Faces(seat); }
+  bool HandShowsFaces(int seat) const { return table_.View().Faces(seat); }
   // Every event of the table has been shown and no input waits.
   bool TableQuiet() const { return player_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
-  const PictureControl& MenuClock(int k) const { return k == 1 ? imClock1_ : imClock2_; }
+  const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
 
   // The end of the intro, as a click or a key would end it.
   void EndIntro();
@@ -85,8 +78,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  friend class QtTableView;
-
   // SessionWindows
   void HideTable() override;
   void ShowEndOfGame(const SessionResult& result) override;
@@ -101,14 +92,11 @@ class TForm1 final : public QWidget, private SessionWindows {
   void StartUp();
   void Recaption();
   void Timer1Timer();
-  void DrawIntro();
   void ApplyWindowSize();
+  void PlaceWindow();
   void LayoutMainMenu();
-  void MenuTick();
-  void DrawClubList();
-  void LayoutTable();
+  void TableShown();
   void ShowScreen(Screen screen);
-  void UpdateControl(const PictureControl& control);
 
   void ClubButtonClick(int line);
   void NewPlayerClick();
@@ -118,25 +106,18 @@ class TForm1 final : public QWidget, private SessionWindows {
   void TopTenClick();
   void HistoryClick();
   void CaptionClick();
-  bool MenuClocksShown() const;
-  void DrawIndicatorClock(int style);
-  void ShowTopTenBalloon(TNuvCardsButton& button);
-  void PlaceWindow();
   void ServiceIconClick(const ServiceIcon& icon);
   void GeneralScoreClick();
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
   void CardClick(int position);
-  // The local player's card under a point of the window, 0 for none.
-  int LocalCardAt(const QPoint& p) const;
   void AbandonClick();
   void LeaveTable();
+  void EnableTableMenu(bool enabled);
 
   DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
-  TNuvCardsButton* MakeButton(const char* name);
-  void PlaceButton(TNuvCardsButton* button, PixelRect rect);
   std::filesystem::path SettingsFile() const;
 
   std::filesystem::path programFolder_;
@@ -150,30 +131,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   CardArt art_;
   ArtChoice artChoice_;
   QImage background_;
-  QImage intro_;
-  int introFrame_ = 0;
-  int lampPattern_ = 0;
-
-  // Picture controls of the menu and the table, drawn from their buffers.
-  PictureControl imTitle_, imCaption_, imElite_, imageSvLeft_, imageSvRight_;
-  PictureControl imClock1_, imClock2_, rxGifAn1_, rxGifAn2_;
-  std::vector<ServiceIcon> icons_;
-  std::array<std::vector<QImage>, 2> gifFrames_;
-  int menuTicks_ = 0;
-  bool indicatorTurned_ = false;  // the indicator has turned in this minute
-  QString indicatorHint_;
+  IntroScreen intro_;
   int historySelection_ = 0;
-  std::array<PictureControl, SeatCount> hands_, says_;
-  PictureControl imageStol_, imageKon_;
-  std::vector<PictureControl*> menuControls_, tableControls_;
-  QRect lampRects_[6];
-  std::array<QImage, 6> lampPictures_;
-
-  // Skinned buttons, named as the window's controls.
-  std::array<TNuvCardsButton*, 13> buttons_{};  // Button1..Button12 at [1..12]
-  TNuvCardsButton* bHistory_ = nullptr;
-  TNuvCardsButton* bMode_ = nullptr;
-  TNuvCardsButton* panel4_ = nullptr;
 
   QMenu popup_;
   QAction* actCount_ = nullptr;
@@ -188,9 +147,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::array<QPixmap, CursorFrames> handCursors_;
   bool handCursor_ = false;
   GameState state_;
-  std::unique_ptr<QtTableView> view_;
-  TablePlayer player_;
   ClubSession session_;
+  MenuScreen menu_;
+  TableScreen table_;
+  TablePlayer player_;
   OfflineSession offline_;
   ClockSeededSource random_;
 };

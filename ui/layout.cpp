@@ -136,6 +136,61 @@ TableGeometry LayoutTableGeometry(const Layout& layout) {
   return table;
 }
 
+MenuGeometry LayoutMenuGeometry(const Layout& layout) {
+  const auto x = [&](double v) { return RoundEven(layout.scaleX * v); };
+  const auto y = [&](double v) { return RoundEven(layout.scaleY * v); };
+  // The boards and animations keep their size and move half their growth inwards.
+  const auto driftX = [&](int w) { return RoundEven((layout.scaleX - 1) * w); };
+  const auto driftY = [&](int h) { return RoundEven((layout.scaleY - 1) * h); };
+  const int bh = ButtonHeight(layout);
+
+  MenuGeometry menu;
+  menu.title = {x(230), y(90) - Scaled(layout, 5), x(300), 3 * bh};
+  menu.caption = {PlaceX(layout, 180, 400), PlaceY(layout, 12, 70), Scaled(layout, 400),
+                  Scaled(layout, 70)};
+  menu.elite = {PlaceX(layout, 205, 350), PlaceY(layout, 183, 40), Scaled(layout, 350),
+                Scaled(layout, 40)};
+  for (int k = 0; k < 5; ++k) {
+    menu.clubLines[static_cast<std::size_t>(k)] = {x(180), y(265) + k * bh, x(400), bh};
+  }
+  menu.listHeader = {x(180), y(265) - bh - Scaled(layout, 10), x(400), bh};
+  menu.newPlayer = {x(280), y(265) + 5 * bh + Scaled(layout, 10), x(200), bh};
+  menu.topTen = {x(40), y(225), x(100), bh};
+  menu.history = {x(40), y(255), x(100), bh};
+  menu.options = {x(620), y(225), x(100), bh};
+  menu.mode = {x(620), y(255), x(100), bh};
+  menu.exit = {x(330), y(465), x(100), bh};
+
+  menu.lampBoardLeft = {x(60) + driftX(50), y(30) + driftY(100), 100, 200};
+  menu.lampBoardRight = {x(600) + driftX(50), menu.lampBoardLeft.top, 100, 200};
+  constexpr std::array<PilePoint, 3> LampOffsets = {{{16, 15}, {41, 1}, {66, 15}}};
+  for (std::size_t i = 0; i < menu.lamps.size(); ++i) {
+    const PixelRect& board = i < 3 ? menu.lampBoardLeft : menu.lampBoardRight;
+    const PilePoint at = LampOffsets[i % 3];
+    menu.lamps[i] = {board.left + at.x, board.top + at.y, 20, 30};
+  }
+
+  const int animationTop = y(290) + driftY(100);
+  menu.animationLeft = {x(7) + driftX(80), animationTop, 160, 200};
+  menu.animationRight = {x(592) + driftX(80), animationTop, 160, 200};
+
+  constexpr std::array<int, 4> IconTops = {5, 58, 111, 164};
+  for (std::size_t i = 0; i < menu.serviceIcons.size(); ++i) {
+    const bool right = i >= IconTops.size();
+    menu.serviceIcons[i] = {right ? layout.tableWidth - 53 : 5, IconTops[i % IconTops.size()], 48,
+                            48};
+  }
+
+  // Each clock stands in the middle of the gap between its board and the buttons under it.
+  const auto clockUnder = [](const PixelRect& board, const PixelRect& button) {
+    const int gap = button.top - board.top - 200;
+    return PixelRect{board.left - 7, board.top + 200 + RoundEven(gap / 2.0) - 36, 115, 64};
+  };
+  menu.clockLeft = clockUnder(menu.lampBoardLeft, menu.topTen);
+  menu.clockRight = clockUnder(menu.lampBoardRight, menu.options);
+  return menu;
+}
+
 PixelRect MoveClockRect(const Layout& layout, const PixelRect& strip) {
   return {strip.Right() + Scaled(layout, 10), strip.top, strip.height, strip.height};
 }

@@ -89,6 +89,32 @@ struct TableGeometry {
 
 TableGeometry LayoutTableGeometry(const Layout& layout);
 
+// Where the main menu's items go. Boards, animations, icons and clocks are drawn at their own
+// pixel size; the rest grows with the window.
+struct MenuGeometry {
+  PixelRect title;
+  PixelRect caption;
+  PixelRect elite;
+  std::array<PixelRect, 5> clubLines;  // the club list, top down
+  PixelRect listHeader;
+  PixelRect newPlayer;
+  PixelRect topTen;
+  PixelRect history;
+  PixelRect options;
+  PixelRect mode;
+  PixelRect exit;
+  PixelRect lampBoardLeft;
+  PixelRect lampBoardRight;
+  std::array<PixelRect, 6> lamps;  // three on the left board, then three on the right
+  PixelRect animationLeft;
+  PixelRect animationRight;
+  std::array<PixelRect, 8> serviceIcons;  // the left column top down, then the right one
+  PixelRect clockLeft;
+  PixelRect clockRight;
+};
+
+MenuGeometry LayoutMenuGeometry(const Layout& layout);
+
 // A tournament move clock: a square of the strip's height, a little right of the strip.
 PixelRect MoveClockRect(const Layout& layout, const PixelRect& strip);
 

@@ -1,0 +1,283 @@
+#include "app/menu_screen.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegion>
+#include <QTime>
+#include <QWidget>
+
+#include "app/club_session.h"
+#include "base/cp1251.h"
+#include "records/club_list.h"
+#include "ui/balloon_hint.h"
+#include "ui/builtin_pictures.h"
+#include "ui/caption_tint.h"
+#include "ui/hud.h"
+#include "ui/skin_button.h"
+
+namespace fibwick {
+namespace {
+
+void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
+          const QFont& face) {
+  button->SetColorSB(colour);
+  button->SetFontColour(font);
+  button->SetColorMouse(QColor(255, 255, 0));
+  button->SetLightFont(true);
+  button->setFont(face);
+  button->setText(text);
+}
+
+}  // namespace
+
+MenuScreen::MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& session,
+                       MenuActions actions)
+    : window_(window), kit_(kit), session_(session), actions_(std::move(actions)) {
+  for (int line = 1; line <= 5; ++line) {
+    const std::string name = "Button" + std::to_string(line);
+    TNuvCardsButton* button = Button(name.c_str());
+    clubLines_[static_cast<std::size_t>(line - 1)] = button;
+    QObject::connect(button, &QAbstractButton::clicked, &window_,
+                     [this, line] { actions_.clubLine(line); });
+  }
+  newPlayer_ = Button("Button6");
+  topTen_ = Button("Button9");
+  options_ = Button("Button10");
+  exit_ = Button("Button11");
+  history_ = Button("BHistory");
+  mode_ = Button("BMode");
+  listHeader_ = Button("Panel4");
+  listHeader_->setEnabled(false);
+  listHeader_->SetGrayDis(false);
+  const std::pair<TNuvCardsButton*, std::function<void()>*> clicks[] = {
+      {newPlayer_, &actions_.newPlayer}, {topTen_, &actions_.topTen},
+      {options_, &actions_.options},     {exit_, &actions_.exit},
+      {history_, &actions_.history},     {mode_, &actions_.mode}};
+  for (const auto& [button, action] : clicks) {
+    QObject::connect(button, &QAbstractButton::clicked, &window_, [action] { (*action)(); });
+  }
+  topTen_->OnMouseEnter = [this](TNuvCardsButton& button) { ShowTopTenBalloon(button); };
+  controls_ = {&title_,      &caption_,    &elite_,  &lampBoardLeft_, &lampBoardRight_,
+               &animation1_, &animation2_, &clock1_, &clock2_};
+}
+
+TNuvCardsButton* MenuScreen::Button(const char* name) {
+  return MakeWindowButton(window_, name);
+}
+
+void MenuScreen::Layout() {
+  const fibwick::Layout& l = kit_.layout;
+  const QImage& background = kit_.background;
+  const Settings& settings = kit_.settings;
+  const MenuGeometry g = LayoutMenuGeometry(l);
+  const bool purple = settings.MenuDesign == 1;
+  const QFont bigFont =
+      RoleFont(kit_.fonts, FontRole::Decor, MainButtonFontHeight(l, kit_.fonts), true);
+  const QColor menuFont = purple ? QColor(200, 175, 50) : QColor(255, 255, 255);
+
+  title_.rect = g.title;
+  ComposeOverBackground(title_, background, LoadBuiltinPicture("GTitle"));
+  caption_.rect = g.caption;
+  elite_.rect = g.elite;
+  const QString code = QString::fromUtf8(LanguageSuffix(CurrentLanguage()));
+  ComposeOverBackground(caption_, background,
+                        TintPicture(LoadBuiltinPicture("Cap" + code), settings.CaptionTint));
+  const QString elite = settings.NetworkGame ? "Net__" : "Elite";
+  ComposeOverBackground(elite_, background,
+                        TintPicture(LoadBuiltinPicture(elite + code), settings.CaptionTint));
+
+  for (std::size_t k = 0; k < clubLines_.size(); ++k) PlaceButton(clubLines_[k], g.clubLines[k]);
+  PlaceButton(listHeader_, g.listHeader);
+  PlaceButton(newPlayer_, g.newPlayer);
+  PlaceButton(topTen_, g.topTen);
+  PlaceButton(history_, g.history);
+  PlaceButton(options_, g.options);
+  PlaceButton(mode_, g.mode);
+  PlaceButton(exit_, g.exit);
+
+  Skin(newPlayer_, purple ? TColorSB::DCards : TColorSB::DNavy,
+       purple ? menuFont : QColor(0, 255, 255), Catalogue(MsgNewPlayer), bigFont);
+  const std::pair<TNuvCardsButton*, Message> menuButtons[] = {{topTen_, MsgTopTen},
+                                                              {history_, MsgHistory},
+                                                              {options_, MsgOptions},
+                                                              {mode_, MsgMode},
+                                                              {exit_, MsgExit}};
+  for (const auto& [button, message] : menuButtons) {
+    Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Catalogue(message), bigFont);
+  }
+
+  lampBoardLeft_.rect = g.lampBoardLeft;
+  lampBoardRight_.rect = g.lampBoardRight;
+  // The boards have no picture of their own: the lamps stand on the background.
+  FillWithBackground(lampBoardLeft_, background);
+  FillWithBackground(lampBoardRight_, background);
+  for (std::size_t i = 0; i < lampRects_.size(); ++i) {
+    lampRects_[i] = AsQRect(g.lamps[i]);
+    lampPictures_[i] = LoadBuiltinPicture(QString("GMenuLamp%1").arg(i));
+  }
+
+  // The two animated pictures: frame 0 is the still one.
+  animation1_.rect = g.animationLeft;
+  animation2_.rect = g.animationRight;
+  // Each frame is composed over its background once, so running them is only a repaint.
+  for (int a = 0; a < 2; ++a) {
+    auto& frames = animationFrames_[static_cast<std::size_t>(a)];
+    PictureControl& animation = a == 0 ? animation1_ : animation2_;
+    frames.clear();
+    for (int f = 0;; ++f) {
+      const QImage frame =
+          LoadBuiltinPicture(QString("GifMenu%1_%2").arg(a + 1).arg(f, 2, 10, QChar('0')));
+      if (frame.isNull()) break;
+      ComposeOverBackground(animation, background, frame);
+      frames.push_back(animation.buffer);
+    }
+    if (!frames.empty()) animation.buffer = frames.front();
+  }
+
+  // The icons of the online services, at their own size in two columns.
+  struct IconKind {
+    const char* picture;
+    Message hint;
+  };
+  static constexpr IconKind IconKinds[] = {{"AdvGiftR", MsgCouldNotConnectToServer},
+                                           {"Android", MsgCouldNotConnectToServer},
+                                           {"GHelp48", MsgHelp},
+                                           {"GTour48", MsgOnlineTournament},
+                                           {"AdvGiftG", MsgCouldNotConnectToServer},
+                                           {"Earth48", MsgCouldNotConnectToServer},
+                                           {"Stats", MsgStatistics},
+                                           {"Account48", MsgYouAreNotLoggedIn}};
+  icons_.clear();
+  for (std::size_t i = 0; i < std::size(IconKinds); ++i) {
+    ServiceIcon icon;
+    icon.control.rect = g.serviceIcons[i];
+    icon.picture = IconKinds[i].picture;
+    icon.hint = IconKinds[i].hint;
+    ComposeOverBackground(icon.control, background, LoadBuiltinPicture(icon.picture));
+    icons_.push_back(std::move(icon));
+  }
+  const HudKit kit{l, background, kit_.fonts};
+  ShowAccountState(kit, icons_.back().control, 1);
+
+  if (MenuClocksVisible(l)) {
+    clock1_.rect = g.clockLeft;
+    clock2_.rect = g.clockRight;
+    DrawLocalClock(kit, clock1_, QTime::currentTime());
+    DrawIndicatorClock(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
+  }
+  DrawClubList();
+}
+
+void MenuScreen::DrawClubList() {
+  const Settings& settings = kit_.settings;
+  const bool purple = settings.MenuDesign == 1;
+  const QFont listFont = ClubListFont(kit_.layout, kit_.fonts);
+  // Names are shortened by their width in the small window's font at every size, so a larger
+  // window never shows less of a name than the small one.
+  const QFontMetrics metrics(ClubListMeasureFont(kit_.fonts));
+  const auto width = [&](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromStdString(Cp1251ToUtf8(text)));
+  };
+  const auto list =
+      ReadClubList(session_.ClubFile(settings.NetworkGame), settings.ClubListMode, width);
+  for (std::size_t k = 0; k < clubLines_.size(); ++k) {
+    const std::string text = list ? list->buttons[k] : std::string();
+    Skin(clubLines_[k], purple ? TColorSB::DCards : TColorSB::DNavy,
+         purple ? QColor(200, 175, 50) : QColor(0, 255, 255),
+         QString::fromStdString(Cp1251ToUtf8(text)), listFont);
+  }
+  Skin(listHeader_, purple ? TColorSB::DCards : TColorSB::DBlue,
+       purple ? QColor(128, 50, 50)
+              : (settings.NewButtons ? QColor(0, 0, 255) : QColor(200, 255, 255)),
+       Catalogue(ClubListHeader(settings.ClubListMode)), listFont);
+  listHeader_->SetKLightSB(purple ? 50 : 0);
+}
+
+void MenuScreen::SetVisible(bool visible) {
+  visible_ = visible;
+  for (PictureControl* c : controls_) c->visible = visible;
+  clock1_.visible = clock2_.visible = visible && MenuClocksVisible(kit_.layout);
+  for (TNuvCardsButton* b : clubLines_) b->setVisible(visible);
+  for (TNuvCardsButton* b : {newPlayer_, topTen_, options_, exit_, history_, mode_, listHeader_})
+    b->setVisible(visible);
+}
+
+void MenuScreen::Update(const PictureControl& control) {
+  window_.update(AsQRect(control.rect));
+}
+
+void MenuScreen::Tick() {
+  lampPattern_ = (lampPattern_ + 1) % 6;
+  // Only what moves is drawn again; the rest of the menu stays as composed.
+  QRegion lamps;
+  for (const QRect& lamp : lampRects_) lamps += lamp;
+  window_.update(lamps);
+  ++ticks_;
+  if (kit_.settings.GifAnimation && ticks_ % 5 == 0) {
+    for (int a = 0; a < 2; ++a) {
+      const auto& frames = animationFrames_[static_cast<std::size_t>(a)];
+      if (frames.empty()) continue;
+      PictureControl& animation = a == 0 ? animation1_ : animation2_;
+      animation.buffer = frames[static_cast<std::size_t>(ticks_ / 5) % frames.size()];
+      Update(animation);
+    }
+  }
+  if (!clock1_.visible) return;
+  const QTime now = QTime::currentTime();
+  DrawLocalClock(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock1_, now);
+  Update(clock1_);
+  // The indicator turns to the next figure once a minute, at its first second.
+  if (now.second() != 1) {
+    indicatorTurned_ = false;
+  } else if (!indicatorTurned_) {
+    indicatorTurned_ = true;
+    DrawIndicatorClock(IndicatorStyleForMinute(now.minute(), false));
+    Update(clock2_);
+  }
+}
+
+// No game service is reached from this version, so the figure and the hint say so.
+void MenuScreen::DrawIndicatorClock(int style) {
+  DrawIndicator(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock2_, style,
+                UnconnectedReading());
+  indicatorHint_ = IndicatorHint(style, QString(), false, false);
+}
+
+void MenuScreen::ShowTopTenBalloon(TNuvCardsButton& button) {
+  if (!visible_) return;
+  BalloonHint::ShowText(Catalogue(MsgGamesInCycle) + ":", QString::number(GamesPerCycle), &button,
+                        QPoint(button.width() / 2, 0), BalloonIcon::Information, BalloonStyle{},
+                        5000);
+}
+
+void MenuScreen::PaintExtras(QPainter& painter, const QRect& damaged,
+                             const std::function<void(const PictureControl&)>& drawControl) const {
+  for (const ServiceIcon& icon : icons_) drawControl(icon.control);
+  static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
+                                         {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
+                                         {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
+  for (std::size_t i = 0; i < lampRects_.size(); ++i) {
+    const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
+    if (!lamp.isNull() && lampRects_[i].intersects(damaged)) painter.drawImage(lampRects_[i], lamp);
+  }
+}
+
+void MenuScreen::Click(const QPoint& p) {
+  if (AsQRect(caption_.rect).contains(p)) actions_.caption();
+  for (const ServiceIcon& icon : icons_) {
+    if (AsQRect(icon.control.rect).contains(p)) return actions_.serviceIcon(icon);
+  }
+}
+
+MenuHover MenuScreen::HoverAt(const QPoint& p) const {
+  MenuHover hover;
+  for (const ServiceIcon& icon : icons_) {
+    if (!AsQRect(icon.control.rect).contains(p)) continue;
+    hover.hand = true;
+    hover.hints.push_back(Catalogue(icon.hint));
+  }
+  if (clock2_.visible && AsQRect(clock2_.rect).contains(p)) hover.hints.push_back(indicatorHint_);
+  return hover;
+}
+
+}  // namespace fibwick

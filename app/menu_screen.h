@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/screen_kit.h"
+#include "records/catalogue.h"
+
+class QPainter;
+class QRegion;
+class QWidget;
+
+namespace fibwick {
+
+class ClubSession;
+class TNuvCardsButton;
+
+// An icon of the online services on the main menu.
+struct ServiceIcon {
+  PictureControl control;
+  const char* picture = "";
+  Message hint = MsgHelp;
+};
+
+// What the menu's buttons and pictures ask of the window.
+struct MenuActions {
+  std::function<void(int line)> clubLine;
+  std::function<void()> newPlayer;
+  std::function<void()> topTen;
+  std::function<void()> history;
+  std::function<void()> options;
+  std::function<void()> mode;
+  std::function<void()> exit;
+  std::function<void()> caption;
+  std::function<void(const ServiceIcon&)> serviceIcon;
+};
+
+// What the pointer is over on the menu: a hint to show and whether it points at something.
+struct MenuHover {
+  bool hand = false;
+  std::vector<QString> hints;
+};
+
+// The main menu: the club list and its buttons, the captions, the lamp boards, the animations,
+// the service icons and the clocks, drawn into the window.
+class MenuScreen {
+ public:
+  MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& session, MenuActions actions);
+
+  // Places and composes everything for the current layout and settings.
+  void Layout();
+  void DrawClubList();
+  void SetVisible(bool visible);
+  // One step of the lamps, the animations and the clocks.
+  void Tick();
+
+  // Opaque pictures the window draws from their buffers, then the extras over the background.
+  const std::vector<PictureControl*>& Controls() const { return controls_; }
+  void PaintExtras(QPainter& painter, const QRect& damaged,
+                   const std::function<void(const PictureControl&)>& drawControl) const;
+  void Click(const QPoint& p);
+  MenuHover HoverAt(const QPoint& p) const;
+
+  const PictureControl& Clock(int k) const { return k == 1 ? clock1_ : clock2_; }
+
+ private:
+  TNuvCardsButton* Button(const char* name);
+  void DrawIndicatorClock(int style);
+  void ShowTopTenBalloon(TNuvCardsButton& button);
+  void Update(const PictureControl& control);
+
+  QWidget& window_;
+  ScreenKit kit_;
+  const ClubSession& session_;
+  MenuActions actions_;
+  bool visible_ = false;
+
+  PictureControl title_, caption_, elite_, lampBoardLeft_, lampBoardRight_;
+  PictureControl clock1_, clock2_, animation1_, animation2_;
+  std::vector<PictureControl*> controls_;
+  std::vector<ServiceIcon> icons_;
+  std::array<std::vector<QImage>, 2> animationFrames_;
+  std::array<QRect, 6> lampRects_;
+  std::array<QImage, 6> lampPictures_;
+  int lampPattern_ = 0;
+  int ticks_ = 0;
+  bool indicatorTurned_ = false;  // the indicator has turned in this minute
+  QString indicatorHint_;
+
+  // Skinned buttons, named as the window's controls.
+  std::array<TNuvCardsButton*, 5> clubLines_{};
+  TNuvCardsButton* newPlayer_;
+  TNuvCardsButton* topTen_;
+  TNuvCardsButton* options_;
+  TNuvCardsButton* exit_;
+  TNuvCardsButton* history_;
+  TNuvCardsButton* mode_;
+  TNuvCardsButton* listHeader_;
+};
+
+}  // namespace fibwick

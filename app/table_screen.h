@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/qt_table_view.h"
+#include "app/screen_kit.h"
+#include "game/table_events.h"
+
+class QWidget;
+
+namespace fibwick {
+
+// The game table: the hands, the speech strips, the pile, the claim plate and the three action
+// buttons, with the view through which the rules' events draw on them.
+class TableScreen {
+ public:
+  TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks);
+  ~TableScreen();
+
+  QtTableView& View() { return *view_; }
+  const QtTableView& View() const { return *view_; }
+  TNuvCardsButton* Button(ActionButton button) const;
+
+  // Places and clears everything for the current layout and settings.
+  void Layout();
+  void SetVisible(bool visible);
+
+  const std::vector<PictureControl*>& Controls() const { return controls_; }
+  PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
+  PixelRect ClaimPlateRect() const { return claimPlate_.rect; }
+  // The local player's card under a point of the window, 0 for none.
+  int LocalCardAt(const QPoint& p) const;
+  // The seat whose hand is under a point, 0 for none.
+  int HandAt(const QPoint& p) const;
+  bool OverClaimPlate(const QPoint& p) const;
+  // Over the hands or the pile, where no popup menu opens.
+  bool OverCards(const QPoint& p) const;
+
+  std::vector<int> DrawHand(int seat, const std::vector<CardCode>& cards, bool faces,
+                            std::uint64_t selected);
+  void DrawPile(const std::vector<CardCode>& cards, bool faces, int marked);
+  void ClearPile();
+  void DrawClaimPlate(char claimRank);
+  void ShowSpeech(int seat, const QString& text, char colour);
+  void ShowResult(const QString& text);
+  void ShowWaitBanner(const QString& text);
+  void SetButton(ActionButton button, const QString& caption, bool enabled, bool visible);
+  void EnableButton(ActionButton button, bool enabled);
+  // The language the table speaks.
+  int Language() const { return kit_.settings.Language; }
+  // Draws at once what the pause is to show.
+  void Repaint();
+
+ private:
+  void Update(const PictureControl& control);
+
+  QWidget& window_;
+  ScreenKit kit_;
+  std::array<PictureControl, SeatCount> hands_, says_;
+  PictureControl pile_, claimPlate_;
+  std::vector<PictureControl*> controls_;
+  // Skinned buttons, named as the window's controls.
+  TNuvCardsButton* challenge_;
+  TNuvCardsButton* put_;
+  TNuvCardsButton* pass_;
+  std::unique_ptr<QtTableView> view_;
+};
+
+}  // namespace fibwick
