@@ -1,10 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/event_waits.h"
 #include "app/tform1.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
@@ -33,25 +34,16 @@ inline fs::path FreshProgramFolder(const std::string& name) {
   return folder;
 }
 
-inline void Wait(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-template <class Done>
-inline bool WaitFor(Done done, int limitMs = 20000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > limitMs) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
 inline TNuvCardsButton* ButtonNamed(TForm1& form, const char* name) {
   return form.findChild<TNuvCardsButton*>(name);
+}
+
+// The window on the main menu, past the intro.
+inline void PassIntro(TForm1& form) {
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
+  Wait(50);
+  form.EndIntro();
+  ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
 }
 
 // Answers whatever modal window the program opens, as a player would.

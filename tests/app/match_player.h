@@ -11,14 +11,6 @@
 // A player who answers at random among the enabled buttons, through whole matches.
 namespace fibwick::testing {
 
-// The window on the main menu, past the intro.
-inline void PassIntro(TForm1& form) {
-  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-  Wait(50);
-  form.EndIntro();
-  ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
-}
-
 inline void PlayLocalTurn(TForm1& form, std::mt19937& random) {
   const GameState& s = form.Game();
   auto* challenge = ButtonNamed(form, "Button7");

@@ -14,10 +14,7 @@ TEST(MenuPlaces, ButtonsAndClocksStandAtTheirPlaces) {
   {
     TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
-    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-    Wait(50);  // the start-up runs once the window is on screen
-    form.EndIntro();
-    ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
+    PassIntro(form);
     for (const int mode : {5, 1, 4, 3}) {
       form.SetWindowSizeMode(mode);
       const MenuGeometry g = LayoutMenuGeometry(form.CurrentLayout());

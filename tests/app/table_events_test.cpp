@@ -18,9 +18,7 @@ struct OpenTable {
   explicit OpenTable(const std::string& name, Pacing pacing)
       : folder(FreshProgramFolder(name)), form(folder, pacing) {
     form.show();
-    EXPECT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-    Wait(50);
-    form.EndIntro();
+    PassIntro(form);
     ButtonNamed(form, "Button6")->click();
     EXPECT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   }
@@ -164,9 +162,7 @@ TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
     DialogAnswerer answerer;  // the member's password at the start
     TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
-    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-    Wait(50);
-    form.EndIntro();
+    PassIntro(form);
     ButtonNamed(form, "Button1")->click();
     ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
     answerer.name = "Bruno";

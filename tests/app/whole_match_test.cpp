@@ -9,11 +9,10 @@
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <random>
 
 #include "app/app_support.h"
+#include "app/match_player.h"
 #include "app/tform1.h"
 #include "game/turn.h"
 #include "records/club_file.h"
@@ -31,33 +30,12 @@ namespace {
 
 using namespace testing;
 
-// One action of the local player, chosen at random among the enabled buttons.
-void PlayLocalTurn(TForm1& form, std::mt19937& random) {
-  const GameState& s = form.Game();
-  auto* challenge = ButtonNamed(form, "Button7");
-  auto* put = ButtonNamed(form, "Button8");
-  auto* pass = ButtonNamed(form, "Button12");
-  const int choice = static_cast<int>(random() % 3);
-  if (choice == 0 && challenge->isEnabled()) return challenge->click();
-  if (choice == 1 && pass->isEnabled()) return pass->click();
-  if (s.SeatCardCount[2] == 0) {
-    if (pass->isEnabled()) return pass->click();
-    return challenge->click();
-  }
-  ClickCard(form, 1 + static_cast<int>(random() % s.SeatCardCount[2]));
-  ASSERT_TRUE(put->isEnabled());
-  put->click();
-}
-
 TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   const fs::path folder = FreshProgramFolder("match");
   DialogAnswerer answerer;
   TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
-  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-  Wait(50);
-  form.EndIntro();
-  ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
+  PassIntro(form);
 
   ButtonNamed(form, "Button6")->click();  // "New Player": the start dialog is answered
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
@@ -65,28 +43,12 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   EXPECT_EQ(form.Game().GameNumber, 1);
 
   std::mt19937 random(7);
-  int gamesFinished = 0;
-  while (form.CurrentScreen() == Screen::Table) {
-    ASSERT_TRUE(WaitFor([&] {
-      const GameState& s = form.Game();
-      return s.RoundOver || s.TurnState == Turn::Local || form.CurrentScreen() != Screen::Table;
-    })) << DescribeState(form.Game());
-    if (form.CurrentScreen() != Screen::Table) break;
-    if (form.Game().RoundOver) {
-      ++gamesFinished;
-      if (gamesFinished == 1 && std::getenv("FIBWICK_SCREENSHOTS") != nullptr) {
-        const fs::path shots = std::getenv("FIBWICK_SCREENSHOTS");
-        fs::create_directories(shots);
-        form.grab().save(QString::fromStdString((shots / "game-over.png").string()));
-      }
-      const bool cycleEnd = form.Game().GameNumber % GamesPerCycle == 0;
-      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")
-          ->click();  // "Exit to menu" or "Next game"
-      continue;
-    }
-    PlayLocalTurn(form, random);
-    Wait(1);
-  }
+  const int gamesFinished = PlayMatch(form, random, [&](int game) {
+    if (game != 1 || std::getenv("FIBWICK_SCREENSHOTS") == nullptr) return;
+    const fs::path shots = std::getenv("FIBWICK_SCREENSHOTS");
+    fs::create_directories(shots);
+    form.grab().save(QString::fromStdString((shots / "game-over.png").string()));
+  });
   EXPECT_EQ(gamesFinished, 20);
   EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
 
@@ -106,14 +68,6 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   const auto rows = ReadHistoryRows(HistoryFilePath(folder, "Fibwick.clb", 1));
   ASSERT_EQ(rows.size(), 1u);
 
-  if (std::getenv("FIBWICK_REPORT_RSS") != nullptr) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-      if (line.starts_with("VmRSS:")) {
-        std::cout << "resident after the match: " << std::stol(line.substr(6)) / 1024 << " MiB\n";
-      }
-    }
-  }
   form.close();
   EXPECT_TRUE(fs::exists(folder / "Fibwick.ini"));
   const Settings saved = LoadSettings(folder / "Fibwick.ini", nullptr);
@@ -135,9 +89,7 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
   DialogAnswerer answerer;  // the member's password, then "Yes" to leaving
   TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
-  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-  Wait(50);
-  form.EndIntro();
+  PassIntro(form);
   ButtonNamed(form, "Button1")->click();
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   EXPECT_EQ(form.Game().GameNumber, 8);
@@ -153,9 +105,7 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
 // A new player's match, up to the first moment the local player may challenge.
 void PlayUntilTheChallengeIsOpen(TForm1& form) {
   form.show();
-  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
-  Wait(50);
-  form.EndIntro();
+  PassIntro(form);
   ButtonNamed(form, "Button6")->click();
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   auto* challenge = ButtonNamed(form, "Button7");

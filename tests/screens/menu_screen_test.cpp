@@ -68,9 +68,9 @@ TEST(MainMenu, ClocksLeaveWithTheSizesThatShowThem) {
     const QRect still(0, fresh.height() / 4, fresh.width(), fresh.height() - fresh.height() / 4);
     for (const int withClocks : {Average2, Large, FullScreen}) {
       form->SetWindowSizeMode(withClocks);
-      Settle(200);
+      Wait(200);
       form->SetWindowSizeMode(size);
-      Settle(300);
+      Wait(300);
       ParkPointer(*form);
       const QImage back = Photograph(*form);
       Save(back, "menu-" + SizeName(size) + "-after-" + SizeName(withClocks) + ".png");
@@ -110,7 +110,7 @@ TEST(MainMenu, BothClocksShowFiguresAndTheIndicatorItsHint) {
     // This version reaches no game service: the figure is "00" and the hint says so.
     EXPECT_TRUE(QToolTip::text().endsWith("NO CONNECT")) << QToolTip::text().toStdString();
     EXPECT_GT(QToolTip::text().size(), QString(" NO CONNECT").size());
-    Settle(200);
+    Wait(200);
     const QRect around = QRect(form->mapToGlobal(QPoint(indicator.left, indicator.top)),
                                QSize(indicator.width, indicator.height))
                              .adjusted(-150, -40, 300, 80);
@@ -154,7 +154,7 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
         ASSERT_TRUE(WaitFor([] { return ShownBalloon() != nullptr; }, 3000)) << SizeName(size);
         EXPECT_EQ(ShownBalloon()->Title(), "Games in cycle:");
         EXPECT_EQ(ShownBalloon()->Text(), "20");
-        Settle(300);  // fully open
+        Wait(300);  // fully open
         // Its square corner is not painted: the menu shows through, not black.
         const QPoint corner = ShownBalloon()->geometry().topLeft();
         const QImage screen = form->screen()->grabWindow(0).toImage();
@@ -186,7 +186,7 @@ TEST(MainMenu, WindowStandsInTheMiddleOfTheWorkArea) {
   ParkPointer(*form);
   for (const int size : {SmallWindow, Average1, Average2, Large, FullScreen, SmallWindow}) {
     form->SetWindowSizeMode(size);
-    Settle(200);
+    Wait(200);
     const QRect work = form->screen()->availableGeometry();
     const QRect window = form->frameGeometry();
     Save(form->screen()->grabWindow(0).toImage().scaledToWidth(960, Qt::SmoothTransformation),
@@ -222,7 +222,7 @@ TEST(MainMenu, ClubNamesKeepTheirLengthAtEverySize) {
   auto form = OpenMenu(folder);
   for (const int size : {SmallWindow, Average1, Average2, Large, FullScreen}) {
     form->SetWindowSizeMode(size);
-    Settle(200);
+    Wait(200);
     EXPECT_TRUE(Button(*form, "Button1")->text().startsWith("Bartholomew Longname"))
         << SizeName(size) << ": " << Button(*form, "Button1")->text().toStdString();
     EXPECT_TRUE(Button(*form, "Button2")->text().startsWith(QString(20, '#')))
@@ -282,7 +282,7 @@ TEST(Intro, TitleComesToRestOnPlainCloth) {
   // are the same.
   ASSERT_TRUE(WaitFor(
       [&] {
-        Settle(150);
+        Wait(150);
         rest = Photograph(form);
         const int title = rest.size() == logo.size() ? DifferingPixels(rest, logo, rest.rect()) : 0;
         const bool still =

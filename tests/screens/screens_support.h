@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QScreen>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app/event_waits.h"
 #include "app/tform1.h"
 #include "records/settings_file.h"
 
@@ -21,22 +21,8 @@ namespace fibwick {
 
 namespace fs = std::filesystem;
 
-inline void Settle(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-template <class Done>
-bool WaitFor(Done done, int limitMs = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > limitMs) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+using testing::Wait;
+using testing::WaitFor;
 
 // A program folder with the shipped club files and the given settings.
 inline fs::path ProgramFolder(const std::string& name, const Settings& settings) {
@@ -67,12 +53,12 @@ inline void Save(const QImage& image, const std::string& name) {
 // The pointer out of the way, in the screen's corner, so nothing is hovered by chance.
 inline void ParkPointer(QWidget& window) {
   QCursor::setPos(window.screen(), window.screen()->geometry().topLeft());
-  Settle(100);
+  Wait(100);
 }
 
 inline void PointAt(QWidget& widget, QPoint local) {
   QCursor::setPos(widget.screen(), widget.mapToGlobal(local));
-  Settle(150);
+  Wait(150);
 }
 
 // The window past its intro, on the main menu.
@@ -81,9 +67,9 @@ inline std::unique_ptr<TForm1> OpenMenu(const fs::path& folder) {
       std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
   form->show();
   EXPECT_TRUE(WaitFor([&] { return form->CurrentScreen() == Screen::Intro && form->isVisible(); }));
-  Settle(100);
+  Wait(100);
   form->EndIntro();
-  Settle(300);
+  Wait(300);
   return form;
 }
 

@@ -40,11 +40,11 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
 
     TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
-    Settle(400);
+    Wait(400);
     const std::string size = "mode" + std::to_string(mode);
     if (mode == 1) Save(Photograph(form), "intro.png");
     form.EndIntro();
-    Settle(300);
+    Wait(300);
     const QImage menu = Photograph(form);
     Save(menu, size + "-menu.png");
     EXPECT_EQ(menu.width(), form.CurrentLayout().tableWidth) << size;
@@ -52,7 +52,7 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
     EXPECT_GT(DistinctColours(menu), 50) << size;
 
     form.StartMatch(SlotNewPlayer, "Shutter", EncodePassword("abc"));
-    Settle(300);
+    Wait(300);
     const QImage table = Photograph(form);
     Save(table, size + "-table.png");
     EXPECT_GT(DistinctColours(table), 50) << size;
