@@ -40,9 +40,9 @@ std::optional<PlayerRecord> ClubSession::LoadPlayerRecord(int slot, bool network
 
 void ClubSession::RefreshGeneralCount(const GameState& state) {
   const SessionResult result = SessionResultOf(state);
-  count_ = MakeCount({.gameNumber = state.GameNumber,
+  count_ = MakeCount({.gameNumber = state.session.GameNumber,
                       .gamesPerCycle = GamesPerCycle,
-                      .baseScore = state.BaseScore,
+                      .baseScore = state.session.BaseScore,
                       .sessionScore = result.sessionScore,
                       .startRating = result.startRating,
                       .currentRating = SessionRating(result)});

@@ -122,7 +122,8 @@ std::vector<int> TableScreen::DrawHand(int seat, const std::vector<CardCode>& ca
   return positions;
 }
 
-void TableScreen::DrawPile(const std::vector<CardCode>& cards, bool faces, int marked) {
+void TableScreen::DrawPile(const std::vector<CardCode>& cards, bool faces, int lastPut) {
+  const int marked = kit_.settings.MarkLastCards ? lastPut : 0;
   fibwick::DrawPile(pile_, kit_.background, kit_.art, kit_.layout, cards, faces, marked);
   Update(pile_);
 }

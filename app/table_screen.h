@@ -42,7 +42,8 @@ class TableScreen {
 
   std::vector<int> DrawHand(int seat, const std::vector<CardCode>& cards, bool faces,
                             std::uint64_t selected);
-  void DrawPile(const std::vector<CardCode>& cards, bool faces, int marked);
+  // The last put is marked when the player asked for that.
+  void DrawPile(const std::vector<CardCode>& cards, bool faces, int lastPut);
   void ClearPile();
   void DrawClaimPlate(char claimRank);
   void ShowSpeech(int seat, const QString& text, char colour);

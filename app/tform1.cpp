@@ -166,7 +166,8 @@ void TForm1::Timer1Timer() {
       break;
     case Screen::Table:
       player_.Tick([this] {
-        if (auto outcome = ComputerTick(state_, random_)) player_.Play(std::move(outcome->events));
+        if (auto outcome = ComputerTick(state_, random_, Flights()))
+          player_.Play(std::move(outcome->events));
       });
       break;
   }
@@ -177,13 +178,16 @@ void TForm1::TableButtonClick(TableCommand command) {
     case TableCommand::None:
       return;
     case TableCommand::Challenge:
-      return player_.Play(Play(state_, Seat::Local, Move::Challenge(state_.ClaimRank)).events);
+      return player_.Play(
+          Play(state_, Seat::Local, Move::Challenge(state_.claim.ClaimRank), Flights()).events);
     case TableCommand::Pass:
-      return player_.Play(Play(state_, Seat::Local, Move::Pass(state_.ClaimRank)).events);
+      return player_.Play(
+          Play(state_, Seat::Local, Move::Pass(state_.claim.ClaimRank), Flights()).events);
     case TableCommand::Put: {
       DialogContext context = Dialogs();
-      const char claim = state_.NewClaim ? ChooseClaimRank(this, context) : state_.ClaimRank;
-      return player_.Play(Play(state_, Seat::Local, SelectedPut(state_, claim)).events);
+      const char claim =
+          state_.claim.NewClaim ? ChooseClaimRank(this, context) : state_.claim.ClaimRank;
+      return player_.Play(Play(state_, Seat::Local, SelectedPut(state_, claim), Flights()).events);
     }
     case TableCommand::NextGame:
       return player_.Play(StartGame(state_, random_, session_, true));
@@ -193,6 +197,10 @@ void TForm1::TableButtonClick(TableCommand command) {
       return player_.Play(std::move(events));
     }
   }
+}
+
+CardFlights TForm1::Flights() const {
+  return settings_.FlyCards ? CardFlights::On : CardFlights::Off;
 }
 
 void TForm1::CardClick(int position) {
@@ -209,7 +217,7 @@ void TForm1::LeaveTable() {
 }
 
 void TForm1::AbandonClick() {
-  if (screen_ != Screen::Table || !state_.TableActive) return;
+  if (screen_ != Screen::Table || !state_.round.TableActive) return;
   const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
                                std::string(MessageText(MsgAllDataWillBeLost));
   if (!Confirm(question)) return;
@@ -370,7 +378,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (screen_ == Screen::Table && !state_.RoundOver) {
+  if (screen_ == Screen::Table && !state_.round.RoundOver) {
     const std::string question = std::string(MessageText(MsgLeaveGame)) + " " +
                                  std::string(MessageText(MsgAllDataWillBeLost));
     if (!Confirm(question)) {
@@ -419,14 +427,12 @@ void TForm1::ShowEndOfGame(const SessionResult& result) {
 
 void TForm1::StartMatch(int slot, const std::string& playerName,
                         const std::string& passwordDigits) {
-  state_.NetworkGame = false;
-  state_.TourGame = false;
-  state_.RatedGame = false;
-  state_.NetRole = LanRole::None;
-  state_.PlayerSlot = slot;
-  state_.PlayerName = playerName;
-  state_.FlyCards = settings_.FlyCards;
-  state_.MarkLastCards = settings_.MarkLastCards;
+  state_.network.NetworkGame = false;
+  state_.network.TourGame = false;
+  state_.session.RatedGame = false;
+  state_.network.NetRole = LanRole::None;
+  state_.session.PlayerSlot = slot;
+  state_.session.PlayerName = playerName;
   session_.SetNewPlayerPassword(passwordDigits);
   timer1_.stop();
   player_.Clear();
@@ -482,7 +488,7 @@ void TForm1::OpenStartDialog(int slot) {
   const StartDialogInput input{.playerSlot = slot,
                                .networkGame = settings_.NetworkGame,
                                .tableActive = false,
-                               .playerName = state_.PlayerName,
+                               .playerName = state_.session.PlayerName,
                                .lastPlayerName = settings_.LastPlayerName,
                                .clubFile = session_.ClubFile(settings_.NetworkGame)};
   StartDialogResult result;
@@ -518,24 +524,24 @@ void TForm1::HistoryClick() {
 void TForm1::GeneralScoreClick() {
   session_.RefreshGeneralCount(state_);
   DialogContext context = Dialogs();
-  ShowCount(this, context, session_.Count(), state_.PlayerName, 1,
-            state_.NetworkGame ? HistoryKind::Network : HistoryKind::Local);
+  ShowCount(this, context, session_.Count(), state_.session.PlayerName, 1,
+            state_.network.NetworkGame ? HistoryKind::Network : HistoryKind::Local);
 }
 
 void TForm1::ChangeNameClick() {
   DialogContext context = Dialogs();
-  const auto entered = RunChangeName(this, context, state_.PlayerName);
+  const auto entered = RunChangeName(this, context, state_.session.PlayerName);
   if (!entered) return;
-  const auto line = session_.ChangeMemberName(state_.PlayerSlot, state_.NetworkGame,
+  const auto line = session_.ChangeMemberName(state_.session.PlayerSlot, state_.network.NetworkGame,
                                               entered->playerName, entered->password);
   if (!line) return;
-  state_.PlayerSlot = *line;
-  state_.PlayerName = entered->playerName;
-  state_.Seat2Name = std::string(TrimRight(entered->playerName));
+  state_.session.PlayerSlot = *line;
+  state_.session.PlayerName = entered->playerName;
+  state_.session.Seat2Name = std::string(TrimRight(entered->playerName));
   session_.SetNewPlayerPassword(entered->passwordDigits);
   fibwick::ShowNotice(
       this, context,
-      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.Seat2Name)));
+      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.session.Seat2Name)));
 }
 
 void TForm1::ModeClick() {

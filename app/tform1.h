@@ -15,6 +15,7 @@
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
 #include "game/buttons.h"
+#include "game/turn.h"
 #include "game/uniform_source.h"
 #include "records/settings.h"
 #include "ui/card_art.h"
@@ -111,6 +112,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
   void CardClick(int position);
+  CardFlights Flights() const;
   void AbandonClick();
   void LeaveTable();
   void EnableTableMenu(bool enabled);

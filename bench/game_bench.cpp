@@ -15,15 +15,15 @@ GameState AnsweringTable() {
   ClockSeededSource random(11);
   ShuffleDeck(state, random);
   for (int p = 1; p <= 12; ++p) {
-    state.SeatHand[1][p] = state.DeckCards[p];
-    state.SeatHandRank[1][p] = state.DeckRanks[p];
+    state.hands.SeatHand[1][p] = state.table.DeckCards[p];
+    state.hands.SeatHandRank[1][p] = state.table.DeckRanks[p];
   }
-  state.SeatCardCount[1] = 12;
-  state.SeatCardCount[2] = 9;
-  state.PileCount = 3;
-  state.LastPutCount = 3;
-  state.ClaimRank = RankChar(5);
-  state.AiMoveCounter = 2;
+  state.hands.SeatCardCount[1] = 12;
+  state.hands.SeatCardCount[2] = 9;
+  state.table.PileCount = 3;
+  state.table.LastPutCount = 3;
+  state.claim.ClaimRank = RankChar(5);
+  state.round.AiMoveCounter = 2;
   return state;
 }
 

@@ -6,13 +6,15 @@
 namespace fibwick {
 
 TableCommand ChallengeButtonCommand(const GameState& state) {
-  if (!state.RoundOver) return CanChallenge(state) ? TableCommand::Challenge : TableCommand::None;
-  return state.TableActive && NextGameOffered(state) ? TableCommand::NextGame : TableCommand::None;
+  if (!state.round.RoundOver)
+    return CanChallenge(state) ? TableCommand::Challenge : TableCommand::None;
+  return state.round.TableActive && NextGameOffered(state) ? TableCommand::NextGame
+                                                           : TableCommand::None;
 }
 
 TableCommand PutButtonCommand(const GameState& state) {
-  if (!state.RoundOver) return CanPut(state) ? TableCommand::Put : TableCommand::None;
-  return state.TableActive ? TableCommand::ExitToMenu : TableCommand::None;
+  if (!state.round.RoundOver) return CanPut(state) ? TableCommand::Put : TableCommand::None;
+  return state.round.TableActive ? TableCommand::ExitToMenu : TableCommand::None;
 }
 
 TableCommand PassButtonCommand(const GameState& state) {

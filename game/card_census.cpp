@@ -24,16 +24,16 @@ CardSet CardsInPlay(const GameState& s, std::string& problem) {
   for (int seat = 1; seat <= 2; ++seat) {
     int count = 0;
     for (int p = 1; p <= HandCapacity; ++p) {
-      if (s.SeatHand[seat][p] == EmptyCard) continue;
+      if (s.hands.SeatHand[seat][p] == EmptyCard) continue;
       ++count;
-      add(s.SeatHand[seat][p], s.SeatHandRank[seat][p], "a hand");
+      add(s.hands.SeatHand[seat][p], s.hands.SeatHandRank[seat][p], "a hand");
     }
-    if (count != s.SeatCardCount[seat]) problem = "a hand's count differs from its cards";
+    if (count != s.hands.SeatCardCount[seat]) problem = "a hand's count differs from its cards";
   }
   for (int p = 1; p <= DeckCardCount; ++p) {
-    const bool used = p <= s.PileCount;
-    if (used) add(s.PileCards[p], s.PileRanks[p], "the pile");
-    if (!used && s.PileCards[p] != EmptyCard) problem = "a card lies above the pile's count";
+    const bool used = p <= s.table.PileCount;
+    if (used) add(s.table.PileCards[p], s.table.PileRanks[p], "the pile");
+    if (!used && s.table.PileCards[p] != EmptyCard) problem = "a card lies above the pile's count";
   }
   return cards;
 }

@@ -25,7 +25,7 @@ struct Work {
 void PutTrue(Work& w) {
   for (int i = 1; i <= Positions; ++i) {
     if (w.sorted.ranks[i] == w.decision.claimRank) {
-      w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.SeatHand[OwnSeat]);
+      w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.hands.SeatHand[OwnSeat]);
     }
   }
 }
@@ -33,7 +33,7 @@ void PutTrue(Work& w) {
 // The first Q cards of the sorted hand, whatever their rank.
 void PutBluff(Work& w) {
   for (int i = 1; i <= w.decision.claimCount && i <= Positions; ++i) {
-    w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.SeatHand[OwnSeat]);
+    w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.hands.SeatHand[OwnSeat]);
   }
 }
 
@@ -137,8 +137,8 @@ void Answer(Work& w, const View& v, UniformSource& random) {
 }  // namespace
 
 SortedHand BuildSortedHand(const GameState& state) {
-  const Hand& hand = state.SeatHand[OwnSeat];
-  const HandRanks& ranks = state.SeatHandRank[OwnSeat];
+  const Hand& hand = state.hands.SeatHand[OwnSeat];
+  const HandRanks& ranks = state.hands.SeatHandRank[OwnSeat];
   Slots<int, RankCount> cnt{};
   for (int p = 1; p <= Positions; ++p) {
     if (hand[p] != EmptyCard && ranks[p] >= 1 && ranks[p] <= RankCount) ++cnt[ranks[p]];
@@ -162,20 +162,20 @@ SortedHand BuildSortedHand(const GameState& state) {
 
 ComputerDecision ComputerDecide(const GameState& state, UniformSource& random) {
   Work w{state, BuildSortedHand(state), {}};
-  w.decision.claimRank = RankOfChar(state.ClaimRank);
-  w.decision.claimCount = state.AiClaimCount;
-  if (state.PileCount == 0) {
+  w.decision.claimRank = RankOfChar(state.claim.ClaimRank);
+  w.decision.claimCount = state.round.AiClaimCount;
+  if (state.table.PileCount == 0) {
     Lead(w, random);
     return w.decision;
   }
-  if (state.AiMoveCounter == 2) {
+  if (state.round.AiMoveCounter == 2) {
     w.decision.claimCount = CountOfRank(w.sorted, w.decision.claimRank);
   }
-  const View v{state.SeatCardCount[1], state.SeatCardCount[2],
-               state.PileCount,        state.LastPutCount,
-               state.AiMoveCounter,    w.decision.claimRank,
-               w.decision.claimCount,  CountOfRank(w.sorted, w.decision.claimRank),
-               state.LocalPassed,      state.OpponentPassed};
+  const View v{state.hands.SeatCardCount[1], state.hands.SeatCardCount[2],
+               state.table.PileCount,        state.table.LastPutCount,
+               state.round.AiMoveCounter,    w.decision.claimRank,
+               w.decision.claimCount,        CountOfRank(w.sorted, w.decision.claimRank),
+               state.claim.LocalPassed,      state.claim.OpponentPassed};
   Answer(w, v, random);
   return w.decision;
 }
@@ -187,17 +187,17 @@ Move ComputerMove(const GameState& state, const ComputerDecision& decision) {
   if (move.kind != MoveKind::Put) return move;
   for (const int position : decision.sel.items) {
     if (position == 0 || move.count == MaxPutCards) continue;
-    move.cards[++move.count] = state.SeatHand[OwnSeat][position];
+    move.cards[++move.count] = state.hands.SeatHand[OwnSeat][position];
   }
   return move;
 }
 
-std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random) {
+std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random, CardFlights flights) {
   if (!IsLocalGame(state) || SeatToAct(state) != Seat::Opponent) return std::nullopt;
-  if (state.PileCount == 0) state.AiMoveCounter = 1;
+  if (state.table.PileCount == 0) state.round.AiMoveCounter = 1;
   const ComputerDecision decision = ComputerDecide(state, random);
-  state.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
-  return Play(state, Seat::Opponent, ComputerMove(state, decision));
+  state.round.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
+  return Play(state, Seat::Opponent, ComputerMove(state, decision), flights);
 }
 
 }  // namespace fibwick

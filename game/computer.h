@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "game/move.h"
+#include "game/turn.h"
 #include "game/uniform_source.h"
 
 // The computer player at seat 1.
@@ -32,6 +33,6 @@ ComputerDecision ComputerDecide(const GameState& state, UniformSource& random);
 Move ComputerMove(const GameState& state, const ComputerDecision& decision);
 
 // One tick of the table timer: the computer moves when it is its turn. Nothing otherwise.
-std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random);
+std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random, CardFlights flights);
 
 }  // namespace fibwick

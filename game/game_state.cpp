@@ -7,15 +7,16 @@
 namespace fibwick {
 
 bool IsLocalGame(const GameState& state) {
-  return !state.NetworkGame && !state.TourGame;
+  return !state.network.NetworkGame && !state.network.TourGame;
 }
 
 bool IsLanClientWaiting(const GameState& state) {
-  return state.NetworkGame && state.NetRole == LanRole::Client && !state.DealArrived;
+  return state.network.NetworkGame && state.network.NetRole == LanRole::Client &&
+         !state.network.DealArrived;
 }
 
 std::string SeatNameText(const GameState& state, int seat) {
-  return Cp1251ToUtf8(seat == 1 ? state.Seat1Name : state.Seat2Name);
+  return Cp1251ToUtf8(seat == 1 ? state.session.Seat1Name : state.session.Seat2Name);
 }
 
 namespace {
@@ -36,17 +37,19 @@ std::string ClaimLabel(char claim) {
 
 std::string DescribeState(const GameState& state) {
   std::ostringstream out;
-  out << "Game " << state.GameNumber << ", turn state " << static_cast<int>(state.TurnState)
-      << ", claim " << ClaimLabel(state.ClaimRank) << (state.NewClaim ? " (new claim next)" : "")
-      << '\n';
-  out << "  " << state.Seat1Name << " (" << int{state.SeatCardCount[1]} << "):";
-  ListCards(out, state.SeatHand[1], state.SeatCardCount[1]);
-  out << "\n  " << state.Seat2Name << " (" << int{state.SeatCardCount[2]} << "):";
-  ListCards(out, state.SeatHand[2], state.SeatCardCount[2]);
-  out << "\n  Pile (" << int{state.PileCount} << ", last put " << int{state.LastPutCount} << "):";
-  ListCards(out, state.PileCards, state.PileCount);
-  out << "\n  Passed: opponent " << state.OpponentPassed << ", local " << state.LocalPassed
-      << "; score " << state.SessionScore[1] << " : " << state.SessionScore[2] << '\n';
+  out << "Game " << state.session.GameNumber << ", turn state "
+      << static_cast<int>(state.round.TurnState) << ", claim " << ClaimLabel(state.claim.ClaimRank)
+      << (state.claim.NewClaim ? " (new claim next)" : "") << '\n';
+  out << "  " << state.session.Seat1Name << " (" << int{state.hands.SeatCardCount[1]} << "):";
+  ListCards(out, state.hands.SeatHand[1], state.hands.SeatCardCount[1]);
+  out << "\n  " << state.session.Seat2Name << " (" << int{state.hands.SeatCardCount[2]} << "):";
+  ListCards(out, state.hands.SeatHand[2], state.hands.SeatCardCount[2]);
+  out << "\n  Pile (" << int{state.table.PileCount} << ", last put "
+      << int{state.table.LastPutCount} << "):";
+  ListCards(out, state.table.PileCards, state.table.PileCount);
+  out << "\n  Passed: opponent " << state.claim.OpponentPassed << ", local "
+      << state.claim.LocalPassed << "; score " << state.session.SessionScore[1] << " : "
+      << state.session.SessionScore[2] << '\n';
   return out.str();
 }
 

@@ -58,16 +58,11 @@ inline constexpr int OpenCardsCode = 48217;
 using Hand = Slots<CardCode, HandCapacity>;
 using HandRanks = Slots<RankIndex, HandCapacity>;
 
-// The whole state of the table: plain data, owned by the program and changed only by the rule
-// functions of game/. Presentation reads it to draw.
-struct GameState {
+// The cards on the table: the deck, the pile, and the put the last mover laid.
+struct TableCards {
   std::uint8_t DeckSize = DeckCardCount;
   Slots<CardCode, DeckCardCount> DeckCards{};
   Slots<RankIndex, DeckCardCount> DeckRanks{};
-
-  Slots<Hand, SeatStorage> SeatHand{};  // CardCode{} is EmptyCard
-  Slots<HandRanks, SeatStorage> SeatHandRank{};
-  Slots<std::uint8_t, SeatStorage> SeatCardCount{};
 
   Slots<CardCode, DeckCardCount> PileCards{};
   Slots<RankIndex, DeckCardCount> PileRanks{};
@@ -76,8 +71,21 @@ struct GameState {
 
   Slots<CardCode, MaxPutCards> PutCards{};
   Slots<RankIndex, MaxPutCards> PutRanks{};
-  std::bitset<256> SelectedCards;
 
+  friend bool operator==(const TableCards&, const TableCards&) = default;
+};
+
+struct Hands {
+  Slots<Hand, SeatStorage> SeatHand{};  // CardCode{} is EmptyCard
+  Slots<HandRanks, SeatStorage> SeatHandRank{};
+  Slots<std::uint8_t, SeatStorage> SeatCardCount{};
+  std::bitset<256> SelectedCards;  // positions of the local hand
+
+  friend bool operator==(const Hands&, const Hands&) = default;
+};
+
+// The claim standing on the pile and how the seats have answered it.
+struct ClaimState {
   char ClaimRank = NoClaim;
   char LastAction = ActionPut;
   bool NewClaim = true;
@@ -85,11 +93,24 @@ struct GameState {
   bool OpponentPassed = false;
   bool LocalPassed = false;
   bool LastClaimWasLie = false;
-  bool RoundOver = false;
-  std::uint8_t RoundResult = ResultRunning;
+
+  friend bool operator==(const ClaimState&, const ClaimState&) = default;
+};
+
+// Whose move it is, whether the game still runs, and the computer's own counters.
+struct RoundState {
   Turn TurnState = Turn::Idle;
   bool TableActive = false;
+  bool RoundOver = false;
+  std::uint8_t RoundResult = ResultRunning;
+  std::uint8_t AiMoveCounter = 1;
+  std::uint8_t AiClaimCount = 0;
 
+  friend bool operator==(const RoundState&, const RoundState&) = default;
+};
+
+// The match: who plays, the scores so far, and the modes the menu chose before it started.
+struct SessionState {
   std::int32_t GameNumber = 0;
   Slots<std::int32_t, 2> SessionScore{};
   std::int32_t BaseScore = 0;
@@ -100,33 +121,44 @@ struct GameState {
   double PlayerRating = 0.0;
   std::int32_t MatchFirstGame = 0;
 
-  std::uint8_t AiMoveCounter = 1;
-  std::uint8_t AiClaimCount = 0;
-
   std::string Seat1Name;
   std::string Seat2Name;
+  int PlayerSlot = 0;
+  std::string PlayerName;
+  bool RatedGame = false;  // the signed-in account plays a rated game
 
-  // Modes set by the menu, the start dialog and the settings before a game starts.
+  bool OpenCards = false;
+  std::string OpenCardsBuffer;
+
+  friend bool operator==(const SessionState&, const SessionState&) = default;
+};
+
+// The far side of a LAN or tournament game, and the tournament's move clock.
+struct NetworkState {
   bool NetworkGame = false;
   LanRole NetRole = LanRole::None;
   bool TourGame = false;
   std::uint8_t TourSeat = 0;
-  bool RatedGame = false;  // the signed-in account plays a rated game
-  bool FlyCards = false;
-  bool MarkLastCards = false;
-  bool OpenCards = false;
-  int PlayerSlot = 0;
-  std::string PlayerName;
 
-  // Tournament move clock.
   std::uint8_t ClockOwner = 0;
   int MoveClock = 0;
   bool ClockRunning = false;
 
-  std::string OpenCardsBuffer;
-
   // A LAN client shows an empty table until the server's deal has arrived.
   bool DealArrived = false;
+
+  friend bool operator==(const NetworkState&, const NetworkState&) = default;
+};
+
+// The whole state of a game: plain data, owned by the program and changed only by the rule
+// functions of game/. Presentation reads it to draw; how it looks (flights, marks) is not here.
+struct GameState {
+  TableCards table;
+  Hands hands;
+  ClaimState claim;
+  RoundState round;
+  SessionState session;
+  NetworkState network;
 
   friend bool operator==(const GameState&, const GameState&) = default;
 };

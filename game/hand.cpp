@@ -5,8 +5,8 @@
 namespace fibwick {
 
 void NormaliseHand(GameState& state, int seat) {
-  Hand& cards = state.SeatHand[seat];
-  HandRanks& ranks = state.SeatHandRank[seat];
+  Hand& cards = state.hands.SeatHand[seat];
+  HandRanks& ranks = state.hands.SeatHandRank[seat];
   // A stable counting sort by rank; empty slots sort after every card.
   constexpr int EmptyKey = RankCount + 1;
   const auto key = [&](int position) {
@@ -30,7 +30,7 @@ void NormaliseHand(GameState& state, int seat) {
   }
   cards = sortedCards;
   ranks = sortedRanks;
-  state.SeatCardCount[seat] = static_cast<std::uint8_t>(count);
+  state.hands.SeatCardCount[seat] = static_cast<std::uint8_t>(count);
 }
 
 int FindCardInHand(CardCode code, const Hand& hand) {
@@ -42,23 +42,24 @@ int FindCardInHand(CardCode code, const Hand& hand) {
 }
 
 void AppendToHand(GameState& state, int seat, CardCode card, RankIndex rank) {
-  Hand& cards = state.SeatHand[seat];
+  Hand& cards = state.hands.SeatHand[seat];
   int last = HandCapacity;
   while (last >= 1 && cards[last] == EmptyCard) --last;
   if (last == HandCapacity) return;
   cards[last + 1] = card;
-  state.SeatHandRank[seat][last + 1] = rank;
-  ++state.SeatCardCount[seat];
+  state.hands.SeatHandRank[seat][last + 1] = rank;
+  ++state.hands.SeatCardCount[seat];
 }
 
 void RedrawHand(GameState& state, TableEvents& events, int seat) {
   NormaliseHand(state, seat);
   HandDrawn hand;
   hand.seat = seat;
-  hand.faces = seat == SeatNumber(Seat::Local) || state.OpenCards || state.RoundOver;
-  for (int p = 1; p <= state.SeatCardCount[seat]; ++p) {
-    hand.cards.push_back(state.SeatHand[seat][p]);
-    if (seat == SeatNumber(Seat::Local) && state.SelectedCards.test(static_cast<std::size_t>(p))) {
+  hand.faces = seat == SeatNumber(Seat::Local) || state.session.OpenCards || state.round.RoundOver;
+  for (int p = 1; p <= state.hands.SeatCardCount[seat]; ++p) {
+    hand.cards.push_back(state.hands.SeatHand[seat][p]);
+    if (seat == SeatNumber(Seat::Local) &&
+        state.hands.SelectedCards.test(static_cast<std::size_t>(p))) {
       hand.selected |= std::uint64_t{1} << (p - 1);
     }
   }

@@ -7,25 +7,25 @@
 namespace fibwick {
 
 void ResetOpenCardsBuffer(GameState& state) {
-  state.OpenCardsBuffer.clear();
+  state.session.OpenCardsBuffer.clear();
 }
 
 TableEvents OpenCardsKey(GameState& state, char key) {
   TableEvents events;
-  state.OpenCardsBuffer += key;
-  const std::string& typed = state.OpenCardsBuffer;
+  state.session.OpenCardsBuffer += key;
+  const std::string& typed = state.session.OpenCardsBuffer;
   int value = 0;
   const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
   if (error != std::errc{} || end != typed.data() + typed.size() || value != OpenCardsCode) {
     return events;
   }
-  state.OpenCards = !state.OpenCards;
-  state.OpenCardsBuffer.clear();
+  state.session.OpenCards = !state.session.OpenCards;
+  state.session.OpenCardsBuffer.clear();
   RedrawHand(state, events, 1);
   RedrawHand(state, events, 2);
   PileDrawn pile;
-  pile.faces = state.OpenCards;
-  for (int p = 1; p <= state.PileCount; ++p) pile.cards.push_back(state.PileCards[p]);
+  pile.faces = state.session.OpenCards;
+  for (int p = 1; p <= state.table.PileCount; ++p) pile.cards.push_back(state.table.PileCards[p]);
   events.emplace_back(std::move(pile));
   return events;
 }

@@ -13,8 +13,8 @@ bool CycleComplete(int gameNumber) {
 }
 
 std::uint8_t ResultOfHands(const GameState& state) {
-  const bool opponentEmpty = state.SeatCardCount[1] == 0;
-  const bool localEmpty = state.SeatCardCount[2] == 0;
+  const bool opponentEmpty = state.hands.SeatCardCount[1] == 0;
+  const bool localEmpty = state.hands.SeatCardCount[2] == 0;
   if (opponentEmpty && localEmpty) return ResultDraw;
   if (opponentEmpty) return ResultLocalLost;
   if (localEmpty) return ResultLocalWon;
@@ -33,12 +33,12 @@ Message ResultText(std::uint8_t result) {
 }
 
 void Score(GameState& state) {
-  const int sign = state.RoundResult == ResultLocalWon    ? 1
-                   : state.RoundResult == ResultLocalLost ? -1
-                                                          : 0;
-  state.SessionScore[2] += sign * Points;
-  state.SessionScore[1] -= sign * Points;
-  state.TotalScore = state.BaseScore + state.SessionScore[2];
+  const int sign = state.round.RoundResult == ResultLocalWon    ? 1
+                   : state.round.RoundResult == ResultLocalLost ? -1
+                                                                : 0;
+  state.session.SessionScore[2] += sign * Points;
+  state.session.SessionScore[1] -= sign * Points;
+  state.session.TotalScore = state.session.BaseScore + state.session.SessionScore[2];
 }
 
 void Sound(TableEvents& events, const char* resource) {
@@ -47,21 +47,21 @@ void Sound(TableEvents& events, const char* resource) {
 
 void ClearTable(GameState& state, TableEvents& events) {
   events.emplace_back(TableMenuSet{false, false});
-  state.TableActive = false;
-  state.NetRole = LanRole::None;
-  state.DealArrived = false;
-  state.TurnState = Turn::Idle;
+  state.round.TableActive = false;
+  state.network.NetRole = LanRole::None;
+  state.network.DealArrived = false;
+  state.round.TurnState = Turn::Idle;
 }
 
 }  // namespace
 
 bool NextGameOffered(const GameState& state) {
-  return IsLocalGame(state) && !state.RatedGame && !CycleComplete(state.GameNumber);
+  return IsLocalGame(state) && !state.session.RatedGame && !CycleComplete(state.session.GameNumber);
 }
 
 void EnableEndOfGameButtons(const GameState& state, TableEvents& events) {
   const Phrase exitText = Phrase::Of(MsgExitToMenu);
-  if (state.NetworkGame || state.TourGame) {
+  if (state.network.NetworkGame || state.network.TourGame) {
     events.emplace_back(ButtonSet{ActionButton::Put, exitText, true, true});
     events.emplace_back(TableMenuSet{false, true});
     return;
@@ -73,59 +73,59 @@ void EnableEndOfGameButtons(const GameState& state, TableEvents& events) {
 }
 
 std::uint8_t CheckRoundEnd(GameState& state, TableEvents& events) {
-  state.RoundResult = ResultOfHands(state);
-  if (state.RoundResult == ResultRunning) return ResultRunning;
-  state.RoundOver = true;
-  state.TurnState = Turn::ConnectedOrOver;
-  state.ClockRunning = false;
+  state.round.RoundResult = ResultOfHands(state);
+  if (state.round.RoundResult == ResultRunning) return ResultRunning;
+  state.round.RoundOver = true;
+  state.round.TurnState = Turn::ConnectedOrOver;
+  state.network.ClockRunning = false;
 
-  events.emplace_back(ResultShown{Phrase::Of(ResultText(state.RoundResult))});
-  if (state.RoundResult == ResultLocalLost) {
+  events.emplace_back(ResultShown{Phrase::Of(ResultText(state.round.RoundResult))});
+  if (state.round.RoundResult == ResultLocalLost) {
     Sound(events, "WKoBads");
-    ++state.SessionLosses;
-  } else if (state.RoundResult == ResultLocalWon) {
+    ++state.session.SessionLosses;
+  } else if (state.round.RoundResult == ResultLocalWon) {
     Sound(events, "WKoGood");
-    ++state.SessionWins;
+    ++state.session.SessionWins;
   }
-  events.emplace_back(SpeechShown{1, Phrase::Name(state.Seat1Name), SpeechColour::Yellow});
-  events.emplace_back(SpeechShown{2, Phrase::Name(state.Seat2Name), SpeechColour::Yellow});
-  if (state.NetworkGame) events.emplace_back(PeerClosed{});
+  events.emplace_back(SpeechShown{1, Phrase::Name(state.session.Seat1Name), SpeechColour::Yellow});
+  events.emplace_back(SpeechShown{2, Phrase::Name(state.session.Seat2Name), SpeechColour::Yellow});
+  if (state.network.NetworkGame) events.emplace_back(PeerClosed{});
   EnableEndOfGameButtons(state, events);
   Score(state);
-  if (!state.TourGame) events.emplace_back(GameEnded{});
+  if (!state.network.TourGame) events.emplace_back(GameEnded{});
   RedrawHand(state, events, 1);
   RedrawHand(state, events, 2);
-  return state.RoundResult;
+  return state.round.RoundResult;
 }
 
 SessionResult SessionResultOf(const GameState& state) {
   SessionResult result;
-  result.playerName = std::string(TrimRight(state.PlayerName));
-  result.playerSlot = state.PlayerSlot;
-  result.firstGame = state.MatchFirstGame;
-  result.lastGame = state.GameNumber;
-  result.sessionScore = state.SessionScore[2];
-  result.totalScore = state.TotalScore;
-  result.startRating = state.PlayerRating;
-  result.cycleEnd = CycleComplete(state.GameNumber);
-  result.network = state.NetworkGame;
-  result.rated = state.RatedGame;
-  result.tournament = state.TourGame;
-  result.tournamentSeatOne = state.TourGame && state.TourSeat == 1;
+  result.playerName = std::string(TrimRight(state.session.PlayerName));
+  result.playerSlot = state.session.PlayerSlot;
+  result.firstGame = state.session.MatchFirstGame;
+  result.lastGame = state.session.GameNumber;
+  result.sessionScore = state.session.SessionScore[2];
+  result.totalScore = state.session.TotalScore;
+  result.startRating = state.session.PlayerRating;
+  result.cycleEnd = CycleComplete(state.session.GameNumber);
+  result.network = state.network.NetworkGame;
+  result.rated = state.session.RatedGame;
+  result.tournament = state.network.TourGame;
+  result.tournamentSeatOne = state.network.TourGame && state.network.TourSeat == 1;
   return result;
 }
 
 bool ExitToMenu(GameState& state, const SessionParts& parts, TableEvents& events) {
-  if (!state.RoundOver || !state.TableActive) return false;
-  state.ClockRunning = false;
+  if (!state.round.RoundOver || !state.round.TableActive) return false;
+  state.network.ClockRunning = false;
   events.emplace_back(ButtonSet{ActionButton::Pass, Phrase::Of(MsgPass), false, false});
-  state.TotalScore = state.BaseScore + state.SessionScore[2];
-  const bool tournament = state.TourGame;
-  if (tournament && state.TourSeat == 1)
+  state.session.TotalScore = state.session.BaseScore + state.session.SessionScore[2];
+  const bool tournament = state.network.TourGame;
+  if (tournament && state.network.TourSeat == 1)
     parts.online.ReportTournamentResult(SessionResultOf(state));
   FinishSession(state, parts, events);
   if (tournament) {
-    state.TourGame = false;
+    state.network.TourGame = false;
     parts.windows.ShowTournamentWindow();
   }
   return true;
@@ -153,13 +153,14 @@ void FinishSession(GameState& state, const SessionParts& parts, TableEvents& eve
 }
 
 void LeaveRunningGame(GameState& state, const SessionParts& parts, TableEvents& events) {
-  if (!state.TourGame) parts.records.RemovePlayerRecord(state.PlayerSlot, state.NetworkGame);
-  if (state.RatedGame) parts.online.LeaveRatedGame();
+  if (!state.network.TourGame)
+    parts.records.RemovePlayerRecord(state.session.PlayerSlot, state.network.NetworkGame);
+  if (state.session.RatedGame) parts.online.LeaveRatedGame();
   parts.windows.HideTable();
   if (!IsLocalGame(state)) events.emplace_back(PeerClosed{});
-  if (state.TourGame) {
-    state.ClockRunning = false;
-    state.TourGame = false;
+  if (state.network.TourGame) {
+    state.network.ClockRunning = false;
+    state.network.TourGame = false;
   }
   ClearTable(state, events);
 }

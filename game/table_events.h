@@ -92,7 +92,7 @@ struct HandDrawn {
 struct PileDrawn {
   std::vector<CardCode> cards;
   bool faces = false;
-  int marked = 0;  // the last cards drawn marked, 0 for none
+  int marked = 0;  // the last put, which the player may want marked; 0 for none
 };
 struct TableAreaCleared {};
 // NoClaim draws the empty frame.

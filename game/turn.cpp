@@ -19,33 +19,37 @@ int OtherSeatOf(int seat) {
 }
 
 bool IsNetworked(const GameState& state) {
-  return state.NetworkGame || state.TourGame;
+  return state.network.NetworkGame || state.network.TourGame;
 }
 
 int SelectedCount(const GameState& state) {
-  return static_cast<int>(state.SelectedCards.count());
+  return static_cast<int>(state.hands.SelectedCards.count());
 }
 
 bool PassedFlag(const GameState& state, int seat) {
-  return seat == LocalSeat ? state.LocalPassed : state.OpponentPassed;
+  return seat == LocalSeat ? state.claim.LocalPassed : state.claim.OpponentPassed;
 }
 
 // Each Play builds its answer through this: the state and the events it returns.
 struct Rule {
   GameState& state;
   TableEvents& events;
+  CardFlights flights;
+
+  bool Flying() const { return flights == CardFlights::On; }
 
   void Say(int seat, Message message, SpeechColour colour) {
     events.emplace_back(SpeechShown{seat, Phrase::Of(message), colour});
   }
   void SayName(int seat) {
     events.emplace_back(SpeechShown{
-        seat, Phrase::Name(seat == 1 ? state.Seat1Name : state.Seat2Name), SpeechColour::Yellow});
+        seat, Phrase::Name(seat == 1 ? state.session.Seat1Name : state.session.Seat2Name),
+        SpeechColour::Yellow});
   }
   void SayClaim(int seat) {
-    events.emplace_back(
-        SpeechShown{seat, Phrase::Claim(state.LastPutCount, state.ClaimRank, state.NewClaim),
-                    SpeechColour::Blue});
+    events.emplace_back(SpeechShown{
+        seat, Phrase::Claim(state.table.LastPutCount, state.claim.ClaimRank, state.claim.NewClaim),
+        SpeechColour::Blue});
   }
   void Sound(const char* resource) { events.emplace_back(SoundPlayed{resource}); }
   void Button(ActionButton button, bool enabled) {
@@ -58,78 +62,79 @@ struct Rule {
   }
   void ClaimPlate(char claim) { events.emplace_back(ClaimPlateDrawn{claim}); }
   void Hand(int seat) { RedrawHand(state, events, seat); }
-  void Pile(bool faces, bool marked) {
+  void Pile(bool faces, bool lastPutMarked) {
     PileDrawn pile;
     pile.faces = faces;
-    pile.marked = marked ? state.LastPutCount : 0;
-    for (int p = 1; p <= state.PileCount; ++p) pile.cards.push_back(state.PileCards[p]);
+    pile.marked = lastPutMarked ? state.table.LastPutCount : 0;
+    for (int p = 1; p <= state.table.PileCount; ++p) pile.cards.push_back(state.table.PileCards[p]);
     events.emplace_back(std::move(pile));
   }
-  void PileAsPlayed() { Pile(state.OpenCards, false); }
-  void Fly(std::vector<Flight> flights) { events.emplace_back(CardsFlown{std::move(flights)}); }
+  void PileAsPlayed() { Pile(state.session.OpenCards, false); }
+  void Fly(std::vector<Flight> batch) { events.emplace_back(CardsFlown{std::move(batch)}); }
   void Send(const Move& move) {
     events.emplace_back(PeerMessage{BuildMoveMessage(MessageOfMove(move))});
-    state.TurnState = NextTurnAfterSend(state);
+    state.round.TurnState = NextTurnAfterSend(state);
   }
 };
 
 void ClearMoveBuffer(GameState& state) {
-  state.PutCards.Fill(EmptyCard);
-  state.PutRanks.Fill(NoRank);
+  state.table.PutCards.Fill(EmptyCard);
+  state.table.PutRanks.Fill(NoRank);
 }
 
 void AppendToPile(GameState& state, CardCode card, RankIndex rank) {
-  ++state.PileCount;
-  state.PileCards[state.PileCount] = card;
-  state.PileRanks[state.PileCount] = rank;
+  ++state.table.PileCount;
+  state.table.PileCards[state.table.PileCount] = card;
+  state.table.PileRanks[state.table.PileCount] = rank;
 }
 
 void FillMoveBuffer(GameState& state, const Move& move) {
   ClearMoveBuffer(state);
   for (int k = 1; k <= move.count; ++k) {
-    state.PutCards[k] = move.cards[k];
-    state.PutRanks[k] = RankOfChar(move.cards[k].rank);
+    state.table.PutCards[k] = move.cards[k];
+    state.table.PutRanks[k] = RankOfChar(move.cards[k].rank);
   }
 }
 
 void TakeFromHand(GameState& state, int seat, int position) {
-  state.SeatHand[seat][position] = EmptyCard;
-  state.SeatHandRank[seat][position] = NoRank;
+  state.hands.SeatHand[seat][position] = EmptyCard;
+  state.hands.SeatHandRank[seat][position] = NoRank;
 }
 
 // The local cards leave the hand for the pile; flying, the highest position goes first so the
 // positions still to go stay where they are.
 void LayLocalCards(Rule& t) {
   GameState& state = t.state;
-  const int count = state.LastPutCount;
-  state.SelectedCards.reset();
+  const int count = state.table.LastPutCount;
+  state.hands.SelectedCards.reset();
   for (int k = 1; k <= count; ++k) {
-    state.SelectedCards.set(
-        static_cast<std::size_t>(FindCardInHand(state.PutCards[k], state.SeatHand[LocalSeat])));
+    state.hands.SelectedCards.set(static_cast<std::size_t>(
+        FindCardInHand(state.table.PutCards[k], state.hands.SeatHand[LocalSeat])));
   }
-  if (!state.FlyCards) {
+  if (!t.Flying()) {
     for (int position = 1; position <= HandCapacity; ++position) {
-      if (state.SelectedCards.test(static_cast<std::size_t>(position)))
+      if (state.hands.SelectedCards.test(static_cast<std::size_t>(position)))
         TakeFromHand(state, LocalSeat, position);
     }
-    state.SelectedCards.reset();
+    state.hands.SelectedCards.reset();
     t.Hand(LocalSeat);
-    for (int k = 1; k <= count; ++k) AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
+    for (int k = 1; k <= count; ++k)
+      AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
     t.Sound("WHodsDo");
     return;
   }
   for (int k = 1; k <= count; ++k) {
     int position = HandCapacity;
-    while (!state.SelectedCards.test(static_cast<std::size_t>(position))) --position;
-    const CardCode card = state.SeatHand[LocalSeat][position];
+    while (!state.hands.SelectedCards.test(static_cast<std::size_t>(position))) --position;
+    const CardCode card = state.hands.SeatHand[LocalSeat][position];
     TakeFromHand(state, LocalSeat, position);
-    state.SelectedCards.reset(static_cast<std::size_t>(position));
+    state.hands.SelectedCards.reset(static_cast<std::size_t>(position));
     t.Hand(LocalSeat);
     t.Fly({{card,
             {FlightPoint::Kind::HandPosition, LocalSeat, position},
-            {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}}});
-    AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
+            {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
+    AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
     t.Sound("WHodsDo");
   }
@@ -138,15 +143,16 @@ void LayLocalCards(Rule& t) {
 // Seat 1's cards leave its hand; a card is taken from the top of the hand down.
 void LayOpponentCards(Rule& t) {
   GameState& state = t.state;
-  const int count = state.LastPutCount;
+  const int count = state.table.LastPutCount;
   const auto take = [&](int k) {
     TakeFromHand(state, OpponentSeat,
-                 FindCardInHand(state.PutCards[k], state.SeatHand[OpponentSeat]));
+                 FindCardInHand(state.table.PutCards[k], state.hands.SeatHand[OpponentSeat]));
   };
-  if (!state.FlyCards) {
+  if (!t.Flying()) {
     for (int k = 1; k <= count; ++k) take(k);
     t.Hand(OpponentSeat);
-    for (int k = 1; k <= count; ++k) AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
+    for (int k = 1; k <= count; ++k)
+      AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
     t.Sound("WHodsDo");
     return;
@@ -154,10 +160,10 @@ void LayOpponentCards(Rule& t) {
   for (int k = 1; k <= count; ++k) {
     take(k);
     t.Hand(OpponentSeat);
-    t.Fly({{state.PutCards[k],
+    t.Fly({{state.table.PutCards[k],
             {FlightPoint::Kind::HandMiddle, OpponentSeat, 0},
-            {FlightPoint::Kind::PilePlace, 0, state.PileCount + 1}}});
-    AppendToPile(state, state.PutCards[k], state.PutRanks[k]);
+            {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
+    AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
     t.Sound("WHodsDo");
   }
@@ -165,25 +171,25 @@ void LayOpponentCards(Rule& t) {
 
 void GivePileTo(Rule& t, int taker) {
   GameState& state = t.state;
-  if (!state.FlyCards) {
-    for (int p = 1; p <= state.PileCount; ++p) {
-      AppendToHand(state, taker, state.PileCards[p], state.PileRanks[p]);
+  if (!t.Flying()) {
+    for (int p = 1; p <= state.table.PileCount; ++p) {
+      AppendToHand(state, taker, state.table.PileCards[p], state.table.PileRanks[p]);
     }
-    state.PileCards.Fill(EmptyCard);
-    state.PileRanks.Fill(NoRank);
-    state.PileCount = 0;
+    state.table.PileCards.Fill(EmptyCard);
+    state.table.PileRanks.Fill(NoRank);
+    state.table.PileCount = 0;
     t.Hand(taker);
     t.events.emplace_back(TableAreaCleared{});
     return;
   }
-  while (state.PileCount > 0) {
-    const int place = state.PileCount;
-    const CardCode card = state.PileCards[place];
-    AppendToHand(state, taker, card, state.PileRanks[place]);
-    state.PileCards[place] = EmptyCard;
-    state.PileRanks[place] = NoRank;
-    --state.PileCount;
-    t.Pile(true, state.MarkLastCards);
+  while (state.table.PileCount > 0) {
+    const int place = state.table.PileCount;
+    const CardCode card = state.table.PileCards[place];
+    AppendToHand(state, taker, card, state.table.PileRanks[place]);
+    state.table.PileCards[place] = EmptyCard;
+    state.table.PileRanks[place] = NoRank;
+    --state.table.PileCount;
+    t.Pile(true, true);
     t.Fly({{card,
             {FlightPoint::Kind::PilePlace, 0, place},
             {FlightPoint::Kind::HandMiddle, taker, 0}}});
@@ -193,48 +199,50 @@ void GivePileTo(Rule& t, int taker) {
 
 void DiscardPile(Rule& t) {
   GameState& state = t.state;
-  if (!state.FlyCards) {
+  if (!t.Flying()) {
     t.events.emplace_back(TableAreaCleared{});
   } else {
     // The cards above the twelfth go first.
-    while (state.PileCount > 0) {
-      const int first = state.PileCount > DiscardBatch ? DiscardBatch + 1 : 1;
+    while (state.table.PileCount > 0) {
+      const int first = state.table.PileCount > DiscardBatch ? DiscardBatch + 1 : 1;
       std::vector<Flight> flights;
-      for (int place = state.PileCount; place >= first; --place) {
-        const CardCode face = state.OpenCards ? state.PileCards[place] : BackCard;
+      for (int place = state.table.PileCount; place >= first; --place) {
+        const CardCode face = state.session.OpenCards ? state.table.PileCards[place] : BackCard;
         flights.push_back(
             {face, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::OffTable, 0, 0}});
-        state.PileCards[place] = EmptyCard;
-        state.PileRanks[place] = NoRank;
+        state.table.PileCards[place] = EmptyCard;
+        state.table.PileRanks[place] = NoRank;
       }
-      state.PileCount = static_cast<std::uint8_t>(first - 1);
+      state.table.PileCount = static_cast<std::uint8_t>(first - 1);
       t.Fly(std::move(flights));
       t.PileAsPlayed();
     }
   }
-  state.PileCards.Fill(EmptyCard);
-  state.PileRanks.Fill(NoRank);
-  state.PileCount = 0;
-  state.LastPutCount = 0;
+  state.table.PileCards.Fill(EmptyCard);
+  state.table.PileRanks.Fill(NoRank);
+  state.table.PileCount = 0;
+  state.table.LastPutCount = 0;
 }
 
 // The pile turned over, the last put examined, the pile given to whoever was wrong.
 void ResolveChallenge(Rule& t, int challenger) {
   GameState& state = t.state;
   t.Sound("WPlMore");
-  t.Pile(true, state.MarkLastCards);
+  t.Pile(true, true);
   t.Say(challenger, MsgIDontBelieve, SpeechColour::Blue);
 
-  state.LastClaimWasLie = false;
-  for (int p = state.PileCount - state.LastPutCount + 1; p <= state.PileCount; ++p) {
-    if (p >= 1 && state.PileCards[p].rank != state.ClaimRank) state.LastClaimWasLie = true;
+  state.claim.LastClaimWasLie = false;
+  for (int p = state.table.PileCount - state.table.LastPutCount + 1; p <= state.table.PileCount;
+       ++p) {
+    if (p >= 1 && state.table.PileCards[p].rank != state.claim.ClaimRank)
+      state.claim.LastClaimWasLie = true;
   }
-  const int taker = state.LastClaimWasLie ? OtherSeatOf(challenger) : challenger;
+  const int taker = state.claim.LastClaimWasLie ? OtherSeatOf(challenger) : challenger;
 
   t.DisableAllButtons();
   t.events.emplace_back(Paused{ChallengePauseMs});
   GivePileTo(t, taker);
-  state.LastPutCount = 0;
+  state.table.LastPutCount = 0;
 
   if (taker == LocalSeat) {
     t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
@@ -244,8 +252,8 @@ void ResolveChallenge(Rule& t, int challenger) {
     t.SayName(OpponentSeat);
   }
   t.ClaimPlate(NoClaim);
-  if (IsLocalGame(state) && challenger == LocalSeat && !state.LastClaimWasLie) {
-    state.TurnState = Turn::Opponent;
+  if (IsLocalGame(state) && challenger == LocalSeat && !state.claim.LastClaimWasLie) {
+    state.round.TurnState = Turn::Opponent;
   }
 }
 
@@ -257,90 +265,90 @@ void EnableAnswerButtons(Rule& t, bool challenge) {
 
 void LocalPuts(Rule& t, const Move& move) {
   GameState& state = t.state;
-  state.LocalPassed = false;
-  state.ClaimChosen = false;
-  if (state.NewClaim) {
-    state.ClaimRank = move.claim;
-    state.ClaimChosen = true;
-    if (IsLocalGame(state)) state.AiMoveCounter = 1;
-    t.ClaimPlate(state.ClaimRank);
+  state.claim.LocalPassed = false;
+  state.claim.ClaimChosen = false;
+  if (state.claim.NewClaim) {
+    state.claim.ClaimRank = move.claim;
+    state.claim.ClaimChosen = true;
+    if (IsLocalGame(state)) state.round.AiMoveCounter = 1;
+    t.ClaimPlate(state.claim.ClaimRank);
   }
-  state.LastAction = ActionPut;
+  state.claim.LastAction = ActionPut;
   FillMoveBuffer(state, move);
-  state.LastPutCount = static_cast<std::uint8_t>(move.count);
+  state.table.LastPutCount = static_cast<std::uint8_t>(move.count);
   LayLocalCards(t);
   if (IsNetworked(state)) t.Send(move);
   t.DisableAllButtons();
   t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
   t.SayClaim(LocalSeat);
-  state.NewClaim = false;
+  state.claim.NewClaim = false;
   if (IsLocalGame(state)) {
-    ++state.AiMoveCounter;
-    state.TurnState = Turn::Opponent;
+    ++state.round.AiMoveCounter;
+    state.round.TurnState = Turn::Opponent;
   }
 }
 
 void LocalChallenges(Rule& t, const Move& move) {
   GameState& state = t.state;
-  state.SelectedCards.reset();
+  state.hands.SelectedCards.reset();
   t.Hand(LocalSeat);
   t.Sound("WPlMore");
-  state.LocalPassed = false;
+  state.claim.LocalPassed = false;
   ResolveChallenge(t, LocalSeat);
-  state.LastAction = ActionChallenge;
+  state.claim.LastAction = ActionChallenge;
   if (IsNetworked(state)) t.Send(move);
-  state.NewClaim = true;
+  state.claim.NewClaim = true;
   CheckRoundEnd(state, t.events);
 }
 
 void LocalPasses(Rule& t, const Move& move) {
   GameState& state = t.state;
   t.Sound("WDing_1");
-  state.SelectedCards.reset();
+  state.hands.SelectedCards.reset();
   t.Hand(LocalSeat);
-  state.LastAction = ActionPass;
+  state.claim.LastAction = ActionPass;
   t.Say(LocalSeat, MsgPass, SpeechColour::Green);
-  if (!state.OpponentPassed) {
+  if (!state.claim.OpponentPassed) {
     t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
-    state.NewClaim = false;
+    state.claim.NewClaim = false;
     if (IsNetworked(state)) t.Send(move);
-    state.LocalPassed = true;
+    state.claim.LocalPassed = true;
     t.DisableAllButtons();
     if (IsLocalGame(state)) {
-      ++state.AiMoveCounter;
-      state.TurnState = Turn::Opponent;
+      ++state.round.AiMoveCounter;
+      state.round.TurnState = Turn::Opponent;
     }
     return;
   }
   DiscardPile(t);
   if (IsNetworked(state)) t.Send(move);
-  state.ClaimRank = NoClaim;
+  state.claim.ClaimRank = NoClaim;
   t.ClaimPlate(NoClaim);
   CheckRoundEnd(state, t.events);
   t.DisableAllButtons();
-  if (state.RoundOver) {
+  if (state.round.RoundOver) {
     EnableEndOfGameButtons(state, t.events);
   } else {
     t.Say(OpponentSeat, MsgIThink, SpeechColour::Red);
-    state.TurnState = Turn::Opponent;
+    state.round.TurnState = Turn::Opponent;
   }
-  state.OpponentPassed = state.LocalPassed = false;
-  state.NewClaim = true;
-  if (IsLocalGame(state)) ++state.AiMoveCounter;
+  state.claim.OpponentPassed = state.claim.LocalPassed = false;
+  state.claim.NewClaim = true;
+  if (IsLocalGame(state)) ++state.round.AiMoveCounter;
 }
 
 void OpponentPuts(Rule& t, const Move& move) {
   GameState& state = t.state;
   FillMoveBuffer(state, move);
-  state.LastPutCount = static_cast<std::uint8_t>(move.count);
+  state.table.LastPutCount = static_cast<std::uint8_t>(move.count);
   LayOpponentCards(t);
   t.SayClaim(OpponentSeat);
   t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
-  if (state.NewClaim) t.ClaimPlate(state.ClaimRank);
-  state.OpponentPassed = false;
+  if (state.claim.NewClaim) t.ClaimPlate(state.claim.ClaimRank);
+  state.claim.OpponentPassed = false;
   EnableAnswerButtons(t, true);
-  state.TurnState = Turn::Local;
-  state.NewClaim = false;
+  state.round.TurnState = Turn::Local;
+  state.claim.NewClaim = false;
 }
 
 void OpponentChallenges(Rule& t) {
@@ -348,10 +356,10 @@ void OpponentChallenges(Rule& t) {
   t.Say(OpponentSeat, MsgIDontBelieve, SpeechColour::Blue);
   t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
   t.Sound("WPlMore");
-  state.OpponentPassed = false;
+  state.claim.OpponentPassed = false;
   ResolveChallenge(t, OpponentSeat);
-  state.TurnState = state.LastClaimWasLie ? Turn::Opponent : Turn::Local;
-  state.NewClaim = true;
+  state.round.TurnState = state.claim.LastClaimWasLie ? Turn::Opponent : Turn::Local;
+  state.claim.NewClaim = true;
   CheckRoundEnd(state, t.events);
 }
 
@@ -360,20 +368,20 @@ void OpponentPasses(Rule& t) {
   t.Say(OpponentSeat, MsgPass, SpeechColour::Green);
   t.Say(LocalSeat, MsgYourMove, SpeechColour::Violet);
   t.Sound("WDing_1");
-  if (!state.LocalPassed) {
-    state.OpponentPassed = true;
+  if (!state.claim.LocalPassed) {
+    state.claim.OpponentPassed = true;
     EnableAnswerButtons(t, false);
-    state.TurnState = Turn::Local;
-    state.NewClaim = false;
+    state.round.TurnState = Turn::Local;
+    state.claim.NewClaim = false;
     return;
   }
-  state.ClaimRank = NoClaim;
+  state.claim.ClaimRank = NoClaim;
   t.ClaimPlate(NoClaim);
   DiscardPile(t);
-  state.NewClaim = true;
+  state.claim.NewClaim = true;
   t.DisableAllButtons();
-  state.OpponentPassed = state.LocalPassed = false;
-  state.TurnState = Turn::Local;
+  state.claim.OpponentPassed = state.claim.LocalPassed = false;
+  state.round.TurnState = Turn::Local;
   CheckRoundEnd(state, t.events);
 }
 
@@ -384,7 +392,8 @@ bool IsRankOfDeck(char claim) {
 Refusal CheckPut(const GameState& state, int seat, const Move& move) {
   if (move.count < 1 || move.count > MaxPutCards) return Refusal::WrongCardCount;
   for (int k = 1; k <= move.count; ++k) {
-    if (!IsDeckCard(move.cards[k]) || FindCardInHand(move.cards[k], state.SeatHand[seat]) == 0) {
+    if (!IsDeckCard(move.cards[k]) ||
+        FindCardInHand(move.cards[k], state.hands.SeatHand[seat]) == 0) {
       return Refusal::CardNotHeld;
     }
     for (int j = 1; j < k; ++j) {
@@ -394,16 +403,17 @@ Refusal CheckPut(const GameState& state, int seat, const Move& move) {
   for (int k = move.count + 1; k <= MaxPutCards; ++k) {
     if (move.cards[k] != EmptyCard) return Refusal::WrongCardCount;
   }
-  const bool claimFits = state.NewClaim ? IsRankOfDeck(move.claim) : move.claim == state.ClaimRank;
+  const bool claimFits =
+      state.claim.NewClaim ? IsRankOfDeck(move.claim) : move.claim == state.claim.ClaimRank;
   return claimFits ? Refusal::None : Refusal::WrongClaim;
 }
 
 }  // namespace
 
 std::optional<Seat> SeatToAct(const GameState& state) {
-  if (!state.TableActive || state.RoundOver) return std::nullopt;
-  if (state.TurnState == Turn::Local) return Seat::Local;
-  if (state.TurnState == Turn::Opponent) return Seat::Opponent;
+  if (!state.round.TableActive || state.round.RoundOver) return std::nullopt;
+  if (state.round.TurnState == Turn::Local) return Seat::Local;
+  if (state.round.TurnState == Turn::Opponent) return Seat::Opponent;
   return std::nullopt;
 }
 
@@ -413,24 +423,24 @@ Refusal CheckMove(const GameState& state, Seat mover, const Move& move) {
   if (move.kind == MoveKind::Put) return CheckPut(state, seat, move);
   if (move.count != 0) return Refusal::WrongCardCount;
   if (move.kind == MoveKind::Pass) {
-    if (state.NewClaim || state.PileCount == 0) return Refusal::NothingToPass;
+    if (state.claim.NewClaim || state.table.PileCount == 0) return Refusal::NothingToPass;
   } else if (move.kind == MoveKind::Challenge) {
     // The last put lies open to the seat unless the other seat passed on it (then it is its own).
-    const bool open =
-        !state.NewClaim && state.LastPutCount > 0 && !PassedFlag(state, OtherSeatOf(seat));
+    const bool open = !state.claim.NewClaim && state.table.LastPutCount > 0 &&
+                      !PassedFlag(state, OtherSeatOf(seat));
     if (!open) return Refusal::NothingToChallenge;
   } else {
     return Refusal::WrongClaim;
   }
-  return move.claim == state.ClaimRank ? Refusal::None : Refusal::WrongClaim;
+  return move.claim == state.claim.ClaimRank ? Refusal::None : Refusal::WrongClaim;
 }
 
-Outcome Play(GameState& state, Seat seat, const Move& move) {
+Outcome Play(GameState& state, Seat seat, const Move& move, CardFlights flights) {
   Outcome outcome;
   outcome.refusal = CheckMove(state, seat, move);
   if (!outcome.Played()) return outcome;
   outcome.events.reserve(32);
-  Rule t{state, outcome.events};
+  Rule t{state, outcome.events, flights};
   if (seat == Seat::Local) {
     switch (move.kind) {
       case MoveKind::Put:
@@ -444,8 +454,8 @@ Outcome Play(GameState& state, Seat seat, const Move& move) {
         break;
     }
   } else {
-    state.ClaimRank = move.claim;
-    state.LastAction = static_cast<char>(move.kind);
+    state.claim.ClaimRank = move.claim;
+    state.claim.LastAction = static_cast<char>(move.kind);
     switch (move.kind) {
       case MoveKind::Put:
         OpponentPuts(t, move);
@@ -458,7 +468,7 @@ Outcome Play(GameState& state, Seat seat, const Move& move) {
         break;
     }
   }
-  state.SelectedCards.reset();
+  state.hands.SelectedCards.reset();
   ClearMoveBuffer(state);
   PassMoveClockToTurn(state, outcome.events);
   return outcome;
@@ -466,18 +476,18 @@ Outcome Play(GameState& state, Seat seat, const Move& move) {
 
 bool CanChooseCard(const GameState& state, int position) {
   if (SeatToAct(state) != Seat::Local) return false;
-  if (position < 1 || position > state.SeatCardCount[LocalSeat]) return false;
-  return state.SelectedCards.test(static_cast<std::size_t>(position)) ||
+  if (position < 1 || position > state.hands.SeatCardCount[LocalSeat]) return false;
+  return state.hands.SelectedCards.test(static_cast<std::size_t>(position)) ||
          SelectedCount(state) < MaxPutCards;
 }
 
 TableEvents ToggleCardSelection(GameState& state, int position) {
   TableEvents events;
   if (!CanChooseCard(state, position)) return events;
-  state.SelectedCards.flip(static_cast<std::size_t>(position));
+  state.hands.SelectedCards.flip(static_cast<std::size_t>(position));
   RedrawHand(state, events, LocalSeat);
   events.emplace_back(ButtonEnabled{ActionButton::Put, SelectedCount(state) > 0});
-  const Move put = SelectedPut(state, state.ClaimRank);
+  const Move put = SelectedPut(state, state.claim.ClaimRank);
   FillMoveBuffer(state, put);
   return events;
 }
@@ -485,8 +495,8 @@ TableEvents ToggleCardSelection(GameState& state, int position) {
 Move SelectedPut(const GameState& state, char claim) {
   Move move = Move::Without(MoveKind::Put, claim);
   for (int position = 1; position <= HandCapacity && move.count < MaxPutCards; ++position) {
-    if (state.SelectedCards.test(static_cast<std::size_t>(position))) {
-      move.cards[++move.count] = state.SeatHand[LocalSeat][position];
+    if (state.hands.SelectedCards.test(static_cast<std::size_t>(position))) {
+      move.cards[++move.count] = state.hands.SeatHand[LocalSeat][position];
     }
   }
   return move;
@@ -497,16 +507,16 @@ bool CanPut(const GameState& state) {
 }
 
 bool CanChallenge(const GameState& state) {
-  return CheckMove(state, Seat::Local, Move::Challenge(state.ClaimRank)) == Refusal::None;
+  return CheckMove(state, Seat::Local, Move::Challenge(state.claim.ClaimRank)) == Refusal::None;
 }
 
 bool CanPass(const GameState& state) {
-  return CheckMove(state, Seat::Local, Move::Pass(state.ClaimRank)) == Refusal::None;
+  return CheckMove(state, Seat::Local, Move::Pass(state.claim.ClaimRank)) == Refusal::None;
 }
 
 Turn NextTurnAfterSend(const GameState& state) {
-  if (state.LastAction == ActionChallenge) {
-    return state.LastClaimWasLie ? Turn::Local : Turn::Opponent;
+  if (state.claim.LastAction == ActionChallenge) {
+    return state.claim.LastClaimWasLie ? Turn::Local : Turn::Opponent;
   }
   return Turn::Opponent;
 }

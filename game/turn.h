@@ -11,10 +11,13 @@ namespace fibwick {
 // The seat whose move the table waits for; nothing while no game runs.
 std::optional<Seat> SeatToAct(const GameState& state);
 
+// Whether the player watches the cards fly: it changes the events a move returns, never the state.
+enum class CardFlights : bool { Off, On };
+
 // Checks the move completely against the rules and the table; refuses it, changing nothing, or
 // applies it at once and returns what the table must show. A local move of a network game is
 // returned as a PeerMessage for the far side.
-Outcome Play(GameState& state, Seat seat, const Move& move);
+Outcome Play(GameState& state, Seat seat, const Move& move, CardFlights flights);
 Refusal CheckMove(const GameState& state, Seat seat, const Move& move);
 
 // True when a click on this hand position may select or unselect it now.

@@ -45,13 +45,13 @@ std::string PhraseText(const Phrase& words, int language) {
 std::string ClaimPlateHint(const GameState& state, int language) {
   // A network connection and a tournament table play one game each.
   constexpr int SessionGames = 1;
-  const int g = state.GameNumber;
+  const int g = state.session.GameNumber;
   std::string hint =
       std::string(MessageText(MsgGeneralNumberOfGame, language)) + " " + std::to_string(g);
-  if (!state.TourGame) {
+  if (!state.network.TourGame) {
     hint += "\n" + Line(MsgRoundInCycle, Position(g, GamesPerCycle), GamesPerCycle, language);
   }
-  if (!IsLocalGame(state) || state.RatedGame) {
+  if (!IsLocalGame(state) || state.session.RatedGame) {
     hint += "\n" + Line(MsgRoundInSession, Position(g, SessionGames), SessionGames, language);
   }
   return hint;

@@ -81,8 +81,8 @@ class Match {
         player_(options.seed * 7919 + 17) {}
 
   SelfPlayReport Run() {
-    state_.PlayerSlot = SlotNewPlayer;
-    state_.PlayerName = "Player";
+    state_.session.PlayerSlot = SlotNewPlayer;
+    state_.session.PlayerName = "Player";
     for (int game = 0; game < options_.games && !report_.violation; ++game) PlayGame(game);
     return report_;
   }
@@ -95,30 +95,28 @@ class Match {
   void PlayGame(int game) {
     // Matches of twenty games, so both sides open in turn.
     words_.Tell(StartGame(state_, computer_, records_, game % GamesPerCycle != 0));
-    // The table must mark the last put when it is turned over, so the verbose log can tell it.
-    state_.MarkLastCards = options_.verbose;
     census_.Restart();
     if (options_.verbose) log_ << "Game " << game + 1 << '\n' << DescribeState(state_);
     Check(std::nullopt, Turn::Idle, 0);
-    for (long long n = 0; !state_.RoundOver && !report_.violation; ++n) {
+    for (long long n = 0; !state_.round.RoundOver && !report_.violation; ++n) {
       if (n == ActionsPerGameLimit) return Fail("the game did not end");
       Step();
       ++report_.actions;
     }
     if (report_.violation) return;
     ++report_.gamesPlayed;
-    report_.localWins += state_.RoundResult == ResultLocalWon ? 1 : 0;
-    report_.localLosses += state_.RoundResult == ResultLocalLost ? 1 : 0;
-    report_.draws += state_.RoundResult == ResultDraw ? 1 : 0;
+    report_.localWins += state_.round.RoundResult == ResultLocalWon ? 1 : 0;
+    report_.localLosses += state_.round.RoundResult == ResultLocalLost ? 1 : 0;
+    report_.draws += state_.round.RoundResult == ResultDraw ? 1 : 0;
   }
 
   void Step() {
     TryAnIllegalMove();
-    if (report_.violation || state_.RoundOver) return;
-    const Turn before = state_.TurnState;
-    const int pileBefore = state_.PileCount;
+    if (report_.violation || state_.round.RoundOver) return;
+    const Turn before = state_.round.TurnState;
+    const int pileBefore = state_.table.PileCount;
     if (before == Turn::Opponent) {
-      const auto outcome = ComputerTick(state_, computer_);
+      const auto outcome = ComputerTick(state_, computer_, CardFlights::Off);
       if (!outcome || !outcome->Played()) {
         return Fail(
             "the computer's move was refused: " +
@@ -129,7 +127,7 @@ class Match {
     }
     if (before != Turn::Local) return Fail("nobody is to act");
     std::vector<Event> legal;
-    if (state_.SeatCardCount[2] > 0) legal.push_back(Event::LocalPut);
+    if (state_.hands.SeatCardCount[2] > 0) legal.push_back(Event::LocalPut);
     if (CanPass(state_)) legal.push_back(Event::LocalPass);
     if (CanChallenge(state_)) legal.push_back(Event::LocalChallenge);
     if (legal.empty()) return Fail("the local player has no legal action");
@@ -141,10 +139,10 @@ class Match {
         done = Put();
         break;
       case Event::LocalPass:
-        done = PlayLocal(Move::Pass(state_.ClaimRank));
+        done = PlayLocal(Move::Pass(state_.claim.ClaimRank));
         break;
       default:
-        done = PlayLocal(Move::Challenge(state_.ClaimRank));
+        done = PlayLocal(Move::Challenge(state_.claim.ClaimRank));
         break;
     }
     if (!done) return Fail("a legal action was refused");
@@ -152,7 +150,7 @@ class Match {
   }
 
   bool PlayLocal(const Move& move) {
-    const Outcome outcome = Play(state_, Seat::Local, move);
+    const Outcome outcome = Play(state_, Seat::Local, move, CardFlights::Off);
     words_.Tell(outcome.events);
     return outcome.Played();
   }
@@ -173,9 +171,9 @@ class Match {
     // A legal move for seat 1 is left to the computer, whose memory of the claim it would skip.
     if (seat == Seat::Opponent && CheckMove(state_, seat, move) == Refusal::None) return;
     const GameState before = state_;
-    const Turn turnBefore = state_.TurnState;
-    const int pileBefore = state_.PileCount;
-    const Outcome outcome = Play(state_, seat, move);
+    const Turn turnBefore = state_.round.TurnState;
+    const int pileBefore = state_.table.PileCount;
+    const Outcome outcome = Play(state_, seat, move, CardFlights::Off);
     if (!outcome.Played()) {
       if (!(state_ == before) || !outcome.events.empty()) Fail("a refused move changed the table");
       return;
@@ -190,7 +188,7 @@ class Match {
   }
 
   bool Put() {
-    const int count = state_.SeatCardCount[2];
+    const int count = state_.hands.SeatCardCount[2];
     const int take = 1 + player_.Draw(std::min(count, MaxPutCards));
     std::vector<int> positions(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) positions[static_cast<std::size_t>(i)] = i + 1;
@@ -199,9 +197,9 @@ class Match {
       std::swap(positions[static_cast<std::size_t>(i)], positions[static_cast<std::size_t>(j)]);
       if (ToggleCardSelection(state_, positions[static_cast<std::size_t>(i)]).empty()) return false;
     }
-    const char claim = state_.NewClaim
+    const char claim = state_.claim.NewClaim
                            ? RankChar(static_cast<RankIndex>(1 + player_.Draw(RankCount)))
-                           : state_.ClaimRank;
+                           : state_.claim.ClaimRank;
     return PlayLocal(SelectedPut(state_, claim));
   }
 
@@ -209,16 +207,17 @@ class Match {
   void Check(std::optional<Event> event, Turn before, int pileBefore) {
     if (const auto problem = census_.Check(state_)) return Fail(*problem);
     if (!event) {
-      if (!state_.NewClaim) Fail("a game starts without a new claim");
+      if (!state_.claim.NewClaim) Fail("a game starts without a new claim");
       return;
     }
-    const bool challenged = state_.LastAction == ActionChallenge;
-    const bool discarded =
-        !challenged && pileBefore > 0 && state_.PileCount == 0 && state_.LastAction == ActionPass;
+    const bool challenged = state_.claim.LastAction == ActionChallenge;
+    const bool discarded = !challenged && pileBefore > 0 && state_.table.PileCount == 0 &&
+                           state_.claim.LastAction == ActionPass;
     const bool expectNewClaim = challenged || discarded;
-    if (state_.NewClaim != expectNewClaim) return Fail("NewClaim does not follow the last action");
+    if (state_.claim.NewClaim != expectNewClaim)
+      return Fail("NewClaim does not follow the last action");
     Turn expected = Turn::Idle;
-    const bool lie = state_.LastClaimWasLie;
+    const bool lie = state_.claim.LastClaimWasLie;
     if (*event == Event::OpponentMove) {
       expected = challenged ? (lie ? Turn::Opponent : Turn::Local) : Turn::Local;
     } else if (*event == Event::LocalChallenge) {
@@ -226,11 +225,11 @@ class Match {
     } else {
       expected = Turn::Opponent;
     }
-    if (state_.RoundOver) expected = Turn::ConnectedOrOver;
-    if (state_.TurnState != expected) {
+    if (state_.round.RoundOver) expected = Turn::ConnectedOrOver;
+    if (state_.round.TurnState != expected) {
       const auto number = [](Turn turn) { return std::to_string(static_cast<int>(turn)); };
-      Fail("turn state " + number(before) + " went to " + number(state_.TurnState) + ", expected " +
-           number(expected));
+      Fail("turn state " + number(before) + " went to " + number(state_.round.TurnState) +
+           ", expected " + number(expected));
     }
   }
 

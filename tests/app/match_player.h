@@ -19,11 +19,11 @@ inline void PlayLocalTurn(TForm1& form, std::mt19937& random) {
   const int choice = static_cast<int>(random() % 3);
   if (choice == 0 && challenge->isEnabled()) return challenge->click();
   if (choice == 1 && pass->isEnabled()) return pass->click();
-  if (s.SeatCardCount[2] == 0) {
+  if (s.hands.SeatCardCount[2] == 0) {
     if (pass->isEnabled()) return pass->click();
     return challenge->click();
   }
-  ClickCard(form, 1 + static_cast<int>(random() % s.SeatCardCount[2]));
+  ClickCard(form, 1 + static_cast<int>(random() % s.hands.SeatCardCount[2]));
   ASSERT_TRUE(put->isEnabled());
   put->click();
 }
@@ -36,17 +36,18 @@ inline int PlayMatch(TForm1& form, std::mt19937& random,
   while (form.CurrentScreen() == Screen::Table) {
     const bool moved = WaitFor([&] {
       const GameState& s = form.Game();
-      return s.RoundOver || s.TurnState == Turn::Local || form.CurrentScreen() != Screen::Table;
+      return s.round.RoundOver || s.round.TurnState == Turn::Local ||
+             form.CurrentScreen() != Screen::Table;
     });
     if (!moved) {
       ADD_FAILURE() << "the table stopped moving: " << DescribeState(form.Game());
       return -1;
     }
     if (form.CurrentScreen() != Screen::Table) break;
-    if (form.Game().RoundOver) {
+    if (form.Game().round.RoundOver) {
       ++gamesFinished;
       if (gameOver) gameOver(gamesFinished);
-      const bool cycleEnd = form.Game().GameNumber % GamesPerCycle == 0;
+      const bool cycleEnd = form.Game().session.GameNumber % GamesPerCycle == 0;
       ButtonNamed(form, cycleEnd ? "Button8" : "Button7")
           ->click();  // "Exit to menu" or "Next game"
       continue;

@@ -47,8 +47,8 @@ struct OpenTable {
 TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
   OpenTable t("plate", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   ASSERT_TRUE(
-      WaitFor([&] { return t.form.Game().TurnState == Turn::Local && t.form.TableQuiet(); }));
-  ASSERT_FALSE(t.form.Game().NewClaim);  // the computer opened a claim
+      WaitFor([&] { return t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet(); }));
+  ASSERT_FALSE(t.form.Game().claim.NewClaim);  // the computer opened a claim
   EXPECT_GT(t.RedOnThePlate(), 20);
   if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
     fs::create_directories(shots);
@@ -64,12 +64,12 @@ TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
   OpenTable t("facedown", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   EXPECT_FALSE(t.form.HandShowsFaces(1));
   for (int game = 1; game <= 2; ++game) {
-    while (!t.form.Game().RoundOver) {
+    while (!t.form.Game().round.RoundOver) {
       ASSERT_TRUE(WaitFor([&] {
-        return t.form.Game().RoundOver ||
-               (t.form.Game().TurnState == Turn::Local && t.form.TableQuiet());
+        return t.form.Game().round.RoundOver ||
+               (t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet());
       }));
-      if (t.form.Game().RoundOver) break;
+      if (t.form.Game().round.RoundOver) break;
       // Challenge whenever possible, else pass, else lead with the first card.
       if (ButtonNamed(t.form, "Button7")->isEnabled()) {
         ButtonNamed(t.form, "Button7")->click();
@@ -83,7 +83,7 @@ TEST(TableOnScreen, AfterNextGameTheComputersCardsAreFaceDown) {
     ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
     EXPECT_TRUE(t.form.HandShowsFaces(1));    // the ended game shows both hands
     ButtonNamed(t.form, "Button7")->click();  // "Next game"
-    EXPECT_EQ(t.form.Game().GameNumber, game + 1);
+    EXPECT_EQ(t.form.Game().session.GameNumber, game + 1);
     EXPECT_FALSE(t.form.HandShowsFaces(1)) << "game " << game + 1;
   }
 }
@@ -93,10 +93,10 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
   OpenTable t("pause", Pacing{.pauseFactor = 0.4, .computerTickMs = 1});
   for (int attempt = 0; attempt < 40; ++attempt) {
     ASSERT_TRUE(WaitFor([&] {
-      return t.form.Game().RoundOver ||
-             (t.form.Game().TurnState == Turn::Local && t.form.TableQuiet());
+      return t.form.Game().round.RoundOver ||
+             (t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet());
     }));
-    ASSERT_FALSE(t.form.Game().RoundOver);
+    ASSERT_FALSE(t.form.Game().round.RoundOver);
     if (!ButtonNamed(t.form, "Button7")->isEnabled()) {
       ButtonNamed(t.form, "Button12")->isEnabled()
           ? ButtonNamed(t.form, "Button12")->click()
@@ -106,17 +106,17 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
     ButtonNamed(t.form, "Button7")->click();
     // The challenge is decided at once; the table shows the turned pile for a while.
     ASSERT_FALSE(t.form.TableQuiet());
-    const bool localLeads = t.form.Game().TurnState == Turn::Local;
+    const bool localLeads = t.form.Game().round.TurnState == Turn::Local;
     ClickCard(t.form, 1);
     ClickCard(t.form, 2);
-    EXPECT_FALSE(t.form.Game().SelectedCards.any()) << "applied during the pause";
+    EXPECT_FALSE(t.form.Game().hands.SelectedCards.any()) << "applied during the pause";
     ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
     if (localLeads) {
-      EXPECT_TRUE(t.form.Game().SelectedCards.test(1));
-      EXPECT_TRUE(t.form.Game().SelectedCards.test(2));
+      EXPECT_TRUE(t.form.Game().hands.SelectedCards.test(1));
+      EXPECT_TRUE(t.form.Game().hands.SelectedCards.test(2));
       EXPECT_TRUE(ButtonNamed(t.form, "Button8")->isEnabled());
     } else {
-      EXPECT_FALSE(t.form.Game().SelectedCards.any());
+      EXPECT_FALSE(t.form.Game().hands.SelectedCards.any());
     }
     return;
   }
@@ -127,16 +127,16 @@ TEST(TableOnScreen, ClicksDuringThePauseAreAppliedAfterItInOrder) {
 TEST(TableOnScreen, ClosingDuringThePauseLeavesTheGameCleanly) {
   OpenTable t("closepause", Pacing{.pauseFactor = 4.0, .computerTickMs = 1});
   ASSERT_TRUE(
-      WaitFor([&] { return t.form.Game().TurnState == Turn::Local && t.form.TableQuiet(); }));
+      WaitFor([&] { return t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet(); }));
   ASSERT_TRUE(ButtonNamed(t.form, "Button7")->isEnabled());
   ButtonNamed(t.form, "Button7")->click();
   ASSERT_FALSE(t.form.TableQuiet());
   t.form.close();  // the question is answered "Yes"
   EXPECT_FALSE(t.form.isVisible());
-  EXPECT_FALSE(t.form.Game().TableActive);
+  EXPECT_FALSE(t.form.Game().round.TableActive);
   EXPECT_TRUE(t.form.TableQuiet());
   Wait(200);  // nothing of the dropped game plays later
-  EXPECT_EQ(t.form.Game().TurnState, Turn::Idle);
+  EXPECT_EQ(t.form.Game().round.TurnState, Turn::Idle);
   EXPECT_TRUE(fs::exists(t.folder / "Fibwick.ini"));
 }
 
@@ -168,8 +168,8 @@ TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
     answerer.name = "Bruno";
     answerer.password = "xyz";
     form.findChild<QAction*>("ActChangeName")->trigger();
-    EXPECT_EQ(form.Game().Seat2Name, "Bruno");
-    EXPECT_EQ(form.Game().PlayerSlot, 1);
+    EXPECT_EQ(form.Game().session.Seat2Name, "Bruno");
+    EXPECT_EQ(form.Game().session.PlayerSlot, 1);
     const auto lines = ReadClubFile(club);
     ASSERT_TRUE(lines);
     const auto record = ParseMemberLine((*lines)[0]);

@@ -39,8 +39,8 @@ TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
 
   ButtonNamed(form, "Button6")->click();  // "New Player": the start dialog is answered
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
-  EXPECT_EQ(form.Game().PlayerSlot, SlotNewPlayer);
-  EXPECT_EQ(form.Game().GameNumber, 1);
+  EXPECT_EQ(form.Game().session.PlayerSlot, SlotNewPlayer);
+  EXPECT_EQ(form.Game().session.GameNumber, 1);
 
   std::mt19937 random(7);
   const int gamesFinished = PlayMatch(form, random, [&](int game) {
@@ -92,8 +92,8 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
   PassIntro(form);
   ButtonNamed(form, "Button1")->click();
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
-  EXPECT_EQ(form.Game().GameNumber, 8);
-  EXPECT_EQ(form.Game().BaseScore, 30);
+  EXPECT_EQ(form.Game().session.GameNumber, 8);
+  EXPECT_EQ(form.Game().session.BaseScore, 30);
 
   form.findChild<QAction*>("ActExitToMenu")->trigger();
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Menu; }));
@@ -110,7 +110,7 @@ void PlayUntilTheChallengeIsOpen(TForm1& form) {
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   auto* challenge = ButtonNamed(form, "Button7");
   for (;;) {
-    ASSERT_TRUE(WaitFor([&] { return form.Game().TurnState == Turn::Local; }))
+    ASSERT_TRUE(WaitFor([&] { return form.Game().round.TurnState == Turn::Local; }))
         << DescribeState(form.Game());
     if (challenge->isEnabled()) return;
     ClickCard(form, 1);

@@ -82,30 +82,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ByteSource random(bytes);
   NoRecords records;
   GameState state;
-  state.PlayerSlot = SlotNewPlayer;
-  state.PlayerName = "Fuzz";
-  state.FlyCards = (bytes.Next() & 1) != 0;
+  state.session.PlayerSlot = SlotNewPlayer;
+  state.session.PlayerName = "Fuzz";
+  const CardFlights flights = (bytes.Next() & 1) != 0 ? CardFlights::On : CardFlights::Off;
   StartGame(state, random, records, false);
   CardCensus census;
   for (int step = 0; !bytes.Empty() && step < 2000; ++step) {
     const std::uint8_t what = bytes.Next();
-    if (state.RoundOver) {
+    if (state.round.RoundOver) {
       StartGame(state, random, records, true);
       census.Restart();
     } else if (what < 32) {
-      ComputerTick(state, random);
+      ComputerTick(state, random, flights);
     } else if (what < 64) {
       ToggleCardSelection(state, bytes.Next() % 30);
     } else {
       const Seat seat = what & 1 ? Seat::Opponent : Seat::Local;
       const Move move = AnyMove(bytes);
       const GameState before = state;
-      const Outcome outcome = Play(state, seat, move);
+      const Outcome outcome = Play(state, seat, move, flights);
       if (!outcome.Played() && !(state == before))
         Broken("a refused move changed the table", state);
     }
     if (const auto problem = census.Check(state)) Broken(*problem, state);
-    if (state.PileCount > DeckCardCount) Broken("the pile outgrew the deck", state);
+    if (state.table.PileCount > DeckCardCount) Broken("the pile outgrew the deck", state);
   }
   return 0;
 }

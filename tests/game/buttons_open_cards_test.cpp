@@ -22,12 +22,12 @@ TEST(Buttons, AfterTheGameTheyMeanNextGameAndExit) {
                        Case{5, true, false, false}, Case{1, false, true, false}}) {
     TableFixture t;
     t.Running(Turn::ConnectedOrOver);
-    t.state.RoundOver = true;
-    t.state.GameNumber = c.gameNumber;
-    t.state.RatedGame = c.rated;
-    t.state.NetworkGame = c.network;
-    t.state.NetRole = c.network ? LanRole::Server : LanRole::None;
-    t.state.PlayerSlot = SlotNewPlayer;
+    t.state.round.RoundOver = true;
+    t.state.session.GameNumber = c.gameNumber;
+    t.state.session.RatedGame = c.rated;
+    t.state.network.NetworkGame = c.network;
+    t.state.network.NetRole = c.network ? LanRole::Server : LanRole::None;
+    t.state.session.PlayerSlot = SlotNewPlayer;
     EXPECT_EQ(ChallengeButtonCommand(t.state),
               c.nextGame ? TableCommand::NextGame : TableCommand::None)
         << c.gameNumber;
@@ -46,11 +46,11 @@ TEST(Buttons, WhilePlayingTheyMeanTheMovesThatAreOpen) {
   EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::None);  // the player leads
   EXPECT_EQ(PassButtonCommand(t.state), TableCommand::None);
   t.SetPile({"Kh"}, 1);
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("K");
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("K");
   EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::Challenge);
   EXPECT_EQ(PassButtonCommand(t.state), TableCommand::Pass);
-  t.state.TurnState = Turn::Opponent;
+  t.state.round.TurnState = Turn::Opponent;
   EXPECT_EQ(ChallengeButtonCommand(t.state), TableCommand::None);
   EXPECT_EQ(PutButtonCommand(t.state), TableCommand::None);
 }
@@ -62,19 +62,19 @@ TEST(OpenCards, TheCodeTogglesTheModeAndRedraws) {
   t.SetHand(2, {"Ah"});
   for (char k : std::string("4821")) EXPECT_FALSE(OpenCardsKey(t.table, k));
   EXPECT_TRUE(OpenCardsKey(t.table, '7'));
-  EXPECT_TRUE(t.state.OpenCards);
+  EXPECT_TRUE(t.state.session.OpenCards);
   EXPECT_EQ(t.view.calls, (Calls{"hand 1 faces 1", "hand 2 faces 1", "pile faces 0"}));
-  EXPECT_TRUE(t.state.OpenCardsBuffer.empty());
+  EXPECT_TRUE(t.state.session.OpenCardsBuffer.empty());
 
   // A stray key spoils the number until the focus moves and the buffer starts again.
   for (char k : std::string("x48217")) EXPECT_FALSE(OpenCardsKey(t.table, k));
   ResetOpenCardsBuffer(t.state);
   for (char k : std::string("4821")) OpenCardsKey(t.table, k);
   EXPECT_TRUE(OpenCardsKey(t.table, '7'));
-  EXPECT_FALSE(t.state.OpenCards);
+  EXPECT_FALSE(t.state.session.OpenCards);
   // Leading zeros still read as the same number.
   for (char k : std::string("048217")) OpenCardsKey(t.table, k);
-  EXPECT_TRUE(t.state.OpenCards);
+  EXPECT_TRUE(t.state.session.OpenCards);
 }
 
 }  // namespace

@@ -31,36 +31,36 @@ TEST(Hand, NormaliseSortsByRankKeepingArrivalOrder) {
   TableFixture t;
   // A hand that has just taken the pile: new cards appended after its last card.
   t.SetHand(2, {"Ks", "9h", "Qd", "9c", "Kh"});
-  t.state.SeatHand[2][2] = EmptyCard;  // a card was put from position 2
-  t.state.SeatHandRank[2][2] = NoRank;
+  t.state.hands.SeatHand[2][2] = EmptyCard;  // a card was put from position 2
+  t.state.hands.SeatHandRank[2][2] = NoRank;
   NormaliseHand(t.state, 2);
-  EXPECT_EQ(t.state.SeatCardCount[2], 4);
+  EXPECT_EQ(t.state.hands.SeatCardCount[2], 4);
   const CardCode expected[] = {Card("9c"), Card("Qd"), Card("Ks"), Card("Kh"), EmptyCard};
-  for (int p = 1; p <= 5; ++p) EXPECT_EQ(t.state.SeatHand[2][p], expected[p - 1]) << p;
-  EXPECT_EQ(t.state.SeatHandRank[2][5], NoRank);
+  for (int p = 1; p <= 5; ++p) EXPECT_EQ(t.state.hands.SeatHand[2][p], expected[p - 1]) << p;
+  EXPECT_EQ(t.state.hands.SeatHandRank[2][5], NoRank);
 }
 
 TEST(Hand, FullHandKeepsItsCount) {
   TableFixture t;
   for (int p = 1; p <= 24; ++p) {
-    t.state.SeatHand[1][p] =
+    t.state.hands.SeatHand[1][p] =
         MakeCard(static_cast<RankIndex>((24 - p) / 4 + 1), static_cast<SuitIndex>(p % 4));
-    t.state.SeatHandRank[1][p] = static_cast<RankIndex>((24 - p) / 4 + 1);
+    t.state.hands.SeatHandRank[1][p] = static_cast<RankIndex>((24 - p) / 4 + 1);
   }
   NormaliseHand(t.state, 1);
-  EXPECT_EQ(t.state.SeatCardCount[1], 24);
+  EXPECT_EQ(t.state.hands.SeatCardCount[1], 24);
   for (int p = 2; p <= 24; ++p)
-    EXPECT_LE(t.state.SeatHandRank[1][p - 1], t.state.SeatHandRank[1][p]);
+    EXPECT_LE(t.state.hands.SeatHandRank[1][p - 1], t.state.hands.SeatHandRank[1][p]);
 }
 
 TEST(Hand, EmptyCardIsNeverACard) {
   TableFixture t;
   t.SetHand(1, {"9h", "Ad"});
-  EXPECT_EQ(FindCardInHand(EmptyCard, t.state.SeatHand[1]), 0);
-  EXPECT_EQ(FindCardInHand(Card("Ad"), t.state.SeatHand[1]), 2);
-  EXPECT_EQ(FindCardInHand(Card("As"), t.state.SeatHand[1]), 0);
-  EXPECT_EQ(CountRankInHand(t.state.SeatHandRank[1], NoRank), 62);
-  EXPECT_EQ(CountRankInHand(t.state.SeatHandRank[1], 6), 1);
+  EXPECT_EQ(FindCardInHand(EmptyCard, t.state.hands.SeatHand[1]), 0);
+  EXPECT_EQ(FindCardInHand(Card("Ad"), t.state.hands.SeatHand[1]), 2);
+  EXPECT_EQ(FindCardInHand(Card("As"), t.state.hands.SeatHand[1]), 0);
+  EXPECT_EQ(CountRankInHand(t.state.hands.SeatHandRank[1], NoRank), 62);
+  EXPECT_EQ(CountRankInHand(t.state.hands.SeatHandRank[1], 6), 1);
 }
 
 TEST(Claim, PhraseAsSpoken) {
@@ -91,19 +91,19 @@ TEST(Claim, PlateLabels) {
 
 TEST(Claim, PlateHintByKindOfGame) {
   GameState local;
-  local.GameNumber = 40;
+  local.session.GameNumber = 40;
   EXPECT_EQ(ClaimPlateHint(local, 0),
             "General number of game: 40\nNumber of round in a current cycle: 20 / 20");
-  local.GameNumber = 41;
+  local.session.GameNumber = 41;
   EXPECT_EQ(ClaimPlateHint(local, 0),
             "General number of game: 41\nNumber of round in a current cycle: 1 / 20");
   GameState lan = local;
-  lan.NetworkGame = true;
+  lan.network.NetworkGame = true;
   EXPECT_EQ(ClaimPlateHint(lan, 0),
             "General number of game: 41\nNumber of round in a current cycle: 1 / 20\n"
             "Number of round in a current session: 1 / 1");
   GameState tour = local;
-  tour.TourGame = true;
+  tour.network.TourGame = true;
   EXPECT_EQ(ClaimPlateHint(tour, 0),
             "General number of game: 41\nNumber of round in a current session: 1 / 1");
 }

@@ -15,7 +15,7 @@ using testing::TableFixture;
 std::vector<CardCode> Chosen(const GameState& s, const ComputerDecision& d) {
   std::vector<CardCode> out;
   for (int p : d.sel.items) {
-    if (p != 0) out.push_back(s.SeatHand[1][p]);
+    if (p != 0) out.push_back(s.hands.SeatHand[1][p]);
   }
   return out;
 }
@@ -90,13 +90,13 @@ TEST_P(AnsweringTable, EveryRowDecidesAsWritten) {
   const RowCase& c = GetParam();
   TableFixture t;
   t.SetHand(1, c.s.hand);
-  t.state.SeatCardCount[2] = static_cast<std::uint8_t>(c.s.localCards);
+  t.state.hands.SeatCardCount[2] = static_cast<std::uint8_t>(c.s.localCards);
   t.SetPile({"9c", "9d", "9s", "Jd"}, c.s.lastPut);
-  t.state.ClaimRank = Rank("K");
-  t.state.LocalPassed = c.s.localPassed;
-  t.state.OpponentPassed = c.s.opponentPassed;
-  t.state.AiMoveCounter = static_cast<std::uint8_t>(c.s.moveCounter);
-  t.state.AiClaimCount = static_cast<std::uint8_t>(c.s.remembered);
+  t.state.claim.ClaimRank = Rank("K");
+  t.state.claim.LocalPassed = c.s.localPassed;
+  t.state.claim.OpponentPassed = c.s.opponentPassed;
+  t.state.round.AiMoveCounter = static_cast<std::uint8_t>(c.s.moveCounter);
+  t.state.round.AiClaimCount = static_cast<std::uint8_t>(c.s.remembered);
   t.random.draws.assign(c.draws.begin(), c.draws.end());
   const ComputerDecision d = ComputerDecide(t.state, t.random);
   EXPECT_EQ(d.row, c.row);
@@ -159,14 +159,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComputerAnswers, RemembersTheCountOnlyOnItsFirstAnswer) {
   TableFixture t;
   t.SetHand(1, {"Kh", "9h"});
-  t.state.SeatCardCount[2] = 5;
+  t.state.hands.SeatCardCount[2] = 5;
   t.SetPile({"9c"}, 1);
-  t.state.ClaimRank = Rank("K");
-  t.state.AiClaimCount = 3;
-  t.state.AiMoveCounter = 3;
+  t.state.claim.ClaimRank = Rank("K");
+  t.state.round.AiClaimCount = 3;
+  t.state.round.AiMoveCounter = 3;
   t.random.draws = {3};
   EXPECT_EQ(ComputerDecide(t.state, t.random).claimCount, 3);  // an older count is kept
-  t.state.AiMoveCounter = 2;
+  t.state.round.AiMoveCounter = 2;
   t.random.draws = {3};
   EXPECT_EQ(ComputerDecide(t.state, t.random).claimCount, 1);
 }
@@ -177,14 +177,14 @@ TEST(ComputerTick, MovesThroughApplyMoveOnlyOnItsTurn) {
   t.SetHand(1, {"Kh", "Ks", "9h"});
   t.SetHand(2, {"Ah"});
   EXPECT_FALSE(ComputerTick(t.table));
-  t.state.TurnState = Turn::Opponent;
+  t.state.round.TurnState = Turn::Opponent;
   t.random.draws = {0};  // leads with its two kings
   ASSERT_TRUE(ComputerTick(t.table));
-  EXPECT_EQ(t.state.PileCount, 2);
-  EXPECT_EQ(t.state.ClaimRank, Rank("K"));
-  EXPECT_EQ(t.state.AiClaimCount, 2);
-  EXPECT_EQ(t.state.SeatCardCount[1], 1);
-  EXPECT_EQ(t.state.TurnState, Turn::Local);
+  EXPECT_EQ(t.state.table.PileCount, 2);
+  EXPECT_EQ(t.state.claim.ClaimRank, Rank("K"));
+  EXPECT_EQ(t.state.round.AiClaimCount, 2);
+  EXPECT_EQ(t.state.hands.SeatCardCount[1], 1);
+  EXPECT_EQ(t.state.round.TurnState, Turn::Local);
   EXPECT_EQ(t.view.Only("say 1"), (std::vector<std::string>{"say 1 b I put two kings"}));
 }
 
@@ -194,13 +194,13 @@ TEST(ComputerTick, EmptyHandPassesAfterLocalPassAndWins) {
   t.SetHand(1, {});
   t.SetHand(2, {"Ah", "Ad"});
   t.SetPile({"Kh"}, 1);  // the computer's last card lies on the pile
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("K");
-  t.state.AiMoveCounter = 3;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("K");
+  t.state.round.AiMoveCounter = 3;
   ASSERT_TRUE(LocalPass(t.table));
   ASSERT_TRUE(ComputerTick(t.table));  // row 1.3: passes too, the pile is discarded
-  EXPECT_TRUE(t.state.RoundOver);
-  EXPECT_EQ(t.state.RoundResult, ResultLocalLost);
+  EXPECT_TRUE(t.state.round.RoundOver);
+  EXPECT_EQ(t.state.round.RoundResult, ResultLocalLost);
 }
 
 }  // namespace

@@ -210,6 +210,7 @@ struct TableRef {
 
 struct TableFixture {
   GameState state;
+  CardFlights flights = CardFlights::Off;
   EventLog view;
   PeerLog peer;
   RecordingServices services;
@@ -237,37 +238,37 @@ struct TableFixture {
   }
 
   void SetHand(int seat, const std::vector<std::string_view>& labels) {
-    state.SeatHand[seat].Fill(EmptyCard);
-    state.SeatHandRank[seat].Fill(NoRank);
+    state.hands.SeatHand[seat].Fill(EmptyCard);
+    state.hands.SeatHandRank[seat].Fill(NoRank);
     int p = 0;
     for (auto label : labels) {
       ++p;
-      state.SeatHand[seat][p] = Card(label);
-      state.SeatHandRank[seat][p] = RankOfChar(Card(label).rank);
+      state.hands.SeatHand[seat][p] = Card(label);
+      state.hands.SeatHandRank[seat][p] = RankOfChar(Card(label).rank);
     }
-    state.SeatCardCount[seat] = static_cast<std::uint8_t>(p);
+    state.hands.SeatCardCount[seat] = static_cast<std::uint8_t>(p);
   }
 
   void SetPile(const std::vector<std::string_view>& labels, int lastPut) {
-    state.PileCards.Fill(EmptyCard);
-    state.PileRanks.Fill(NoRank);
+    state.table.PileCards.Fill(EmptyCard);
+    state.table.PileRanks.Fill(NoRank);
     int p = 0;
     for (auto label : labels) {
       ++p;
-      state.PileCards[p] = Card(label);
-      state.PileRanks[p] = RankOfChar(Card(label).rank);
+      state.table.PileCards[p] = Card(label);
+      state.table.PileRanks[p] = RankOfChar(Card(label).rank);
     }
-    state.PileCount = static_cast<std::uint8_t>(p);
-    state.LastPutCount = static_cast<std::uint8_t>(lastPut);
+    state.table.PileCount = static_cast<std::uint8_t>(p);
+    state.table.LastPutCount = static_cast<std::uint8_t>(lastPut);
   }
 
   // A running local game at the given turn, names set, table shown.
   void Running(Turn turn) {
-    state.TableActive = true;
-    state.TurnState = turn;
-    state.Seat1Name = "PC";
-    state.Seat2Name = "Ann";
-    state.GameNumber = 3;
+    state.round.TableActive = true;
+    state.round.TurnState = turn;
+    state.session.Seat1Name = "PC";
+    state.session.Seat2Name = "Ann";
+    state.session.GameNumber = 3;
   }
 };
 
@@ -284,23 +285,25 @@ inline bool ToggleCardSelection(TableRef t, int position) {
 // The put button: the rank chooser opens for a new claim, then the selected cards are put.
 inline bool LocalPut(TableRef t) {
   if (!CanPut(t.f.state)) return false;
-  char claim = t.f.state.ClaimRank;
-  if (t.f.state.NewClaim) {
+  char claim = t.f.state.claim.ClaimRank;
+  if (t.f.state.claim.NewClaim) {
     t.f.view.calls.push_back("choose rank");
     claim = t.f.view.nextClaim;
   }
-  return t.f.Record(Play(t.f.state, Seat::Local, SelectedPut(t.f.state, claim)));
+  return t.f.Record(Play(t.f.state, Seat::Local, SelectedPut(t.f.state, claim), t.f.flights));
 }
 inline bool LocalChallenge(TableRef t) {
-  return t.f.Record(Play(t.f.state, Seat::Local, Move::Challenge(t.f.state.ClaimRank)));
+  return t.f.Record(
+      Play(t.f.state, Seat::Local, Move::Challenge(t.f.state.claim.ClaimRank), t.f.flights));
 }
 inline bool LocalPass(TableRef t) {
-  return t.f.Record(Play(t.f.state, Seat::Local, Move::Pass(t.f.state.ClaimRank)));
+  return t.f.Record(
+      Play(t.f.state, Seat::Local, Move::Pass(t.f.state.claim.ClaimRank), t.f.flights));
 }
 // A move message of seat 1, as the computer, the LAN peer or the relay sends it.
 inline bool ApplyMove(TableRef t, std::string_view message) {
   const auto move = ReadMoveMessage(message);
-  return move && t.f.Record(Play(t.f.state, Seat::Opponent, MoveOfMessage(*move)));
+  return move && t.f.Record(Play(t.f.state, Seat::Opponent, MoveOfMessage(*move), t.f.flights));
 }
 inline void StartGame(TableRef t, bool continueMatch) {
   t.f.Record(fibwick::StartGame(t.f.state, t.f.random, t.f.services, continueMatch));
@@ -322,7 +325,7 @@ inline std::uint8_t CheckRoundEnd(TableRef t) {
   return result;
 }
 inline bool ComputerTick(TableRef t) {
-  const auto outcome = fibwick::ComputerTick(t.f.state, t.f.random);
+  const auto outcome = fibwick::ComputerTick(t.f.state, t.f.random, t.f.flights);
   return outcome && t.f.Record(*outcome);
 }
 inline bool ExitToMenu(TableRef t) {

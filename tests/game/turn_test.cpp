@@ -41,16 +41,16 @@ TEST(Selection, AtMostFourCardsAndOnlyOnTheLocalTurn) {
   EXPECT_FALSE(ToggleCardSelection(t.table, 5));  // a fifth card cannot be selected
   EXPECT_TRUE(ToggleCardSelection(t.table, 2));   // unselecting makes room again
   EXPECT_TRUE(ToggleCardSelection(t.table, 6));
-  EXPECT_EQ(t.state.SelectedCards.count(), 4u);
+  EXPECT_EQ(t.state.hands.SelectedCards.count(), 4u);
   // The move buffer holds the selected cards in ascending hand position.
-  EXPECT_EQ(t.state.PutCards[1], Card("9h"));
-  EXPECT_EQ(t.state.PutCards[2], Card("10c"));
-  EXPECT_EQ(t.state.PutCards[3], Card("Js"));
-  EXPECT_EQ(t.state.PutCards[4], Card("Kd"));
+  EXPECT_EQ(t.state.table.PutCards[1], Card("9h"));
+  EXPECT_EQ(t.state.table.PutCards[2], Card("10c"));
+  EXPECT_EQ(t.state.table.PutCards[3], Card("Js"));
+  EXPECT_EQ(t.state.table.PutCards[4], Card("Kd"));
   EXPECT_FALSE(ToggleCardSelection(t.table, 7));  // no card there
   EXPECT_FALSE(ToggleCardSelection(t.table, 0));
 
-  t.state.TurnState = Turn::Opponent;
+  t.state.round.TurnState = Turn::Opponent;
   EXPECT_FALSE(ToggleCardSelection(t.table, 1));
 }
 
@@ -84,25 +84,25 @@ TEST(LocalPut, NewClaimWithoutFlights) {
                               "say 1 r I think... ",
                               "say 2 b I put two kings",
                           }));
-  EXPECT_EQ(t.state.PileCount, 2);
-  EXPECT_EQ(t.state.LastPutCount, 2);
-  EXPECT_EQ(t.state.PileCards[1], Card("Kd"));
-  EXPECT_EQ(t.state.PileCards[2], Card("Ks"));
-  EXPECT_EQ(t.state.SeatHand[2][2], Card("As"));
-  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
-  EXPECT_FALSE(t.state.NewClaim);
-  EXPECT_TRUE(t.state.ClaimChosen);
-  EXPECT_EQ(t.state.AiMoveCounter, 2);  // reset to 1 by the new claim, then one local put
-  EXPECT_TRUE(t.state.SelectedCards.none());
+  EXPECT_EQ(t.state.table.PileCount, 2);
+  EXPECT_EQ(t.state.table.LastPutCount, 2);
+  EXPECT_EQ(t.state.table.PileCards[1], Card("Kd"));
+  EXPECT_EQ(t.state.table.PileCards[2], Card("Ks"));
+  EXPECT_EQ(t.state.hands.SeatHand[2][2], Card("As"));
+  EXPECT_EQ(t.state.round.TurnState, Turn::Opponent);
+  EXPECT_FALSE(t.state.claim.NewClaim);
+  EXPECT_TRUE(t.state.claim.ClaimChosen);
+  EXPECT_EQ(t.state.round.AiMoveCounter, 2);  // reset to 1 by the new claim, then one local put
+  EXPECT_TRUE(t.state.hands.SelectedCards.none());
   EXPECT_TRUE(t.peer.sent.empty());
 }
 
 TEST(LocalPut, FlightsGoHighestPositionFirst) {
   TableFixture t;
   t.Running(Turn::Local);
-  t.state.FlyCards = true;
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("9");
+  t.flights = CardFlights::On;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("9");
   t.SetPile({"9c"}, 1);
   t.SetHand(2, {"9h", "10d", "Jc", "Qs"});
   ToggleCardSelection(t.table, 1);
@@ -112,23 +112,23 @@ TEST(LocalPut, FlightsGoHighestPositionFirst) {
   EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Jc:hand2@3>pile@2", "fly 9h:hand2@1>pile@3"}));
   EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WHodsDo", "sound WHodsDo"}));
   EXPECT_EQ(t.view.Only("say 2"), (Calls{"say 2 b I put still two nines"}));
-  EXPECT_EQ(t.state.PileCount, 3);
-  EXPECT_EQ(t.state.SeatCardCount[2], 2);
-  EXPECT_EQ(t.state.SeatHand[2][1], Card("10d"));
-  EXPECT_EQ(t.state.SeatHand[2][2], Card("Qs"));
+  EXPECT_EQ(t.state.table.PileCount, 3);
+  EXPECT_EQ(t.state.hands.SeatCardCount[2], 2);
+  EXPECT_EQ(t.state.hands.SeatHand[2][1], Card("10d"));
+  EXPECT_EQ(t.state.hands.SeatHand[2][2], Card("Qs"));
 }
 
 TEST(LocalPut, NetworkGameSendsTheMoveBeforeTheCardsMove) {
   TableFixture t;
   t.Running(Turn::Local);
-  t.state.NetworkGame = true;
-  t.state.NetRole = LanRole::Server;
+  t.state.network.NetworkGame = true;
+  t.state.network.NetRole = LanRole::Server;
   t.SetHand(2, {"Ah", "Ad"});
   ToggleCardSelection(t.table, 1);
   t.view.nextClaim = Rank("A");
   ASSERT_TRUE(LocalPut(t.table));
   EXPECT_EQ(t.peer.sent, (Calls{Move({"Ah"}, "A")}));
-  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
+  EXPECT_EQ(t.state.round.TurnState, Turn::Opponent);
 }
 
 TEST(LocalActions, RefusedWhenNotAllowed) {
@@ -140,9 +140,9 @@ TEST(LocalActions, RefusedWhenNotAllowed) {
   EXPECT_FALSE(LocalChallenge(t.table));
   EXPECT_FALSE(LocalPut(t.table));
   // After seat 1 passed, the last put was the local player's own: no challenge.
-  t.state.NewClaim = false;
+  t.state.claim.NewClaim = false;
   t.SetPile({"Kh"}, 1);
-  t.state.OpponentPassed = true;
+  t.state.claim.OpponentPassed = true;
   EXPECT_FALSE(LocalChallenge(t.table));
   EXPECT_TRUE(CanPass(t.state));
   EXPECT_TRUE(t.view.calls.empty());
@@ -162,15 +162,14 @@ TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
   const ChallengeCase& c = GetParam();
   TableFixture t;
   t.Running(Turn::Local);
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank(c.claim);
-  t.state.MarkLastCards = true;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank(c.claim);
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
   t.SetPile(c.pile, c.lastPut);
-  const int pile = t.state.PileCount;
+  const int pile = t.state.table.PileCount;
   ASSERT_TRUE(LocalChallenge(t.table));
-  EXPECT_EQ(t.state.LastClaimWasLie, c.lie);
+  EXPECT_EQ(t.state.claim.LastClaimWasLie, c.lie);
   const Calls liar = {"hand 2 faces 1",
                       "sound WPlMore",
                       "sound WPlMore",
@@ -200,12 +199,12 @@ TEST_P(LocalChallengeOutcomes, ThePileGoesToWhoeverWasWrong) {
                           "say 2 y Ann",
                           "claim none"};
   EXPECT_EQ(t.view.calls, c.lie ? liar : truthful);
-  EXPECT_EQ(t.state.SeatCardCount[c.lie ? 1 : 2], 1 + pile);
-  EXPECT_EQ(t.state.PileCount, 0);
-  EXPECT_EQ(t.state.LastPutCount, 0);
-  EXPECT_EQ(t.state.TurnState, c.lie ? Turn::Local : Turn::Opponent);
-  EXPECT_TRUE(t.state.NewClaim);
-  EXPECT_EQ(t.state.ClaimRank, Rank(c.claim));  // kept for the message that may follow
+  EXPECT_EQ(t.state.hands.SeatCardCount[c.lie ? 1 : 2], 1 + pile);
+  EXPECT_EQ(t.state.table.PileCount, 0);
+  EXPECT_EQ(t.state.table.LastPutCount, 0);
+  EXPECT_EQ(t.state.round.TurnState, c.lie ? Turn::Local : Turn::Opponent);
+  EXPECT_TRUE(t.state.claim.NewClaim);
+  EXPECT_EQ(t.state.claim.ClaimRank, Rank(c.claim));  // kept for the message that may follow
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -231,32 +230,32 @@ TEST(OpponentMove, PutWithoutFlights) {
   EXPECT_EQ(t.view.calls, (Calls{"hand 1 backs 1", "pile backs 2", "sound WHodsDo",
                                  "say 1 b I put two kings", "say 2 o Your move...", "claim Kh",
                                  "button challenge on", "button pass on", "button put off"}));
-  EXPECT_EQ(t.state.SeatHand[1][1], Card("Ks"));
-  EXPECT_EQ(t.state.TurnState, Turn::Local);
-  EXPECT_FALSE(t.state.NewClaim);
+  EXPECT_EQ(t.state.hands.SeatHand[1][1], Card("Ks"));
+  EXPECT_EQ(t.state.round.TurnState, Turn::Local);
+  EXPECT_FALSE(t.state.claim.NewClaim);
   EXPECT_TRUE(CanChallenge(t.state));
-  EXPECT_EQ(t.state.PutCards[1], EmptyCard);  // cleared after every move
+  EXPECT_EQ(t.state.table.PutCards[1], EmptyCard);  // cleared after every move
 }
 
 TEST(OpponentMove, PutWithFlightsCardByCard) {
   TableFixture t;
   t.Running(Turn::Opponent);
-  t.state.FlyCards = true;
+  t.flights = CardFlights::On;
   t.SetHand(1, {"9h", "Kd", "Ac"});
   ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "Ac"}, "K")));
   EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kd:hand1>pile@1", "fly Ac:hand1>pile@2"}));
   EXPECT_EQ(t.view.Only("hand"), (Calls{"hand 1 backs 2", "hand 1 backs 1"}));
-  EXPECT_EQ(t.state.PileCount, 2);
-  EXPECT_EQ(t.state.PileCards[2], Card("Ac"));
-  EXPECT_EQ(t.state.SeatCardCount[1], 1);
+  EXPECT_EQ(t.state.table.PileCount, 2);
+  EXPECT_EQ(t.state.table.PileCards[2], Card("Ac"));
+  EXPECT_EQ(t.state.hands.SeatCardCount[1], 1);
 }
 
 TEST(OpponentMove, ChallengeOfEachOutcome) {
   for (const bool lie : {true, false}) {
     TableFixture t;
     t.Running(Turn::Opponent);
-    t.state.NewClaim = false;
-    t.state.ClaimRank = Rank("Q");
+    t.state.claim.NewClaim = false;
+    t.state.claim.ClaimRank = Rank("Q");
     t.SetHand(1, {"9h"});
     t.SetHand(2, {"Ah"});
     t.SetPile({lie ? "Kh" : "Qh"}, 1);
@@ -265,17 +264,17 @@ TEST(OpponentMove, ChallengeOfEachOutcome) {
     EXPECT_EQ(t.view.calls[1], "say 2 o Your move...");
     EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WPlMore", "sound WPlMore"}));
     // A lie by the local player: the local player takes the pile and seat 1 leads.
-    EXPECT_EQ(t.state.SeatCardCount[2], lie ? 2 : 1);
-    EXPECT_EQ(t.state.TurnState, lie ? Turn::Opponent : Turn::Local);
-    EXPECT_TRUE(t.state.NewClaim);
+    EXPECT_EQ(t.state.hands.SeatCardCount[2], lie ? 2 : 1);
+    EXPECT_EQ(t.state.round.TurnState, lie ? Turn::Opponent : Turn::Local);
+    EXPECT_TRUE(t.state.claim.NewClaim);
   }
 }
 
 TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   TableFixture t;
   t.Running(Turn::Local);
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("J");
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("J");
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
   t.SetPile({"Jh", "Qd"}, 1);
@@ -283,56 +282,56 @@ TEST(DoublePass, LocalThenOpponentDiscardsAndLocalLeads) {
   EXPECT_EQ(t.view.calls,
             (Calls{"sound WDing_1", "hand 2 faces 1", "say 2 g Pass", "say 1 r I think... ",
                    "button challenge off", "button put off", "button pass off"}));
-  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
-  EXPECT_TRUE(t.state.LocalPassed);
+  EXPECT_EQ(t.state.round.TurnState, Turn::Opponent);
+  EXPECT_TRUE(t.state.claim.LocalPassed);
   t.view.calls.clear();
   ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
   EXPECT_EQ(t.view.calls,
             (Calls{"say 1 g Pass", "say 2 o Your move...", "sound WDing_1", "claim none",
                    "table area", "button challenge off", "button put off", "button pass off"}));
-  EXPECT_EQ(t.state.PileCount, 0);
-  EXPECT_EQ(t.state.ClaimRank, NoClaim);
-  EXPECT_TRUE(t.state.NewClaim);
-  EXPECT_EQ(t.state.TurnState, Turn::Local);  // the side that passed first leads
-  EXPECT_FALSE(t.state.LocalPassed || t.state.OpponentPassed);
+  EXPECT_EQ(t.state.table.PileCount, 0);
+  EXPECT_EQ(t.state.claim.ClaimRank, NoClaim);
+  EXPECT_TRUE(t.state.claim.NewClaim);
+  EXPECT_EQ(t.state.round.TurnState, Turn::Local);  // the side that passed first leads
+  EXPECT_FALSE(t.state.claim.LocalPassed || t.state.claim.OpponentPassed);
 }
 
 TEST(DoublePass, OpponentThenLocalDiscardsAndOpponentLeads) {
   TableFixture t;
   t.Running(Turn::Opponent);
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("J");
-  t.state.NetworkGame = true;
-  t.state.NetRole = LanRole::Client;
-  t.state.DealArrived = true;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("J");
+  t.state.network.NetworkGame = true;
+  t.state.network.NetRole = LanRole::Client;
+  t.state.network.DealArrived = true;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
   t.SetPile({"Jh"}, 1);
   ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("J"))));
-  EXPECT_TRUE(t.state.OpponentPassed);
+  EXPECT_TRUE(t.state.claim.OpponentPassed);
   EXPECT_FALSE(CanChallenge(t.state));
   ASSERT_TRUE(LocalPass(t.table));
   // The pass message carries the claim that stood.
   EXPECT_EQ(t.peer.sent, (Calls{Pass(Rank("J"))}));
-  EXPECT_EQ(t.state.PileCount, 0);
-  EXPECT_EQ(t.state.TurnState, Turn::Opponent);
+  EXPECT_EQ(t.state.table.PileCount, 0);
+  EXPECT_EQ(t.state.round.TurnState, Turn::Opponent);
   EXPECT_EQ(t.view.calls.back(), "say 1 r I think... ");
 }
 
 TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
   TableFixture t;
   t.Running(Turn::Local);
-  t.state.FlyCards = true;
+  t.flights = CardFlights::On;
   for (int p = 1; p <= 24; ++p) {
-    t.state.PileCards[p] =
+    t.state.table.PileCards[p] =
         MakeCard(static_cast<RankIndex>((p - 1) / 4 + 1), static_cast<SuitIndex>((p - 1) % 4));
-    t.state.PileRanks[p] = static_cast<RankIndex>((p - 1) / 4 + 1);
+    t.state.table.PileRanks[p] = static_cast<RankIndex>((p - 1) / 4 + 1);
   }
-  t.state.PileCount = 24;
-  t.state.LastPutCount = 3;
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("9");
-  t.state.OpponentPassed = true;  // the second pass discards
+  t.state.table.PileCount = 24;
+  t.state.table.LastPutCount = 3;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("9");
+  t.state.claim.OpponentPassed = true;  // the second pass discards
   ASSERT_TRUE(LocalPass(t.table));
   const Calls flights = t.view.Only("fly");
   ASSERT_EQ(flights.size(), 2u);
@@ -341,21 +340,21 @@ TEST(Discard, TwentyFourCardsFlyInBatchesTopFirst) {
   EXPECT_TRUE(flights[1].starts_with("fly back:pile@12>off")) << flights[1];
   EXPECT_TRUE(flights[1].ends_with("back:pile@1>off")) << flights[1];
   EXPECT_EQ(t.view.Only("pile"), (Calls{"pile backs 12", "pile backs 0"}));
-  EXPECT_EQ(t.state.PileCount, 0);
-  EXPECT_EQ(t.state.LastPutCount, 0);
+  EXPECT_EQ(t.state.table.PileCount, 0);
+  EXPECT_EQ(t.state.table.LastPutCount, 0);
 }
 
 TEST(Discard, OpenCardsShowTheFaces) {
   TableFixture t;
   t.Running(Turn::Opponent);
-  t.state.FlyCards = true;
-  t.state.OpenCards = true;
+  t.flights = CardFlights::On;
+  t.state.session.OpenCards = true;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ah"});
   t.SetPile({"Kh"}, 1);
-  t.state.NewClaim = false;
-  t.state.ClaimRank = Rank("K");
-  t.state.LocalPassed = true;
+  t.state.claim.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("K");
+  t.state.claim.LocalPassed = true;
   ASSERT_TRUE(ApplyMove(t.table, Pass(Rank("K"))));
   EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kh:pile@1>off"}));
 }
@@ -384,9 +383,9 @@ TEST(ApplyMoveSafety, MalformedOrUntimelyMovesChangeNothing) {
   EXPECT_EQ(DescribeState(t.state), DescribeState(before));
   // Three more cards still fit.
   EXPECT_TRUE(ApplyMove(t.table, Move({"9h", "Kd", "As"}, "K")));
-  EXPECT_EQ(t.state.PileCount, 24);
+  EXPECT_EQ(t.state.table.PileCount, 24);
 
-  t.state.TurnState = Turn::Local;  // out of turn
+  t.state.round.TurnState = Turn::Local;  // out of turn
   EXPECT_FALSE(ApplyMove(t.table, Challenge("K")));
 }
 
@@ -445,12 +444,13 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
     t.SetHand(1, {"9h", "10d", "Ad"});
     t.SetHand(2, {"Ks", "Qs", "Jc"});
     t.SetPile({"Qh", "Qd"}, 2);
-    t.state.NewClaim = c.newClaim;
-    t.state.ClaimRank = c.newClaim ? NoClaim : Rank("Q");
-    (c.seat == Seat::Opponent ? t.state.LocalPassed : t.state.OpponentPassed) = c.otherPassed;
+    t.state.claim.NewClaim = c.newClaim;
+    t.state.claim.ClaimRank = c.newClaim ? NoClaim : Rank("Q");
+    (c.seat == Seat::Opponent ? t.state.claim.LocalPassed : t.state.claim.OpponentPassed) =
+        c.otherPassed;
     if (c.newClaim) t.SetPile({}, 0);
     const GameState before = t.state;
-    const Outcome outcome = Play(t.state, c.seat, c.move);
+    const Outcome outcome = Play(t.state, c.seat, c.move, CardFlights::Off);
     EXPECT_EQ(outcome.refusal, c.refusal) << c.what << ": " << RefusalName(outcome.refusal);
     EXPECT_TRUE(outcome.events.empty()) << c.what;
     EXPECT_EQ(DescribeState(t.state), DescribeState(before)) << c.what;
@@ -462,34 +462,34 @@ TEST(Referee, RefusesIllegalMovesOfEitherSeatAndChangesNothing) {
 TEST(Referee, APeerNamingCardsItDoesNotHoldCannotOverfillThePile) {
   TableFixture t;
   t.Running(Turn::Opponent);
-  t.state.NetworkGame = true;
-  t.state.NetRole = LanRole::Client;
+  t.state.network.NetworkGame = true;
+  t.state.network.NetRole = LanRole::Client;
   t.SetHand(1, {"9h"});
   t.SetHand(2, {"Ks", "Qs", "Jc", "Ac"});
   t.SetPile({"9c", "9d", "9s", "10h", "10d", "10c", "10s", "Jh", "Jd", "Js", "Qh", "Qd", "Qc", "Kh",
              "Kd", "Kc", "Ah", "Ad", "As"},
             1);
-  t.state.ClaimRank = Rank("A");
-  t.state.NewClaim = false;
+  t.state.claim.ClaimRank = Rank("A");
+  t.state.claim.NewClaim = false;
   EXPECT_FALSE(ApplyMove(t.table, Move({"9h", "Ks", "Qs", "Jc"}, "A")));
-  EXPECT_EQ(t.state.PileCount, 19);
+  EXPECT_EQ(t.state.table.PileCount, 19);
   ASSERT_TRUE(ApplyMove(t.table, Move({"9h"}, "A")));
   for (int p = 1; p <= 4; ++p) ASSERT_TRUE(ToggleCardSelection(t.table, p));
   ASSERT_TRUE(LocalPut(t.table));
-  EXPECT_EQ(t.state.PileCount, 24);
+  EXPECT_EQ(t.state.table.PileCount, 24);
   EXPECT_EQ(t.peer.sent.size(), 1u);
 }
 
 TEST(TurnStates, NextTurnAfterSend) {
   GameState s;
-  s.LastAction = ActionChallenge;
-  s.LastClaimWasLie = true;
+  s.claim.LastAction = ActionChallenge;
+  s.claim.LastClaimWasLie = true;
   EXPECT_EQ(NextTurnAfterSend(s), Turn::Local);
-  s.LastClaimWasLie = false;
+  s.claim.LastClaimWasLie = false;
   EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
-  s.LastAction = ActionPut;
+  s.claim.LastAction = ActionPut;
   EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
-  s.LastAction = ActionPass;
+  s.claim.LastAction = ActionPass;
   EXPECT_EQ(NextTurnAfterSend(s), Turn::Opponent);
 }
 
