@@ -19,7 +19,8 @@ struct TableViewHooks {
   std::function<void(bool exitEnabled, bool countEnabled)> menuSet;
   std::function<void(const std::string&)> notice;
   std::function<void()> gameEnded;
-  double pauseFactor = 1.0;
+  std::function<void()> flightLanded;
+  double pauseFactor = 1.0;  // stretches pauses and flights; 0 for tests that must not wait
 };
 
 // The table as the rules' events show it, drawn into the table screen's picture controls.
@@ -62,6 +63,7 @@ class QtTableView final : public TableEventSink {
   TableScreen& screen_;
   TableViewHooks hooks_;
   std::array<std::vector<int>, SeatCount> positions_;
+  std::array<std::vector<int>, SeatCount> positionsBefore_;  // before each hand's last redraw
   std::array<QString, 2> handHints_;
   std::array<bool, SeatCount> faces_{};
 };

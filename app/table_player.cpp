@@ -26,7 +26,9 @@ void TablePlayer::Play(TableEvents events) {
     }
     Enqueue([this, shown = std::move(event)] {
       const int wait = sink_.Show(shown);
-      if (wait > 0) {
+      if (wait == TableEventSink::UntilResumed) {
+        waiting_ = true;
+      } else if (wait > 0) {
         waiting_ = true;
         resume_.start(wait);
       }
@@ -47,6 +49,13 @@ void TablePlayer::Tick(std::function<void()> action) {
     tickPending_ = false;
     tick();
   });
+}
+
+void TablePlayer::Resume() {
+  if (!waiting_) return;
+  resume_.stop();
+  waiting_ = false;
+  Pump();
 }
 
 bool TablePlayer::Idle() const {

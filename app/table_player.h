@@ -13,7 +13,10 @@ namespace fibwick {
 class TableEventSink {
  public:
   virtual ~TableEventSink() = default;
-  // Shows one event; returns how long the table must wait before the next, in milliseconds.
+  // Shows one event; returns how long the table must wait before the next, in milliseconds, or
+  // UntilResumed when the wait ends with something the sink calls TablePlayer::Resume for later
+  // (never from inside Show).
+  static constexpr int UntilResumed = -1;
   virtual int Show(const TableEvent& event) = 0;
   // An event for the far side or the records, handled as soon as the rule has returned.
   virtual void Dispatch(const TableEvent& event) = 0;
@@ -33,6 +36,8 @@ class TablePlayer final : public QObject {
   void Input(std::function<void()> action);
   // As Input, but one pending tick is enough: ticks that find one waiting are dropped.
   void Tick(std::function<void()> action);
+  // The wait an event asked for with UntilResumed is over.
+  void Resume();
   // Nothing left to show and no input waiting.
   bool Idle() const;
   // Drops what has not been shown or run yet: the table is being left.

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "base/cp1251.h"
+#include "base/round_even.h"
 #include "records/phrase_text.h"
 #include "ui/card_drawing.h"
 #include "ui/hud.h"
@@ -19,6 +20,7 @@ TableScreen::TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks)
       challenge_(MakeWindowButton(window, "Button7")),
       put_(MakeWindowButton(window, "Button8")),
       pass_(MakeWindowButton(window, "Button12")),
+      flights_(new FlightOverlay(window)),
       view_(std::make_unique<QtTableView>(*this, std::move(hooks))) {
   for (auto& c : says_) controls_.push_back(&c);
   for (auto& c : hands_) controls_.push_back(&c);
@@ -110,6 +112,50 @@ void TableScreen::Repaint() {
   window_.repaint();
 }
 
+void TableScreen::Fly(const std::vector<Flight>& flights,
+                      const std::array<std::vector<int>, SeatCount>& handsBefore, double factor,
+                      std::function<void()> landed) {
+  const fibwick::Layout& layout = kit_.layout;
+  const auto handMiddle = [&](int seat) {
+    const PixelRect& hand = HandRect(seat);
+    return FlightPixel{hand.left + RoundEven((hand.width - layout.cardWidth) / 2.0), hand.top};
+  };
+  const auto pixelOf = [&](const FlightPoint& point, FlightPixel from) {
+    switch (point.kind) {
+      case FlightPoint::Kind::HandPosition: {
+        const auto& lefts = handsBefore[static_cast<std::size_t>(point.seat - 1)];
+        if (point.position < 1 || point.position > static_cast<int>(lefts.size()))
+          return handMiddle(point.seat);
+        const PixelRect& hand = HandRect(point.seat);
+        return FlightPixel{hand.left + lefts[static_cast<std::size_t>(point.position - 1)],
+                           hand.top};
+      }
+      case FlightPoint::Kind::HandMiddle:
+        return handMiddle(point.seat);
+      case FlightPoint::Kind::PilePlace: {
+        const PilePoint at = PilePosition(layout, point.position - 1);
+        return FlightPixel{pile_.rect.left + at.x, pile_.rect.top + at.y};
+      }
+      case FlightPoint::Kind::OffTable:
+        break;
+    }
+    // Off the right edge of the table, level with where the card starts.
+    return FlightPixel{window_.width(), from.y};
+  };
+  std::vector<FlyingCard> cards;
+  for (const Flight& flight : flights) {
+    const FlightPixel from = pixelOf(flight.from, {});
+    cards.push_back(
+        {MakeCardSprite(flight.face, kit_.art, layout), from, pixelOf(flight.to, from)});
+  }
+  const QImage clean = window_.grab(window_.rect()).toImage();
+  flights_->Start(clean, std::move(cards), kit_.settings.FlightSpeed, factor, std::move(landed));
+}
+
+void TableScreen::StopFlights() {
+  flights_->Stop();
+}
+
 std::vector<int> TableScreen::DrawHand(int seat, const std::vector<CardCode>& cards, bool faces,
                                        std::uint64_t selected) {
   PictureControl& hand = hands_[static_cast<std::size_t>(seat - 1)];
@@ -183,7 +229,10 @@ int QtTableView::Show(const TableEvent& event) {
     screen_.Repaint();
     return static_cast<int>(pause->milliseconds * hooks_.pauseFactor);
   }
-  // Cards land at once and the table is silent until flights and sound arrive.
+  if (const auto* flown = std::get_if<CardsFlown>(&event)) {
+    screen_.Fly(flown->flights, positionsBefore_, hooks_.pauseFactor, hooks_.flightLanded);
+    return UntilResumed;
+  }
   std::visit(*this, event);
   return 0;
 }
@@ -200,6 +249,7 @@ void QtTableView::operator()(const TableShown&) {
 void QtTableView::operator()(const HandDrawn& e) {
   const auto i = static_cast<std::size_t>(e.seat - 1);
   faces_[i] = e.faces;
+  positionsBefore_[i] = std::move(positions_[i]);
   positions_[i] = screen_.DrawHand(e.seat, e.cards, e.faces, e.selected);
 }
 

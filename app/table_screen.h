@@ -3,12 +3,14 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/qt_table_view.h"
 #include "app/screen_kit.h"
 #include "game/table_events.h"
+#include "ui/flight_overlay.h"
 
 class QWidget;
 
@@ -32,6 +34,8 @@ class TableScreen {
   const std::vector<PictureControl*>& Controls() const { return controls_; }
   PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
   PixelRect ClaimPlateRect() const { return claimPlate_.rect; }
+  PixelRect PileRect() const { return pile_.rect; }
+  bool Flying() const { return flights_->Active(); }
   // The local player's card under a point of the window, 0 for none.
   int LocalCardAt(const QPoint& p) const;
   // The seat whose hand is under a point, 0 for none.
@@ -55,6 +59,13 @@ class TableScreen {
   int Language() const { return kit_.settings.Language; }
   // Draws at once what the pause is to show.
   void Repaint();
+  // Flies cards over the table as it stands now; a card leaving a hand starts where that hand's
+  // cards stood before its last redraw (`handsBefore`). `landed` runs once all have arrived.
+  void Fly(const std::vector<Flight>& flights,
+           const std::array<std::vector<int>, SeatCount>& handsBefore, double factor,
+           std::function<void()> landed);
+  // A flight cut short when the table is left.
+  void StopFlights();
 
  private:
   void Update(const PictureControl& control);
@@ -68,6 +79,7 @@ class TableScreen {
   TNuvCardsButton* challenge_;
   TNuvCardsButton* put_;
   TNuvCardsButton* pass_;
+  FlightOverlay* flights_;
   std::unique_ptr<QtTableView> view_;
 };
 

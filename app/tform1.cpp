@@ -63,6 +63,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                                 },
                             .notice = [this](const std::string& text) { ShowNotice(text); },
                             .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                            .flightLanded = [this] { player_.Resume(); },
                             .pauseFactor = pacing.pauseFactor}),
       player_(table_.View()) {
   setObjectName("Form1");
@@ -211,6 +212,7 @@ void TForm1::CardClick(int position) {
 // shown yet is dropped with the game.
 void TForm1::LeaveTable() {
   player_.Clear();
+  table_.StopFlights();
   TableEvents events;
   LeaveRunningGame(state_, Session(), events);
   player_.Play(std::move(events));
@@ -436,6 +438,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
   session_.SetNewPlayerPassword(passwordDigits);
   timer1_.stop();
   player_.Clear();
+  table_.StopFlights();
   player_.Play(StartGame(state_, random_, session_, false));
   timer1_.start(pacing_.computerTickMs);
 }

@@ -53,6 +53,9 @@ class TForm1 final : public QWidget, private SessionWindows {
   const std::vector<int>& HandPositions(int seat) const { return table_.View().Positions(seat); }
   PixelRect HandRect(int seat) const { return table_.HandRect(seat); }
   PixelRect ClaimPlateRect() const { return table_.ClaimPlateRect(); }
+  PixelRect PileRect() const { return table_.PileRect(); }
+  // Cards are in flight over the table.
+  bool Flying() const { return table_.Flying(); }
   // Whether a seat's hand is drawn face up now.
   bool HandShowsFaces(int seat) const { return table_.View().Faces(seat); }
   // Every event of the table has been shown and no input waits.

@@ -52,6 +52,8 @@ struct Rule {
         SpeechColour::Blue});
   }
   void Sound(const char* resource) { events.emplace_back(SoundPlayed{resource}); }
+  // A card landed in flight: the next one waits for the end of its sound.
+  void LandingSound() { events.emplace_back(SoundPlayed{"WHodsDo", true}); }
   void Button(ActionButton button, bool enabled) {
     events.emplace_back(ButtonEnabled{button, enabled});
   }
@@ -136,7 +138,7 @@ void LayLocalCards(Rule& t) {
             {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
     AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
-    t.Sound("WHodsDo");
+    t.LandingSound();
   }
 }
 
@@ -165,7 +167,7 @@ void LayOpponentCards(Rule& t) {
             {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
     AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
     t.PileAsPlayed();
-    t.Sound("WHodsDo");
+    t.LandingSound();
   }
 }
 

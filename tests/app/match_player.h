@@ -36,7 +36,7 @@ inline int PlayMatch(TForm1& form, std::mt19937& random,
   while (form.CurrentScreen() == Screen::Table) {
     const bool moved = WaitFor([&] {
       const GameState& s = form.Game();
-      return s.round.RoundOver || s.round.TurnState == Turn::Local ||
+      return ((s.round.RoundOver || s.round.TurnState == Turn::Local) && form.TableQuiet()) ||
              form.CurrentScreen() != Screen::Table;
     });
     if (!moved) {

@@ -184,3 +184,71 @@ TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
 
 }  // namespace
 }  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+// The first row in [from, to) where two grabs of the window differ; -1 for none.
+int FirstChangedRow(const QImage& a, const QImage& b, int from, int to) {
+  for (int y = from; y < to; ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) return y;
+    }
+  }
+  return -1;
+}
+
+// With the flights at a visible pace, a put card crosses the table from the hand to the pile.
+TEST(TableOnScreen, APutCardFliesFromTheHandUpToThePile) {
+  // The computer thinks long enough for the put's flight to be watched alone.
+  OpenTable t("flight", Pacing{.pauseFactor = 3.0, .computerTickMs = 1500});
+  ASSERT_TRUE(t.form.CurrentSettings().FlyCards);  // the default
+  ASSERT_TRUE(WaitFor(
+      [&] { return t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet(); }, 20000));
+  ASSERT_FALSE(t.form.Game().claim.NewClaim);  // the computer opened, so no rank is asked
+  const int pileBefore = t.form.Game().table.PileCount;
+  ClickCard(t.form, 1);
+  ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
+  ButtonNamed(t.form, "Button8")->click();
+  std::vector<QImage> frames;
+  while (t.form.Flying()) {
+    frames.push_back(t.form.grab().toImage());
+    Wait(15);
+  }
+  EXPECT_EQ(t.form.Game().table.PileCount, pileBefore + 1);
+  ASSERT_GE(frames.size(), 4u) << "the flight went by too fast to be seen";
+  const QImage landed = t.form.grab().toImage();
+  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
+    fs::create_directories(shots);
+    for (std::size_t k : {std::size_t{0}, frames.size() / 2, frames.size() - 1}) {
+      frames[k].save(QString::fromStdString(
+          (fs::path(shots) / ("flight-" + std::to_string(k) + ".png")).string()));
+    }
+    landed.save(QString::fromStdString((fs::path(shots) / "flight-landed.png").string()));
+  }
+  // While the cards fly nothing else changes: between two frames, only the card moved, upwards
+  // from the hand, towards the pile.
+  const int height = landed.height();
+  const std::size_t middle = frames.size() / 2;
+  const int firstMove = FirstChangedRow(frames[1], frames[middle], 0, height);
+  const int laterMove = FirstChangedRow(frames[middle], frames.back(), 0, height);
+  ASSERT_GE(firstMove, 0);
+  ASSERT_GE(laterMove, 0);
+  EXPECT_LT(firstMove, t.form.HandRect(2).top);
+  EXPECT_GT(firstMove, t.form.PileRect().top);
+  EXPECT_LT(laterMove, firstMove);
+}
+
+// Leaving while cards fly drops the flight with the game: no picture of it stays on the window.
+TEST(TableOnScreen, ClosingDuringAFlightLeavesNoCardInTheAir) {
+  OpenTable t("closeflight", Pacing{.pauseFactor = 50.0, .computerTickMs = 1});
+  ASSERT_TRUE(WaitFor([&] { return t.form.Flying(); }, 20000));  // the computer's opening put
+  t.form.close();                                                // the question is answered "Yes"
+  EXPECT_FALSE(t.form.isVisible());
+  EXPECT_FALSE(t.form.Flying());
+  EXPECT_TRUE(t.form.TableQuiet());
+  EXPECT_FALSE(t.form.Game().round.TableActive);
+}
+
+}  // namespace
+}  // namespace fibwick

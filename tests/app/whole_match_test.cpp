@@ -110,8 +110,9 @@ void PlayUntilTheChallengeIsOpen(TForm1& form) {
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
   auto* challenge = ButtonNamed(form, "Button7");
   for (;;) {
-    ASSERT_TRUE(WaitFor([&] { return form.Game().round.TurnState == Turn::Local; }))
-        << DescribeState(form.Game());
+    ASSERT_TRUE(WaitFor([&] {
+      return form.Game().round.TurnState == Turn::Local && form.TableQuiet();
+    })) << DescribeState(form.Game());
     if (challenge->isEnabled()) return;
     ClickCard(form, 1);
     ButtonNamed(form, "Button8")->click();

@@ -1,0 +1,66 @@
+#include "ui/flight_overlay.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <limits>
+
+namespace fibwick {
+namespace {
+
+constexpr int FrameMs = 8;
+
+}  // namespace
+
+FlightOverlay::FlightOverlay(QWidget& window) : QWidget(&window) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  hide();
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setInterval(FrameMs);
+  connect(&timer_, &QTimer::timeout, this, &FlightOverlay::Step);
+}
+
+void FlightOverlay::Start(const QImage& clean, std::vector<FlyingCard> cards, int flightSpeed,
+                          double factor, std::function<void()> landed) {
+  const FlightPace pace = PaceOfSpeed(flightSpeed);
+  scene_.Begin(clean, std::move(cards));
+  stepMicroseconds_ = pace.stepMicroseconds * factor;
+  stepsShown_ = 0;
+  if (pace.skipsFirstStep) scene_.Advance(1);
+  landed_ = std::move(landed);
+  setGeometry(0, 0, clean.width(), clean.height());
+  raise();
+  show();
+  update();
+  clock_.start();
+  timer_.start();
+}
+
+void FlightOverlay::Stop() {
+  timer_.stop();
+  landed_ = nullptr;
+  hide();
+}
+
+void FlightOverlay::Step() {
+  int due = std::numeric_limits<int>::max();
+  if (stepMicroseconds_ > 0) {
+    due = static_cast<int>(static_cast<double>(clock_.nsecsElapsed()) / 1000.0 / stepMicroseconds_);
+  }
+  if (due > stepsShown_) {
+    update(scene_.Advance(due - stepsShown_));
+    stepsShown_ = due;
+  }
+  if (!scene_.Arrived()) return;
+  scene_.Erase();
+  timer_.stop();
+  hide();
+  if (auto landed = std::exchange(landed_, nullptr)) landed();
+}
+
+void FlightOverlay::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  for (const QRect& piece : event->region()) painter.drawImage(piece, scene_.Picture(), piece);
+}
+
+}  // namespace fibwick
