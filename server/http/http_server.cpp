@@ -85,7 +85,6 @@ class Session : public std::enable_shared_from_this<Session> {
     const auto& message = parser_->get();
     exchange_.method = std::string(message.method_string());
     exchange_.target = std::string(message.target().data(), message.target().size());
-    if (message.version() != 10 && message.version() != 11) return Refuse(505);
     if (message.method() == http::verb::post && !parser_->content_length() && !parser_->chunked()) {
       return Refuse(411);
     }
@@ -244,6 +243,7 @@ struct HttpServer::Impl {
         context(static_cast<int>(threads)),
         acceptor(context),
         retryTimer(context),
+        signals(context, SIGINT, SIGTERM),
         shared(std::make_shared<Shared>(limits)) {}
 
   void Accept() {
@@ -279,6 +279,8 @@ struct HttpServer::Impl {
   asio::io_context context;
   tcp::acceptor acceptor;
   asio::steady_timer retryTimer;
+  // Taken over from the start: a stop asked for before Run() must not kill the process.
+  asio::signal_set signals;
   std::shared_ptr<Shared> shared;
 };
 
@@ -304,8 +306,7 @@ unsigned short HttpServer::Listen(const std::string& address, unsigned short por
 
 void HttpServer::Run(Router router) {
   impl_->shared->router = std::move(router);
-  asio::signal_set signals(impl_->context, SIGINT, SIGTERM);
-  signals.async_wait([this](beast::error_code error, int signal) {
+  impl_->signals.async_wait([this](beast::error_code error, int signal) {
     if (error) return;
     Log(LogLevel::Info, "signal " + std::to_string(signal) + ", stopping");
     beast::error_code ignored;
