@@ -31,10 +31,10 @@ const char* StatusText(unsigned status) {
       return "Unsupported Media Type";
     case 431:
       return "Request Header Fields Too Large";
+    case 500:
+      return "Internal Server Error";
     case 503:
       return "Service Unavailable";
-    case 505:
-      return "HTTP Version Not Supported";
     default:
       return "Error";
   }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -166,6 +167,18 @@ TEST(Statistics, RequestsWithFieldsMissingOrOutOfRangeAreRefusedAndCountNothing)
             "$ ok#");
   EXPECT_EQ(Exchange(service.BaseUrl(), FormPost("/statistics", "gid=22")).body,
             "$0 0 1 " + std::string(40, 'n') + " 0 0 0 0 0 0 0 0 0 0 0 0 0 -*");
+}
+
+TEST(Statistics, AFailingDatabaseAnswers503AndTheServiceGoesOn) {
+  ServiceProcess service;
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open((service.DataFolder() / "fibwick.sqlite").c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE statistics", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  EXPECT_EQ(Exchange(service.BaseUrl(), FormPost("/statistics", "gid=22&stat1=1&stat2=1")).status,
+            503);
+  EXPECT_EQ(Exchange(service.BaseUrl(), FormPost("/statistics", "gid=22")).status, 503);
+  EXPECT_EQ(Exchange(service.BaseUrl(), GetRequest("/paths")).status, 200);
 }
 
 }  // namespace
