@@ -1,9 +1,11 @@
 #include "server/http/http_server.h"
 
+#include <algorithm>
 #include <atomic>
 #include <boost/asio.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <thread>
@@ -33,6 +35,14 @@ struct Shared {
   std::atomic<std::size_t> connections{0};
 };
 
+// On a dual-stack socket an IPv4 caller arrives as ::ffff:a.b.c.d; it is a.b.c.d to everyone else.
+std::string PlainAddress(const asio::ip::address& address) {
+  if (address.is_v6() && address.to_v6().is_v4_mapped()) {
+    return asio::ip::make_address_v4(asio::ip::v4_mapped, address.to_v6()).to_string();
+  }
+  return address.to_string();
+}
+
 // One client connection; every step runs on the connection's strand.
 class Session : public std::enable_shared_from_this<Session> {
  public:
@@ -41,7 +51,7 @@ class Session : public std::enable_shared_from_this<Session> {
     ++shared_->connections;
     beast::error_code error;
     const auto remote = stream_.socket().remote_endpoint(error);
-    peer_ = error ? "?" : remote.address().to_string();
+    peer_ = error ? "?" : PlainAddress(remote.address());
     peerPort_ = error ? 0 : remote.port();
   }
   ~Session() { --shared_->connections; }
@@ -67,7 +77,8 @@ class Session : public std::enable_shared_from_this<Session> {
 
   void ReadHeader() {
     parser_.emplace();
-    parser_->header_limit(static_cast<std::uint32_t>(shared_->limits.maxHeader));
+    parser_->header_limit(static_cast<std::uint32_t>(std::min<std::size_t>(
+        shared_->limits.maxHeader, std::numeric_limits<std::uint32_t>::max())));
     parser_->body_limit(shared_->limits.maxBody);
     started_ = Clock::now();
     exchange_ = ExchangeLog();
