@@ -25,15 +25,16 @@ std::string GameEndColumn(int index) {
   return "game_end_" + std::to_string(index + 1);
 }
 
+// Sums name the stored values through the table, which PostgreSQL's reading of upserts needs too.
 std::string AddStartsSql() {
   return "INSERT INTO statistics (game_id, starts, unique_starts) VALUES (?1, ?2, ?3) "
-         "ON CONFLICT (game_id) DO UPDATE SET starts = starts + excluded.starts, "
-         "unique_starts = unique_starts + excluded.unique_starts";
+         "ON CONFLICT (game_id) DO UPDATE SET starts = statistics.starts + excluded.starts, "
+         "unique_starts = statistics.unique_starts + excluded.unique_starts";
 }
 
 std::string AddLikeSql() {
   return "INSERT INTO statistics (game_id, likes, last_like) VALUES (?1, ?2, ?3) "
-         "ON CONFLICT (game_id) DO UPDATE SET likes = likes + excluded.likes, "
+         "ON CONFLICT (game_id) DO UPDATE SET likes = statistics.likes + excluded.likes, "
          "last_like = excluded.last_like";
 }
 
@@ -43,7 +44,7 @@ std::string AddGameEndSql() {
     const auto column = GameEndColumn(i);
     columns += ", " + column;
     values += ", ?" + std::to_string(i + 2);
-    sums += (i ? ", " : "") + column + " = " + column + " + excluded." + column;
+    sums += (i ? ", " : "") + column + " = statistics." + column + " + excluded." + column;
   }
   return "INSERT INTO statistics (game_id" + columns + ") VALUES (?1" + values +
          ") ON CONFLICT (game_id) DO UPDATE SET " + sums;

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,8 +11,6 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
-
-extern char** environ;
 
 namespace fibwick::testing {
 namespace {
@@ -74,17 +72,19 @@ void ServiceProcess::Start(std::vector<std::string> extraArgs) {
 
   int pipe[2];
   if (::pipe2(pipe, O_CLOEXEC) != 0) throw std::runtime_error("cannot make a pipe");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
-  const int spawned = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t parent = ::getpid();
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    // A test that crashes must not leave its service behind, holding the test's output open.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent) ::_exit(127);
+    ::dup2(pipe[1], STDOUT_FILENO);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
   ::close(pipe[1]);
   output_ = pipe[0];
-  if (spawned != 0) {
-    pid_ = -1;
-    throw std::runtime_error(std::string("cannot start ") + FIBWICK_SERVICE_BINARY);
-  }
+  if (pid_ < 0) throw std::runtime_error("cannot start " + args[0]);
   const std::string line = ReadFirstLine(output_);
   const auto colon = line.rfind(':');
   if (!line.starts_with(ListeningPrefix) || colon == std::string::npos) {

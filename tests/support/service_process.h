@@ -24,6 +24,7 @@ class TemporaryFolder {
   std::filesystem::path path_;
 };
 
+// The service ends with the thread that started it, even when that thread's process crashes.
 class ServiceProcess {
  public:
   // Serves from a fresh temporary data folder, removed when the process object goes.
