@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 
 #include "support/raw_http.h"
 #include "support/service_process.h"
@@ -63,6 +64,17 @@ TEST(IpEcho, AnswersThePeerAndBehindATrustedProxyTheAddressItAppended) {
   ServiceProcess proxied({"--trust-proxy"});
   EXPECT_EQ(Exchange(proxied.BaseUrl(), GetRequest("/ip", forwarded)).body, "203.0.113.7\r\n");
   EXPECT_EQ(Exchange(proxied.BaseUrl(), GetRequest("/ip")).body, "127.0.0.1\r\n");
+}
+
+TEST(IpEcho, AnIpv4CallerOfADualStackServiceIsNamedByItsIpv4Address) {
+  std::unique_ptr<ServiceProcess> service;
+  try {
+    service = std::make_unique<ServiceProcess>(std::vector<std::string>{"--listen", "::"});
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "no IPv6 on this machine";
+  }
+  const auto ipv4Url = "http://127.0.0.1:" + std::to_string(service->Port());
+  EXPECT_EQ(Exchange(ipv4Url, GetRequest("/ip")).body, "127.0.0.1\r\n");
 }
 
 TEST(News, ThePageOfTheDataFolderElseNewsNumberZero) {
