@@ -109,6 +109,7 @@ SessionResult SessionResultOf(const GameState& state) {
   result.startRating = state.PlayerRating;
   result.cycleEnd = CycleComplete(state.GameNumber);
   result.network = state.NetworkGame;
+  result.networkHost = state.NetworkGame && state.NetRole == LanRole::Server;
   result.rated = state.RatedGame;
   result.tournament = state.TourGame;
   result.tournamentSeatOne = state.TourGame && state.TourSeat == 1;
