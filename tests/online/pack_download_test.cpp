@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "loopback_server.h"
+#include "online/loopback_server.h"
 
 namespace fibwick {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "loopback_server.h"
+#include "online/loopback_server.h"
 #include "online/service_base.h"
 
 namespace fibwick {
