@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "game/match_parts.h"
+#include "game/messages.h"
 #include "online/http_client.h"
 #include "records/settings.h"
 
 // Anonymous usage counters: starts, likes and finished games, summed per game by the service.
 namespace fibwick {
 
-inline constexpr int GameId = 22;
 inline constexpr int GameEndCounterCount = 12;
 
 using GameEndCounters = std::array<int, GameEndCounterCount>;
