@@ -1,7 +1,10 @@
+#include <QTimer>
 #include <fstream>
 
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
+#include "online/service_base.h"
+#include "support/service_process.h"
 #include "ui/dialogs/options_dialog.h"
 
 namespace fibwick {
@@ -66,6 +69,47 @@ TEST_F(PackButtons, AFailedDownloadLeavesTheButtonOnAndSaysSo) {
   EXPECT_FALSE(std::filesystem::exists(folder_ / "NuvBackG03.dll"));
   EXPECT_TRUE(dialog.Downloads().Button("NuvBackG03.dll")->isEnabled());
   EXPECT_EQ(sounds, std::vector<std::string>{"WWrongs"});
+}
+
+TEST_F(PackButtons, CancelStopsADownloadThatHangs) {
+  LoopbackServer service([](const std::string&) { return std::nullopt; });
+  context_->downloadFolder = service.BaseUrl() + "/files/";
+  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  dialog.Tabs()->setCurrentIndex(1);
+  dialog.show();
+  PackDownloads& downloads = dialog.Downloads();
+  bool barShown = false;
+  QObject::connect(&downloads, &PackDownloads::Finished,
+                   [](DownloadOutcome outcome) { EXPECT_EQ(outcome, DownloadOutcome::Cancelled); });
+  // Runs inside the download, from its progress calls.
+  QTimer::singleShot(0, [&] {
+    barShown = downloads.Bar()->isVisible() && downloads.CancelButton()->isVisible();
+    Shot(dialog, "options-downloading");
+    EXPECT_FALSE(downloads.Button("NuvCards06C.dll")->isEnabled());
+    downloads.CancelButton()->click();
+  });
+  downloads.Button("NuvCards06A.dll")->click();
+  EXPECT_TRUE(barShown);
+  EXPECT_FALSE(downloads.Bar()->isVisible());
+  EXPECT_TRUE(downloads.Button("NuvCards06A.dll")->isEnabled());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);  // "Game"
+}
+
+TEST_F(PackButtons, APackFromTheServiceIsFoundByTheDialog) {
+  testing::ServiceProcess service;
+  std::filesystem::create_directories(service.DataFolder() / "files");
+  std::ofstream(service.DataFolder() / "files" / "NuvCVoice3.dll", std::ios::binary)
+      << std::string(250000, 'v');
+  context_->downloadFolder = AddressesUnder(service.BaseUrl()).files;
+  {
+    TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+    dialog.show();
+    dialog.Downloads().Button("NuvCVoice3.dll")->click();
+  }
+  EXPECT_EQ(std::filesystem::file_size(folder_ / "NuvCVoice3.dll"), 250000u);
+  TFormOptions reopened(*context_, {}, QSize(1920, 1080), nullptr);
+  EXPECT_FALSE(reopened.Downloads().Button("NuvCVoice3.dll")->isEnabled());
+  EXPECT_TRUE(reopened.Downloads().Button("NuvCards06A.dll")->isEnabled());
 }
 
 }  // namespace

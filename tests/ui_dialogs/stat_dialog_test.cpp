@@ -2,6 +2,8 @@
 
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
+#include "online/service_base.h"
+#include "support/service_process.h"
 
 namespace fibwick {
 namespace {
@@ -86,6 +88,24 @@ TEST_F(Stat, APassportNameLikesWithoutAsking) {
   dialog.LikeButton()->click();
   EXPECT_TRUE(service_.Requests().back().ends_with("&stat4=Vera"));
   EXPECT_TRUE(liked_);
+}
+
+TEST_F(Stat, ALikeReachesTheServiceTotals) {
+  testing::ServiceProcess service;
+  StatisticsService statistics(client_, AddressesUnder(service.BaseUrl()).statistics);
+  statistics.ReportStart(true);
+  settings_.WorldNick = "Vera";
+  {
+    TFStat dialog(*context_, statistics, liked_, {}, nullptr);
+    EXPECT_EQ(dialog.Value(0), "1");
+    EXPECT_EQ(dialog.Value(2), "0");
+    dialog.LikeButton()->click();
+    EXPECT_EQ(dialog.Value(2), "1");
+  }
+  liked_ = false;
+  TFStat reread(*context_, statistics, liked_, {}, nullptr);
+  EXPECT_EQ(reread.Value(2), "1");
+  EXPECT_EQ(reread.Value(3), "Vera");
 }
 
 }  // namespace
