@@ -68,18 +68,16 @@ bool StatisticsService::ReadTotals(int gid, TNuvStat& stat) {
   const auto fields = SplitFields(records.front(), ' ');
   TNuvStat read;
   read.GID = gid;
-  std::vector<int*> numbers{&read.Stat1, &read.Stat2, &read.Stat3};
   for (std::size_t field = 1; field < fields.size() && field <= 18; ++field) {
     const std::string& text = fields[field];
-    if (field == 4) {
-      read.Stat4 = text;
+    if (field == 4 || field == 18) {
+      // The service writes an empty text as "-" so that the fields still split.
+      (field == 4 ? read.Stat4 : read.StatZ) = text == "-" ? std::string() : text;
       continue;
     }
-    if (field == 18) {
-      read.StatZ = text;
-      continue;
-    }
-    int* target = field <= 3    ? numbers[field - 1]
+    int* target = field == 1    ? &read.Stat1
+                  : field == 2  ? &read.Stat2
+                  : field == 3  ? &read.Stat3
                   : field <= 16 ? &read.StatX[field - 5]
                                 : &read.StatY;
     const auto number = ParseServiceInteger(text);

@@ -73,6 +73,7 @@ TEST(StatisticsService, ReportsAddUpInTheTotals) {
   TNuvStat stat;
   ASSERT_TRUE(statistics.ReadTotals(GameId, stat));
   EXPECT_EQ(stat.Stat1, 0);
+  EXPECT_EQ(stat.Stat4, "");
 
   Settings settings;
   settings.StartRegistered = false;

@@ -71,7 +71,7 @@ TEST(StatisticsReplies, TotalsFillTheRecordFieldByField) {
   EXPECT_EQ(stat.Stat3, 1);
   EXPECT_EQ(stat.Stat4, "Ann");
   EXPECT_EQ(stat.StatX, (GameEndCounters{10, 1, 30, 4, 2, 1}));
-  EXPECT_EQ(stat.StatZ, "-");
+  EXPECT_EQ(stat.StatZ, "");  // "-" stands for an empty text
   EXPECT_TRUE(server.Requests().at(0).ends_with("\r\n\r\ngid=22"));
 }
 
