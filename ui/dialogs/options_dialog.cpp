@@ -218,6 +218,11 @@ void TFormOptions::Recaption() {
   passport_->setText(Catalogue(MsgPassport));
 }
 
+void TFormOptions::done(int result) {
+  if (downloads_->Running()) return;
+  DialogFrame::done(result);
+}
+
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks) {
   const QScreen* screen = parent != nullptr && parent->screen() != nullptr
                               ? parent->screen()

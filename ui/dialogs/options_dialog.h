@@ -57,6 +57,8 @@ class TFormOptions : public DialogFrame {
 
  protected:
   void Recaption() override;
+  // Stays open while a download runs inside one of its buttons: "Cancel" ends that first.
+  void done(int result) override;
 
  private:
   QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
