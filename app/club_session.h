@@ -8,6 +8,7 @@
 #include "game/match_parts.h"
 #include "records/club_members.h"
 #include "records/general_count.h"
+#include "records/settings.h"
 
 // The records a local match keeps: the club files, the history and the general count.
 namespace fibwick {
@@ -48,16 +49,22 @@ class ClubSession final : public StandingSource, public SessionRecords {
   TCount count_;
 };
 
-// The online steps of a session's end, while this program reaches no game service: a local
-// match has no rated game, statistics, world top ten or tournament to report to.
-class OfflineSession final : public SessionOnline {
+// The online steps of a session's end. The statistics service hears of every finished game; a
+// rated game, the world top ten and the tournament have nothing to report to yet.
+class ServiceSession final : public SessionOnline {
  public:
+  // The statistics address is read from the settings at each report.
+  explicit ServiceSession(const Settings& settings) : settings_(settings) {}
+
   void SettleRatedGame(const SessionResult&) override {}
-  void ReportGameEnd(const SessionResult&) override {}
+  void ReportGameEnd(const SessionResult& result) override;
   void OfferWorldTopTen(const SessionResult&) override {}
   void SubmitRatedResult(const SessionResult&) override {}
   void ReportTournamentResult(const SessionResult&) override {}
   void LeaveRatedGame() override {}
+
+ private:
+  const Settings& settings_;
 };
 
 }  // namespace fibwick

@@ -19,6 +19,8 @@
 #include "game/round_end.h"
 #include "game/start_game.h"
 #include "game/turn.h"
+#include "online/service_base.h"
+#include "online/statistics.h"
 #include "records/catalogue.h"
 #include "records/club_file.h"
 #include "records/phrase_text.h"
@@ -33,6 +35,8 @@
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/speed_dialog.h"
+#include "ui/dialogs/stat_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 #include "ui/skin_button.h"
 
@@ -42,6 +46,9 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
+      serviceBase_(ServiceBaseFromEnvironment()),
+      servicePaths_(SharedHttpClient(), AddressesUnder(serviceBase_).paths,
+                    AddressesUnder(serviceBase_).account),
       session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
       menu_(
           *this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_,
@@ -93,6 +100,10 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   actCount_ = addAction("ActGeneralScore", [this] { GeneralScoreClick(); });
   actExit_ = addAction("ActExitToMenu", [this] { AbandonClick(); });
   actRename_ = addAction("ActChangeName", [this] { ChangeNameClick(); });
+  actSpeed_ = addAction("ActSpeed", [this] {
+    DialogContext context = Dialogs();
+    ChooseFlightSpeed(this, context);
+  });
   Recaption();
   EnableTableMenu(false);
 
@@ -119,6 +130,7 @@ void TForm1::Recaption() {
   actCount_->setText(Catalogue(MsgGeneralScore));
   actExit_->setText(Catalogue(MsgExitToMenu));
   actRename_->setText(Catalogue(MsgToChangeAName));
+  actSpeed_->setText(Catalogue(MsgSpeed));
 }
 
 std::filesystem::path TForm1::SettingsFile() const {
@@ -128,8 +140,10 @@ std::filesystem::path TForm1::SettingsFile() const {
 void TForm1::StartUp() {
   if (startedUp_) return;
   startedUp_ = true;
-  settings_ = LoadSettings(SettingsFile(), nullptr);
+  settings_ = LoadSettings(SettingsFile(), &servicePaths_);
+  RebaseDefaultAddresses(settings_, serviceBase_, servicePaths_.Named());
   SetLanguage(settings_.Language);
+  std::string edition;
   for (const bool network : {false, true}) {
     const auto file = session_.ClubFile(network);
     const ClubCheck check = CheckClubFile(file);
@@ -140,7 +154,9 @@ void TForm1::StartUp() {
       return;
     }
     if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
+    if (!network) edition = check.editionMarker;
   }
+  ReportStart(edition);
   Recaption();
   setCursor(Cursor(false));
   intro_.Load();
@@ -447,6 +463,7 @@ DialogContext TForm1::Dialogs() {
   DialogContext context(settings_, ArtSources{}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
+  context.downloadFolder = AddressesUnder(serviceBase_).files;
   return context;
 }
 
@@ -511,6 +528,7 @@ void TForm1::OptionsClick() {
   hooks.networkGameChanged = [this] { LayoutMainMenu(); };
   hooks.gifAnimationChanged = [this] { LayoutMainMenu(); };
   hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
+  hooks.openSpeed = [this, &context] { ChooseFlightSpeed(this, context); };
   ShowOptions(this, context, hooks);
 }
 
@@ -553,10 +571,27 @@ void TForm1::ModeClick() {
 }
 
 void TForm1::ServiceIconClick(const ServiceIcon& icon) {
-  // The online services arrive later; until then a click says so instead of doing nothing.
+  if (std::string_view(icon.picture) == "Stats") return StatisticsClick();
+  // The other online services arrive later; until then a click says so instead of doing nothing.
   const bool tournament = std::string_view(icon.picture) == "GTour48";
   ShowNotice(
       std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
+}
+
+void TForm1::StatisticsClick() {
+  DialogContext context = Dialogs();
+  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
+  StatHooks hooks;
+  hooks.saveSettings = [this] { SaveSettings(SettingsFile(), settings_, clubCheckFailed_); };
+  ShowStatistics(this, context, service, likedThisRun_, hooks);
+}
+
+// Once, as the window first shows, before anything signs in.
+void TForm1::ReportStart(const std::string& editionMarker) {
+  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
+  if (ReportProgramStart(service, settings_, editionMarker)) {
+    SaveSettings(SettingsFile(), settings_, clubCheckFailed_);
+  }
 }
 
 void TForm1::CaptionClick() {

@@ -17,6 +17,7 @@
 #include "game/buttons.h"
 #include "game/turn.h"
 #include "game/uniform_source.h"
+#include "online/service_paths.h"
 #include "records/settings.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
@@ -91,7 +92,7 @@ class TForm1 final : public QWidget, private SessionWindows {
 
   bool Confirm(const std::string& question);
   void ShowNotice(const std::string& text);
-  SessionParts Session() { return {session_, offline_, *this}; }
+  SessionParts Session() { return {session_, online_, *this}; }
 
   void StartUp();
   void Recaption();
@@ -111,6 +112,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   void HistoryClick();
   void CaptionClick();
   void ServiceIconClick(const ServiceIcon& icon);
+  void StatisticsClick();
+  void ReportStart(const std::string& editionMarker);
   void GeneralScoreClick();
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
@@ -128,6 +131,9 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::filesystem::path programFolder_;
   Pacing pacing_;
   Settings settings_;
+  std::string serviceBase_;
+  ServicePaths servicePaths_;  // also remembers which services the operator paused
+  bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
   Screen screen_ = Screen::Intro;
@@ -143,6 +149,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   QAction* actCount_ = nullptr;
   QAction* actExit_ = nullptr;
   QAction* actRename_ = nullptr;
+  QAction* actSpeed_ = nullptr;
 
   QTimer timer1_;
   QTimer cursorTimer_;
@@ -156,7 +163,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   MenuScreen menu_;
   TableScreen table_;
   TablePlayer player_;
-  OfflineSession offline_;
+  ServiceSession online_{settings_};
   ClockSeededSource random_;
 };
 

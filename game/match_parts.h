@@ -44,6 +44,7 @@ struct SessionResult {
   double startRating = 0.0;
   bool cycleEnd = false;  // the last game closed a cycle of 20
   bool network = false;
+  bool networkHost = false;  // this program served the LAN game
   bool rated = false;
   bool tournament = false;
   bool tournamentSeatOne = false;

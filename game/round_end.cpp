@@ -109,6 +109,7 @@ SessionResult SessionResultOf(const GameState& state) {
   result.startRating = state.session.PlayerRating;
   result.cycleEnd = CycleComplete(state.session.GameNumber);
   result.network = state.network.NetworkGame;
+  result.networkHost = state.network.NetworkGame && state.network.NetRole == LanRole::Server;
   result.rated = state.session.RatedGame;
   result.tournament = state.network.TourGame;
   result.tournamentSeatOne = state.network.TourGame && state.network.TourSeat == 1;

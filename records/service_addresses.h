@@ -12,6 +12,7 @@ struct ServiceAddresses {
 
 // Until a paths document or the settings file names others: the game service run on this
 // machine, which answers every service on one port.
+inline constexpr const char* DefaultServiceBase = "http://127.0.0.1:25680";
 inline constexpr const char* BuiltInRecordsAddress = "http://127.0.0.1:25680/records";
 inline constexpr const char* BuiltInStatisticsAddress = "http://127.0.0.1:25680/statistics";
 

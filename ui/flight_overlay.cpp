@@ -16,7 +16,6 @@ FlightOverlay::FlightOverlay(QWidget& window) : QWidget(&window) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   hide();
   timer_.setTimerType(Qt::PreciseTimer);
-  timer_.setInterval(FrameMs);
   connect(&timer_, &QTimer::timeout, this, &FlightOverlay::Step);
 }
 
@@ -33,7 +32,8 @@ void FlightOverlay::Start(const QImage& clean, std::vector<FlyingCard> cards, in
   show();
   update();
   clock_.start();
-  timer_.start();
+  // Without a pace the whole flight is one step, shown as soon as the window is free.
+  timer_.start(stepMicroseconds_ > 0 ? FrameMs : 0);
 }
 
 void FlightOverlay::Stop() {

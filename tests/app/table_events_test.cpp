@@ -45,7 +45,8 @@ struct OpenTable {
 };
 
 TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
-  OpenTable t("plate", Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  // The computer thinks long enough for the plate to be seen empty before its next claim.
+  OpenTable t("plate", Pacing{.pauseFactor = 0.0, .computerTickMs = 700});
   ASSERT_TRUE(
       WaitFor([&] { return t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet(); }));
   ASSERT_FALSE(t.form.Game().claim.NewClaim);  // the computer opened a claim

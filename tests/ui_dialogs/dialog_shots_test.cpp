@@ -1,6 +1,7 @@
 // Every window rendered in a Latin, a Chinese and a Korean language, for people to look at; the
 // checks only make sure something was drawn at the window's size.
 #include "dialogs_support.h"
+#include "online/loopback_server.h"
 #include "records/history_file.h"
 #include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
@@ -10,6 +11,8 @@
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/speed_dialog.h"
+#include "ui/dialogs/stat_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 
 namespace fibwick {
@@ -69,6 +72,9 @@ TEST_P(Shots, EveryWindow) {
   TFormDost rank(*context_, nullptr);
   Check(rank, "rank");
 
+  TFormSpeed speed(*context_, nullptr);
+  Check(speed, "speed");
+
   TFormEndGame best(*context_, {1, 180, GameKind::Computer, 0}, nullptr);
   Check(best, "endgame-best");
   TFormEndGame bad(*context_, {14, 20, GameKind::RatedOnline, 0}, nullptr);
@@ -95,6 +101,18 @@ TEST_P(Shots, EveryWindow) {
 
   TFormOptions options(*context_, {}, QSize(1920, 1080), nullptr);
   Check(options, "options");
+  TFormOptions packs(*context_, {}, QSize(1920, 1080), nullptr);
+  packs.Tabs()->setCurrentIndex(2);
+  Check(packs, "options-dll");
+
+  testing::LoopbackServer service([](const std::string&) {
+    return testing::HttpAnswer("$1250 310 42 Ann 5400 260 12000 9800 130 75 0 0 0 0 0 0 0 -*");
+  });
+  HttpClient client;
+  StatisticsService statistics(client, service.BaseUrl() + "/statistics");
+  bool liked = false;
+  TFStat stat(*context_, statistics, liked, {}, nullptr);
+  Check(stat, "statistics");
 
   TFormNotice notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);
   Check(notice, "notice");

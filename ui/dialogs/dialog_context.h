@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -23,6 +24,8 @@ struct DialogContext {
   Settings& settings;
   ArtSources sources;                   // built-in pictures and the shelf of packs
   std::filesystem::path programFolder;  // club and history files live here
+  // The service's download folder for packs, ending in '/'; empty: nothing to download from.
+  std::string downloadFolder;
   QCursor arrowCursor{Qt::ArrowCursor};
   QCursor handCursor{Qt::PointingHandCursor};
   // A sound resource by name ("WFiBest"); left empty while the program has no sound.

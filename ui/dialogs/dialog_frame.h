@@ -96,6 +96,9 @@ class DialogFrame : public QDialog {
 
   // Where the icon stands in the purple design.
   void SetIconPosition(QPoint position) { iconPosition_ = position; }
+  // How fast the icon turns, for a dialog whose icon shows what it chooses.
+  void SetIconInterval(int milliseconds) { timer48_.setInterval(milliseconds); }
+  int IconInterval() const { return timer48_.interval(); }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -159,6 +159,26 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
     ApplyNewButtons();
     Call(hooks_.newButtonsChanged);
   });
+
+  // The packs: the card libraries on the cards tab, every pack on the DLL tab.
+  downloads_ = new PackDownloads(*this, QRect(120, 20, Width - 120 - 160, 34));
+  auto* cards = new QWidget;
+  cardsTab_ = tabs_->addTab(cards, {});
+  int x = 12;
+  for (const std::string suffix : {"06A", "06B", "06C"}) {
+    downloads_->AddButton("NuvCards" + suffix + ".dll", QString::fromStdString(suffix),
+                          QRect(x, 170, 90, 34), cards);
+    x += 100;
+  }
+  auto* packs = new QWidget;
+  dllTab_ = tabs_->addTab(packs, {});
+  for (std::size_t i = 0; i < std::size(DownloadablePacks); ++i) {
+    const int column = static_cast<int>(i % 3);
+    const int row = static_cast<int>(i / 3);
+    downloads_->AddButton(DownloadablePacks[i], DownloadablePacks[i],
+                          QRect(12 + column * 152, 14 + row * 44, 144, 34), packs);
+  }
+  connect(tabs_, &QTabWidget::currentChanged, downloads_, &PackDownloads::Refresh);
 }
 
 QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
@@ -180,6 +200,9 @@ void TFormOptions::Recaption() {
   flag_->setPixmap(
       QPixmap::fromImage(Context().sources.builtin(LargeFlagPicture(CurrentLanguage()))));
   tabs_->setTabText(0, Catalogue(MsgGeneral));
+  tabs_->setTabText(cardsTab_, Catalogue(MsgCardsOptions));
+  tabs_->setTabText(dllTab_, Catalogue(MsgDllTab));
+  downloads_->Recaption();
   for (int i = 0; i < windowSize_->count(); ++i) {
     windowSize_->setItemText(i, Catalogue(SizeChoiceOf(windowSize_->itemData(i).toInt()).name));
   }
@@ -193,6 +216,11 @@ void TFormOptions::Recaption() {
   newButtons_->setText(Catalogue(MsgNewButtons));
   speed_->setText(Catalogue(MsgSpeed) + '=' + QString::number(settings.FlightSpeed));
   passport_->setText(Catalogue(MsgPassport));
+}
+
+void TFormOptions::done(int result) {
+  if (downloads_->Running()) return;
+  DialogFrame::done(result);
 }
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks) {

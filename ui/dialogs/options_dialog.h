@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/dialogs/pack_downloads.h"
 
 // The options: every change goes into the settings at once; the file is written at exit.
 namespace fibwick {
@@ -52,9 +53,12 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* PassportButton() const { return passport_; }
   TNuvCardsButton* OkButton() const { return ok_; }
   QLabel* Flag() const { return flag_; }
+  PackDownloads& Downloads() const { return *downloads_; }
 
  protected:
   void Recaption() override;
+  // Stays open while a download runs inside one of its buttons: "Cancel" ends that first.
+  void done(int result) override;
 
  private:
   QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
@@ -76,6 +80,9 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* speed_ = nullptr;
   TNuvCardsButton* passport_ = nullptr;
   TNuvCardsButton* ok_ = nullptr;
+  PackDownloads* downloads_ = nullptr;
+  int cardsTab_ = 0;
+  int dllTab_ = 0;
 };
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks);

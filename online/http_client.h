@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// The one HTTP client every request to the game service goes through. Calls block until the
+// reply is complete or the time-out passes; a failure comes back as a value, never thrown.
+namespace fibwick {
+
+struct HttpReply {
+  bool done = false;  // false on no connection, time-out, an HTTP error status
+  std::string body;   // the reply's bytes (Windows-1251 from the service scripts)
+};
+
+using FormFields = std::vector<std::pair<std::string, std::string>>;
+
+inline constexpr const char* ServiceUserAgent = "NuvSpecAccess";
+inline constexpr long DefaultReadTimeoutMs = 3000;
+
+class HttpClient {
+ public:
+  HttpClient();
+  ~HttpClient();
+  HttpClient(const HttpClient&) = delete;
+  HttpClient& operator=(const HttpClient&) = delete;
+
+  // `body` is name=value pairs joined with "&", Windows-1251 bytes, sent as they are.
+  HttpReply PostForm(const std::string& address, const std::string& body);
+  // Each value (Windows-1251 bytes) is percent-encoded.
+  HttpReply PostFieldList(const std::string& address, const FormFields& fields);
+  HttpReply GetResource(const std::string& address);
+
+  // Stays in force for every later request, as the handle's other settings do.
+  void SetReadTimeout(long milliseconds);
+  long ReadTimeout() const { return timeoutMs_; }
+
+ private:
+  HttpReply Perform(const std::string& address);
+
+  void* handle_;  // CURL*, kept out of the header
+  long timeoutMs_ = DefaultReadTimeoutMs;
+  bool formContentType_ = false;
+};
+
+// The client of the whole program, made on first use and kept until it ends.
+HttpClient& SharedHttpClient();
+
+// The machine's address as the echo page sees it: its lines, each ended by CR LF; empty on any
+// error. Asked on a handle of its own with libcurl's default headers.
+std::string ReadExternalAddress(const std::string& address, long timeoutMs = DefaultReadTimeoutMs);
+
+}  // namespace fibwick

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QProgressBar>
+#include <map>
+#include <string>
+
+#include "online/pack_download.h"
+#include "ui/dialogs/dialog_frame.h"
+
+// The download buttons of the options dialog's pack tabs and the bar that follows a download.
+namespace fibwick {
+
+// Every pack a button offers, as the download folder names it.
+inline constexpr const char* DownloadablePacks[] = {
+    "NuvCards06A.dll", "NuvCards06B.dll", "NuvCards06C.dll", "NuvBackG03.dll", "NuvCalendar01.dll",
+    "NuvRadio.rad",    "NuvRadio02.dll",  "NuvCVoice3.dll",  "NuvCGraph1.dll"};
+
+class PackDownloads : public QObject {
+  Q_OBJECT
+
+ public:
+  // The bar and its "Cancel" button stand in `barRect` of the frame's content while a download
+  // runs.
+  PackDownloads(DialogFrame& frame, QRect barRect);
+
+  TNuvCardsButton* AddButton(const std::string& pack, const QString& caption, const QRect& rect,
+                             QWidget* parent);
+  // A button is enabled while its pack is in neither the program's folder nor the one above.
+  void Refresh();
+  void Recaption();
+
+  TNuvCardsButton* Button(const std::string& pack) const;
+  QProgressBar* Bar() const { return bar_; }
+  TNuvCardsButton* CancelButton() const { return cancel_; }
+  bool Running() const { return running_; }
+
+ signals:
+  void Finished(DownloadOutcome outcome);
+
+ private:
+  void Download(const std::string& pack);
+
+  DialogFrame& frame_;
+  std::map<std::string, TNuvCardsButton*> buttons_;
+  QProgressBar* bar_ = nullptr;
+  TNuvCardsButton* cancel_ = nullptr;
+  bool running_ = false;
+  bool cancelled_ = false;
+};
+
+}  // namespace fibwick

@@ -1,0 +1,109 @@
+#include "ui/dialogs/stat_dialog.h"
+
+#include <QInputDialog>
+
+#include "base/cp1251.h"
+#include "online/field_check.h"
+#include "ui/dialogs/fixed_texts.h"
+
+namespace fibwick {
+namespace {
+
+constexpr int Width = 470;
+constexpr int Left = 20;
+constexpr int RowTop = 8;
+constexpr int RowPitch = 28;
+constexpr int ValueWidth = 130;
+constexpr const char* DefaultPassportName = "Incognito";
+
+QString FromService(const std::string& cp1251) {
+  return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+
+std::optional<QString> InputBox(QWidget* parent) {
+  bool ok = false;
+  const QString name = QInputDialog::getText(parent, Catalogue(MsgNickOnline),
+                                             Catalogue(MsgNickOnline), QLineEdit::Normal, {}, &ok);
+  if (!ok) return std::nullopt;
+  return name;
+}
+
+}  // namespace
+
+std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& stat, bool read) {
+  const auto number = [read](int value) { return read ? QString::number(value) : QString(); };
+  return {{{Catalogue(MsgNumberOfStarts), read ? number(stat.Stat1) : Catalogue(MsgNoConnect)},
+           {Catalogue(MsgNumberOfUniqueStarts), number(stat.Stat2)},
+           {Catalogue(MsgLikes), number(stat.Stat3)},
+           {Catalogue(MsgLastLike), read ? FromService(stat.Stat4) : QString()},
+           {Catalogue(MsgGamesPlayedWithPC), number(stat.StatX[0])},
+           {Catalogue(MsgCyclesPlayedWithPC), number(stat.StatX[1])},
+           {Catalogue(MsgPeopleWinsWithPC), number(stat.StatX[2])},
+           {Catalogue(MsgPeopleLossesWithPC), number(stat.StatX[3])},
+           {Catalogue(MsgGamesPlayedNet), number(stat.StatX[4])},
+           {Catalogue(MsgGamesPlayedOnline), number(stat.StatX[5])}}};
+}
+
+TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun,
+               StatHooks hooks, QWidget* parent)
+    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormStat", "", "", "GIcon48Stat"},
+                  MsgStatistics, QSize(Width, RowTop + StatRowCount * RowPitch + 100), parent),
+      service_(service),
+      liked_(likedThisRun),
+      hooks_(std::move(hooks)) {
+  const bool read = service_.ReadTotals(GameId, stat_);
+  int y = RowTop;
+  std::size_t row = 0;
+  for (const auto& [label, value] : StatRows(stat_, read)) {
+    QLabel* name = AddLabel(label, QRect(Left, y, Width - 2 * Left - ValueWidth, RowPitch));
+    name->setFont(FitFont(name->font(), label, name->width()));
+    QLabel* figure = AddLabel(value, QRect(Width - Left - ValueWidth, y, ValueWidth, RowPitch),
+                              Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = figure->palette();
+    palette.setColor(QPalette::WindowText, Design() == 3 ? QColor(Qt::white) : QColor(0, 0, 128));
+    figure->setPalette(palette);
+    values_[row++] = figure;
+    y += RowPitch;
+  }
+  QLabel* note = AddLabel(Catalogue(MsgStatisticsSinceVersion),
+                          QRect(Left, y + 4, Width - 2 * Left, 24), Qt::AlignCenter);
+  note->setFont(FitFont(note->font(), note->text(), note->width()));
+  like_ = AddButton(Catalogue(MsgILikeThisGame), QRect(Left, y + 44, 260, 36));
+  like_->setEnabled(!liked_);
+  connect(like_, &QAbstractButton::clicked, this, &TFStat::Like);
+  ok_ = AddButton(OkText, QRect(Width - Left - 140, y + 44, 140, 36));
+  connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+  ok_->setFocus();
+}
+
+void TFStat::Like() {
+  Settings& settings = Context().settings;
+  if (settings.WorldNick == DefaultPassportName) {
+    const auto ask = hooks_.askName ? hooks_.askName : InputBox;
+    while (true) {
+      const auto name = ask(this);
+      if (!name) return;
+      const std::string nick = Utf8ToCp1251(name->toStdString());
+      if (ValidNick(nick)) {
+        settings.WorldNick = nick;
+        break;
+      }
+    }
+  }
+  if (!service_.ReportLike(settings.WorldNick)) return;
+  like_->setEnabled(false);
+  stat_.Stat3 += 1;
+  values_[2]->setText(QString::number(stat_.Stat3));
+  values_[3]->setText(FromService(settings.WorldNick));
+  liked_ = true;
+  settings.Liked = true;
+  if (hooks_.saveSettings) hooks_.saveSettings();
+}
+
+void ShowStatistics(QWidget* parent, DialogContext& context, StatisticsService& service,
+                    bool& likedThisRun, const StatHooks& hooks) {
+  TFStat dialog(context, service, likedThisRun, hooks, parent);
+  dialog.exec();
+}
+
+}  // namespace fibwick
