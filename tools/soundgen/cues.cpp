@@ -71,8 +71,8 @@ Sound Lost() {
 
 Sound OpponentTimedOut() {
   Sound s(1.2);
-  s.Thump(0.0, 2200, 0.4, 0.01);
-  s.Thump(0.15, 2200, 0.4, 0.01);
+  s.Thump(0.0, 2200, 0.9, 0.01);
+  s.Thump(0.15, 2200, 0.9, 0.01);
   Run(s, 0.3, 0.08, {"D5", "F#5", "A5", "D6"}, 1.0, Marimba());
   s.Tone(0.6, Note("A6"), 0.35, Bell());
   return s;

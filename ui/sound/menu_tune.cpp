@@ -6,13 +6,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
+#include <vector>
 
 namespace fibwick {
 namespace {
 
 constexpr int TuneSampleRate = 44100;
+constexpr double TunePeak = 0.7 * 32767;  // quieter than the cues it plays under
 
 void Quiet(int, const char*, void*) {}
 
@@ -65,20 +70,50 @@ std::optional<WavClip> RenderMidi(const QByteArray& midi, const QString& soundFo
   }
   if (fluid_player_play(player.get()) != FLUID_OK) return {};
 
-  WavClip clip{.sampleRate = TuneSampleRate, .channels = 2, .bitsPerSample = 16, .pcm = {}};
-  constexpr int Frames = 1024;
+  constexpr int Frames = 256;
+  std::vector<std::int16_t> samples;
   std::array<std::int16_t, 2 * Frames> block{};
-  // A broken song could claim hours; ten minutes is far beyond any tune.
-  constexpr qsizetype Limit = qsizetype(TuneSampleRate) * 4 * 600;
-  while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING && clip.pcm.size() < Limit) {
+  const auto render = [&] {
     if (fluid_synth_write_s16(synth.get(), Frames, block.data(), 0, 2, block.data(), 1, 2) !=
         FLUID_OK) {
-      return {};
+      return false;
     }
-    clip.pcm.append(reinterpret_cast<const char*>(block.data()),
-                    static_cast<qsizetype>(sizeof(block)));
+    samples.insert(samples.end(), block.begin(), block.end());
+    return true;
+  };
+  // A broken song could claim hours; ten minutes is far beyond any tune.
+  constexpr std::size_t Limit = std::size_t{TuneSampleRate} * 2 * 600;
+  // The player reads the song in its first step; until then it knows no length.
+  const auto playing = [&] {
+    const int total = fluid_player_get_total_ticks(player.get());
+    return fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING &&
+           (total == 0 || fluid_player_get_current_tick(player.get()) < total);
+  };
+  while (playing()) {
+    if (samples.size() >= Limit || !render()) return {};
   }
-  if (clip.pcm.isEmpty()) return {};
+  const std::size_t songEnd = samples.size();
+  // What still rings after the last bar is laid over the first, so the loop has no seam.
+  fluid_player_stop(player.get());
+  while (samples.size() < songEnd + std::size_t{TuneSampleRate} * 2 * 2) {
+    if (!render()) return {};
+  }
+  std::vector<double> mixed(samples.begin(),
+                            samples.begin() + static_cast<std::ptrdiff_t>(songEnd));
+  for (std::size_t i = songEnd; i < samples.size() && i - songEnd < songEnd; ++i) {
+    mixed[i - songEnd] += samples[i];
+  }
+  double peak = 0;
+  for (const double s : mixed) peak = std::max(peak, std::abs(s));
+  // The library dithers its output: silence comes out as the lowest bit flickering.
+  if (peak < 64) return {};  // nothing sounded: not a song
+  WavClip clip{.sampleRate = TuneSampleRate, .channels = 2, .bitsPerSample = 16, .pcm = {}};
+  clip.pcm.reserve(static_cast<qsizetype>(2 * mixed.size()));
+  for (const double s : mixed) {
+    char bytes[2];
+    qToLittleEndian(static_cast<std::int16_t>(std::lround(s * TunePeak / peak)), bytes);
+    clip.pcm.append(bytes, 2);
+  }
   return clip;
 }
 

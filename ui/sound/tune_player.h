@@ -26,6 +26,8 @@ class TunePlayer {
   // if it is still wanted then.
   void SetPlaying(bool playing);
   bool Wanted() const { return wanted_; }
+  // The preparation has ended, with or without a tune.
+  bool Ready() const { return prepared_; }
   // The tune is ready and playing (to the device, when there is one).
   bool Playing() const { return playing_; }
 
