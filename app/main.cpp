@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
   fibwick::IgnoreFileSizeSignal();
+  // Qt's ffmpeg media backend crashes on a machine without an audio device; GStreamer copes.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
   QApplication application(argc, argv);
   QApplication::setApplicationName("Fibwick");
   const auto folder =

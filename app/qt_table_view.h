@@ -19,6 +19,7 @@ struct TableViewHooks {
   std::function<void(bool exitEnabled, bool countEnabled)> menuSet;
   std::function<void(const std::string&)> notice;
   std::function<void()> gameEnded;
+  std::function<void(const std::string& resource)> sound;
   double pauseFactor = 1.0;
 };
 
@@ -52,6 +53,7 @@ class QtTableView final : public TableEventSink {
   void operator()(const TableMenuSet& e);
   void operator()(const MoveClockShown& e);
   void operator()(const NoticeShown& e);
+  void operator()(const SoundPlayed& e);
   // Waits are answered by Show; the outside events never reach the screen.
   template <class Other>
   void operator()(const Other&) {}

@@ -247,6 +247,10 @@ void QtTableView::operator()(const TableMenuSet& e) {
 // Tournament clocks arrive with the tournament.
 void QtTableView::operator()(const MoveClockShown&) {}
 
+void QtTableView::operator()(const SoundPlayed& e) {
+  hooks_.sound(e.resource);
+}
+
 void QtTableView::operator()(const NoticeShown& e) {
   hooks_.notice((Text(e.title) + "\n" + Text(e.text)).toStdString());
 }

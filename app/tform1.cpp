@@ -54,16 +54,18 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                       .exit = [this] { close(); },
                       .caption = [this] { CaptionClick(); },
                       .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }}),
-      table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
-             TableViewHooks{.tableShown = [this] { TableShown(); },
-                            .menuSet =
-                                [this](bool exitEnabled, bool countEnabled) {
-                                  actExit_->setEnabled(exitEnabled);
-                                  actCount_->setEnabled(countEnabled);
-                                },
-                            .notice = [this](const std::string& text) { ShowNotice(text); },
-                            .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
-                            .pauseFactor = pacing.pauseFactor}),
+      table_(
+          *this, ScreenKit{layout_, background_, art_, fonts_, settings_},
+          TableViewHooks{.tableShown = [this] { TableShown(); },
+                         .menuSet =
+                             [this](bool exitEnabled, bool countEnabled) {
+                               actExit_->setEnabled(exitEnabled);
+                               actCount_->setEnabled(countEnabled);
+                             },
+                         .notice = [this](const std::string& text) { ShowNotice(text); },
+                         .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                         .sound = [this](const std::string& resource) { sounds_.Play(resource); },
+                         .pauseFactor = pacing.pauseFactor}),
       player_(table_.View()) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
@@ -152,7 +154,13 @@ void TForm1::ShowScreen(Screen screen) {
   menu_.SetVisible(screen == Screen::Menu);
   table_.SetVisible(screen == Screen::Table);
   update();
+  UpdateMusic();
   emit ScreenChanged(screen);
+}
+
+// The tune loops while the intro or the menu is shown and the player wants music.
+void TForm1::UpdateMusic() {
+  tune_.SetPlaying(settings_.MusicOn && screen_ != Screen::Table);
 }
 
 void TForm1::Timer1Timer() {
@@ -218,6 +226,7 @@ void TForm1::LeaveTable() {
 
 void TForm1::AbandonClick() {
   if (screen_ != Screen::Table || !state_.round.TableActive) return;
+  sounds_.Play("WOpenFo");
   const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
                                std::string(MessageText(MsgAllDataWillBeLost));
   if (!Confirm(question)) return;
@@ -338,8 +347,13 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   }
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) return menu_.Click(p);
-  if (event->button() != Qt::LeftButton) return;
-  if (const int k = table_.LocalCardAt(p)) CardClick(k);
+  const int k = table_.LocalCardAt(p);
+  if (k == 0) return;
+  if (event->button() == Qt::RightButton) {
+    sounds_.SpeakCard(state_.hands.SeatHand[static_cast<int>(Seat::Local)][k]);
+  } else if (event->button() == Qt::LeftButton) {
+    CardClick(k);
+  }
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
@@ -444,6 +458,7 @@ DialogContext TForm1::Dialogs() {
   DialogContext context(settings_, ArtSources{}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
+  context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   return context;
 }
 
@@ -473,10 +488,12 @@ void TForm1::ShowCursor(bool hand) {
 void TForm1::ClubButtonClick(int line) {
   const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
   if (!lines || IsFreeMemberLine((*lines)[static_cast<std::size_t>(line - 1)])) return;
+  sounds_.Play("WOpenFo");
   OpenStartDialog(line);
 }
 
 void TForm1::NewPlayerClick() {
+  sounds_.Play("WOpenFo");
   OpenStartDialog(SlotNewPlayer);
 }
 
@@ -497,6 +514,7 @@ void TForm1::OpenStartDialog(int slot) {
 }
 
 void TForm1::OptionsClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   OptionsHooks hooks;
   hooks.languageChanged = [this] {
@@ -508,15 +526,18 @@ void TForm1::OptionsClick() {
   hooks.networkGameChanged = [this] { LayoutMainMenu(); };
   hooks.gifAnimationChanged = [this] { LayoutMainMenu(); };
   hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
+  hooks.musicChanged = [this] { UpdateMusic(); };
   ShowOptions(this, context, hooks);
 }
 
 void TForm1::TopTenClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowTopTen(this, context);
 }
 
 void TForm1::HistoryClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowHistory(this, context, historySelection_);
 }
@@ -545,11 +566,13 @@ void TForm1::ChangeNameClick() {
 }
 
 void TForm1::ModeClick() {
+  sounds_.Play("WOpenFo");
   settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
   menu_.DrawClubList();
 }
 
 void TForm1::ServiceIconClick(const ServiceIcon& icon) {
+  sounds_.Play("WOpenFo");
   // The online services arrive later; until then a click says so instead of doing nothing.
   const bool tournament = std::string_view(icon.picture) == "GTour48";
   ShowNotice(
