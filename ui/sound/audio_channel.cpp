@@ -14,7 +14,8 @@ namespace {
 // The clip's samples, read to the end or round and round.
 class ClipDevice final : public QIODevice {
  public:
-  ClipDevice(QByteArray pcm, bool loop) : pcm_(std::move(pcm)), loop_(loop) {
+  ClipDevice(QByteArray pcm, bool loop, QObject* parent)
+      : QIODevice(parent), pcm_(std::move(pcm)), loop_(loop) {
     open(QIODevice::ReadOnly);
   }
   bool isSequential() const override { return true; }
@@ -62,15 +63,18 @@ void AudioChannel::Play(const WavClip& clip, bool loop) {
   format.setChannelCount(clip.channels);
   format.setSampleFormat(clip.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
   if (!device.isFormatSupported(format)) return;
-  samples_ = std::make_unique<ClipDevice>(clip.pcm, loop);
-  sink_ = std::make_unique<QAudioSink>(device, format);
-  sink_->start(samples_.get());
+  sink_ = new QAudioSink(device, format);
+  sink_->start(new ClipDevice(clip.pcm, loop, sink_));
 }
 
+// Stopping is immediate, but a sink of the PulseAudio backend runs the event loop while it is
+// destroyed; here that could run the table's next event inside the one playing this sound, so
+// the sink goes once control is back in the event loop.
 void AudioChannel::Stop() {
-  if (sink_) sink_->stop();
-  sink_.reset();
-  samples_.reset();
+  if (sink_.isNull()) return;
+  sink_->stop();
+  sink_->deleteLater();
+  sink_.clear();
 }
 
 }  // namespace fibwick

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <memory>
+#include <QAudioSink>
+#include <QPointer>
 
 #include "ui/sound/wav_file.h"
-
-class QAudioSink;
-class QIODevice;
 
 // One voice of the sound output: what it plays now stops when it is given something else.
 namespace fibwick {
@@ -23,9 +21,7 @@ class AudioChannel {
   void Stop();
 
  private:
-  // The sink is declared after the samples it reads, so it is gone before them.
-  std::unique_ptr<QIODevice> samples_;
-  std::unique_ptr<QAudioSink> sink_;
+  QPointer<QAudioSink> sink_;  // owns the samples it reads
 };
 
 }  // namespace fibwick
