@@ -35,6 +35,10 @@ class QtTableView final : public TableEventSink {
   // The hover hint of a seat's hand: its player's name.
   const QString& HandHint(int seat) const { return handHints_[static_cast<std::size_t>(seat - 1)]; }
   bool Faces(int seat) const { return faces_[static_cast<std::size_t>(seat - 1)]; }
+  // The card drawn at position k (from 1) of a seat's hand; EmptyCard for none.
+  CardCode HandCard(int seat, int k) const;
+  // The pile's cards in the order put while they are shown face up; empty otherwise.
+  const std::vector<CardCode>& OpenPile() const { return openPile_; }
 
   int Show(const TableEvent& event) override;
   void Dispatch(const TableEvent& event) override;
@@ -66,6 +70,8 @@ class QtTableView final : public TableEventSink {
   std::array<std::vector<int>, SeatCount> positions_;
   std::array<QString, 2> handHints_;
   std::array<bool, SeatCount> faces_{};
+  std::array<std::vector<CardCode>, SeatCount> handCards_;
+  std::vector<CardCode> openPile_;
 };
 
 }  // namespace fibwick

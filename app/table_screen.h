@@ -32,11 +32,15 @@ class TableScreen {
   const std::vector<PictureControl*>& Controls() const { return controls_; }
   PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
   PixelRect ClaimPlateRect() const { return claimPlate_.rect; }
+  PixelRect PileRect() const { return pile_.rect; }
   // The local player's card under a point of the window, 0 for none.
   int LocalCardAt(const QPoint& p) const;
   // The seat whose hand is under a point, 0 for none.
   int HandAt(const QPoint& p) const;
   bool OverClaimPlate(const QPoint& p) const;
+  // The places (from 0, in the order put) of the first `count` pile cards whose picture holds
+  // the point, its edges included.
+  std::vector<int> PileCardsAt(const QPoint& p, int count) const;
   // Over the hands or the pile, where no popup menu opens.
   bool OverCards(const QPoint& p) const;
 

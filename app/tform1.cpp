@@ -347,12 +347,22 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   }
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) return menu_.Click(p);
-  const int k = table_.LocalCardAt(p);
-  if (k == 0) return;
-  if (event->button() == Qt::RightButton) {
-    sounds_.SpeakCard(state_.hands.SeatHand[static_cast<int>(Seat::Local)][k]);
-  } else if (event->button() == Qt::LeftButton) {
-    CardClick(k);
+  if (event->button() == Qt::RightButton) return SpeakCardsAt(p);
+  if (event->button() != Qt::LeftButton) return;
+  if (const int k = table_.LocalCardAt(p)) CardClick(k);
+}
+
+// The card the player sees under the pointer is spoken: of the own hand, or of the pile while it
+// lies turned over, where every card under the pointer speaks in the order put and each cuts
+// off the one before, so the topmost is heard.
+void TForm1::SpeakCardsAt(const QPoint& p) {
+  if (const int k = table_.LocalCardAt(p)) {
+    sounds_.SpeakCard(table_.View().HandCard(2, k));
+    return;
+  }
+  const std::vector<CardCode>& pile = table_.View().OpenPile();
+  for (const int k : table_.PileCardsAt(p, static_cast<int>(pile.size()))) {
+    sounds_.SpeakCard(pile[static_cast<std::size_t>(k)]);
   }
 }
 

@@ -56,6 +56,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   const std::vector<int>& HandPositions(int seat) const { return table_.View().Positions(seat); }
   PixelRect HandRect(int seat) const { return table_.HandRect(seat); }
   PixelRect ClaimPlateRect() const { return table_.ClaimPlateRect(); }
+  PixelRect PileRect() const { return table_.PileRect(); }
   // Whether a seat's hand is drawn face up now.
   bool HandShowsFaces(int seat) const { return table_.View().Faces(seat); }
   // Every event of the table has been shown and no input waits.
@@ -118,6 +119,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
   void CardClick(int position);
+  void SpeakCardsAt(const QPoint& p);
   CardFlights Flights() const;
   void AbandonClick();
   void LeaveTable();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <map>
 #include <random>
 
 #include "app/app_support.h"
@@ -8,6 +9,7 @@
 #include "records/settings_file.h"
 #include "sound/sound_test_support.h"
 #include "ui/card_names.h"
+#include "ui/layout.h"
 #include "ui/sound/voice_names.h"
 
 namespace fibwick {
@@ -17,10 +19,11 @@ using namespace testing;
 
 // A window over fresh files with the settings given, on the menu.
 struct SoundWindow {
-  SoundWindow(const std::string& name, const Settings& settings)
+  SoundWindow(const std::string& name, const Settings& settings, double pauseFactor = 0.0)
       : folder(FreshProgramFolder(name)) {
     SaveSettings(folder / "Fibwick.ini", settings, false);
-    form = std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+    form =
+        std::make_unique<TForm1>(folder, Pacing{.pauseFactor = pauseFactor, .computerTickMs = 1});
     form->show();
     PassIntro(*form);
   }
@@ -46,6 +49,11 @@ struct SoundWindow {
     ASSERT_TRUE(WaitFor([&] { return form->TableQuiet(); }));
   }
   int Played(const char* cue) const { return form->Sounds().TimesPlayed(cue); }
+  void RightClick(const QPoint& at) {
+    QMouseEvent release(QEvent::MouseButtonRelease, at, form->mapToGlobal(at), Qt::RightButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &release);
+  }
 
   DialogAnswerer answerer;
   fs::path folder;
@@ -67,30 +75,45 @@ TEST(Sounds, AGameSoundsItsEventsAndTheTuneRunsOnlyOffTheTable) {
   EXPECT_EQ(w.Played("WKoBads"), result == ResultLocalLost ? 1 : 0);
 }
 
-TEST(Sounds, WithSoundAndMusicOffOnlyASpokenCardIsHeard) {
+TEST(Sounds, WithSoundAndMusicOffOnlySpokenCardsAreHeard) {
   Settings quiet;
   quiet.SoundOn = false;
   quiet.MusicOn = false;
   quiet.Language = 1;
-  SoundWindow w("sounds-off", quiet);
+  SoundWindow w("sounds-off", quiet, 0.4);
   EXPECT_FALSE(w.form->Tune().Wanted());
   w.StartMatch();
   ASSERT_TRUE(WaitFor(
       [&] { return w.form->Game().round.TurnState == Turn::Local && w.form->TableQuiet(); }));
   EXPECT_EQ(w.form->Sounds().PlayedCount(), 0);
 
-  const CardCode first = w.form->Game().hands.SeatHand[static_cast<int>(Seat::Local)][1];
-  const QString voice = VoiceName(first, 1);
-  sound_testing::WritePack(QString::fromStdString((w.folder / "NuvCVoice3.dll").string()),
-                           {{voice + ".wav", WavFileOf(sound_testing::ToneClip(100))}});
+  // A voice pack that names every card in Russian.
+  std::map<QString, QByteArray> voices;
+  for (RankIndex rank = 1; rank <= RankCount; ++rank) {
+    for (SuitIndex suit = 0; suit < SuitCount; ++suit) {
+      voices[VoiceName(MakeCard(rank, suit), 1) + ".wav"] = WavFileOf(sound_testing::ToneClip(20));
+    }
+  }
+  sound_testing::WritePack(QString::fromStdString((w.folder / "NuvCVoice3.dll").string()), voices);
+
   const PixelRect hand = w.form->HandRect(2);
-  const QPointF at(hand.left + w.form->HandPositions(2)[0] + 2, hand.top + 5);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w.form->mapToGlobal(at), Qt::RightButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w.form.get(), &release);
+  w.RightClick(QPoint(hand.left + w.form->HandPositions(2)[0] + 2, hand.top + 5));
   EXPECT_EQ(w.form->Sounds().PlayedCount(), 1);
-  EXPECT_EQ(w.form->Sounds().LastPlayed(), voice.toStdString());
-  EXPECT_TRUE(voice.endsWith("VoiceRus"));
+  const CardCode first = w.form->Game().hands.SeatHand[static_cast<int>(Seat::Local)][1];
+  EXPECT_EQ(w.form->Sounds().LastPlayed(), VoiceName(first, 1).toStdString());
+
+  // The pile speaks only while it lies turned over after a challenge.
+  const PixelRect pile = w.form->PileRect();
+  const QPoint onPile(pile.left + PilePosition(w.form->CurrentLayout(), 0).x + 3,
+                      pile.top + PilePosition(w.form->CurrentLayout(), 0).y + 3);
+  w.RightClick(onPile);
+  EXPECT_EQ(w.form->Sounds().PlayedCount(), 1) << "the pile lies face down";
+  ASSERT_TRUE(ButtonNamed(*w.form, "Button7")->isEnabled());
+  ButtonNamed(*w.form, "Button7")->click();
+  ASSERT_FALSE(w.form->TableQuiet());  // the turned pile is shown for a while
+  w.RightClick(onPile);
+  EXPECT_GE(w.form->Sounds().PlayedCount(), 2);
+  EXPECT_TRUE(QString::fromStdString(w.form->Sounds().LastPlayed()).endsWith("VoiceRus"));
 }
 
 }  // namespace
