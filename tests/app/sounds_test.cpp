@@ -9,6 +9,7 @@
 #include "records/settings_file.h"
 #include "sound/sound_test_support.h"
 #include "ui/card_names.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/layout.h"
 #include "ui/sound/voice_names.h"
 
@@ -114,6 +115,35 @@ TEST(Sounds, WithSoundAndMusicOffOnlySpokenCardsAreHeard) {
   w.RightClick(onPile);
   EXPECT_GE(w.form->Sounds().PlayedCount(), 2);
   EXPECT_TRUE(QString::fromStdString(w.form->Sounds().LastPlayed()).endsWith("VoiceRus"));
+}
+
+TEST(Sounds, TheOptionsSwitchMusicAndSoundAtOnce) {
+  const fs::path folder = FreshProgramFolder("sounds-options");
+  {
+    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+    form.show();
+    PassIntro(form);
+    ASSERT_TRUE(form.Tune().Wanted());
+    bool tuneWantedInDialog = true;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      auto* options = qobject_cast<TFormOptions*>(QApplication::activeModalWidget());
+      if (options == nullptr) return;
+      answer.stop();
+      options->MusicBox()->click();
+      tuneWantedInDialog = form.Tune().Wanted();
+      options->SoundBox()->click();
+      options->OkButton()->click();
+    });
+    answer.start(5);
+    ButtonNamed(form, "Button10")->click();
+    EXPECT_FALSE(tuneWantedInDialog);
+    EXPECT_EQ(form.Sounds().TimesPlayed("WOpenFo"), 1);  // opening the options
+    ButtonNamed(form, "BMode")->click();
+    EXPECT_EQ(form.Sounds().TimesPlayed("WOpenFo"), 1);  // sound is off now
+    form.close();
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace
