@@ -7,7 +7,8 @@
 namespace fibwick::soundgen {
 namespace {
 
-constexpr double Peak = 0.9;  // -0.9 dBFS: loud enough, with room for the resampler
+constexpr double Peak = 0.9;        // -0.9 dBFS: loud enough, with room for the resampler
+constexpr double FadeShare = 0.25;  // the last quarter fades out, so no cue ends in a click
 
 // A card slapped onto the pile: a bright swish of noise over a soft wooden thump.
 void CardLands(Sound& s, double at, double level) {
@@ -28,7 +29,7 @@ Sound Shuffle() {
   // The riffle: clicks that come faster as the halves interleave, then three cards dealt.
   double t = 0.0;
   for (int i = 0; i < 16; ++i) {
-    s.Noise(t, 0.025, 0.35, 5000, 3000, 0.001, 0.006);
+    s.Noise(t, 0.025, 0.9, 5000, 3000, 0.001, 0.006);
     t += 0.04 - 0.0015 * i;
   }
   for (int i = 0; i < 3; ++i) CardLands(s, 0.58 + 0.14 * i, 0.8);
@@ -71,8 +72,8 @@ Sound Lost() {
 
 Sound OpponentTimedOut() {
   Sound s(1.2);
-  s.Thump(0.0, 2200, 0.9, 0.01);
-  s.Thump(0.15, 2200, 0.9, 0.01);
+  s.Thump(0.0, 2200, 1.5, 0.02);
+  s.Thump(0.15, 2200, 1.5, 0.02);
   Run(s, 0.3, 0.08, {"D5", "F#5", "A5", "D6"}, 1.0, Marimba());
   s.Tone(0.6, Note("A6"), 0.35, Bell());
   return s;
@@ -80,9 +81,9 @@ Sound OpponentTimedOut() {
 
 Sound BestPlace() {
   Sound s(2.2);
-  Run(s, 0.0, 0.13, {"C5", "C5", "C5"}, 0.8, Brass(0.18));
+  Run(s, 0.0, 0.13, {"C5", "C5", "C5"}, 1.0, Brass(0.18));
   s.Tone(0.42, Note("G5"), 1.0, Brass(0.6), 0.25);
-  for (const char* n : {"C5", "E5", "G5", "C6"}) s.Tone(0.9, Note(n), 0.5, Brass(0.7), 0.35);
+  for (const char* n : {"C5", "E5", "G5", "C6"}) s.Tone(0.9, Note(n), 0.3, Brass(0.7), 0.35);
   s.Tone(0.9, Note("C7"), 0.25, Bell());
   return s;
 }
@@ -159,7 +160,7 @@ std::vector<Cue> AllCues() {
   std::vector<Cue> cues;
   for (const auto& [name, recipe] : recipes) {
     Sound sound = recipe();
-    sound.Finish(0.02, Peak);
+    sound.Finish(FadeShare, Peak);
     cues.push_back({name, sound.Pcm()});
   }
   return cues;

@@ -84,8 +84,8 @@ void Sound::Thump(double at, double frequency, double level, double decay) {
   Tone(at, frequency, level, {{1.0, 1.0, decay}});
 }
 
-void Sound::Finish(double fadeSeconds, double peak) {
-  const std::size_t fade = std::min(samples_.size(), SampleAt(fadeSeconds));
+void Sound::Finish(double share, double peak) {
+  const auto fade = static_cast<std::size_t>(static_cast<double>(samples_.size()) * share);
   for (std::size_t k = 0; k < fade; ++k) {
     samples_[samples_.size() - 1 - k] *= static_cast<double>(k) / static_cast<double>(fade);
   }

@@ -39,8 +39,9 @@ class Sound {
   // A short damped sine: the body of a card or the thump of a tick.
   void Thump(double at, double frequency, double level, double decay);
 
-  // Fades the last `seconds` to silence, then scales the loudest sample to `peak` of full scale.
-  void Finish(double fadeSeconds, double peak);
+  // Fades the last `share` of the sound to silence, then scales the loudest sample to `peak` of
+  // full scale.
+  void Finish(double share, double peak);
 
   std::vector<std::int16_t> Pcm() const;
 
