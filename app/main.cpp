@@ -15,7 +15,13 @@ int main(int argc, char** argv) {
   const auto folder =
       fibwick::ResolveProgramFolder(QApplication::applicationDirPath().toStdString());
   fibwick::RemoveStaleDataTemporaries(folder);
-  fibwick::TForm1 form(folder);
-  form.show();
-  return QApplication::exec();
+  int result = 0;
+  {
+    fibwick::TForm1 form(folder);
+    form.show();
+    result = QApplication::exec();
+  }
+  // The sound outputs the window stopped as it went are released from the event loop.
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return result;
 }

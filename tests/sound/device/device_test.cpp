@@ -21,6 +21,8 @@ class ToADevice : public ::testing::Test {
     }
     ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull());
   }
+  // Stopped sound outputs are released from the event loop, as the program does at its end.
+  void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
   // True when an event posted before `action` has run by the time it returns.
   static bool RunsEventsMeanwhile(const std::function<void()>& action) {
