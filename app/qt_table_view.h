@@ -19,7 +19,8 @@ struct TableViewHooks {
   std::function<void(bool exitEnabled, bool countEnabled)> menuSet;
   std::function<void(const std::string&)> notice;
   std::function<void()> gameEnded;
-  std::function<void(const std::string& resource)> sound;
+  // Starts a cue; returns how long it plays in milliseconds, 0 when it is silent (sound off).
+  std::function<int(const std::string& resource)> sound;
   double pauseFactor = 1.0;
 };
 

@@ -54,18 +54,17 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                       .exit = [this] { close(); },
                       .caption = [this] { CaptionClick(); },
                       .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }}),
-      table_(
-          *this, ScreenKit{layout_, background_, art_, fonts_, settings_},
-          TableViewHooks{.tableShown = [this] { TableShown(); },
-                         .menuSet =
-                             [this](bool exitEnabled, bool countEnabled) {
-                               actExit_->setEnabled(exitEnabled);
-                               actCount_->setEnabled(countEnabled);
-                             },
-                         .notice = [this](const std::string& text) { ShowNotice(text); },
-                         .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
-                         .sound = [this](const std::string& resource) { sounds_.Play(resource); },
-                         .pauseFactor = pacing.pauseFactor}),
+      table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
+             TableViewHooks{.tableShown = [this] { TableShown(); },
+                            .menuSet =
+                                [this](bool exitEnabled, bool countEnabled) {
+                                  actExit_->setEnabled(exitEnabled);
+                                  actCount_->setEnabled(countEnabled);
+                                },
+                            .notice = [this](const std::string& text) { ShowNotice(text); },
+                            .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                            .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
+                            .pauseFactor = pacing.pauseFactor}),
       player_(table_.View()) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
