@@ -8,12 +8,20 @@
 
 int main(int argc, char** argv) {
   fibwick::IgnoreFileSizeSignal();
+  // Qt's ffmpeg media backend crashes on a machine without an audio device; GStreamer copes.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
   QApplication application(argc, argv);
   QApplication::setApplicationName("Fibwick");
   const auto folder =
       fibwick::ResolveProgramFolder(QApplication::applicationDirPath().toStdString());
   fibwick::RemoveStaleDataTemporaries(folder);
-  fibwick::TForm1 form(folder);
-  form.show();
-  return QApplication::exec();
+  int result = 0;
+  {
+    fibwick::TForm1 form(folder);
+    form.show();
+    result = QApplication::exec();
+  }
+  // The sound outputs the window stopped as it went are released from the event loop.
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return result;
 }

@@ -20,6 +20,8 @@ struct TableViewHooks {
   std::function<void(const std::string&)> notice;
   std::function<void()> gameEnded;
   std::function<void()> flightLanded;
+  // Starts a cue; returns how long it plays in milliseconds, 0 when it is silent (sound off).
+  std::function<int(const std::string& resource)> sound;
   double pauseFactor = 1.0;  // stretches pauses and flights; 0 for tests that must not wait
 };
 
@@ -35,6 +37,10 @@ class QtTableView final : public TableEventSink {
   // The hover hint of a seat's hand: its player's name.
   const QString& HandHint(int seat) const { return handHints_[static_cast<std::size_t>(seat - 1)]; }
   bool Faces(int seat) const { return faces_[static_cast<std::size_t>(seat - 1)]; }
+  // The card drawn at position k (from 1) of a seat's hand; EmptyCard for none.
+  CardCode HandCard(int seat, int k) const;
+  // The pile's cards in the order put while they are shown face up; empty otherwise.
+  const std::vector<CardCode>& OpenPile() const { return openPile_; }
 
   int Show(const TableEvent& event) override;
   void Dispatch(const TableEvent& event) override;
@@ -66,6 +72,8 @@ class QtTableView final : public TableEventSink {
   std::array<std::vector<int>, SeatCount> positionsBefore_;  // before each hand's last redraw
   std::array<QString, 2> handHints_;
   std::array<bool, SeatCount> faces_{};
+  std::array<std::vector<CardCode>, SeatCount> handCards_;
+  std::vector<CardCode> openPile_;
 };
 
 }  // namespace fibwick

@@ -96,6 +96,21 @@ int TableScreen::HandAt(const QPoint& p) const {
   return 0;
 }
 
+std::vector<int> TableScreen::PileCardsAt(const QPoint& p, int count) const {
+  std::vector<int> found;
+  if (!AsQRect(pile_.rect).contains(p)) return found;
+  const int x = p.x() - pile_.rect.left;
+  const int y = p.y() - pile_.rect.top;
+  for (int k = 0; k < count; ++k) {
+    const PilePoint at = PilePosition(kit_.layout, k);
+    if (x >= at.x && x <= at.x + kit_.layout.cardWidth && y >= at.y &&
+        y <= at.y + kit_.layout.cardHeight) {
+      found.push_back(k);
+    }
+  }
+  return found;
+}
+
 bool TableScreen::OverClaimPlate(const QPoint& p) const {
   return AsQRect(claimPlate_.rect).contains(p);
 }
@@ -229,6 +244,10 @@ int QtTableView::Show(const TableEvent& event) {
     screen_.Repaint();
     return static_cast<int>(pause->milliseconds * hooks_.pauseFactor);
   }
+  if (const auto* sound = std::get_if<SoundPlayed>(&event)) {
+    const int length = hooks_.sound(sound->resource);
+    return sound->wait ? static_cast<int>(length * hooks_.pauseFactor) : 0;
+  }
   if (const auto* flown = std::get_if<CardsFlown>(&event)) {
     screen_.Fly(flown->flights, positionsBefore_, hooks_.pauseFactor, hooks_.flightLanded);
     return UntilResumed;
@@ -250,15 +269,24 @@ void QtTableView::operator()(const HandDrawn& e) {
   const auto i = static_cast<std::size_t>(e.seat - 1);
   faces_[i] = e.faces;
   positionsBefore_[i] = std::move(positions_[i]);
+  handCards_[i] = e.cards;
   positions_[i] = screen_.DrawHand(e.seat, e.cards, e.faces, e.selected);
 }
 
 void QtTableView::operator()(const PileDrawn& e) {
+  openPile_ = e.faces ? e.cards : std::vector<CardCode>{};
   screen_.DrawPile(e.cards, e.faces, e.marked);
 }
 
 void QtTableView::operator()(const TableAreaCleared&) {
+  openPile_.clear();
   screen_.ClearPile();
+}
+
+CardCode QtTableView::HandCard(int seat, int k) const {
+  const auto& cards = handCards_[static_cast<std::size_t>(seat - 1)];
+  return k >= 1 && k <= static_cast<int>(cards.size()) ? cards[static_cast<std::size_t>(k - 1)]
+                                                       : EmptyCard;
 }
 
 void QtTableView::operator()(const ClaimPlateDrawn& e) {

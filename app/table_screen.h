@@ -41,6 +41,9 @@ class TableScreen {
   // The seat whose hand is under a point, 0 for none.
   int HandAt(const QPoint& p) const;
   bool OverClaimPlate(const QPoint& p) const;
+  // The places (from 0, in the order put) of the first `count` pile cards whose picture holds
+  // the point, its edges included.
+  std::vector<int> PileCardsAt(const QPoint& p, int count) const;
   // Over the hands or the pile, where no popup menu opens.
   bool OverCards(const QPoint& p) const;
 

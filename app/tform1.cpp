@@ -71,6 +71,7 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                             .notice = [this](const std::string& text) { ShowNotice(text); },
                             .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
                             .flightLanded = [this] { player_.Resume(); },
+                            .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
                             .pauseFactor = pacing.pauseFactor}),
       player_(table_.View()) {
   setObjectName("Form1");
@@ -169,7 +170,13 @@ void TForm1::ShowScreen(Screen screen) {
   menu_.SetVisible(screen == Screen::Menu);
   table_.SetVisible(screen == Screen::Table);
   update();
+  UpdateMusic();
   emit ScreenChanged(screen);
+}
+
+// The tune loops while the intro or the menu is shown and the player wants music.
+void TForm1::UpdateMusic() {
+  tune_.SetPlaying(settings_.MusicOn && screen_ != Screen::Table);
 }
 
 void TForm1::Timer1Timer() {
@@ -236,6 +243,7 @@ void TForm1::LeaveTable() {
 
 void TForm1::AbandonClick() {
   if (screen_ != Screen::Table || !state_.round.TableActive) return;
+  sounds_.Play("WOpenFo");
   const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
                                std::string(MessageText(MsgAllDataWillBeLost));
   if (!Confirm(question)) return;
@@ -356,8 +364,23 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   }
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) return menu_.Click(p);
+  if (event->button() == Qt::RightButton) return SpeakCardsAt(p);
   if (event->button() != Qt::LeftButton) return;
   if (const int k = table_.LocalCardAt(p)) CardClick(k);
+}
+
+// The card the player sees under the pointer is spoken: of the own hand, or of the pile while it
+// lies turned over, where every card under the pointer speaks in the order put and each cuts
+// off the one before, so the topmost is heard.
+void TForm1::SpeakCardsAt(const QPoint& p) {
+  if (const int k = table_.LocalCardAt(p)) {
+    sounds_.SpeakCard(table_.View().HandCard(2, k));
+    return;
+  }
+  const std::vector<CardCode>& pile = table_.View().OpenPile();
+  for (const int k : table_.PileCardsAt(p, static_cast<int>(pile.size()))) {
+    sounds_.SpeakCard(pile[static_cast<std::size_t>(k)]);
+  }
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
@@ -464,6 +487,7 @@ DialogContext TForm1::Dialogs() {
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
   context.downloadFolder = AddressesUnder(serviceBase_).files;
+  context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   return context;
 }
 
@@ -493,10 +517,12 @@ void TForm1::ShowCursor(bool hand) {
 void TForm1::ClubButtonClick(int line) {
   const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
   if (!lines || IsFreeMemberLine((*lines)[static_cast<std::size_t>(line - 1)])) return;
+  sounds_.Play("WOpenFo");
   OpenStartDialog(line);
 }
 
 void TForm1::NewPlayerClick() {
+  sounds_.Play("WOpenFo");
   OpenStartDialog(SlotNewPlayer);
 }
 
@@ -517,6 +543,7 @@ void TForm1::OpenStartDialog(int slot) {
 }
 
 void TForm1::OptionsClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   OptionsHooks hooks;
   hooks.languageChanged = [this] {
@@ -529,15 +556,18 @@ void TForm1::OptionsClick() {
   hooks.gifAnimationChanged = [this] { LayoutMainMenu(); };
   hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
   hooks.openSpeed = [this, &context] { ChooseFlightSpeed(this, context); };
+  hooks.musicChanged = [this] { UpdateMusic(); };
   ShowOptions(this, context, hooks);
 }
 
 void TForm1::TopTenClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowTopTen(this, context);
 }
 
 void TForm1::HistoryClick() {
+  sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowHistory(this, context, historySelection_);
 }
@@ -566,11 +596,13 @@ void TForm1::ChangeNameClick() {
 }
 
 void TForm1::ModeClick() {
+  sounds_.Play("WOpenFo");
   settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
   menu_.DrawClubList();
 }
 
 void TForm1::ServiceIconClick(const ServiceIcon& icon) {
+  sounds_.Play("WOpenFo");
   if (std::string_view(icon.picture) == "Stats") return StatisticsClick();
   // The other online services arrive later; until then a click says so instead of doing nothing.
   const bool tournament = std::string_view(icon.picture) == "GTour48";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
@@ -23,6 +24,8 @@
 #include "ui/compose.h"
 #include "ui/dialogs/dialog_context.h"
 #include "ui/layout.h"
+#include "ui/sound/cue_player.h"
+#include "ui/sound/tune_player.h"
 #include "ui/text_helpers.h"
 
 namespace fibwick {
@@ -63,6 +66,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool TableQuiet() const { return player_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
+  const CuePlayer& Sounds() const { return sounds_; }
+  const TunePlayer& Tune() const { return tune_; }
 
   // The end of the intro, as a click or a key would end it.
   void EndIntro();
@@ -102,6 +107,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void LayoutMainMenu();
   void TableShown();
   void ShowScreen(Screen screen);
+  void UpdateMusic();
 
   void ClubButtonClick(int line);
   void NewPlayerClick();
@@ -118,6 +124,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
   void CardClick(int position);
+  void SpeakCardsAt(const QPoint& p);
   CardFlights Flights() const;
   void AbandonClick();
   void LeaveTable();
@@ -136,6 +143,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
+  CuePlayer sounds_{settings_, programFolder_};
+  TunePlayer tune_{QDir::tempPath()};
   Screen screen_ = Screen::Intro;
   Layout layout_;
   FontRoles fonts_;
