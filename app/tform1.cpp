@@ -62,9 +62,21 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                                   actCount_->setEnabled(countEnabled);
                                 },
                             .notice = [this](const std::string& text) { ShowNotice(text); },
-                            .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                            .gameEnded =
+                                [this] {
+                                  session_.RefreshGeneralCount(state_);
+                                  // Saved once the game's last events have been shown.
+                                  player_.Input([this] { recording_.GameLeft(); });
+                                },
                             .pauseFactor = pacing.pauseFactor}),
-      player_(table_.View()) {
+      player_(table_.View()),
+      recording_(*this, {.background = background_,
+                         .fonts = fonts_,
+                         .settings = settings_,
+                         .programFolder = programFolder_,
+                         .notice = [this](const std::string& text) {
+                           player_.Input([this, text] { ShowNotice(text); });
+                         }}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -210,6 +222,7 @@ void TForm1::CardClick(int position) {
 // Leaving is handled between two events of the table, never inside a rule: what has not been
 // shown yet is dropped with the game.
 void TForm1::LeaveTable() {
+  recording_.GameLeft();
   player_.Clear();
   TableEvents events;
   LeaveRunningGame(state_, Session(), events);
@@ -282,6 +295,7 @@ void TForm1::TableShown() {
   table_.Layout();
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
+  recording_.GameStarted();
 }
 
 void TForm1::EnableTableMenu(bool enabled) {
@@ -387,6 +401,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     LeaveTable();
   }
+  recording_.GameLeft();
+  recording_.WaitForFile();
   timer1_.stop();
   if (SaveSettings(SettingsFile(), settings_, clubCheckFailed_) == SaveSettingsResult::Failed) {
     ShowNotice(std::string(MessageText(MsgCantSaveOptions)));

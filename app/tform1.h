@@ -22,6 +22,7 @@
 #include "ui/compose.h"
 #include "ui/dialogs/dialog_context.h"
 #include "ui/layout.h"
+#include "ui/recording/window_recording.h"
 #include "ui/text_helpers.h"
 
 namespace fibwick {
@@ -155,6 +156,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   TablePlayer player_;
   OfflineSession offline_;
   ClockSeededSource random_;
+  WindowRecording recording_;
 };
 
 }  // namespace fibwick
