@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <filesystem>
+#include <random>
+
+#include "app/app_support.h"
+#include "app/match_player.h"
+#include "app/tform1.h"
+#include "recording/gif_decode.h"
+#include "records/settings_file.h"
+
+namespace fibwick {
+namespace {
+
+using namespace testing;
+
+// A program folder whose settings ask for recordings, in the given window size.
+fs::path RecordingFolder(const std::string& name, int windowSizeMode) {
+  const fs::path folder = FreshProgramFolder(name);
+  Settings settings;
+  settings.SaveGif = true;
+  settings.GifDelay = 200;
+  settings.WindowSizeMode = windowSizeMode;
+  EXPECT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
+  return folder;
+}
+
+std::vector<fs::path> Recordings(const fs::path& folder) {
+  std::vector<fs::path> files;
+  if (!fs::is_directory(folder / "GIFGame")) return files;
+  for (const auto& entry : fs::directory_iterator(folder / "GIFGame"))
+    files.push_back(entry.path());
+  return files;
+}
+
+void StartNewPlayer(TForm1& form) {
+  form.show();
+  PassIntro(form);
+  ButtonNamed(form, "Button6")->click();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+}
+
+void PlayOneGame(TForm1& form) {
+  std::mt19937 random(11);
+  for (;;) {
+    ASSERT_TRUE(WaitFor([&] {
+      return form.Game().round.RoundOver || form.Game().round.TurnState == Turn::Local;
+    })) << DescribeState(form.Game());
+    if (form.Game().round.RoundOver) return;
+    PlayLocalTurn(form, random);
+    if (::testing::Test::HasFatalFailure()) return;
+    Wait(1);
+  }
+}
+
+TEST(GifRecording, AGameInTheSmallWindowEndsAsADecodableGif) {
+  const fs::path folder = RecordingFolder("gif-game", 1);
+  DialogAnswerer answerer;
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  StartNewPlayer(form);
+  PlayOneGame(form);
+  const QWidget* banner = form.findChild<QWidget*>("GifBanner");
+  ASSERT_NE(banner, nullptr);
+  // Written once the game's last events have played; the banner goes when the file is done.
+  ASSERT_TRUE(WaitFor([&] { return !Recordings(folder).empty() && banner->isHidden(); }));
+
+  const auto files = Recordings(folder);
+  ASSERT_EQ(files.size(), 1u);
+  const QRegularExpression name(R"(^\d{4}\.\d\d\.\d\d-\d\d\.\d\d\.\d\d\.gif$)");
+  EXPECT_TRUE(name.match(QString::fromStdString(files[0].filename().string())).hasMatch())
+      << files[0];
+  const DecodedGif gif = DecodeGif(files[0]);
+  ASSERT_TRUE(gif.ok);
+  EXPECT_EQ(gif.size, QSize(760, 500));
+  ASSERT_GE(gif.frames.size(), 2u);
+  for (std::size_t k = 0; k + 1 < gif.frames.size(); ++k) EXPECT_EQ(gif.frames[k].delayUnits, 20);
+  EXPECT_EQ(gif.frames.back().delayUnits, 500);
+  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
+    fs::create_directories(shots);
+    fs::copy_file(files[0], fs::path(shots) / "recorded-game.gif",
+                  fs::copy_options::overwrite_existing);
+    gif.frames.back().shown.save(
+        QString::fromStdString((fs::path(shots) / "recorded-game-last-frame.png").string()));
+  }
+  // The last frame is the table as the game ended.
+  EXPECT_LE(LargestDifference(gif.frames.back().shown,
+                              form.grab().toImage().convertToFormat(QImage::Format_RGB32)),
+            64);
+
+  ButtonNamed(form, "Button8")->click();  // "Exit to menu"
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Menu; }));
+  form.close();
+  EXPECT_EQ(Recordings(folder).size(), 1u);
+  fs::remove_all(folder);
+}
+
+TEST(GifRecording, ClosingTheWindowInAGameWaitsForItsFile) {
+  const fs::path folder = RecordingFolder("gif-close", 1);
+  DialogAnswerer answerer;  // "Yes" to leaving the game
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  StartNewPlayer(form);
+  form.close();
+  EXPECT_EQ(answerer.questionsSeen, 1);
+  const auto files = Recordings(folder);
+  ASSERT_EQ(files.size(), 1u);
+  const DecodedGif gif = DecodeGif(files[0]);
+  ASSERT_TRUE(gif.ok);
+  EXPECT_GE(gif.frames.size(), 1u);
+  fs::remove_all(folder);
+}
+
+TEST(GifRecording, OtherWindowSizesRecordNothing) {
+  const fs::path folder = RecordingFolder("gif-large", 3);
+  DialogAnswerer answerer;
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  StartNewPlayer(form);
+  PlayOneGame(form);
+  ASSERT_TRUE(WaitFor([&] { return form.TableQuiet(); }));
+  form.close();
+  EXPECT_FALSE(fs::exists(folder / "GIFGame"));
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace fibwick
