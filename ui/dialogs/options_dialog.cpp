@@ -124,6 +124,7 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   windowSize_->setCurrentIndex(windowSize_->findData(settings.WindowSizeMode));
   connect(windowSize_, &QComboBox::activated, this, [this](int index) {
     Context().settings.WindowSizeMode = windowSize_->itemData(index).toInt();
+    saveGames_->WindowSizeChanged();
     Call(hooks_.windowSizeChanged);
   });
 
@@ -159,6 +160,9 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
     ApplyNewButtons();
     Call(hooks_.newButtonsChanged);
   });
+
+  saveGames_ = new SaveGamesPage(settings, font, context.handCursor);
+  tabs_->addTab(saveGames_, {});
 }
 
 QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
@@ -193,6 +197,8 @@ void TFormOptions::Recaption() {
   newButtons_->setText(Catalogue(MsgNewButtons));
   speed_->setText(Catalogue(MsgSpeed) + '=' + QString::number(settings.FlightSpeed));
   passport_->setText(Catalogue(MsgPassport));
+  tabs_->setTabText(tabs_->indexOf(saveGames_), Catalogue(MsgSaveGames));
+  saveGames_->Recaption();
 }
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks) {

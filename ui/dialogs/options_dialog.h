@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/dialogs/save_games_page.h"
 
 // The options: every change goes into the settings at once; the file is written at exit.
 namespace fibwick {
@@ -52,6 +53,7 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* PassportButton() const { return passport_; }
   TNuvCardsButton* OkButton() const { return ok_; }
   QLabel* Flag() const { return flag_; }
+  SaveGamesPage* SaveGamesTab() const { return saveGames_; }
 
  protected:
   void Recaption() override;
@@ -76,6 +78,7 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* speed_ = nullptr;
   TNuvCardsButton* passport_ = nullptr;
   TNuvCardsButton* ok_ = nullptr;
+  SaveGamesPage* saveGames_ = nullptr;
 };
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks);
