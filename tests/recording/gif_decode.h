@@ -87,4 +87,18 @@ inline int LargestDifference(const QImage& a, const QImage& b) {
   return largest;
 }
 
+// How many pixels differ by more than `threshold` in some colour channel.
+inline int PixelsOff(const QImage& a, const QImage& b, int threshold) {
+  int off = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      off += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                       std::abs(qBlue(p) - qBlue(q))}) > threshold;
+    }
+  }
+  return off;
+}
+
 }  // namespace fibwick::testing

@@ -17,6 +17,8 @@ constexpr int ScreenContent = 2;
 
 QImage CaptureWindow(QWidget& window, int gifContent) {
   if (gifContent == ScreenContent && window.screen()) {
+    // The screen shows the table only once its pending paints are done.
+    window.repaint();
     const QRect frame = window.frameGeometry();
     const QPixmap shot =
         window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
