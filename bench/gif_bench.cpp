@@ -4,10 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPainter>
+#include <QWidget>
 
 #include "ui/card_art.h"
 #include "ui/card_drawing.h"
 #include "ui/recording/gif_stream.h"
+#include "ui/recording/window_recording.h"
 
 namespace fibwick {
 namespace {
@@ -86,6 +89,36 @@ void EncodeGame(benchmark::State& state) {
 }
 // Modes 1 (small) and 5 (large).
 BENCHMARK(EncodeGame)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// A window that paints a whole recorded frame, as the table does.
+class FrameWindow final : public QWidget {
+ public:
+  explicit FrameWindow(QImage frame) : frame_(std::move(frame)) { setFixedSize(frame_.size()); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame_);
+  }
+
+ private:
+  QImage frame_;
+};
+
+// What the window's own thread pays for one sample: the copy of the window and the comparison
+// with the last kept frame.
+void SampleWindow(benchmark::State& state) {
+  const std::vector<QImage> frames = RecordedGame(1);
+  FrameWindow window(frames[1]);
+  const QImage last = CaptureWindow(window, 1);
+  bool same = false;
+  for (auto _ : state) {
+    const QImage sample = CaptureWindow(window, 1);
+    same = sample == last;
+    benchmark::DoNotOptimize(same);
+  }
+}
+BENCHMARK(SampleWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace fibwick
