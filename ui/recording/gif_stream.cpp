@@ -202,7 +202,7 @@ void GifStream::AddFrame(const QImage& frame, int delayMs) {
   ++frames_;
 }
 
-void GifStream::Write(const Pending& frame, int delayMs) {
+void GifStream::Write(Pending& frame, int delayMs) {
   if (!gif_ || frame.indices.empty()) return;
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
@@ -225,8 +225,8 @@ void GifStream::Write(const Pending& frame, int delayMs) {
   EGifPutImageDesc(gif_, frame.rect.left(), frame.rect.top(), frame.rect.width(),
                    frame.rect.height(), false, map);
   GifFreeMapObject(map);
-  std::vector<GifPixelType> line(frame.indices.begin(), frame.indices.end());
-  EGifPutLine(gif_, line.data(), static_cast<int>(line.size()));
+  // giflib masks the indices in place as it writes them.
+  EGifPutLine(gif_, frame.indices.data(), static_cast<int>(frame.indices.size()));
 }
 
 std::string GifStream::Finish(int lastDelayMs) {

@@ -38,7 +38,7 @@ class GifStream {
     int delayMs = 0;
   };
   void Open(QSize size);
-  void Write(const Pending& frame, int delayMs);
+  void Write(Pending& frame, int delayMs);
 
   std::string bytes_;
   ::GifFileType* gif_ = nullptr;
