@@ -69,11 +69,23 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                                   actCount_->setEnabled(countEnabled);
                                 },
                             .notice = [this](const std::string& text) { ShowNotice(text); },
-                            .gameEnded = [this] { session_.RefreshGeneralCount(state_); },
+                            .gameEnded =
+                                [this] {
+                                  session_.RefreshGeneralCount(state_);
+                                  // Saved once the game's last events have been shown.
+                                  player_.Input([this] { recording_.GameLeft(); });
+                                },
                             .flightLanded = [this] { player_.Resume(); },
                             .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
                             .pauseFactor = pacing.pauseFactor}),
-      player_(table_.View()) {
+      player_(table_.View()),
+      recording_(*this, {.background = background_,
+                         .fonts = fonts_,
+                         .settings = settings_,
+                         .programFolder = programFolder_,
+                         .notice = [this](const std::string& text) {
+                           player_.Input([this, text] { ShowNotice(text); });
+                         }}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -234,6 +246,7 @@ void TForm1::CardClick(int position) {
 // Leaving is handled between two events of the table, never inside a rule: what has not been
 // shown yet is dropped with the game.
 void TForm1::LeaveTable() {
+  recording_.GameLeft();
   player_.Clear();
   table_.StopFlights();
   TableEvents events;
@@ -308,6 +321,7 @@ void TForm1::TableShown() {
   table_.Layout();
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
+  recording_.GameStarted();
 }
 
 void TForm1::EnableTableMenu(bool enabled) {
@@ -428,6 +442,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     LeaveTable();
   }
+  recording_.GameLeft();
+  recording_.WaitForFile();
   timer1_.stop();
   if (SaveSettings(SettingsFile(), settings_, clubCheckFailed_) == SaveSettingsResult::Failed) {
     ShowNotice(std::string(MessageText(MsgCantSaveOptions)));

@@ -24,6 +24,7 @@
 #include "ui/compose.h"
 #include "ui/dialogs/dialog_context.h"
 #include "ui/layout.h"
+#include "ui/recording/window_recording.h"
 #include "ui/sound/cue_player.h"
 #include "ui/sound/tune_player.h"
 #include "ui/text_helpers.h"
@@ -174,6 +175,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   TablePlayer player_;
   ServiceSession online_{settings_};
   ClockSeededSource random_;
+  WindowRecording recording_;
 };
 
 }  // namespace fibwick

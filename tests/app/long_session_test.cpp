@@ -85,9 +85,12 @@ TEST(LongSession, TenMatchesKeepTheResidentSizeFlat) {
   form.close();
   fs::remove_all(folder);
   if (!MeasuresResidentSize) return;
-  // After the first match the size moves by about 0.2 MiB at most (seen over forty matches,
-  // offscreen and on X); the smallest film kept for good would add 1.2 MiB.
-  EXPECT_LE(resident.back(), resident[1] + 1.0);
+  // What piles up grows with every match: the second half of the session must not grow. After
+  // the first match the size moves by about 0.2 MiB at most (seen over forty matches, offscreen
+  // and on X); the smallest film kept for good would add 1.2 MiB a match. One step of its own,
+  // such as the menu tune arriving from its background rendering, is no leak.
+  EXPECT_LE(resident.back(), resident[Matches / 2] + 1.0);
+  EXPECT_LE(resident.back(), resident[1] + 3.0);
 }
 
 }  // namespace

@@ -124,6 +124,7 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   windowSize_->setCurrentIndex(windowSize_->findData(settings.WindowSizeMode));
   connect(windowSize_, &QComboBox::activated, this, [this](int index) {
     Context().settings.WindowSizeMode = windowSize_->itemData(index).toInt();
+    saveGames_->WindowSizeChanged();
     Call(hooks_.windowSizeChanged);
   });
 
@@ -170,6 +171,8 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
                           QRect(x, 170, 90, 34), cards);
     x += 100;
   }
+  saveGames_ = new SaveGamesPage(settings, font, context.handCursor);
+  tabs_->addTab(saveGames_, {});
   auto* packs = new QWidget;
   dllTab_ = tabs_->addTab(packs, {});
   for (std::size_t i = 0; i < std::size(DownloadablePacks); ++i) {
@@ -216,6 +219,8 @@ void TFormOptions::Recaption() {
   newButtons_->setText(Catalogue(MsgNewButtons));
   speed_->setText(Catalogue(MsgSpeed) + '=' + QString::number(settings.FlightSpeed));
   passport_->setText(Catalogue(MsgPassport));
+  tabs_->setTabText(tabs_->indexOf(saveGames_), Catalogue(MsgSaveGames));
+  saveGames_->Recaption();
 }
 
 void TFormOptions::done(int result) {

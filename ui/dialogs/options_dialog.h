@@ -10,6 +10,7 @@
 
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/pack_downloads.h"
+#include "ui/dialogs/save_games_page.h"
 
 // The options: every change goes into the settings at once; the file is written at exit.
 namespace fibwick {
@@ -54,6 +55,7 @@ class TFormOptions : public DialogFrame {
   TNuvCardsButton* OkButton() const { return ok_; }
   QLabel* Flag() const { return flag_; }
   PackDownloads& Downloads() const { return *downloads_; }
+  SaveGamesPage* SaveGamesTab() const { return saveGames_; }
 
  protected:
   void Recaption() override;
@@ -83,6 +85,7 @@ class TFormOptions : public DialogFrame {
   PackDownloads* downloads_ = nullptr;
   int cardsTab_ = 0;
   int dllTab_ = 0;
+  SaveGamesPage* saveGames_ = nullptr;
 };
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks);
