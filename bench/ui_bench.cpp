@@ -7,6 +7,8 @@
 #include <array>
 
 #include "ui/card_drawing.h"
+#include "ui/card_sprite.h"
+#include "ui/flight_scene.h"
 #include "ui/hud.h"
 #include "ui/resample.h"
 
@@ -161,12 +163,50 @@ void AllModes(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMicrosecond);
 }
 
+// One step of a flying card (restore, move, draw), over the whole table's diagonal; the rate is
+// the steps per second drawing allows. A speed-5 flight asks for 5,000.
+void FlightStep(benchmark::State& state, int cards) {
+  const Layout layout = LayoutOf(static_cast<int>(state.range(0)));
+  CardArt art = MakeArt();
+  const QImage table = Background(layout);
+  const auto start = [&](FlightScene& scene) {
+    std::vector<FlyingCard> flying;
+    for (int k = 0; k < cards; ++k) {
+      flying.push_back({MakeCardSprite(CardOfSlot(13 + k), art, layout),
+                        {k * 20, 0},
+                        {layout.tableWidth - layout.cardWidth, layout.tableHeight - 1}});
+    }
+    scene.Begin(table, std::move(flying));
+  };
+  FlightScene scene;
+  start(scene);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(scene.Advance(1));
+    if (scene.Arrived()) {
+      state.PauseTiming();
+      start(scene);
+      state.ResumeTiming();
+    }
+  }
+  state.counters["steps/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.SetLabel(ModeLabel(static_cast<int>(state.range(0))));
+}
+void OneCardFlightStep(benchmark::State& state) {
+  FlightStep(state, 1);
+}
+void TwelveCardFlightStep(benchmark::State& state) {
+  FlightStep(state, 12);
+}
+
 BENCHMARK(RedrawHandWarm)->Apply(AllModes);
 BENCHMARK(RedrawHandCold)->Apply(AllModes);
 BENCHMARK(DrawFullPile)->Apply(AllModes);
 BENCHMARK(Spline36Card)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ResizeBackground)->Arg(3)->Arg(4)->Arg(5)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(TableRedraw)->Apply(AllModes);
+BENCHMARK(OneCardFlightStep)->Apply(AllModes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TwelveCardFlightStep)->Apply(AllModes)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace fibwick
