@@ -163,6 +163,7 @@ void MenuScreen::Layout() {
     clock1_.rect = g.clockLeft;
     clock2_.rect = g.clockRight;
     DrawLocalClock(kit, clock1_, QTime::currentTime());
+    clockFace_ = -1;
     DrawIndicatorClock(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
   }
   DrawClubList();
@@ -224,8 +225,13 @@ void MenuScreen::Tick() {
   }
   if (!clock1_.visible) return;
   const QTime now = QTime::currentTime();
-  DrawLocalClock(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock1_, now);
-  Update(clock1_);
+  // The clock's face changes twice a second, with the colon: drawn only then.
+  const int face = (now.hour() * 60 + now.minute()) * 2 + (now.msec() > 500 ? 1 : 0);
+  if (face != clockFace_) {
+    clockFace_ = face;
+    DrawLocalClock(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock1_, now);
+    Update(clock1_);
+  }
   // The indicator turns to the next figure once a minute, at its first second.
   if (now.second() != 1) {
     indicatorTurned_ = false;

@@ -89,6 +89,7 @@ class MenuScreen {
   int lampPattern_ = 0;
   int ticks_ = 0;
   bool indicatorTurned_ = false;  // the indicator has turned in this minute
+  int clockFace_ = -1;            // the time the local clock shows, in half seconds of the day
   QString indicatorHint_;
 
   // Skinned buttons, named as the window's controls.

@@ -177,6 +177,33 @@ void TForm1::StartUp() {
   timer1_.start(20);
 }
 
+void TForm1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) PauseAnimationsWhileUnseen();
+  QWidget::changeEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  PauseAnimationsWhileUnseen();
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  PauseAnimationsWhileUnseen();
+}
+
+void TForm1::PauseAnimationsWhileUnseen() {
+  // At the table the timer moves the computer's seat, which must go on.
+  if (screen_ == Screen::Table) return;
+  if (isMinimized() || !isVisible()) {
+    if (!timer1_.isActive()) return;
+    timer1_.stop();
+    animationsPaused_ = true;
+  } else if (std::exchange(animationsPaused_, false)) {
+    timer1_.start(20);
+  }
+}
+
 void TForm1::ShowScreen(Screen screen) {
   screen_ = screen;
   menu_.SetVisible(screen == Screen::Menu);

@@ -63,6 +63,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool Flying() const { return table_.Flying(); }
   // Whether a seat's hand is drawn face up now.
   bool HandShowsFaces(int seat) const { return table_.View().Faces(seat); }
+  // The window's timer runs: the intro and menu animations, or the computer's seat.
+  bool TimerRunning() const { return timer1_.isActive(); }
   // Every event of the table has been shown and no input waits.
   bool TableQuiet() const { return player_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
@@ -86,6 +88,9 @@ class TForm1 final : public QWidget, private SessionWindows {
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -108,6 +113,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   void LayoutMainMenu();
   void TableShown();
   void ShowScreen(Screen screen);
+  // The intro and the menu animate only while they can be seen.
+  void PauseAnimationsWhileUnseen();
   void UpdateMusic();
 
   void ClubButtonClick(int line);
@@ -144,6 +151,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
+  bool animationsPaused_ = false;
   CuePlayer sounds_{settings_, programFolder_};
   TunePlayer tune_{QDir::tempPath()};
   Screen screen_ = Screen::Intro;
