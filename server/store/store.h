@@ -36,7 +36,8 @@ class Store {
 
   virtual void AddStarts(int gameId, std::int64_t starts, std::int64_t uniqueStarts) = 0;
   virtual void AddLike(int gameId, std::int64_t likes, const std::string& name) = 0;
-  virtual void AddGameEnd(int gameId, const std::array<std::int64_t, GameEndCounters>& counters) = 0;
+  virtual void AddGameEnd(int gameId,
+                          const std::array<std::int64_t, GameEndCounters>& counters) = 0;
   // All zero for a game nobody has reported yet.
   virtual StatisticsTotals ReadTotals(int gameId) = 0;
 };
