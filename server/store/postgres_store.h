@@ -7,8 +7,7 @@
 
 namespace fibwick::service {
 
-// Connects to the PostgreSQL database a libpq URL names ("postgresql://user@host:port/db") and
-// brings its schema up to date; throws StoreError when it cannot.
+// Connects to the PostgreSQL database the URL names and brings its schema up to date.
 std::unique_ptr<Store> OpenPostgresStore(const std::string& url);
 
 }  // namespace fibwick::service
