@@ -144,8 +144,8 @@ TEST(LoadBalance, TwoInstancesBehindNginxCountEveryReportOnce) {
   balancer.Stop();
   first.process.Stop();
   second.process.Stop();
-  const std::size_t servedByFirst = LinesHolding(first.log, "/statistics");
-  const std::size_t servedBySecond = LinesHolding(second.log, "/statistics");
+  const std::size_t servedByFirst = LinesHolding(first.log, "POST /statistics");
+  const std::size_t servedBySecond = LinesHolding(second.log, "POST /statistics");
   EXPECT_GT(servedByFirst, 1u) << "see " << first.log;
   EXPECT_GT(servedBySecond, 1u) << "see " << second.log;
   EXPECT_EQ(servedByFirst + servedBySecond, Reports + 3u);
