@@ -1,6 +1,7 @@
 #include "server/store/postgres_store.h"
 
 #include <libpq-fe.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <array>
@@ -127,6 +128,13 @@ void Migrate(PGconn* connection) {
   }
 }
 
+// An idle connection has nothing to read unless the server closed it or is closing it (after a
+// restart, say): such a connection is dropped before a request fails on it.
+bool StillOpen(PGconn* connection) {
+  pollfd waiting{PQsocket(connection), POLLIN, 0};
+  return PQstatus(connection) == CONNECTION_OK && poll(&waiting, 1, 0) == 0;
+}
+
 // Connections shared by the request threads, each used by one thread at a time. A connection
 // that failed is closed rather than returned, so the next request opens a fresh one.
 class ConnectionPool {
@@ -150,10 +158,11 @@ class ConnectionPool {
   Lease Take() {
     std::unique_lock lock(mutex_);
     returned_.wait(lock, [this] { return !idle_.empty() || open_ < PoolSize; });
-    if (!idle_.empty()) {
+    while (!idle_.empty()) {
       Connection connection = std::move(idle_.back());
       idle_.pop_back();
-      return Lease(*this, std::move(connection));
+      if (StillOpen(connection.get())) return Lease(*this, std::move(connection));
+      --open_;
     }
     ++open_;
     lock.unlock();

@@ -124,5 +124,20 @@ TEST_F(PostgresStore, AStoppedServerRaisesStoreErrorAndIsUsedAgainOnceBack) {
   EXPECT_EQ(store->ReadTotals(22).starts, 2);
 }
 
+// Connections opened before a restart of the server are dead after it; requests do not fail
+// for them.
+TEST_F(PostgresStore, RequestsAfterARestartOfTheServerSucceed) {
+  PostgresCluster cluster;
+  const std::unique_ptr<service::Store> store = OpenPostgresStore(cluster.Url());
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 4; ++i) threads.emplace_back([&] { store->AddStarts(22, 1, 0); });
+  for (std::thread& thread : threads) thread.join();
+
+  cluster.Stop();
+  cluster.Start();
+  for (int i = 0; i < 4; ++i) EXPECT_NO_THROW(store->AddStarts(22, 1, 0)) << "request " << i;
+  EXPECT_EQ(store->ReadTotals(22).starts, 8);
+}
+
 }  // namespace
 }  // namespace fibwick::test
