@@ -13,10 +13,14 @@
 #include "support/child_process.h"
 #include "support/postgres_cluster.h"
 
-namespace fibwick::test {
+namespace fibwick::service {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::FindProgram;
+using testing::FreeTcpPort;
+using testing::PostgresCluster;
 
 struct Reply {
   long status = 0;
@@ -152,4 +156,4 @@ TEST(LoadBalance, TwoInstancesBehindNginxCountEveryReportOnce) {
 }
 
 }  // namespace
-}  // namespace fibwick::test
+}  // namespace fibwick::service

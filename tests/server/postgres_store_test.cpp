@@ -12,11 +12,15 @@
 #include "support/child_process.h"
 #include "support/postgres_cluster.h"
 
-namespace fibwick::test {
+namespace fibwick::service {
 namespace {
 
-using service::OpenPostgresStore;
-using service::StoreError;
+using testing::FreeTcpPort;
+using testing::PostgresCluster;
+using testing::StoreBackend;
+using testing::StoreBackendMaker;
+using testing::StoreBackendName;
+using testing::StoreContract;
 
 // One cluster serves every test of the program; each test gets a database of its own.
 PostgresCluster& SharedCluster() {
@@ -30,7 +34,7 @@ class PostgresBackend : public StoreBackend {
     static std::atomic<int> made = 0;
     url_ = SharedCluster().CreateDatabase("store_" + std::to_string(++made));
   }
-  std::unique_ptr<service::Store> Open() override { return OpenPostgresStore(url_); }
+  std::unique_ptr<Store> Open() override { return OpenPostgresStore(url_); }
 
  private:
   std::string url_;
@@ -43,9 +47,9 @@ const StoreBackendMaker Postgres = {"Postgres",
                                       return std::make_unique<PostgresBackend>();
                                     }};
 
-INSTANTIATE_TEST_SUITE_P(Postgres, StoreContract, testing::Values(Postgres), StoreBackendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, StoreContract, ::testing::Values(Postgres), StoreBackendName);
 
-class PostgresStore : public testing::Test {
+class PostgresStore : public ::testing::Test {
  protected:
   void SetUp() override {
     if (const std::string reason = PostgresCluster::Unavailable(); !reason.empty()) {
@@ -111,7 +115,7 @@ TEST_F(PostgresStore, ADatabaseItCannotReachRaisesStoreError) {
 
 TEST_F(PostgresStore, AStoppedServerRaisesStoreErrorAndIsUsedAgainOnceBack) {
   PostgresCluster cluster;
-  const std::unique_ptr<service::Store> store = OpenPostgresStore(cluster.Url());
+  const std::unique_ptr<Store> store = OpenPostgresStore(cluster.Url());
   store->AddStarts(22, 1, 1);
 
   cluster.Stop();
@@ -128,7 +132,7 @@ TEST_F(PostgresStore, AStoppedServerRaisesStoreErrorAndIsUsedAgainOnceBack) {
 // for them.
 TEST_F(PostgresStore, RequestsAfterARestartOfTheServerSucceed) {
   PostgresCluster cluster;
-  const std::unique_ptr<service::Store> store = OpenPostgresStore(cluster.Url());
+  const std::unique_ptr<Store> store = OpenPostgresStore(cluster.Url());
   std::vector<std::thread> threads;
   for (int i = 0; i < 4; ++i) threads.emplace_back([&] { store->AddStarts(22, 1, 0); });
   for (std::thread& thread : threads) thread.join();
@@ -140,4 +144,4 @@ TEST_F(PostgresStore, RequestsAfterARestartOfTheServerSucceed) {
 }
 
 }  // namespace
-}  // namespace fibwick::test
+}  // namespace fibwick::service

@@ -10,9 +10,9 @@
 #include "server/store/store.h"
 
 // What every Store does, whatever keeps its data: each backend instantiates StoreContract with
-// a maker of its own (INSTANTIATE_TEST_SUITE_P(Name, StoreContract, testing::Values(maker),
+// a maker of its own (INSTANTIATE_TEST_SUITE_P(Name, StoreContract, ::testing::Values(maker),
 // StoreBackendName)).
-namespace fibwick::test {
+namespace fibwick::testing {
 
 // One empty database of a backend.
 class StoreBackend {
@@ -32,11 +32,11 @@ inline void PrintTo(const StoreBackendMaker& maker, std::ostream* out) {
   *out << maker.name;
 }
 
-inline std::string StoreBackendName(const testing::TestParamInfo<StoreBackendMaker>& info) {
+inline std::string StoreBackendName(const ::testing::TestParamInfo<StoreBackendMaker>& info) {
   return info.param.name;
 }
 
-class StoreContract : public testing::TestWithParam<StoreBackendMaker> {
+class StoreContract : public ::testing::TestWithParam<StoreBackendMaker> {
  protected:
   void SetUp() override {
     std::string reason;
@@ -47,4 +47,4 @@ class StoreContract : public testing::TestWithParam<StoreBackendMaker> {
   std::unique_ptr<StoreBackend> backend_;
 };
 
-}  // namespace fibwick::test
+}  // namespace fibwick::testing

@@ -5,12 +5,10 @@
 #include <thread>
 #include <vector>
 
-namespace fibwick::test {
+namespace fibwick::service {
 namespace {
 
-using service::GameEndCounters;
-using service::StatisticsTotals;
-using service::Store;
+using testing::StoreContract;
 
 constexpr int GameId = 22;
 
@@ -118,8 +116,8 @@ TEST_P(StoreContract, OpeningTheDatabaseAgainKeepsWhatItHolds) {
 
 // As two service instances on one database with several request threads each.
 TEST_P(StoreContract, ConcurrentReportsThroughTwoStoresAreAllCounted) {
-  constexpr int ThreadsPerStore = 4;
-  constexpr int ReportsPerThread = 100;
+  constexpr int ThreadsPerStore = 12;
+  constexpr int ReportsPerThread = 50;
   const std::unique_ptr<Store> stores[] = {backend_->Open(), backend_->Open()};
   std::atomic<int> failures = 0;
   std::vector<std::thread> threads;
@@ -132,7 +130,7 @@ TEST_P(StoreContract, ConcurrentReportsThroughTwoStoresAreAllCounted) {
             store.AddGameEnd(GameId, Counters(1, 1));
             if (i % 10 == 0) store.AddLike(GameId, 1, "Anna");
             if (i % 25 == 0) store.ReadTotals(GameId);
-          } catch (const service::StoreError&) {
+          } catch (const StoreError&) {
             ++failures;
           }
         }
@@ -155,4 +153,4 @@ TEST_P(StoreContract, ConcurrentReportsThroughTwoStoresAreAllCounted) {
 }
 
 }  // namespace
-}  // namespace fibwick::test
+}  // namespace fibwick::service

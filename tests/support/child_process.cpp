@@ -18,7 +18,7 @@
 
 extern char** environ;
 
-namespace fibwick::test {
+namespace fibwick::testing {
 namespace {
 
 std::runtime_error SystemError(const std::string& what) {
@@ -166,4 +166,4 @@ int FreeTcpPort() {
   return ntohs(address.sin_port);
 }
 
-}  // namespace fibwick::test
+}  // namespace fibwick::testing

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Other programs run by the tests: servers beside them and commands run to their end.
-namespace fibwick::test {
+namespace fibwick::testing {
 
 // The full path of a program found on PATH or in /usr/sbin and /sbin; empty when absent.
 std::filesystem::path FindProgram(const std::string& name);
@@ -43,4 +43,4 @@ class ChildProcess {
 // A TCP port on 127.0.0.1 that no one listened on a moment ago.
 int FreeTcpPort();
 
-}  // namespace fibwick::test
+}  // namespace fibwick::testing

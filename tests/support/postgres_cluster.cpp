@@ -12,7 +12,7 @@
 
 #include "support/child_process.h"
 
-namespace fibwick::test {
+namespace fibwick::testing {
 namespace {
 
 constexpr const char* SuperUser = "fibwick";
@@ -154,4 +154,4 @@ void PostgresCluster::RunServerProgram(const std::string& program,
   }
 }
 
-}  // namespace fibwick::test
+}  // namespace fibwick::testing

@@ -6,7 +6,7 @@
 
 // A PostgreSQL cluster of its own for a test: made in a temporary folder, listening on a free
 // port of 127.0.0.1 (and on a socket in that folder), and gone with the object.
-namespace fibwick::test {
+namespace fibwick::testing {
 
 class PostgresCluster {
  public:
@@ -43,4 +43,4 @@ class PostgresCluster {
   bool running_ = false;
 };
 
-}  // namespace fibwick::test
+}  // namespace fibwick::testing
