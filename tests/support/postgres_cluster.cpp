@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -16,6 +17,13 @@ namespace fibwick::testing {
 namespace {
 
 constexpr const char* SuperUser = "fibwick";
+
+const std::vector<std::string> InitdbOptions = {"--username=" + std::string(SuperUser),
+                                                "--auth=trust",
+                                                "--encoding=UTF8",
+                                                "--locale=C",
+                                                "--no-sync",
+                                                "--no-instructions"};
 
 // The newest installed version's server programs (Debian keeps them out of PATH), else those
 // on PATH.
@@ -48,9 +56,36 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+// Root's folders go where the postgres user can reach them.
+std::filesystem::path TemporaryParent() {
+  return AsRoot() ? "/tmp" : std::filesystem::temp_directory_path();
+}
+
+uid_t ServerUser() {
+  const passwd* user = AsRoot() ? getpwnam("postgres") : nullptr;
+  return user != nullptr ? user->pw_uid : geteuid();
+}
+
+// initdb takes most of a cluster's start-up, so its result is kept once, named after the
+// programs and options that made it, and copied for every later cluster.
+std::filesystem::path TemplateFolder(const std::filesystem::path& binaries) {
+  std::string maker = binaries.string();
+  for (const std::string& option : InitdbOptions) maker += ' ' + option;
+  return TemporaryParent() /
+         ("fibwick-pg-template-" + std::to_string(std::hash<std::string>{}(maker)) + "-" +
+          std::to_string(ServerUser()));
+}
+
+// Only a template the server's user made for itself alone is copied; it appears whole, by a
+// rename, or not at all.
+bool Usable(const std::filesystem::path& folder) {
+  struct stat info {};
+  return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ServerUser() &&
+         (info.st_mode & 077) == 0;
+}
+
 std::filesystem::path MakeFolder() {
-  const std::filesystem::path parent = AsRoot() ? "/tmp" : std::filesystem::temp_directory_path();
-  std::string pattern = (parent / "fibwick-pg-XXXXXX").string();
+  std::string pattern = (TemporaryParent() / "fibwick-pg-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
   if (AsRoot()) {
     const passwd* user = getpwnam("postgres");
@@ -79,9 +114,16 @@ PostgresCluster::PostgresCluster() : binaries_(ServerPrograms()) {
   if (const std::string reason = Unavailable(); !reason.empty()) throw std::runtime_error(reason);
   folder_ = MakeFolder();
   try {
-    RunServerProgram("initdb", {"--pgdata=" + (folder_ / "data").string(),
-                                "--username=" + std::string(SuperUser), "--auth=trust",
-                                "--encoding=UTF8", "--locale=C", "--no-sync", "--no-instructions"});
+    const std::filesystem::path data = folder_ / "data";
+    const std::filesystem::path kept = TemplateFolder(binaries_);
+    if (Usable(kept)) {
+      RunAsServerUser(FindProgram("cp"), {"-a", kept.string(), data.string()});
+    } else {
+      std::vector<std::string> initdb = {"--pgdata=" + data.string()};
+      initdb.insert(initdb.end(), InitdbOptions.begin(), InitdbOptions.end());
+      RunAsServerUser(binaries_ / "initdb", initdb);
+      Keep(data, kept);
+    }
     Start();
     CreateDatabase("fibwick");
   } catch (...) {
@@ -121,13 +163,13 @@ void PostgresCluster::Start() {
   for (int attempt = 0; !running_; ++attempt) {
     if (port_ == 0 || attempt > 0) port_ = FreeTcpPort();
     try {
-      RunServerProgram("pg_ctl",
-                       {"start", "--wait", "--pgdata=" + (folder_ / "data").string(),
-                        "--log=" + (folder_ / "server.log").string(),
-                        "--options=-c listen_addresses=127.0.0.1 -c port=" + std::to_string(port_) +
-                            " -c unix_socket_directories=" + folder_.string() +
-                            " -c fsync=off -c synchronous_commit=off"
-                            " -c full_page_writes=off -c shared_buffers=16MB"});
+      RunAsServerUser(binaries_ / "pg_ctl",
+                      {"start", "--wait", "--pgdata=" + (folder_ / "data").string(),
+                       "--log=" + (folder_ / "server.log").string(),
+                       "--options=-c listen_addresses=127.0.0.1 -c port=" + std::to_string(port_) +
+                           " -c unix_socket_directories=" + folder_.string() +
+                           " -c fsync=off -c synchronous_commit=off"
+                           " -c full_page_writes=off -c shared_buffers=16MB"});
       running_ = true;
     } catch (const std::runtime_error&) {
       if (attempt == 2) throw;
@@ -136,20 +178,32 @@ void PostgresCluster::Start() {
 }
 
 void PostgresCluster::Stop() {
-  RunServerProgram("pg_ctl",
-                   {"stop", "--wait", "--mode=fast", "--pgdata=" + (folder_ / "data").string()});
+  RunAsServerUser(binaries_ / "pg_ctl",
+                  {"stop", "--wait", "--mode=fast", "--pgdata=" + (folder_ / "data").string()});
   running_ = false;
 }
 
-void PostgresCluster::RunServerProgram(const std::string& program,
-                                       std::vector<std::string> arguments) {
+void PostgresCluster::Keep(const std::filesystem::path& data, const std::filesystem::path& kept) {
+  const std::filesystem::path copy = kept.string() + "." + std::to_string(getpid());
+  std::error_code error;
+  try {
+    RunAsServerUser(FindProgram("cp"), {"-a", data.string(), copy.string()});
+    std::filesystem::rename(copy, kept, error);
+  } catch (const std::runtime_error&) {
+    // Without a template the next cluster runs initdb again; this one is whole.
+  }
+  std::filesystem::remove_all(copy, error);
+}
+
+void PostgresCluster::RunAsServerUser(const std::filesystem::path& program,
+                                      const std::vector<std::string>& arguments) {
   std::vector<std::string> argv;
   if (AsRoot()) argv = {FindProgram("runuser").string(), "-u", "postgres", "--"};
-  argv.push_back((binaries_ / program).string());
+  argv.push_back(program.string());
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  const std::filesystem::path log = folder_ / (program + ".log");
+  const std::filesystem::path log = folder_ / (program.filename().string() + ".log");
   if (RunProgram(argv, log) != 0) {
-    throw std::runtime_error(program + " failed:\n" + ReadFile(log) +
+    throw std::runtime_error(program.string() + " failed:\n" + ReadFile(log) +
                              ReadFile(folder_ / "server.log"));
   }
 }

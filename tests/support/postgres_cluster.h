@@ -35,7 +35,9 @@ class PostgresCluster {
   const std::filesystem::path& Folder() const { return folder_; }
 
  private:
-  void RunServerProgram(const std::string& program, std::vector<std::string> arguments);
+  void Keep(const std::filesystem::path& data, const std::filesystem::path& kept);
+  void RunAsServerUser(const std::filesystem::path& program,
+                       const std::vector<std::string>& arguments);
 
   std::filesystem::path binaries_;
   std::filesystem::path folder_;
