@@ -22,7 +22,8 @@ using testing::StoreBackendMaker;
 using testing::StoreBackendName;
 using testing::StoreContract;
 
-// One cluster serves every test of the program; each test gets a database of its own.
+// One cluster for all the tests of one run of the program; each backend gets a database of its
+// own.
 PostgresCluster& SharedCluster() {
   static PostgresCluster cluster;
   return cluster;

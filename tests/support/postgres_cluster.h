@@ -27,7 +27,7 @@ class PostgresCluster {
   // Creates an empty database and returns its URL.
   std::string CreateDatabase(const std::string& name);
 
-  // The server stops and starts again on the same port, its data kept.
+  // The server stops, and starts again with its data, on the same port while that is free.
   void Stop();
   void Start();
 
