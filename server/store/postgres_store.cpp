@@ -72,6 +72,10 @@ Connection Connect(const std::string& url) {
   Connection connection(PQconnectdbParams(keys.data(), values.data(), 1));
   if (!connection) throw StoreError("PostgreSQL: out of memory");
   if (PQstatus(connection.get()) != CONNECTION_OK) throw Failure(PQerrorMessage(connection.get()));
+  // libpq prints the server's notices ("already exists, skipping") on stderr, in among the
+  // service's own log lines; they tell an operator nothing.
+  PQsetNoticeProcessor(
+      connection.get(), [](void*, const char*) {}, nullptr);
   return connection;
 }
 
