@@ -79,16 +79,24 @@ Connection Connect(const std::string& url) {
   return connection;
 }
 
-Result Exec(PGconn* connection, const char* sql, const std::vector<std::string>& parameters = {}) {
-  std::vector<const char*> values;
-  for (const std::string& parameter : parameters) values.push_back(parameter.c_str());
-  Result result(PQexecParams(connection, sql, static_cast<int>(values.size()), nullptr,
-                             values.data(), nullptr, nullptr, 0));
+Result Checked(PGconn* connection, Result result) {
   const ExecStatusType status = PQresultStatus(result.get());
   if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
     throw Failure(result ? PQresultErrorMessage(result.get()) : PQerrorMessage(connection));
   }
   return result;
+}
+
+std::vector<const char*> Values(const std::vector<std::string>& parameters) {
+  std::vector<const char*> values;
+  for (const std::string& parameter : parameters) values.push_back(parameter.c_str());
+  return values;
+}
+
+Result Exec(PGconn* connection, const char* sql, const std::vector<std::string>& parameters = {}) {
+  const std::vector<const char*> values = Values(parameters);
+  return Checked(connection, Result(PQexecParams(connection, sql, static_cast<int>(values.size()),
+                                                 nullptr, values.data(), nullptr, nullptr, 0)));
 }
 
 std::int64_t Number(const PGresult* result, int column) {
@@ -139,6 +147,55 @@ bool StillOpen(PGconn* connection) {
   return PQstatus(connection) == CONNECTION_OK && poll(&waiting, 1, 0) == 0;
 }
 
+std::string AddGameEndSql() {
+  std::string columns = "game_id";
+  std::string values = "$1";
+  std::string sums;
+  for (int counter = 1; counter <= GameEndCounters; ++counter) {
+    const std::string column = "end" + std::to_string(counter);
+    columns += ", " + column;
+    values += ", $" + std::to_string(counter + 1);
+    sums +=
+        (counter == 1 ? "" : ", ") + column + " = statistics." + column + " + EXCLUDED." + column;
+  }
+  return "INSERT INTO statistics (" + columns + ") VALUES (" + values +
+         ") ON CONFLICT (game_id) DO UPDATE SET " + sums;
+}
+
+// What the store asks, prepared once on each connection: the server then plans each only once.
+enum Statement { AddStartsStatement, AddLikeStatement, AddGameEndStatement, ReadTotalsStatement };
+
+const std::array<std::string, 4> StatementSql = {
+    "INSERT INTO statistics (game_id, starts, unique_starts) VALUES ($1, $2, $3) "
+    "ON CONFLICT (game_id) DO UPDATE SET starts = statistics.starts + EXCLUDED.starts, "
+    "unique_starts = statistics.unique_starts + EXCLUDED.unique_starts",
+    "INSERT INTO statistics (game_id, likes, last_like) VALUES ($1, $2, $3) "
+    "ON CONFLICT (game_id) DO UPDATE SET likes = statistics.likes + EXCLUDED.likes, "
+    "last_like = EXCLUDED.last_like",
+    AddGameEndSql(),
+    "SELECT starts, unique_starts, likes, last_like, end1, end2, end3, end4, end5, end6, end7, "
+    "end8, end9, end10, end11, end12, reserved, reserved_text FROM statistics WHERE game_id = $1",
+};
+
+std::string StatementName(std::size_t statement) {
+  return "fibwick_" + std::to_string(statement);
+}
+
+void Prepare(PGconn* connection) {
+  for (std::size_t statement = 0; statement < StatementSql.size(); ++statement) {
+    Checked(connection, Result(PQprepare(connection, StatementName(statement).c_str(),
+                                         StatementSql[statement].c_str(), 0, nullptr)));
+  }
+}
+
+Result ExecPrepared(PGconn* connection, Statement statement,
+                    const std::vector<std::string>& parameters) {
+  const std::vector<const char*> values = Values(parameters);
+  return Checked(connection, Result(PQexecPrepared(connection, StatementName(statement).c_str(),
+                                                   static_cast<int>(values.size()), values.data(),
+                                                   nullptr, nullptr, 0)));
+}
+
 // Connections shared by the request threads, each used by one thread at a time. A connection
 // that failed is closed rather than returned, so the next request opens a fresh one.
 class ConnectionPool {
@@ -171,7 +228,9 @@ class ConnectionPool {
     ++open_;
     lock.unlock();
     try {
-      return Lease(*this, Connect(url_));
+      Connection connection = Connect(url_);
+      Prepare(connection.get());
+      return Lease(*this, std::move(connection));
     } catch (...) {
       Return(nullptr);
       throw;
@@ -199,54 +258,27 @@ class ConnectionPool {
   std::size_t open_ = 0;
 };
 
-std::string AddGameEndSql() {
-  std::string columns = "game_id";
-  std::string values = "$1";
-  std::string sums;
-  for (int counter = 1; counter <= GameEndCounters; ++counter) {
-    const std::string column = "end" + std::to_string(counter);
-    columns += ", " + column;
-    values += ", $" + std::to_string(counter + 1);
-    sums +=
-        (counter == 1 ? "" : ", ") + column + " = statistics." + column + " + EXCLUDED." + column;
-  }
-  return "INSERT INTO statistics (" + columns + ") VALUES (" + values +
-         ") ON CONFLICT (game_id) DO UPDATE SET " + sums;
-}
-
 class PostgresStore final : public Store {
  public:
-  explicit PostgresStore(const std::string& url) : pool_(url) {
-    const ConnectionPool::Lease connection = pool_.Take();
-    Migrate(connection.get());
-  }
+  explicit PostgresStore(const std::string& url) : pool_(Migrated(url)) {}
 
   void AddStarts(int gameId, std::int64_t starts, std::int64_t uniqueStarts) override {
-    Run("INSERT INTO statistics (game_id, starts, unique_starts) VALUES ($1, $2, $3) "
-        "ON CONFLICT (game_id) DO UPDATE SET starts = statistics.starts + EXCLUDED.starts, "
-        "unique_starts = statistics.unique_starts + EXCLUDED.unique_starts",
+    Run(AddStartsStatement,
         {std::to_string(gameId), std::to_string(starts), std::to_string(uniqueStarts)});
   }
 
   void AddLike(int gameId, std::int64_t likes, const std::string& name) override {
-    Run("INSERT INTO statistics (game_id, likes, last_like) VALUES ($1, $2, $3) "
-        "ON CONFLICT (game_id) DO UPDATE SET likes = statistics.likes + EXCLUDED.likes, "
-        "last_like = EXCLUDED.last_like",
-        {std::to_string(gameId), std::to_string(likes), Text(name)});
+    Run(AddLikeStatement, {std::to_string(gameId), std::to_string(likes), Text(name)});
   }
 
   void AddGameEnd(int gameId, const std::array<std::int64_t, GameEndCounters>& counters) override {
     std::vector<std::string> parameters = {std::to_string(gameId)};
     for (const std::int64_t counter : counters) parameters.push_back(std::to_string(counter));
-    Run(addGameEndSql_.c_str(), parameters);
+    Run(AddGameEndStatement, parameters);
   }
 
   StatisticsTotals ReadTotals(int gameId) override {
-    const Result result =
-        Run("SELECT starts, unique_starts, likes, last_like, end1, end2, end3, end4, end5, end6, "
-            "end7, end8, end9, end10, end11, end12, reserved, reserved_text "
-            "FROM statistics WHERE game_id = $1",
-            {std::to_string(gameId)});
+    const Result result = Run(ReadTotalsStatement, {std::to_string(gameId)});
     StatisticsTotals totals;
     if (PQntuples(result.get()) == 0) return totals;
     const PGresult* row = result.get();
@@ -263,13 +295,19 @@ class PostgresStore final : public Store {
   }
 
  private:
-  Result Run(const char* sql, const std::vector<std::string>& parameters) {
+  // The schema is brought up to date before the pool opens a connection, as the statements
+  // each connection prepares name its tables.
+  static const std::string& Migrated(const std::string& url) {
+    Migrate(Connect(url).get());
+    return url;
+  }
+
+  Result Run(Statement statement, const std::vector<std::string>& parameters) {
     const ConnectionPool::Lease connection = pool_.Take();
-    return Exec(connection.get(), sql, parameters);
+    return ExecPrepared(connection.get(), statement, parameters);
   }
 
   ConnectionPool pool_;
-  const std::string addGameEndSql_ = AddGameEndSql();
 };
 
 }  // namespace
