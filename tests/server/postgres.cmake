@@ -8,7 +8,7 @@ find_package(CURL REQUIRED)
 add_executable(postgres_tests ${CMAKE_CURRENT_LIST_DIR}/store_contract_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/postgres_store_test.cpp ${CMAKE_CURRENT_LIST_DIR}/load_balance_test.cpp)
 target_link_libraries(postgres_tests PRIVATE fibwick_postgres_store fibwick_test_processes
-  PkgConfig::LIBPQ CURL::libcurl GTest::gtest_main)
+  PkgConfig::LIBPQ CURL::libcurl GTest::gtest_main GTest::gmock)
 target_include_directories(postgres_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(postgres_tests PRIVATE
   FIBWICK_SERVICE_BINARY="${CMAKE_BINARY_DIR}/server/fibwick-service")

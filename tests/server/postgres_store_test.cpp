@@ -1,5 +1,6 @@
 #include "server/store/postgres_store.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
 
@@ -59,7 +60,7 @@ class PostgresStore : public ::testing::Test {
   }
 };
 
-// One number a query over the database returns.
+// The one value a statement returns, or the error.
 std::string QueryOne(const std::string& url, const char* sql) {
   PGconn* connection = PQconnectdb(url.c_str());
   PGresult* result = PQexec(connection, sql);
@@ -92,6 +93,28 @@ TEST_F(PostgresStore, InstancesStartingTogetherMigrateTheSchemaOnce) {
   EXPECT_EQ(
       QueryOne(url, "SELECT count(*) = max(version) AND min(version) = 1 FROM schema_version"),
       "t");
+}
+
+// An older service started against a database a newer one has migrated would misread it.
+TEST_F(PostgresStore, ASchemaNewerThanTheServiceIsRefused) {
+  const std::string url = SharedCluster().CreateDatabase("newer_schema");
+  OpenPostgresStore(url);
+  EXPECT_EQ(QueryOne(url, "INSERT INTO schema_version (version) VALUES (99) RETURNING version"),
+            "99");
+  try {
+    OpenPostgresStore(url);
+    ADD_FAILURE() << "opened";
+  } catch (const StoreError& error) {
+    EXPECT_THAT(error.what(), ::testing::HasSubstr("99"));
+  }
+}
+
+// PostgreSQL's text holds no NUL character; a name with one is kept without it, not refused.
+TEST_F(PostgresStore, ANulCharacterInANameIsDropped) {
+  const std::unique_ptr<Store> store =
+      OpenPostgresStore(SharedCluster().CreateDatabase("nul_in_name"));
+  store->AddLike(22, 1, std::string("An\0na", 5));
+  EXPECT_EQ(store->ReadTotals(22).lastLike, "Anna");
 }
 
 TEST_F(PostgresStore, ADatabaseItCannotReachRaisesStoreError) {
