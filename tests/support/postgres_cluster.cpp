@@ -18,12 +18,14 @@ namespace {
 
 constexpr const char* SuperUser = "fibwick";
 
+// Small WAL segments: the kept copy of a new cluster is a third smaller.
 const std::vector<std::string> InitdbOptions = {"--username=" + std::string(SuperUser),
                                                 "--auth=trust",
                                                 "--encoding=UTF8",
                                                 "--locale=C",
                                                 "--no-sync",
-                                                "--no-instructions"};
+                                                "--no-instructions",
+                                                "--wal-segsize=1"};
 
 // The newest installed version's server programs (Debian keeps them out of PATH), else those
 // on PATH.
