@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 
 #include "online/news_number.h"
 #include "online/pack_download.h"
@@ -9,6 +10,7 @@
 #include "online/service_paths.h"
 #include "online/statistics.h"
 #include "records/settings_file.h"
+#include "support/postgres_cluster.h"
 #include "support/service_process.h"
 
 namespace fibwick {
@@ -66,8 +68,29 @@ TEST(ServicePaths, TheSettingsTakeTheServicesAddressesOverTheirFiles) {
   EXPECT_EQ(paths.AccountAddress(), "");
 }
 
-TEST(StatisticsService, ReportsAddUpInTheTotals) {
-  ServiceProcess service;
+// The service's database: its own SQLite file, or a throwaway PostgreSQL cluster.
+class OnEachDatabase : public ::testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override {
+    if (GetParam() == "sqlite") {
+      service_.emplace();
+      return;
+    }
+    if (const std::string why = testing::PostgresCluster::Unavailable(); !why.empty())
+      GTEST_SKIP() << why;
+    cluster_.emplace();
+    service_.emplace(std::vector<std::string>{"--database", cluster_->Url()});
+  }
+
+  std::optional<testing::PostgresCluster> cluster_;
+  std::optional<ServiceProcess> service_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Databases, OnEachDatabase, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& database) { return database.param; });
+
+TEST_P(OnEachDatabase, StatisticsReportsAddUpInTheTotals) {
+  const ServiceProcess& service = *service_;
   HttpClient client;
   StatisticsService statistics(client, AddressesUnder(service.BaseUrl()).statistics);
   TNuvStat stat;
