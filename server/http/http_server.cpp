@@ -22,6 +22,11 @@ namespace beast = boost::beast;
 namespace http = beast::http;
 using tcp = asio::ip::tcp;
 using Clock = std::chrono::steady_clock;
+// Each thread runs an io_context of its own and each connection lives on one of them, so a
+// connection's steps never run at once and need no strand or type-erased executor.
+using Executor = asio::io_context::executor_type;
+using Socket = asio::basic_stream_socket<tcp, Executor>;
+using Stream = beast::basic_stream<tcp, Executor>;
 
 constexpr std::size_t ReadChunk = 4096;
 // Pause before accepting again after a failed accept, e.g. when no descriptor is left.
@@ -43,10 +48,10 @@ std::string PlainAddress(const asio::ip::address& address) {
   return address.to_string();
 }
 
-// One client connection; every step runs on the connection's strand.
+// One client connection; every step runs on the thread of the connection's io_context.
 class Session : public std::enable_shared_from_this<Session> {
  public:
-  Session(tcp::socket socket, std::shared_ptr<Shared> shared)
+  Session(Socket socket, std::shared_ptr<Shared> shared)
       : stream_(std::move(socket)), shared_(std::move(shared)) {
     ++shared_->connections;
     beast::error_code error;
@@ -236,7 +241,7 @@ class Session : public std::enable_shared_from_this<Session> {
                             });
   }
 
-  beast::tcp_stream stream_;
+  Stream stream_;
   std::shared_ptr<Shared> shared_;
   beast::flat_buffer buffer_;
   std::optional<http::request_parser<http::string_body>> parser_;
@@ -250,21 +255,35 @@ class Session : public std::enable_shared_from_this<Session> {
 
 struct HttpServer::Impl {
   Impl(HttpLimits limits, unsigned threadCount)
-      : threads(threadCount ? threadCount : std::max(1u, std::thread::hardware_concurrency())),
-        context(static_cast<int>(threads)),
-        acceptor(context),
-        retryTimer(context),
-        signals(context, SIGINT, SIGTERM),
+      : contexts(MakeContexts(threadCount)),
+        acceptor(*contexts.front()),
+        retryTimer(*contexts.front()),
+        signals(*contexts.front(), SIGINT, SIGTERM),
         shared(std::make_shared<Shared>(limits)) {}
 
-  void Accept() {
-    acceptor.async_accept(asio::make_strand(context),
-                          [this](beast::error_code error, tcp::socket socket) {
-                            OnAccept(error, std::move(socket));
-                          });
+  static std::vector<std::unique_ptr<asio::io_context>> MakeContexts(unsigned threadCount) {
+    const unsigned threads =
+        threadCount ? threadCount : std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::unique_ptr<asio::io_context>> made;
+    for (unsigned i = 0; i < threads; ++i) made.push_back(std::make_unique<asio::io_context>(1));
+    return made;
   }
 
-  void OnAccept(beast::error_code error, tcp::socket socket) {
+  // New connections go to the threads in turn.
+  void Accept() {
+    asio::io_context& next = *contexts[nextContext++ % contexts.size()];
+    acceptor.async_accept(next.get_executor(), [this](beast::error_code error, Socket socket) {
+      OnAccept(error, std::move(socket));
+    });
+  }
+
+  void Stop() {
+    beast::error_code ignored;
+    acceptor.close(ignored);
+    for (auto& context : contexts) context->stop();
+  }
+
+  void OnAccept(beast::error_code error, Socket socket) {
     if (error == asio::error::operation_aborted) return;
     if (error) {
       Log(LogLevel::Warning, "accept failed: " + error.message());
@@ -286,8 +305,8 @@ struct HttpServer::Impl {
     Accept();
   }
 
-  unsigned threads;
-  asio::io_context context;
+  std::vector<std::unique_ptr<asio::io_context>> contexts;
+  std::size_t nextContext = 0;
   tcp::acceptor acceptor;
   asio::steady_timer retryTimer;
   // Taken over from the start: a stop asked for before Run() must not kill the process.
@@ -320,16 +339,16 @@ void HttpServer::Run(Router router) {
   impl_->signals.async_wait([this](beast::error_code error, int signal) {
     if (error) return;
     Log(LogLevel::Info, "signal " + std::to_string(signal) + ", stopping");
-    beast::error_code ignored;
-    impl_->acceptor.close(ignored);
-    impl_->context.stop();
+    impl_->Stop();
   });
   impl_->Accept();
+  std::vector<asio::executor_work_guard<Executor>> keepRunning;
+  for (auto& context : impl_->contexts) keepRunning.push_back(asio::make_work_guard(*context));
   std::vector<std::thread> helpers;
-  for (unsigned i = 1; i < impl_->threads; ++i) {
-    helpers.emplace_back([this] { impl_->context.run(); });
+  for (std::size_t i = 1; i < impl_->contexts.size(); ++i) {
+    helpers.emplace_back([this, i] { impl_->contexts[i]->run(); });
   }
-  impl_->context.run();
+  impl_->contexts.front()->run();
   for (auto& helper : helpers) helper.join();
 }
 
