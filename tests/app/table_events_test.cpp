@@ -240,6 +240,20 @@ TEST(TableOnScreen, APutCardFliesFromTheHandUpToThePile) {
   EXPECT_LT(laterMove, firstMove);
 }
 
+// Clicks while the computer's cards fly wait for the landing and then run in order.
+TEST(TableOnScreen, ClicksDuringAFlightAreAppliedAfterItInOrder) {
+  OpenTable t("clickflight", Pacing{.pauseFactor = 4.0, .computerTickMs = 1});
+  ASSERT_TRUE(WaitFor([&] { return t.form.Flying(); }, 20000));  // the computer's opening put
+  ClickCard(t.form, 1);
+  ClickCard(t.form, 3);
+  EXPECT_FALSE(t.form.Game().hands.SelectedCards.any()) << "applied during the flight";
+  EXPECT_TRUE(t.form.Flying());
+  ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }, 30000));
+  EXPECT_TRUE(t.form.Game().hands.SelectedCards.test(1));
+  EXPECT_TRUE(t.form.Game().hands.SelectedCards.test(3));
+  EXPECT_EQ(t.form.Game().hands.SelectedCards.count(), 2u);
+}
+
 // Leaving while cards fly drops the flight with the game: no picture of it stays on the window.
 TEST(TableOnScreen, ClosingDuringAFlightLeavesNoCardInTheAir) {
   OpenTable t("closeflight", Pacing{.pauseFactor = 50.0, .computerTickMs = 1});

@@ -102,7 +102,7 @@ TEST_P(Shots, EveryWindow) {
   TFormOptions options(*context_, {}, QSize(1920, 1080), nullptr);
   Check(options, "options");
   TFormOptions packs(*context_, {}, QSize(1920, 1080), nullptr);
-  packs.Tabs()->setCurrentIndex(2);
+  packs.Tabs()->setCurrentIndex(packs.DllTab());
   Check(packs, "options-dll");
 
   testing::LoopbackServer service([](const std::string&) {

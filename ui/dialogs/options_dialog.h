@@ -41,6 +41,7 @@ class TFormOptions : public DialogFrame {
   TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen, QWidget* parent);
 
   QTabWidget* Tabs() const { return tabs_; }
+  int DllTab() const { return dllTab_; }
   QComboBox* LanguageBox() const { return language_; }
   QComboBox* WindowSizeBox() const { return windowSize_; }
   QCheckBox* MultiplayerBox() const { return multiplayer_; }
