@@ -26,7 +26,10 @@ for _ in $(seq $runs); do
   start=$(date +%s%N)
   "$work/game/fibwick" 2>/dev/null &
   pid=$!
-  until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do
+    kill -0 $pid 2>/dev/null || { echo "the game ended before its window was mapped" >&2; exit 1; }
+    sleep 0.005
+  done
   launch+=($(( ($(date +%s%N) - start) / 1000000 )))
   kill $pid; wait $pid 2>/dev/null || true
 done
@@ -38,7 +41,10 @@ for _ in $(seq 3); do
   fresh_folder
   "$work/game/fibwick" 2>/dev/null &
   pid=$!
-  until window=$(xdotool search --onlyvisible --pid $pid 2>/dev/null | head -1); [ -n "$window" ]; do sleep 0.05; done
+  until window=$(xdotool search --onlyvisible --pid $pid 2>/dev/null | head -1); [ -n "$window" ]; do
+    kill -0 $pid 2>/dev/null || { echo "the game ended before its window was mapped" >&2; exit 1; }
+    sleep 0.05
+  done
   sleep 1
   xdotool mousemove --window "$window" 300 300 click 1   # past the intro
   sleep 2
