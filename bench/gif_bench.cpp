@@ -3,7 +3,6 @@
 // window within 300 ms on one core, and a file at most a fifth of the same frames stored whole.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPainter>
 #include <QWidget>
 
@@ -122,12 +121,3 @@ BENCHMARK(SampleWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace fibwick
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,7 +2,6 @@
 // and read the medians. The goal: a complete table redraw within 8 ms at every window size.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPainter>
 #include <array>
 
@@ -210,13 +209,3 @@ BENCHMARK(TwelveCardFlightStep)->Apply(AllModes)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace fibwick
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -44,16 +44,7 @@ void StartNewPlayer(TForm1& form) {
 
 void PlayOneGame(TForm1& form) {
   std::mt19937 random(11);
-  for (;;) {
-    ASSERT_TRUE(WaitFor([&] {
-      return (form.Game().round.RoundOver || form.Game().round.TurnState == Turn::Local) &&
-             form.TableQuiet();
-    })) << DescribeState(form.Game());
-    if (form.Game().round.RoundOver) return;
-    PlayLocalTurn(form, random);
-    if (::testing::Test::HasFatalFailure()) return;
-    Wait(1);
-  }
+  ASSERT_TRUE(PlayGame(form, random));
 }
 
 // The window alone, or the screen where it stands: with no window manager the two are the same.

@@ -28,12 +28,10 @@ inline void PlayLocalTurn(TForm1& form, std::mt19937& random) {
   put->click();
 }
 
-// Plays from the table until the window is back on the menu and returns how many games ended
-// (-1 when the table stopped moving). `gameOver` sees each ended game before the player leaves it.
-inline int PlayMatch(TForm1& form, std::mt19937& random,
-                     const std::function<void(int game)>& gameOver = {}) {
-  int gamesFinished = 0;
-  while (form.CurrentScreen() == Screen::Table) {
+// Plays the local seat until the game ends or the table is left; false when the table stopped
+// moving.
+inline bool PlayGame(TForm1& form, std::mt19937& random) {
+  for (;;) {
     const bool moved = WaitFor([&] {
       const GameState& s = form.Game();
       return ((s.round.RoundOver || s.round.TurnState == Turn::Local) && form.TableQuiet()) ||
@@ -41,20 +39,27 @@ inline int PlayMatch(TForm1& form, std::mt19937& random,
     });
     if (!moved) {
       ADD_FAILURE() << "the table stopped moving: " << DescribeState(form.Game());
-      return -1;
+      return false;
     }
-    if (form.CurrentScreen() != Screen::Table) break;
-    if (form.Game().round.RoundOver) {
-      ++gamesFinished;
-      if (gameOver) gameOver(gamesFinished);
-      const bool cycleEnd = form.Game().session.GameNumber % GamesPerCycle == 0;
-      ButtonNamed(form, cycleEnd ? "Button8" : "Button7")
-          ->click();  // "Exit to menu" or "Next game"
-      continue;
-    }
+    if (form.CurrentScreen() != Screen::Table || form.Game().round.RoundOver) return true;
     PlayLocalTurn(form, random);
-    if (::testing::Test::HasFatalFailure()) return -1;
+    if (::testing::Test::HasFatalFailure()) return false;
     Wait(1);
+  }
+}
+
+// Plays from the table until the window is back on the menu and returns how many games ended
+// (-1 when the table stopped moving). `gameOver` sees each ended game before the player leaves it.
+inline int PlayMatch(TForm1& form, std::mt19937& random,
+                     const std::function<void(int game)>& gameOver = {}) {
+  int gamesFinished = 0;
+  while (form.CurrentScreen() == Screen::Table) {
+    if (!PlayGame(form, random)) return -1;
+    if (form.CurrentScreen() != Screen::Table) break;
+    ++gamesFinished;
+    if (gameOver) gameOver(gamesFinished);
+    const bool cycleEnd = form.Game().session.GameNumber % GamesPerCycle == 0;
+    ButtonNamed(form, cycleEnd ? "Button8" : "Button7")->click();  // "Exit to menu" or "Next game"
   }
   return gamesFinished;
 }
