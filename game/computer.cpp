@@ -1,5 +1,7 @@
 #include "game/computer.h"
 
+#include <utility>
+
 #include "game/hand.h"
 #include "game/turn.h"
 
@@ -190,6 +192,30 @@ Move ComputerMove(const GameState& state, const ComputerDecision& decision) {
     move.cards[++move.count] = state.hands.SeatHand[OwnSeat][position];
   }
   return move;
+}
+
+namespace {
+
+// The table as seat 2 sees it, laid out as the computer's seat 1 sees its own.
+GameState SeenFromLocalSeat(const GameState& state) {
+  GameState seen = state;
+  std::swap(seen.hands.SeatHand[1], seen.hands.SeatHand[2]);
+  std::swap(seen.hands.SeatHandRank[1], seen.hands.SeatHandRank[2]);
+  std::swap(seen.hands.SeatCardCount[1], seen.hands.SeatCardCount[2]);
+  std::swap(seen.claim.OpponentPassed, seen.claim.LocalPassed);
+  seen.round.TurnState = Turn::Opponent;
+  seen.network = NetworkState{};
+  return seen;
+}
+
+}  // namespace
+
+std::optional<Outcome> StandInTick(GameState& state, UniformSource& random, CardFlights flights) {
+  if (SeatToAct(state) != Seat::Local) return std::nullopt;
+  GameState seen = SeenFromLocalSeat(state);
+  if (seen.table.PileCount == 0) seen.round.AiMoveCounter = 1;
+  const ComputerDecision decision = ComputerDecide(seen, random);
+  return Play(state, Seat::Local, ComputerMove(seen, decision), flights);
 }
 
 std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random, CardFlights flights) {

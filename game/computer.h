@@ -35,4 +35,8 @@ Move ComputerMove(const GameState& state, const ComputerDecision& decision);
 // One tick of the table timer: the computer moves when it is its turn. Nothing otherwise.
 std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random, CardFlights flights);
 
+// The computer plays the local seat (seat 2) by the same decisions, seeing the table from that
+// seat: the stand-in that lets a test or a demonstration run a side of a game unattended.
+std::optional<Outcome> StandInTick(GameState& state, UniformSource& random, CardFlights flights);
+
 }  // namespace fibwick

@@ -205,3 +205,37 @@ TEST(ComputerTick, EmptyHandPassesAfterLocalPassAndWins) {
 
 }  // namespace
 }  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+// The stand-in and the computer play whole games against each other: every move the stand-in
+// makes for the local seat is one the referee accepts, and the cards stay twenty-four.
+TEST(StandIn, PlaysTheLocalSeatThroughWholeGames) {
+  for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+    testing::TableFixture f;
+    ClockSeededSource random(seed);
+    f.state.session.PlayerSlot = SlotNewPlayer;
+    f.state.session.PlayerName = "Tester";
+    f.Record(StartGame(f.state, random, f.services, false));
+    int moves = 0;
+    EXPECT_FALSE(SeatToAct(f.state) == Seat::Opponent &&
+                 StandInTick(f.state, random, CardFlights::Off).has_value());
+    while (!f.state.round.RoundOver) {
+      ASSERT_LT(++moves, 3000) << "seed " << seed;
+      const bool local = SeatToAct(f.state) == Seat::Local;
+      auto outcome = local ? StandInTick(f.state, random, CardFlights::Off)
+                           : ComputerTick(f.state, random, CardFlights::Off);
+      ASSERT_TRUE(outcome) << "seed " << seed;
+      ASSERT_TRUE(outcome->Played())
+          << "seed " << seed << ": " << RefusalName(outcome->refusal) << "\n"
+          << DescribeState(f.state);
+      const int cards =
+          f.state.hands.SeatCardCount[1] + f.state.hands.SeatCardCount[2] + f.state.table.PileCount;
+      ASSERT_LE(cards, DeckCardCount);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace fibwick
