@@ -17,7 +17,7 @@ namespace {
 
 constexpr int Width = 440;
 constexpr int LocalHeight = 296;
-constexpr int NetworkHeight = 456;
+constexpr int NetworkHeight = 494;
 constexpr int Left = 20;
 constexpr int BoxHeight = 32;
 constexpr int LabelHeight = 28;
@@ -30,11 +30,11 @@ constexpr int RightColumn = 230;
 constexpr int RightColumnWidth = Width - Left - RightColumn;
 constexpr int ControlHeight = 28;
 constexpr int NetworkTop = 206;
-constexpr int OwnAddressTop = 298;
+constexpr int OwnAddressTop = 338;
 constexpr int OwnAddressHeight = 24;
 // Where the status line stands; the buttons follow it.
 constexpr int LocalStatusTop = 208;
-constexpr int NetworkStatusTop = 376;
+constexpr int NetworkStatusTop = 414;
 constexpr int AddressLimit = 20;
 constexpr int PortLimit = 5;
 constexpr int MaxGames = 30;
@@ -163,6 +163,7 @@ void TFormPassword::BuildNetworkControls() {
   connect(port_, &QLineEdit::textChanged, this, &TFormPassword::FilterPortBox);
 
   const int thirdRow = NetworkTop + 58;
+  const int fourthRow = thirdRow + 36;
   gamesLabel_ = label(QRect(Left, thirdRow, 130, ControlHeight));
   games_ = new QSpinBox(Content());
   games_->setGeometry(Left + 134, thirdRow, ColumnWidth - 134, ControlHeight);
@@ -170,9 +171,10 @@ void TFormPassword::BuildNetworkControls() {
   games_->setRange(1, MaxGames);
   games_->setValue(1);
   games_->setEnabled(false);
-  addressButton_ = AddButton({}, QRect(RightColumn, thirdRow, RightColumnWidth - 44, 30));
+  gamesLabel_->setEnabled(false);
+  addressButton_ = AddButton({}, QRect(Left, fourthRow, Width - 2 * Left - 48, 32));
   connect(addressButton_, &QAbstractButton::clicked, this, &TFormPassword::ShowOwnAddresses);
-  help_ = AddButton(HelpMarkText, QRect(Width - Left - 40, thirdRow, 40, 30));
+  help_ = AddButton(HelpMarkText, QRect(Width - Left - 40, fourthRow, 40, 32));
   connect(help_, &QAbstractButton::clicked, this,
           [] { QDesktopServices::openUrl(QUrl(RouterHelpAddress)); });
 

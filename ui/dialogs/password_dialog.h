@@ -58,6 +58,7 @@ class TFormPassword : public DialogFrame {
   QLabel* ServerAddressLabel() const { return serverAddressLabel_; }
   QLineEdit* PortBox() const { return port_; }
   QSpinBox* GamesBox() const { return games_; }
+  QLabel* GamesLabel() const { return gamesLabel_; }
   QGroupBox* RoleChoice() const { return roleChoice_; }
   QRadioButton* ServerItem() const { return serverItem_; }
   QRadioButton* ClientItem() const { return clientItem_; }
