@@ -59,13 +59,6 @@ std::string ToFile(const QString& text) {
   return Utf8ToCp1251(text.toStdString());
 }
 
-// The network controls are smaller than the labels of the name and the password.
-QFont ControlFont(const DialogFrame& frame) {
-  QFont font = frame.LabelFont();
-  font.setPixelSize(std::max(8, font.pixelSize() * 4 / 5));
-  return font;
-}
-
 }  // namespace
 
 TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
@@ -125,7 +118,7 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
 }
 
 void TFormPassword::BuildNetworkControls() {
-  const QFont font = ControlFont(*this);
+  const QFont font = ControlFont();
   const auto label = [&](const QRect& rect) {
     QLabel* made = AddLabel({}, rect);
     made->setFont(font);
@@ -265,7 +258,7 @@ void TFormPassword::Recaption() {
   roleChoice_->setTitle(Catalogue(MsgServerClient));
   serverItem_->setText(Catalogue(MsgServerCreateTheGame));
   clientItem_->setText(Catalogue(MsgClientEntersToGame));
-  const QFont font = ControlFont(*this);
+  const QFont font = ControlFont();
   for (QLabel* label : {serverAddressLabel_, portLabel_, gamesLabel_}) {
     label->setFont(FitFont(font, label->text(), label->width()));
   }
