@@ -14,6 +14,7 @@
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/stat_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
+#include "ui/dialogs/wait_dialog.h"
 
 namespace fibwick {
 namespace {
@@ -68,6 +69,21 @@ TEST_P(Shots, EveryWindow) {
   refused.PasswordBox()->setText("abc");
   refused.OkButton()->click();
   Check(refused, "start-refused");
+
+  StartDialogInput network = guest;
+  network.networkGame = true;
+  TFormPassword lan(*context_, network, nullptr, [](const LanSetup&) { return false; });
+  lan.show();
+  lan.ClientItem()->click();
+  lan.ServerAddressBox()->setText("192.168.0.");
+  lan.AddressButton()->click();
+  lan.OkButton()->click();
+  Check(lan, "start-network");
+
+  TFormWait wait(*context_, nullptr);
+  wait.Prepare(Text(MsgExpectationOfPlayers), false);
+  wait.ShowConnected();
+  Check(wait, "wait");
 
   TFormDost rank(*context_, nullptr);
   Check(rank, "rank");

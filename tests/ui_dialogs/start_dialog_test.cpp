@@ -1,11 +1,15 @@
 #include <QApplication>
+#include <QHostAddress>
 #include <QStyle>
 #include <QTest>
 
 #include "base/fixed_field.h"
 #include "dialogs_support.h"
+#include "online/loopback_server.h"
 #include "ui/dialogs/notice_dialog.h"
+#include "ui/dialogs/own_addresses.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/wait_dialog.h"
 #include "ui/ui_test_support.h"
 
 namespace fibwick {
@@ -258,6 +262,349 @@ TEST(NetworkSetUp, BoxFiltersPutTheLastAcceptedTextBack) {
   // The server's box is not the address to remember, and an empty box never is.
   EXPECT_EQ(FilterServerAddress("10.0.0.2", "10.0.0.1", false).remembered, "10.0.0.1");
   EXPECT_EQ(FilterServerAddress("", "10.0.0.1", true).remembered, "10.0.0.1");
+}
+
+class NetworkStart : public StartDialog {
+ protected:
+  NetworkStart() {
+    settings_.NetworkGame = true;
+    settings_.ServerIp = "10.0.0.7";
+    settings_.ServerPort = "4321";
+  }
+  StartDialogInput NetworkPlayer(std::string lastName = "Ann") {
+    StartDialogInput input = NewPlayer(std::move(lastName));
+    input.networkGame = true;
+    return input;
+  }
+  // A new player "Ann" with the password "pw", ready for "Ok".
+  static void EnterAnn(TFormPassword& dialog) {
+    dialog.NameBox()->setText("Ann");
+    dialog.PasswordBox()->setText("pw");
+    dialog.ConfirmationBox()->setText("pw");
+  }
+};
+
+TEST_F(NetworkStart, OpensAsTheServerOfANewGame) {
+  TFormPassword local(*context_, NewPlayer(), nullptr);
+  local.show();
+  TFormPassword dialog(*context_, NetworkPlayer("Twelve chars"), nullptr);
+  dialog.show();
+  EXPECT_GT(dialog.height() - local.height(), 150);
+  EXPECT_EQ(dialog.Role(), LanRole::Server);
+  EXPECT_TRUE(dialog.ServerItem()->isChecked());
+  EXPECT_FALSE(dialog.ClientItem()->isChecked());
+  EXPECT_EQ(dialog.ServerItem()->text(), Text(MsgServerCreateTheGame));
+  EXPECT_FALSE(dialog.ServerAddressBox()->isEnabled());
+  EXPECT_FALSE(dialog.ServerAddressLabel()->isEnabled());
+  EXPECT_TRUE(dialog.ServerAddressBox()->text().isEmpty());
+  EXPECT_EQ(dialog.PortBox()->text(), "4321");
+  EXPECT_EQ(dialog.GamesBox()->value(), 1);
+  EXPECT_FALSE(dialog.GamesBox()->isEnabled());
+  EXPECT_FALSE(dialog.GamesLabel()->isEnabled());
+  // A name of twelve characters does not fit the nine of a network game.
+  EXPECT_EQ(dialog.NameBox()->text(), "Mr.X");
+  EXPECT_EQ(dialog.NameBox()->maxLength(), NetworkNameLimit);
+  for (QWidget* shown : std::initializer_list<QWidget*>{
+           dialog.ServerAddressBox(), dialog.PortBox(), dialog.GamesBox(), dialog.RoleChoice(),
+           dialog.AddressButton(), dialog.HelpButton()}) {
+    EXPECT_TRUE(shown->isVisible());
+  }
+  for (int i = 0; i < OwnAddressBoxCount; ++i) {
+    EXPECT_FALSE(dialog.OwnAddressBox(i)->isVisible()) << i;
+    EXPECT_TRUE(dialog.OwnAddressBox(i)->isReadOnly()) << i;
+  }
+  // With every address box and the status line up, no control covers another.
+  for (int i = 0; i < OwnAddressBoxCount; ++i) dialog.OwnAddressBox(i)->show();
+  dialog.StatusLine()->show();
+  std::vector<QWidget*> controls;
+  for (QWidget* child : dialog.Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isVisible()) controls.push_back(child);
+  }
+  ASSERT_GT(controls.size(), 20U);
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    EXPECT_TRUE(dialog.Content()->rect().contains(controls[i]->geometry()))
+        << controls[i]->metaObject()->className();
+    for (std::size_t j = i + 1; j < controls.size(); ++j) {
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+          << controls[i]->metaObject()->className() << " and "
+          << controls[j]->metaObject()->className();
+    }
+  }
+  for (QWidget* hidden : std::initializer_list<QWidget*>{
+           local.ServerAddressBox(), local.PortBox(), local.GamesBox(), local.RoleChoice(),
+           local.AddressButton(), local.HelpButton()}) {
+    EXPECT_FALSE(hidden->isVisible());
+  }
+  EXPECT_EQ(local.NameBox()->maxLength(), LocalNameLimit);
+}
+
+TEST_F(NetworkStart, TheClientTypesTheServerAddress) {
+  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  dialog.show();
+  QTest::mouseClick(dialog.ClientItem(), Qt::LeftButton);
+  EXPECT_EQ(dialog.Role(), LanRole::Client);
+  EXPECT_TRUE(dialog.ServerAddressBox()->isEnabled());
+  EXPECT_TRUE(dialog.ServerAddressLabel()->isEnabled());
+  EXPECT_EQ(dialog.ServerAddressBox()->text(), "10.0.0.7");
+
+  QTest::mouseClick(dialog.ServerItem(), Qt::LeftButton);
+  EXPECT_EQ(dialog.Role(), LanRole::Server);
+  EXPECT_FALSE(dialog.ServerAddressBox()->isEnabled());
+  EXPECT_TRUE(dialog.ServerAddressBox()->text().isEmpty());
+  // The server's empty box is not an address to remember.
+  EXPECT_EQ(settings_.ServerIp, "10.0.0.7");
+}
+
+// Keys typed one after another into the real boxes: what each box then shows, and what the
+// settings keep.
+TEST_F(NetworkStart, BoxesTakeDigitsAndPointsOnly) {
+  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  dialog.show();
+  dialog.ClientItem()->click();
+  struct Step {
+    QLineEdit* box;
+    QString keys;  // "^" selects all, "\b" is Backspace
+    QString shown;
+    std::string serverIp;
+    std::string serverPort;
+  };
+  QLineEdit* address = dialog.ServerAddressBox();
+  QLineEdit* port = dialog.PortBox();
+  const std::vector<Step> steps = {
+      {port, "^\b", "", "10.0.0.7", ""},  // even an empty port is remembered
+      {port, "80", "80", "10.0.0.7", "80"},
+      {port, "a", "80", "10.0.0.7", "80"},  // the last accepted port comes back
+      {port, ".", "80", "10.0.0.7", "80"},
+      {address, "^\b", "", "10.0.0.7", "80"},  // an empty address is not kept
+      {address, "192.168.1.2", "192.168.1.2", "192.168.1.2", "80"},
+      {address, "x", "192.168.1.2", "192.168.1.2", "80"},
+      {address, "\b", "192.168.1.", "192.168.1.", "80"},
+  };
+  for (const Step& step : steps) {
+    step.box->setFocus();
+    step.box->end(false);
+    for (const QChar key : step.keys) {
+      if (key == '^') {
+        QTest::keyClick(step.box, Qt::Key_A, Qt::ControlModifier);
+      } else if (key == '\b') {
+        QTest::keyClick(step.box, Qt::Key_Backspace);
+      } else {
+        QTest::keyClicks(step.box, QString(key));
+      }
+    }
+    const std::string where = step.keys.toStdString();
+    EXPECT_EQ(step.box->text(), step.shown) << where;
+    EXPECT_EQ(settings_.ServerIp, step.serverIp) << where;
+    EXPECT_EQ(settings_.ServerPort, step.serverPort) << where;
+  }
+}
+
+TEST_F(NetworkStart, OkRefusesABadAddressOrAnEmptyPort) {
+  struct Case {
+    bool client;
+    QString address;
+    QString port;
+    Message message;
+    bool focusOnAddress;
+  };
+  const std::vector<Case> cases = {
+      {true, "192.168.0.", "25666", MsgIncorrectIPAddress, true},
+      {true, "192.168.0", "25666", MsgIncorrectIPAddress, true},
+      {true, "1..2.3", "25666", MsgIncorrectIPAddress, true},
+      {true, "1.2.3.4567", "25666", MsgIncorrectIPAddress, true},
+      {true, "192.168.0.5", "", MsgIncorrectPort, false},
+      {false, "", "", MsgIncorrectPort, false},
+  };
+  int starts = 0;
+  for (const Case& c : cases) {
+    TFormPassword dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup&) {
+      ++starts;
+      return true;
+    });
+    dialog.show();
+    EnterAnn(dialog);
+    (c.client ? dialog.ClientItem() : dialog.ServerItem())->click();
+    if (c.client) dialog.ServerAddressBox()->setText(c.address);
+    dialog.PortBox()->setText(c.port);
+    dialog.OkButton()->click();
+    const std::string where = c.address.toStdString();
+    EXPECT_TRUE(dialog.StatusLine()->isVisible()) << where;
+    EXPECT_EQ(dialog.StatusLine()->text(), Text(c.message)) << where;
+    EXPECT_EQ(dialog.focusWidget(), c.focusOnAddress ? dialog.ServerAddressBox() : dialog.PortBox())
+        << where;
+    EXPECT_TRUE(dialog.isVisible()) << where;
+    EXPECT_FALSE(dialog.Result()) << where;
+    // The name was checked first and is remembered.
+    EXPECT_EQ(settings_.LastPlayerName, "Ann") << where;
+    if (c.focusOnAddress) {
+      QTest::keyClicks(dialog.ServerAddressBox(), "1");
+      EXPECT_FALSE(dialog.StatusLine()->isVisible()) << where;
+    }
+  }
+  EXPECT_EQ(starts, 0);
+}
+
+TEST_F(NetworkStart, OkHandsTheLanStartOverAndClosesOnlyWhenItSucceeds) {
+  std::vector<LanSetup> setups;
+  bool succeed = false;
+  TFormPassword dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup& setup) {
+    setups.push_back(setup);
+    return succeed;
+  });
+  dialog.show();
+  EnterAnn(dialog);
+  dialog.ClientItem()->click();
+  dialog.ServerAddressBox()->setText("192.168.0.5");
+  dialog.PortBox()->setText("2600");
+  settings_.ServerIp = "stale";
+  settings_.ServerPort = "stale";
+  QTest::keyClick(dialog.PasswordBox(), Qt::Key_Return);
+  ASSERT_EQ(setups.size(), 1U);
+  EXPECT_EQ(setups[0].role, LanRole::Client);
+  EXPECT_EQ(setups[0].address, "192.168.0.5");
+  EXPECT_EQ(setups[0].port, "2600");
+  EXPECT_EQ(setups[0].player.playerName, "Ann" + std::string(17, ' '));
+  EXPECT_EQ(setups[0].player.passwordDigits, EncodePassword("pw"));
+  EXPECT_EQ(settings_.ServerIp, "192.168.0.5");
+  EXPECT_EQ(settings_.ServerPort, "2600");
+  // The wait was cancelled: another try.
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.Result());
+  EXPECT_FALSE(dialog.StatusLine()->isVisible());
+
+  dialog.ServerItem()->click();
+  succeed = true;
+  dialog.OkButton()->click();
+  ASSERT_EQ(setups.size(), 2U);
+  EXPECT_EQ(setups[1].role, LanRole::Server);
+  EXPECT_EQ(setups[1].address, "");
+  EXPECT_EQ(settings_.ServerIp, "192.168.0.5");
+  EXPECT_FALSE(dialog.isVisible());
+  ASSERT_TRUE(dialog.Result());
+  EXPECT_EQ(dialog.Result()->playerName, setups[1].player.playerName);
+}
+
+// The whole start of a client: the wait window over the start dialog, cancelled once, then
+// closed by the server's welcome.
+TEST_F(NetworkStart, AStartDialogWithItsWaitWindow) {
+  TFormWait wait(*context_, nullptr);
+  int cancels = 0;
+  wait.onCancel = [&] { ++cancels; };
+  int tries = 0;
+  const LanStarter startLan = [&](const LanSetup& setup) {
+    wait.Prepare(Text(MsgExpectationOfGame), setup.role == LanRole::Client);
+    ++tries;
+    QTimer::singleShot(0, [&] {
+      EXPECT_EQ(QApplication::activeModalWidget(), &wait);
+      if (tries == 1) {
+        wait.CancelButton()->click();
+      } else {
+        wait.Finish(true);
+      }
+    });
+    return wait.Run();
+  };
+  const auto typeAndConfirm = [&] {
+    auto* start = qobject_cast<TFormPassword*>(QApplication::activeModalWidget());
+    ASSERT_NE(start, nullptr);
+    EnterAnn(*start);
+    start->ClientItem()->click();
+    start->OkButton()->click();
+    ASSERT_EQ(tries, 1);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_TRUE(start->isVisible());
+    start->OkButton()->click();
+  };
+  QTimer::singleShot(0, typeAndConfirm);
+  StartDialogResult result;
+  EXPECT_TRUE(RunStartDialog(nullptr, *context_, NetworkPlayer(), result, startLan));
+  EXPECT_EQ(tries, 2);
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(result.playerName, "Ann" + std::string(17, ' '));
+}
+
+// Without a LAN to start (a change of name) the network layout asks only the name and password.
+TEST_F(NetworkStart, WithoutAStarterOkStopsAfterTheName) {
+  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  dialog.show();
+  EnterAnn(dialog);
+  dialog.PortBox()->clear();
+  dialog.OkButton()->click();
+  EXPECT_TRUE(dialog.Result());
+}
+
+TEST(OwnAddresses, BoxesTakeTheLocalThenTheExternalThenTheLoopback) {
+  const auto locals = [](int count) {
+    std::vector<QString> addresses;
+    for (int i = 1; i <= count; ++i) addresses.push_back(QString("192.168.0.%1").arg(i));
+    return addresses;
+  };
+  const QString site = "echo.example";
+  const ShownAddress external{"10.1.2.3", site};
+  const ShownAddress loop{"127.0.0.1", "Loop"};
+  const auto local = [](int i) { return ShownAddress{QString("192.168.0.%1").arg(i), {}}; };
+  struct Case {
+    int localCount;
+    std::optional<std::string> echo;
+    std::vector<ShownAddress> shown;
+  };
+  const std::vector<Case> cases = {
+      {2, "10.1.2.3\r\n", {local(1), local(2), external, loop}},
+      {0, "10.1.2.3\r\n", {external, loop}},
+      {1, "", {local(1), {"", site}, loop}},          // the echo page could not be read
+      {2, std::nullopt, {local(1), local(2), loop}},  // no echo page to ask
+      {4, "10.1.2.3\r\n", {local(1), local(2), local(3), local(4), external, loop}},
+      {5, "10.1.2.3\r\n", {local(1), local(2), local(3), local(4), local(5), external}},
+      {6, "10.1.2.3\r\n", {local(1), local(2), local(3), local(4), local(5), external}},
+      {6, std::nullopt, {local(1), local(2), local(3), local(4), local(5), local(6)}},
+      {5, std::nullopt, {local(1), local(2), local(3), local(4), local(5), loop}},
+      {1, "10.1.2.3\r\nsecond\r\n", {local(1), external, loop}},
+  };
+  for (const Case& c : cases) {
+    const std::vector<ShownAddress> shown = ShapeOwnAddresses(locals(c.localCount), c.echo, site);
+    const std::string where = std::to_string(c.localCount) + " " + c.echo.value_or("(none)");
+    ASSERT_EQ(shown.size(), c.shown.size()) << where;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      EXPECT_EQ(shown[i].text, c.shown[i].text) << where << " box " << i;
+      EXPECT_EQ(shown[i].hint, c.shown[i].hint) << where << " box " << i;
+    }
+  }
+}
+
+TEST_F(NetworkStart, TheAddressButtonShowsThisMachinesAddresses) {
+  testing::LoopbackServer echo(
+      [](const std::string&) { return testing::HttpAnswer("10.1.2.3\r\n"); });
+  context_->ipEchoAddress = echo.BaseUrl() + "/ip";
+  const std::vector<QString> local = ListInterfaceAddresses();
+  if (local.size() > 4) GTEST_SKIP() << "this machine fills the boxes with its own addresses";
+  for (const QString& address : local) {
+    EXPECT_TRUE(QHostAddress(address).protocol() == QAbstractSocket::IPv4Protocol)
+        << address.toStdString();
+    EXPECT_FALSE(QHostAddress(address).isLoopback());
+  }
+
+  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  dialog.show();
+  dialog.AddressButton()->click();
+  ASSERT_EQ(echo.Requests().size(), 1U);
+  EXPECT_TRUE(echo.Requests()[0].starts_with("GET /ip ")) << echo.Requests()[0];
+  std::vector<QString> expected = local;
+  expected.insert(expected.end(), {"10.1.2.3", "127.0.0.1"});
+  for (int i = 0; i < OwnAddressBoxCount; ++i) {
+    QLineEdit* box = dialog.OwnAddressBox(i);
+    const bool filled = i < static_cast<int>(expected.size());
+    EXPECT_EQ(box->isVisible(), filled) << i;
+    if (filled) {
+      EXPECT_EQ(box->text(), expected[static_cast<std::size_t>(i)]) << i;
+    }
+  }
+  const int external = static_cast<int>(local.size());
+  EXPECT_EQ(dialog.OwnAddressBox(external)->toolTip(), "127.0.0.1");  // the echo page's site
+  EXPECT_EQ(dialog.OwnAddressBox(external + 1)->toolTip(), "Loop");
+  // Left column top to bottom, then the right one.
+  EXPECT_LT(dialog.OwnAddressBox(0)->y(), dialog.OwnAddressBox(1)->y());
+  EXPECT_LT(dialog.OwnAddressBox(2)->x(), dialog.OwnAddressBox(3)->x());
+  EXPECT_EQ(dialog.OwnAddressBox(0)->y(), dialog.OwnAddressBox(3)->y());
 }
 
 }  // namespace

@@ -26,6 +26,9 @@ struct DialogContext {
   std::filesystem::path programFolder;  // club and history files live here
   // The service's download folder for packs, ending in '/'; empty: nothing to download from.
   std::string downloadFolder;
+  // The service's page that answers with the caller's address as the internet sees it; empty:
+  // the own addresses are listed without it.
+  std::string ipEchoAddress;
   QCursor arrowCursor{Qt::ArrowCursor};
   QCursor handCursor{Qt::PointingHandCursor};
   // A sound resource by name ("WFiBest"); left empty while the program has no sound.

@@ -208,6 +208,12 @@ QFont DialogFrame::LabelFont() const {
   return RoleFont(roles, FontRole::Decor, FontSize(20, roles, FontRole::Serif), true);
 }
 
+QFont DialogFrame::ControlFont() const {
+  QFont font = LabelFont();
+  font.setPixelSize(std::max(8, font.pixelSize() * 4 / 5));
+  return font;
+}
+
 QColor DialogFrame::LabelColour() const {
   return design_ == 3 ? DesignTextColour : QColor(Qt::black);
 }

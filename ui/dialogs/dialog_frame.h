@@ -85,6 +85,8 @@ class DialogFrame : public QDialog {
   // The role fonts of dialog buttons and labels.
   QFont ButtonFont() const;
   QFont LabelFont() const;
+  // The smaller font of boxes, switches and tabs in a dialog with many of them.
+  QFont ControlFont() const;
   QColor LabelColour() const;
   // A disabled label's text.
   QColor GreyedLabelColour() const;

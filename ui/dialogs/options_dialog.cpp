@@ -42,12 +42,6 @@ void Call(const std::function<void()>& hook) {
   if (hook) hook();
 }
 
-QFont ControlFont(const DialogFrame& frame) {
-  QFont font = frame.LabelFont();
-  font.setPixelSize(std::max(8, font.pixelSize() * 4 / 5));
-  return font;
-}
-
 }  // namespace
 
 QString LargeFlagPicture(int language) {
@@ -88,10 +82,10 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
 
   tabs_ = new QTabWidget(Content());
   tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
-  tabs_->setFont(ControlFont(*this));
+  tabs_->setFont(ControlFont());
   auto* general = new QWidget;
   tabs_->addTab(general, {});
-  const QFont font = ControlFont(*this);
+  const QFont font = ControlFont();
 
   language_ = new QComboBox(general);
   language_->setGeometry(12, 14, 200, 32);
@@ -188,7 +182,7 @@ QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& val
                                    const std::function<void()>& changed) {
   auto* box = new QCheckBox(parent);
   box->setGeometry(rect);
-  box->setFont(ControlFont(*this));
+  box->setFont(ControlFont());
   box->setCursor(Context().handCursor);
   box->setChecked(value);
   connect(box, &QCheckBox::toggled, this, [&value, changed](bool on) {

@@ -1,7 +1,9 @@
 #include "ui/dialogs/password_dialog.h"
 
+#include <QDesktopServices>
 #include <QProxyStyle>
 #include <QShowEvent>
+#include <QUrl>
 
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
@@ -14,11 +16,30 @@ namespace fibwick {
 namespace {
 
 constexpr int Width = 440;
+constexpr int LocalHeight = 296;
+constexpr int NetworkHeight = 494;
 constexpr int Left = 20;
 constexpr int BoxHeight = 32;
 constexpr int LabelHeight = 28;
 // The two password labels leave room for the padlock on their right.
 constexpr int SecretLabelWidth = 310;
+// The network layout stands in two columns; the name of at most 9 characters leaves the right one
+// of its rows to the role choice.
+constexpr int ColumnWidth = 200;
+constexpr int RightColumn = 230;
+constexpr int RightColumnWidth = Width - Left - RightColumn;
+constexpr int ControlHeight = 28;
+constexpr int NetworkTop = 206;
+constexpr int OwnAddressTop = 338;
+constexpr int OwnAddressHeight = 24;
+// Where the status line stands; the buttons follow it.
+constexpr int LocalStatusTop = 208;
+constexpr int NetworkStatusTop = 414;
+constexpr int AddressLimit = 20;
+constexpr int PortLimit = 5;
+constexpr int MaxGames = 30;
+
+constexpr const char* RouterHelpAddress = "https://en.wikipedia.org/wiki/Port_forwarding";
 
 // Typed passwords show as "#".
 class HashMaskStyle : public QProxyStyle {
@@ -40,10 +61,13 @@ std::string ToFile(const QString& text) {
 
 }  // namespace
 
-TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent)
+TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
+                             LanStarter startLan)
     : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""}, MsgWelcome,
-                  QSize(Width, 296), parent),
-      input_(std::move(input)) {
+                  QSize(Width, input.networkGame ? NetworkHeight : LocalHeight), parent),
+      input_(std::move(input)),
+      startLan_(std::move(startLan)),
+      network_(input_.networkGame) {
   auto* mask = new HashMaskStyle;
   mask->setParent(this);
   const auto box = [&](int y, int width, int limit) {
@@ -54,8 +78,9 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
     connect(edit, &QLineEdit::returnPressed, this, &TFormPassword::Confirm);
     return edit;
   };
-  nameLabel_ = AddLabel({}, QRect(Left, 6, Width - 2 * Left, LabelHeight));
-  name_ = box(34, Width - 2 * Left, LocalNameLimit);
+  const int nameWidth = network_ ? ColumnWidth : Width - 2 * Left;
+  nameLabel_ = AddLabel({}, QRect(Left, 6, nameWidth, LabelHeight));
+  name_ = box(34, nameWidth, LocalNameLimit);
   passwordLabel_ = AddLabel({}, QRect(Left, 74, SecretLabelWidth, LabelHeight));
   password_ = box(102, 160, PasswordLimit);
   confirmationLabel_ = AddLabel({}, QRect(Left, 142, SecretLabelWidth, LabelHeight));
@@ -67,11 +92,13 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   auto* padlock = new FilmView(context.sources.builtin, "GPw", true, context.settings.GifAnimation,
                                1, Content());
   padlock->move(Width - Left - padlock->width(), 98);
-  status_ = AddLabel({}, QRect(Left, 208, Width - 2 * Left, LabelHeight), Qt::AlignCenter);
-  ok_ = AddButton(OkText, QRect(Left, 248, 190, 36));
-  cancel_ = AddButton({}, QRect(Width - Left - 190, 248, 190, 36));
+  const int statusTop = network_ ? NetworkStatusTop : LocalStatusTop;
+  status_ = AddLabel({}, QRect(Left, statusTop, Width - 2 * Left, LabelHeight), Qt::AlignCenter);
+  ok_ = AddButton(OkText, QRect(Left, statusTop + 40, 190, 36));
+  cancel_ = AddButton({}, QRect(Width - Left - 190, statusTop + 40, 190, 36));
   connect(ok_, &QAbstractButton::clicked, this, &TFormPassword::Confirm);
   connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
+  BuildNetworkControls();
 
   const StartOpening opening = OpenStart(input_);
   name_->setMaxLength(std::max<int>(opening.nameLimit, static_cast<int>(opening.name.size())));
@@ -83,7 +110,121 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   }
   openingFocus_ = opening.focus;
   Box(openingFocus_)->setFocus();
+  if (network_) {
+    ChooseRole(LanRole::Server);
+    port_->setText(FromFile(context.settings.ServerPort));
+  }
   status_->hide();
+}
+
+void TFormPassword::BuildNetworkControls() {
+  const QFont font = ControlFont();
+  const auto label = [&](const QRect& rect) {
+    QLabel* made = AddLabel({}, rect);
+    made->setFont(font);
+    return made;
+  };
+  const auto edit = [&](const QRect& rect, int limit) {
+    auto* made = new QLineEdit(Content());
+    made->setGeometry(rect);
+    made->setMaxLength(limit);
+    made->setFont(font);
+    return made;
+  };
+
+  roleChoice_ = new QGroupBox(Content());
+  roleChoice_->setGeometry(RightColumn, 0, RightColumnWidth, 70);
+  roleChoice_->setFont(font);
+  roleChoice_->setPalette(nameLabel_->palette());
+  serverItem_ = new QRadioButton(roleChoice_);
+  serverItem_->setGeometry(10, 22, RightColumnWidth - 14, 22);
+  clientItem_ = new QRadioButton(roleChoice_);
+  clientItem_->setGeometry(10, 44, RightColumnWidth - 14, 22);
+  for (QRadioButton* item : {serverItem_, clientItem_}) item->setCursor(Context().handCursor);
+  connect(serverItem_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) ChooseRole(LanRole::Server);
+  });
+  connect(clientItem_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) ChooseRole(LanRole::Client);
+  });
+
+  serverAddressLabel_ = label(QRect(Left, NetworkTop, ColumnWidth, 24));
+  serverAddress_ = edit(QRect(Left, NetworkTop + 24, ColumnWidth, ControlHeight), AddressLimit);
+  connect(serverAddress_, &QLineEdit::textChanged, this, &TFormPassword::FilterServerAddressBox);
+  portLabel_ = label(QRect(RightColumn, NetworkTop, RightColumnWidth, 24));
+  port_ = edit(QRect(RightColumn, NetworkTop + 24, 90, ControlHeight), PortLimit);
+  connect(port_, &QLineEdit::textChanged, this, &TFormPassword::FilterPortBox);
+
+  const int thirdRow = NetworkTop + 58;
+  const int fourthRow = thirdRow + 36;
+  gamesLabel_ = label(QRect(Left, thirdRow, 130, ControlHeight));
+  games_ = new QSpinBox(Content());
+  games_->setGeometry(Left + 134, thirdRow, ColumnWidth - 134, ControlHeight);
+  games_->setFont(font);
+  games_->setRange(1, MaxGames);
+  games_->setValue(1);
+  games_->setEnabled(false);
+  gamesLabel_->setEnabled(false);
+  addressButton_ = AddButton({}, QRect(Left, fourthRow, Width - 2 * Left - 48, 32));
+  connect(addressButton_, &QAbstractButton::clicked, this, &TFormPassword::ShowOwnAddresses);
+  help_ = AddButton(HelpMarkText, QRect(Width - Left - 40, fourthRow, 40, 32));
+  connect(help_, &QAbstractButton::clicked, this,
+          [] { QDesktopServices::openUrl(QUrl(RouterHelpAddress)); });
+
+  for (int i = 0; i < OwnAddressBoxCount; ++i) {
+    const int column = i / 3;
+    const int row = i % 3;
+    QLineEdit* box =
+        edit(QRect(Left + column * (ColumnWidth + 10), OwnAddressTop + row * (OwnAddressHeight + 1),
+                   ColumnWidth - 5, OwnAddressHeight),
+             AddressLimit);
+    box->setReadOnly(true);
+    box->hide();
+    ownAddresses_[static_cast<std::size_t>(i)] = box;
+  }
+
+  if (network_) return;
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{roleChoice_, serverAddressLabel_, serverAddress_, portLabel_,
+                                       port_, gamesLabel_, games_, addressButton_, help_}) {
+    widget->hide();
+  }
+}
+
+void TFormPassword::ChooseRole(LanRole role) {
+  role_ = role;
+  const bool client = role == LanRole::Client;
+  (client ? clientItem_ : serverItem_)->setChecked(true);
+  serverAddress_->setEnabled(client);
+  serverAddressLabel_->setEnabled(client);
+  serverAddress_->setText(client ? FromFile(Context().settings.ServerIp) : QString());
+}
+
+void TFormPassword::FilterServerAddressBox() {
+  Settings& settings = Context().settings;
+  const FilteredBox box = FilterServerAddress(ToFile(serverAddress_->text()), settings.ServerIp,
+                                              role_ == LanRole::Client);
+  settings.ServerIp = box.remembered;
+  if (FromFile(box.text) != serverAddress_->text()) serverAddress_->setText(FromFile(box.text));
+  status_->hide();
+}
+
+void TFormPassword::FilterPortBox() {
+  Settings& settings = Context().settings;
+  const FilteredBox box = FilterPort(ToFile(port_->text()), settings.ServerPort);
+  if (FromFile(box.text) != port_->text()) port_->setText(FromFile(box.text));
+  settings.ServerPort = box.remembered;
+}
+
+void TFormPassword::ShowOwnAddresses() {
+  const std::vector<ShownAddress> shown = ReadOwnAddresses(Context().ipEchoAddress);
+  for (std::size_t i = 0; i < ownAddresses_.size(); ++i) {
+    QLineEdit* box = ownAddresses_[i];
+    const bool filled = i < shown.size();
+    box->setText(filled ? shown[i].text : QString());
+    box->setToolTip(filled ? shown[i].hint : QString());
+    box->setVisible(filled);
+  }
 }
 
 void TFormPassword::showEvent(QShowEvent* event) {
@@ -108,9 +249,25 @@ void TFormPassword::Recaption() {
   passwordLabel_->setText(Catalogue(MsgEnterYourPassword));
   confirmationLabel_->setText(Catalogue(MsgAndOnceAgainForCheck));
   cancel_->setText(Catalogue(MsgCancel));
-  for (QLabel* label : {passwordLabel_, confirmationLabel_}) {
+  for (QLabel* label : {nameLabel_, passwordLabel_, confirmationLabel_}) {
     label->setFont(FitFont(LabelFont(), label->text(), label->width()));
   }
+  serverAddressLabel_->setText(Catalogue(MsgEnterIPOfServer));
+  portLabel_->setText(Catalogue(MsgEnterPortOfServer));
+  gamesLabel_->setText(Catalogue(MsgNumberGames));
+  roleChoice_->setTitle(Catalogue(MsgServerClient));
+  serverItem_->setText(Catalogue(MsgServerCreateTheGame));
+  clientItem_->setText(Catalogue(MsgClientEntersToGame));
+  const QFont font = ControlFont();
+  for (QLabel* label : {serverAddressLabel_, portLabel_, gamesLabel_}) {
+    label->setFont(FitFont(font, label->text(), label->width()));
+  }
+  for (QRadioButton* item : {serverItem_, clientItem_}) {
+    item->setFont(FitFont(font, item->text(), item->width() - 24));
+  }
+  addressButton_->setText(Catalogue(MsgToReceiveTheIPAddresses));
+  addressButton_->setFont(
+      FitFont(ButtonFont(), addressButton_->text(), addressButton_->width() - 12));
 }
 
 void TFormPassword::Confirm() {
@@ -118,21 +275,46 @@ void TFormPassword::Confirm() {
       input_, {ToFile(name_->text()), ToFile(password_->text()), ToFile(confirmation_->text())});
   if (check.lastPlayerName) Context().settings.LastPlayerName = *check.lastPlayerName;
   if (!check.error.empty()) {
-    status_->setText(QString::fromStdString(check.error));
-    QPalette palette = status_->palette();
-    palette.setColor(QPalette::WindowText, Design() == 3 ? QColor(255, 96, 96) : QColor(176, 0, 0));
-    status_->setPalette(palette);
-    status_->show();
-    Box(check.focus)->setFocus();
+    Refuse(QString::fromStdString(check.error), Box(check.focus));
     return;
   }
-  result_ = StartDialogResult{check.playerName, check.password, check.passwordDigits};
+  const StartDialogResult player{check.playerName, check.password, check.passwordDigits};
+  if (network_ && startLan_ && !StartLan(player)) return;
+  result_ = player;
   accept();
 }
 
+bool TFormPassword::StartLan(const StartDialogResult& player) {
+  const std::string address = ToFile(serverAddress_->text());
+  const std::string port = ToFile(port_->text());
+  const bool client = role_ == LanRole::Client;
+  if (client && !CheckServerAddress(address)) {
+    Refuse(Catalogue(MsgIncorrectIPAddress), serverAddress_);
+    return false;
+  }
+  if (port.empty()) {
+    Refuse(Catalogue(MsgIncorrectPort), port_);
+    return false;
+  }
+  status_->hide();
+  Settings& settings = Context().settings;
+  if (client) settings.ServerIp = address;
+  settings.ServerPort = port;
+  return startLan_({role_, client ? address : std::string(), port, player});
+}
+
+void TFormPassword::Refuse(const QString& message, QLineEdit* focus) {
+  status_->setText(message);
+  QPalette palette = status_->palette();
+  palette.setColor(QPalette::WindowText, Design() == 3 ? QColor(255, 96, 96) : QColor(176, 0, 0));
+  status_->setPalette(palette);
+  status_->show();
+  focus->setFocus();
+}
+
 bool RunStartDialog(QWidget* parent, DialogContext& context, const StartDialogInput& input,
-                    StartDialogResult& result) {
-  TFormPassword dialog(context, input, parent);
+                    StartDialogResult& result, const LanStarter& startLan) {
+  TFormPassword dialog(context, input, parent, startLan);
   dialog.exec();
   if (!dialog.Result()) return false;
   result = *dialog.Result();

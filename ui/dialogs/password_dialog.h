@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "game/game_state.h"
 #include "records/start_rules.h"
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/dialogs/own_addresses.h"
 
-// The start dialog: a club member's password, or a new player's name and password twice.
+// The start dialog: a club member's password, or a new player's name and password twice; with
+// the network game on, also the role and the link of a LAN game.
 namespace fibwick {
 
 struct StartDialogResult {
@@ -16,11 +24,24 @@ struct StartDialogResult {
   std::string passwordDigits;
 };
 
+struct LanSetup {
+  LanRole role = LanRole::Server;
+  std::string address;       // client role: the server's address as typed
+  std::string port;          // the port box, digits
+  StartDialogResult player;  // the accepted name and password
+};
+
+// Starts listening or connecting and shows the wait window modally; true when the wait closed
+// with StartConfirmed (the start dialog then closes and RunStartDialog returns true).
+using LanStarter = std::function<bool(const LanSetup&)>;
+
 class TFormPassword : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent);
+  // Without a starter (a change of name) "Ok" stops after the name and the password.
+  TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
+                LanStarter startLan = {});
 
   QLineEdit* NameBox() const { return name_; }
   QLineEdit* PasswordBox() const { return password_; }
@@ -32,11 +53,31 @@ class TFormPassword : public DialogFrame {
   TNuvCardsButton* OkButton() const { return ok_; }
   TNuvCardsButton* CancelButton() const { return cancel_; }
 
+  // The network layout.
+  QLineEdit* ServerAddressBox() const { return serverAddress_; }
+  QLabel* ServerAddressLabel() const { return serverAddressLabel_; }
+  QLineEdit* PortBox() const { return port_; }
+  QSpinBox* GamesBox() const { return games_; }
+  QLabel* GamesLabel() const { return gamesLabel_; }
+  QGroupBox* RoleChoice() const { return roleChoice_; }
+  QRadioButton* ServerItem() const { return serverItem_; }
+  QRadioButton* ClientItem() const { return clientItem_; }
+  TNuvCardsButton* AddressButton() const { return addressButton_; }
+  TNuvCardsButton* HelpButton() const { return help_; }
+  // Left column top to bottom, then the right one.
+  QLineEdit* OwnAddressBox(int index) const {
+    return ownAddresses_[static_cast<std::size_t>(index)];
+  }
+  // NetRole as the role choice stands.
+  LanRole Role() const { return role_; }
+
   // Set once an entry was accepted; StartConfirmed is its having a value.
   const std::optional<StartDialogResult>& Result() const { return result_; }
 
   // "Ok" and Enter in any of the three boxes.
   void Confirm();
+  // "To receive the IP-addresses": fills the address boxes; blocks while the echo page answers.
+  void ShowOwnAddresses();
 
  protected:
   void Recaption() override;
@@ -44,8 +85,18 @@ class TFormPassword : public DialogFrame {
 
  private:
   QLineEdit* Box(StartField field) const;
+  void BuildNetworkControls();
+  void ChooseRole(LanRole role);
+  void FilterServerAddressBox();
+  void FilterPortBox();
+  void Refuse(const QString& message, QLineEdit* focus);
+  // The LAN steps of "Ok" once the name and password passed; false when the dialog stays open.
+  bool StartLan(const StartDialogResult& player);
 
   StartDialogInput input_;
+  LanStarter startLan_;
+  bool network_ = false;
+  LanRole role_ = LanRole::Server;
   StartField openingFocus_ = StartField::Name;
   QLabel* nameLabel_ = nullptr;
   QLabel* passwordLabel_ = nullptr;
@@ -56,13 +107,25 @@ class TFormPassword : public DialogFrame {
   QLineEdit* confirmation_ = nullptr;
   TNuvCardsButton* ok_ = nullptr;
   TNuvCardsButton* cancel_ = nullptr;
+  QLabel* serverAddressLabel_ = nullptr;
+  QLineEdit* serverAddress_ = nullptr;
+  QLabel* portLabel_ = nullptr;
+  QLineEdit* port_ = nullptr;
+  QLabel* gamesLabel_ = nullptr;
+  QSpinBox* games_ = nullptr;
+  QGroupBox* roleChoice_ = nullptr;
+  QRadioButton* serverItem_ = nullptr;
+  QRadioButton* clientItem_ = nullptr;
+  TNuvCardsButton* addressButton_ = nullptr;
+  TNuvCardsButton* help_ = nullptr;
+  std::array<QLineEdit*, OwnAddressBoxCount> ownAddresses_{};
   std::optional<StartDialogResult> result_;
 };
 
 // Modal; true when the entry was accepted (StartConfirmed). LastPlayerName in the settings follows
-// every "Ok" that found a name.
+// every "Ok" that found a name. In the network layout "Ok" hands the LAN start to `startLan`.
 bool RunStartDialog(QWidget* parent, DialogContext& context, const StartDialogInput& input,
-                    StartDialogResult& result);
+                    StartDialogResult& result, const LanStarter& startLan = {});
 
 // "To change a name" during a game: the start dialog asks a new name and password, offering the
 // current name. Nothing when cancelled; the caller changes the club file.
