@@ -1,8 +1,10 @@
 // Fibwick: the card game's main program.
 #include <QApplication>
+#include <cstdlib>
 
 #include "app/program_folder.h"
 #include "app/tform1.h"
+#include "app/unattended.h"
 #include "records/data_files.h"
 #include "records/text_file.h"
 
@@ -17,8 +19,12 @@ int main(int argc, char** argv) {
   fibwick::RemoveStaleDataTemporaries(folder);
   int result = 0;
   {
-    fibwick::TForm1 form(folder);
+    fibwick::TForm1 form(folder, fibwick::Pacing{.standIn = fibwick::StandInFromEnvironment()});
     form.show();
+    if (const char* lan = std::getenv("FIBWICK_LAN")) {
+      if (const auto autostart = fibwick::ReadLanAutostart(lan))
+        fibwick::BeginUnattendedLan(form, *autostart);
+    }
     result = QApplication::exec();
   }
   // The sound outputs the window stopped as it went are released from the event loop.

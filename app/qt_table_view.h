@@ -19,6 +19,9 @@ struct TableViewHooks {
   std::function<void(bool exitEnabled, bool countEnabled)> menuSet;
   std::function<void(const std::string&)> notice;
   std::function<void()> gameEnded;
+  // The far side of a network game.
+  std::function<void(const std::string&)> peerMessage;
+  std::function<void()> peerClosed;
   std::function<void()> flightLanded;
   // Starts a cue; returns how long it plays in milliseconds, 0 when it is silent (sound off).
   std::function<int(const std::string& resource)> sound;

@@ -1,11 +1,15 @@
 // The game table and the view through which the rules draw on it.
 #include "app/table_screen.h"
 
+#include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
+#include <QToolButton>
 #include <QWidget>
 
 #include "base/cp1251.h"
 #include "base/round_even.h"
+#include "game/messages.h"
 #include "records/phrase_text.h"
 #include "ui/card_drawing.h"
 #include "ui/hud.h"
@@ -20,12 +24,21 @@ TableScreen::TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks)
       challenge_(MakeWindowButton(window, "Button7")),
       put_(MakeWindowButton(window, "Button8")),
       pass_(MakeWindowButton(window, "Button12")),
+      edit_(new QLineEdit(&window)),
+      send_(new QToolButton(&window)),
       flights_(new FlightOverlay(window)),
       view_(std::make_unique<QtTableView>(*this, std::move(hooks))) {
   for (auto& c : says_) controls_.push_back(&c);
   for (auto& c : hands_) controls_.push_back(&c);
   controls_.push_back(&pile_);
   controls_.push_back(&claimPlate_);
+  controls_.push_back(&memo_);
+  edit_->setObjectName("Edit1");
+  edit_->setMaxLength(static_cast<int>(ChatTextLimit));
+  edit_->hide();
+  send_->setObjectName("BitBtn1");
+  send_->setIcon(window.style()->standardIcon(QStyle::SP_ArrowRight));
+  send_->hide();
 }
 
 TableScreen::~TableScreen() = default;
@@ -41,7 +54,7 @@ TNuvCardsButton* TableScreen::Button(ActionButton button) const {
   }
 }
 
-void TableScreen::Layout() {
+void TableScreen::Layout(bool chatEntry) {
   const fibwick::Layout& layout = kit_.layout;
   const QImage& background = kit_.background;
   const TableGeometry g = LayoutTableGeometry(layout);
@@ -56,6 +69,16 @@ void TableScreen::Layout() {
   pile_.rect = g.pile;
   claimPlate_.rect = g.claimPlate;
   FillWithBackground(pile_, background);
+  chatEntry_ = chatEntry;
+  memo_.rect = chatEntry ? g.memo : PixelRect{};
+  strip_.lines.clear();
+  ClearStrip(HudKit{layout, background, kit_.fonts}, memo_);
+  edit_->setGeometry(AsQRect(g.edit));
+  edit_->setFont(RoleFont(kit_.fonts, FontRole::Serif, g.editFontHeight, false));
+  edit_->clear();
+  send_->setGeometry(AsQRect(g.sendButton));
+  send_->setIconSize(QSize(Scaled(layout, 20), Scaled(layout, 20)));
+  EnableChat(true);
   const bool purple = kit_.settings.TableDesign == 1;
   const int bh = ButtonHeight(layout);
   const QFont bigFont =
@@ -80,6 +103,21 @@ void TableScreen::Layout() {
 void TableScreen::SetVisible(bool visible) {
   for (PictureControl* c : controls_) c->visible = visible;
   for (TNuvCardsButton* button : {challenge_, put_, pass_}) button->setVisible(visible);
+  memo_.visible = visible && chatEntry_;
+  edit_->setVisible(visible && chatEntry_);
+  send_->setVisible(visible);
+}
+
+void TableScreen::ShowChatLine(int author, const QString& text) {
+  // The strip drops the line's first character, its type mark.
+  fibwick::ShowChatLine(HudKit{kit_.layout, kit_.background, kit_.fonts}, memo_, strip_, author,
+                        u's' + text);
+  Update(memo_);
+}
+
+void TableScreen::EnableChat(bool enabled) {
+  edit_->setEnabled(enabled && chatEntry_);
+  send_->setEnabled(enabled);
 }
 
 int TableScreen::LocalCardAt(const QPoint& p) const {
@@ -257,8 +295,13 @@ int QtTableView::Show(const TableEvent& event) {
 }
 
 void QtTableView::Dispatch(const TableEvent& event) {
-  // A game against the computer has no far side: only the general count listens.
-  if (std::holds_alternative<GameEnded>(event)) hooks_.gameEnded();
+  if (const auto* message = std::get_if<PeerMessage>(&event)) {
+    hooks_.peerMessage(message->text);
+  } else if (std::holds_alternative<PeerClosed>(event)) {
+    hooks_.peerClosed();
+  } else if (std::holds_alternative<GameEnded>(event)) {
+    hooks_.gameEnded();
+  }
 }
 
 void QtTableView::operator()(const TableShown&) {

@@ -11,7 +11,10 @@
 #include "app/screen_kit.h"
 #include "game/table_events.h"
 #include "ui/flight_overlay.h"
+#include "ui/hud.h"
 
+class QAbstractButton;
+class QLineEdit;
 class QWidget;
 
 namespace fibwick {
@@ -27,9 +30,18 @@ class TableScreen {
   const QtTableView& View() const { return *view_; }
   TNuvCardsButton* Button(ActionButton button) const;
 
-  // Places and clears everything for the current layout and settings.
-  void Layout();
+  // Places and clears everything for the current layout and settings; the chat line is typed
+  // only in network games.
+  void Layout(bool chatEntry);
   void SetVisible(bool visible);
+
+  QLineEdit* ChatEdit() const { return edit_; }
+  QAbstractButton* SendButton() const { return send_; }
+  // A chat line under its sender's digit: 1 and 3 the server's side, 2 and 4 the client's.
+  void ShowChatLine(int author, const QString& text);
+  void EnableChat(bool enabled);
+  const MessageStrip& ChatLines() const { return strip_; }
+  PixelRect ChatRect() const { return memo_.rect; }
 
   const std::vector<PictureControl*>& Controls() const { return controls_; }
   PixelRect HandRect(int seat) const { return hands_[static_cast<std::size_t>(seat - 1)].rect; }
@@ -76,12 +88,16 @@ class TableScreen {
   QWidget& window_;
   ScreenKit kit_;
   std::array<PictureControl, SeatCount> hands_, says_;
-  PictureControl pile_, claimPlate_;
+  PictureControl pile_, claimPlate_, memo_;
+  MessageStrip strip_;
+  bool chatEntry_ = false;
   std::vector<PictureControl*> controls_;
   // Skinned buttons, named as the window's controls.
   TNuvCardsButton* challenge_;
   TNuvCardsButton* put_;
   TNuvCardsButton* pass_;
+  QLineEdit* edit_;
+  QAbstractButton* send_;
   FlightOverlay* flights_;
   std::unique_ptr<QtTableView> view_;
 };

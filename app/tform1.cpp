@@ -4,11 +4,14 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
+#include <cstdlib>
+#include <utility>
 
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
@@ -75,6 +78,12 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                                   // Saved once the game's last events have been shown.
                                   player_.Input([this] { recording_.GameLeft(); });
                                 },
+                            .peerMessage = [this](const std::string& text) { Peer().Send(text); },
+                            .peerClosed =
+                                [this] {
+                                  Peer().Close();
+                                  table_.EnableChat(false);
+                                },
                             .flightLanded = [this] { player_.Resume(); },
                             .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
                             .pauseFactor = pacing.pauseFactor}),
@@ -83,9 +92,15 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                          .fonts = fonts_,
                          .settings = settings_,
                          .programFolder = programFolder_,
-                         .notice = [this](const std::string& text) {
-                           player_.Input([this, text] { ShowNotice(text); });
-                         }}) {
+                         .notice =
+                             [this](const std::string& text) {
+                               player_.Input([this, text] { ShowNotice(text); });
+                             }}),
+      lan_({.connected = [this] { LanConnected(); },
+            .received = [this](const std::string& message) { LanReceived(message); },
+            .gone = [this] { LanGone(); },
+            .failed = [this] { LanFailed(); }},
+           {.handshakeMs = pacing.lanHandshakeMs}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -102,6 +117,10 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
           [this] { player_.Input([this] { TableButtonClick(PutButtonCommand(state_)); }); });
   connect(table_.Button(ActionButton::Pass), &QAbstractButton::clicked, this,
           [this] { player_.Input([this] { TableButtonClick(PassButtonCommand(state_)); }); });
+
+  connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { SendChat(); });
+  connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { SendChat(); });
+  table_.SendButton()->installEventFilter(this);
 
   const auto addAction = [this](const char* name, auto handler) {
     auto* action = new QAction(this);
@@ -229,11 +248,30 @@ void TForm1::Timer1Timer() {
       break;
     case Screen::Table:
       player_.Tick([this] {
-        if (auto outcome = ComputerTick(state_, random_, Flights()))
-          player_.Play(std::move(outcome->events));
+        auto outcome = ComputerTick(state_, random_, Flights());
+        if (!outcome && pacing_.standIn) outcome = StandInTick(state_, random_, Flights());
+        if (outcome) return player_.Play(std::move(outcome->events));
+        if (pacing_.standIn && state_.round.RoundOver && state_.round.TableActive)
+          StandInGameOver();
       });
       break;
   }
+}
+
+void TForm1::StandInGameOver() {
+  if (std::exchange(standInLeaving_, true)) return;
+  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
+    const char* side = state_.network.NetRole == LanRole::Client ? "client" : "server";
+    const auto file = std::filesystem::path(shots) / ("stand-in-" + std::string(side) + ".png");
+    std::filesystem::create_directories(file.parent_path());
+    grab().save(QString::fromStdString(file.string()));
+  }
+  QTimer::singleShot(1000, this, [this] {
+    player_.Input([this] {
+      // Unless the game was left meanwhile.
+      if (std::exchange(standInLeaving_, false)) TableButtonClick(PutButtonCommand(state_));
+    });
+  });
 }
 
 void TForm1::TableButtonClick(TableCommand command) {
@@ -345,7 +383,7 @@ void TForm1::LayoutMainMenu() {
 }
 
 void TForm1::TableShown() {
-  table_.Layout();
+  table_.Layout(!IsLocalGame(state_));
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
   recording_.GameStarted();
@@ -518,6 +556,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
   state_.session.PlayerSlot = slot;
   state_.session.PlayerName = playerName;
   session_.SetNewPlayerPassword(passwordDigits);
+  standInLeaving_ = false;
   timer1_.stop();
   player_.Clear();
   table_.StopFlights();
@@ -530,6 +569,7 @@ DialogContext TForm1::Dialogs() {
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
   context.downloadFolder = AddressesUnder(serviceBase_).files;
+  context.ipEchoAddress = AddressesUnder(serviceBase_).ip;
   context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   return context;
 }
@@ -570,9 +610,6 @@ void TForm1::NewPlayerClick() {
 }
 
 void TForm1::OpenStartDialog(int slot) {
-  // The network game needs the LAN link, which this version does not have yet.
-  if (settings_.NetworkGame)
-    return ShowNotice(std::string(MessageText(MsgThereAreNoAccessibleGames)));
   DialogContext context = Dialogs();
   const StartDialogInput input{.playerSlot = slot,
                                .networkGame = settings_.NetworkGame,
@@ -581,8 +618,16 @@ void TForm1::OpenStartDialog(int slot) {
                                .lastPlayerName = settings_.LastPlayerName,
                                .clubFile = session_.ClubFile(settings_.NetworkGame)};
   StartDialogResult result;
-  if (!RunStartDialog(this, context, input, result)) return;
-  StartMatch(slot, result.playerName, result.passwordDigits);
+  const LanStarter startLan = [this, slot](const LanSetup& setup) {
+    return WaitForLanPartner(slot, setup);
+  };
+  if (!RunStartDialog(this, context, input, result, startLan)) return;
+  // A LAN client's match began with the server's welcome; a server's begins now.
+  if (!settings_.NetworkGame) return StartMatch(slot, result.playerName, result.passwordDigits);
+  if (state_.network.NetRole == LanRole::Server && !ConfirmLan()) {
+    lan_.Close();
+    state_.round.TurnState = Turn::Idle;
+  }
 }
 
 void TForm1::OptionsClick() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
@@ -13,6 +14,7 @@
 
 #include "app/club_session.h"
 #include "app/intro_screen.h"
+#include "app/lan_link.h"
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
 #include "game/buttons.h"
@@ -23,6 +25,7 @@
 #include "ui/card_art.h"
 #include "ui/compose.h"
 #include "ui/dialogs/dialog_context.h"
+#include "ui/hud.h"
 #include "ui/layout.h"
 #include "ui/recording/window_recording.h"
 #include "ui/sound/cue_player.h"
@@ -31,10 +34,19 @@
 
 namespace fibwick {
 
+class TFormWait;
+struct LanSetup;
+struct PeerChat;
+
 // How long the table's waits last and how often the computer moves; tests shorten them.
 struct Pacing {
   double pauseFactor = 1.0;  // 1: the challenge shows the turned pile for the full 2500 ms
   int computerTickMs = 200;
+  int lanHandshakeMs = 10'000;  // how long a new LAN connection may take to introduce itself
+  // The computer plays the local seat and leaves each ended game for the menu: a side of a game
+  // that runs unattended, for tests and demonstrations. A LAN server then starts the game as
+  // soon as its client has said hello.
+  bool standIn = false;
 };
 
 enum class Screen { Intro, Menu, Table };
@@ -79,6 +91,16 @@ class TForm1 final : public QWidget, private SessionWindows {
   // Changes the window size mode at once, as the options dialog does.
   void SetWindowSizeMode(int mode);
 
+  // A LAN game as the start dialog sets it up, without the wait window: listens (server; port
+  // 0 takes a free one) or connects (client). False when the port cannot be taken.
+  bool BeginLan(LanRole role, int slot, const std::string& playerName,
+                const std::string& passwordDigits, const std::string& address, quint16 port);
+  // The server's player presses "Ok" once the client has said hello: the match starts. False
+  // when there is no client to play with.
+  bool ConfirmLan();
+  quint16 LanPort() const { return lan_.Port(); }
+  const MessageStrip& ChatLines() const { return table_.ChatLines(); }
+
  signals:
   void ScreenChanged(fibwick::Screen screen);
 
@@ -92,6 +114,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // SessionWindows
@@ -108,6 +131,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   void StartUp();
   void Recaption();
   void Timer1Timer();
+  // The stand-in's end of a game: a picture of the table for whoever watches, then the menu.
+  void StandInGameOver();
   void ApplyWindowSize();
   void PlaceWindow();
   void LayoutMainMenu();
@@ -138,6 +163,20 @@ class TForm1 final : public QWidget, private SessionWindows {
   void LeaveTable();
   void EnableTableMenu(bool enabled);
 
+  // The far side of a network game.
+  PeerLink& Peer();
+  // The LAN game: the wait window while the partner is awaited, then the table.
+  bool WaitForLanPartner(int slot, const LanSetup& setup);
+  void StartLanMatch();
+  void LanConnected();
+  void LanReceived(const std::string& message);
+  void LanGone();
+  void LanFailed();
+  // The peer broke the rules or the line: the game cannot go on.
+  void LanInterrupted();
+  void ShowPeerChat(const PeerChat& chat);
+  void SendChat();
+
   DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
@@ -152,6 +191,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
   bool animationsPaused_ = false;
+  bool standInLeaving_ = false;
   CuePlayer sounds_{settings_, programFolder_};
   TunePlayer tune_{QDir::tempPath()};
   Screen screen_ = Screen::Intro;
@@ -184,6 +224,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   ServiceSession online_{settings_};
   ClockSeededSource random_;
   WindowRecording recording_;
+  LanLink lan_;
+  TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
+  QElapsedTimer chatWindow_;
+  int chatLinesInWindow_ = 0;
 };
 
 }  // namespace fibwick

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -55,6 +56,9 @@ class DialogAnswerer : public QObject {
   bool answerYes = true;
   int dialogsSeen = 0;
   int questionsSeen = 0;
+  // Looks at the modal window on every tick before the usual answers; true when it took care
+  // of it (or wants it left alone for now).
+  std::function<bool(QWidget*)> custom;
 
   DialogAnswerer() {
     timer_.setInterval(5);
@@ -65,16 +69,24 @@ class DialogAnswerer : public QObject {
  private:
   void Answer() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && custom && custom(modal)) return;
     if (modal == nullptr || modal == last_) return;
     last_ = modal;
     ++dialogsSeen;
     if (auto* start = qobject_cast<TFormPassword*>(modal)) {
+      // Once per dialog, and outside this tick: a LAN start opens the wait window from Confirm,
+      // and a timer is not called again while its own tick runs.
+      if (start->property("answered").toBool()) {
+        last_ = nullptr;
+        return;
+      }
+      start->setProperty("answered", true);
       if (start->NameBox()->isVisible()) start->NameBox()->setText(QString::fromStdString(name));
       start->PasswordBox()->setText(QString::fromStdString(password));
       if (start->ConfirmationBox()->isVisible()) {
         start->ConfirmationBox()->setText(QString::fromStdString(password));
       }
-      start->Confirm();
+      QTimer::singleShot(0, start, [start] { start->Confirm(); });
     } else if (auto* dost = qobject_cast<TFormDost*>(modal)) {
       dost->Button(rankIndex)->click();
     } else if (auto* question = qobject_cast<TFormQuestion*>(modal)) {

@@ -1,0 +1,213 @@
+// The main window's LAN game: the wait for a partner, the messages of the peer, the chat line
+// and the peer going away.
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <string>
+
+#include "app/tform1.h"
+#include "base/cp1251.h"
+#include "game/lan_game.h"
+#include "game/open_cards.h"
+#include "game/start_game.h"
+#include "records/catalogue.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/wait_dialog.h"
+
+namespace fibwick {
+namespace {
+
+// A peer may chat, not flood: lines beyond these are dropped unseen.
+constexpr int ChatLinesPerWindow = 4;
+constexpr int ChatWindowMs = 2000;
+
+QString CatalogueLine(Message message) {
+  return QString::fromUtf8(MessageText(message).data(),
+                           static_cast<qsizetype>(MessageText(message).size()));
+}
+
+}  // namespace
+
+PeerLink& TForm1::Peer() {
+  return lan_;
+}
+
+bool TForm1::BeginLan(LanRole role, int slot, const std::string& playerName,
+                      const std::string& passwordDigits, const std::string& address, quint16 port) {
+  session_.SetNewPlayerPassword(passwordDigits);
+  // The menu shows the network club from now on, as the start dialog's set-up implies.
+  settings_.NetworkGame = true;
+  BeginLanGame(state_, role, slot, playerName);
+  if (role == LanRole::Client) {
+    lan_.Connect(QString::fromStdString(address), port);
+    return true;
+  }
+  if (lan_.Listen(port)) return true;
+  state_.round.TurnState = Turn::Idle;
+  return false;
+}
+
+bool TForm1::WaitForLanPartner(int slot, const LanSetup& setup) {
+  const bool client = setup.role == LanRole::Client;
+  const auto port = static_cast<quint16>(std::stoul("0" + setup.port) & 0xFFFF);
+  if (!BeginLan(setup.role, slot, setup.player.playerName, setup.player.passwordDigits,
+                setup.address, port)) {
+    ShowNotice(std::string(MessageText(MsgIncorrectPort)));
+    return false;
+  }
+  DialogContext context = Dialogs();
+  TFormWait wait(context, this);
+  wait.Prepare(CatalogueLine(client ? MsgExpectationOfGame : MsgExpectationOfPlayers), client);
+  wait.onCancel = [this] {
+    lan_.Close();
+    state_.round.TurnState = Turn::Idle;
+  };
+  wait_ = &wait;
+  const bool confirmed = wait.Run();
+  wait_ = nullptr;
+  if (!confirmed) {
+    lan_.Close();
+    state_.round.TurnState = Turn::Idle;
+  }
+  return confirmed;
+}
+
+bool TForm1::ConfirmLan() {
+  if (state_.network.NetRole != LanRole::Server ||
+      state_.round.TurnState != Turn::ConnectedOrOver || !lan_.HasPeer()) {
+    return false;
+  }
+  StartLanMatch();
+  return true;
+}
+
+void TForm1::StartLanMatch() {
+  standInLeaving_ = false;
+  timer1_.stop();
+  player_.Clear();
+  table_.StopFlights();
+  player_.Play(StartGame(state_, random_, session_, false));
+  timer1_.start(pacing_.computerTickMs);
+}
+
+void TForm1::LanConnected() {
+  if (state_.round.TurnState == Turn::Connecting)
+    lan_.Send(HelloMessage(state_.session.PlayerName));
+}
+
+// Every message waits its turn behind what the table is showing, as a click would.
+void TForm1::LanReceived(const std::string& message) {
+  if (message.front() == 's') {
+    // Chat changes nothing on the table: it is shown at once.
+    const PeerArrival arrival = ReceiveFromPeer(state_, message, {random_, session_, Flights()});
+    if (arrival.kind == PeerArrival::Kind::Chat) ShowPeerChat(arrival.chat);
+    return;
+  }
+  player_.Input([this, message] {
+    PeerArrival arrival = ReceiveFromPeer(state_, message, {random_, session_, Flights()});
+    switch (arrival.kind) {
+      case PeerArrival::Kind::Hello:
+        lan_.Introduced();
+        lan_.Send(arrival.reply);
+        if (wait_) wait_->ShowConnected();
+        if (pacing_.standIn) ConfirmLan();
+        return;
+      case PeerArrival::Kind::WrongHello:
+        lan_.DropPeer();
+        return;
+      case PeerArrival::Kind::Welcome:
+        lan_.Introduced();
+        if (wait_) wait_->Finish(true);
+        return StartLanMatch();
+      case PeerArrival::Kind::Deal:
+      case PeerArrival::Kind::Move:
+        return player_.Play(std::move(arrival.events));
+      case PeerArrival::Kind::Refused:
+        lan_.Close();
+        return LanInterrupted();
+      case PeerArrival::Kind::Chat:
+      case PeerArrival::Kind::Ignored:
+        return;
+    }
+  });
+}
+
+void TForm1::ShowPeerChat(const PeerChat& chat) {
+  if (!chatWindow_.isValid() || chatWindow_.elapsed() > ChatWindowMs) {
+    chatWindow_.start();
+    chatLinesInWindow_ = 0;
+  }
+  if (++chatLinesInWindow_ > ChatLinesPerWindow) return;
+  sounds_.Play("WToMenK");
+  table_.ShowChatLine(chat.sender - '0', FromUtf8(Cp1251ToUtf8(chat.text)));
+}
+
+void TForm1::SendChat() {
+  const std::string line =
+      LanChatLine(state_, Utf8ToCp1251(table_.ChatEdit()->text().toStdString()));
+  if (line.empty() || !state_.network.NetworkGame) return;
+  Peer().Send(line);
+  table_.ShowChatLine(LanChatDigit(state_) - '0', table_.ChatEdit()->text());
+  table_.ChatEdit()->clear();
+}
+
+void TForm1::LanGone() {
+  table_.EnableChat(false);
+  player_.Input([this] {
+    if (wait_ && state_.network.NetRole == LanRole::Server) {
+      // The client left before the game began: wait for another.
+      state_.round.TurnState = Turn::Connecting;
+      wait_->Prepare(CatalogueLine(MsgExpectationOfPlayers), false);
+      if (!lan_.Reopen()) wait_->Finish(false);
+      return;
+    }
+    LanInterrupted();
+  });
+}
+
+void TForm1::LanFailed() {
+  if (wait_) wait_->SetStateLine(CatalogueLine(MsgThereAreNoAccessibleGames));
+}
+
+void TForm1::LanInterrupted() {
+  table_.EnableChat(false);
+  if (wait_) {
+    wait_->Finish(false);
+    return;
+  }
+  const Message peer = state_.network.NetRole == LanRole::Server ? MsgClient : MsgServer;
+  if (!PeerWentAway(state_)) return;
+  recording_.GameLeft();
+  player_.Clear();
+  table_.StopFlights();
+  sounds_.Play("WWrongs");
+  ShowNotice(std::string(MessageText(peer)) + " " +
+             std::string(MessageText(MsgHasInterruptedGame)) + "\n" +
+             std::string(MessageText(MsgPressOKForExitTo)));
+  HideTable();
+  ShowMainMenu();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_.SendButton()) {
+    switch (event->type()) {
+      case QEvent::FocusIn:
+      case QEvent::FocusOut:
+        ResetOpenCardsBuffer(state_);
+        break;
+      case QEvent::KeyPress: {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && typed[0].unicode() < 128) {
+          const char key = static_cast<char>(typed[0].unicode());
+          player_.Input([this, key] { player_.Play(OpenCardsKey(state_, key)); });
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace fibwick
