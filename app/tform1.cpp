@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
+#include <malloc.h>
 #include <cstdlib>
 #include <utility>
 
@@ -525,6 +526,8 @@ void TForm1::HideTable() {
 void TForm1::ShowMainMenu() {
   LayoutMainMenu();
   timer1_.start(20);
+  // A game's pictures and flights leave freed memory behind; the menu gives it back.
+  malloc_trim(0);
 }
 
 bool TForm1::Confirm(const std::string& question) {

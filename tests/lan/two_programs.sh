@@ -3,6 +3,8 @@
 # game over 127.0.0.1: the server and the client are each played by the computer's stand-in.
 # Passes when both club files hold the finished game; leaves screenshots of both windows.
 # Usage: two_programs.sh FIBWICK_BINARY CLUBGEN SCREENSHOT_FOLDER
+# With LAN_FIGURES=1 it also prints each program's memory once the game is over: resident (shared
+# libraries counted whole) and proportional (shared pages split among the processes using them).
 set -euo pipefail
 binary=$1 clubgen=$2 shots=$3
 work=$(mktemp -d)
@@ -15,21 +17,13 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$shots"
 
-free_display() {
-  local n
-  for n in $(seq 70 99); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then echo "$n"; return; fi
-  done
-  return 1
-}
-
+# A virtual display of its own for one side; Xvfb picks a free number and tells it.
 start_display() {
-  local n
-  n=$(free_display)
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local side=$1
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display.$side" >/dev/null 2>&1 &
   pids+=($!)
-  for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.05; done
-  echo "$n"
+  for _ in $(seq 100); do [[ -s $work/display.$side ]] && break; sleep 0.05; done
+  display[$side]=$(tr -d '\n' <"$work/display.$side")
 }
 
 # Games played by the member `name` in the network club file of `folder`; 0 while not there.
@@ -55,17 +49,19 @@ for side in server client; do
   "$clubgen" "$work/$side" >/dev/null
 done
 
+declare -A program display
 run_side() {
   local side=$1 display=$2 lan=$3
   (cd "$work/$side" && DISPLAY=":$display" QT_QPA_PLATFORM=xcb FIBWICK_STAND_IN=1 FIBWICK_LAN="$lan" \
     FIBWICK_SCREENSHOTS="$shots" FIBWICK_SERVICE_URL=http://127.0.0.1:1 PULSE_SERVER=/nonexistent \
-    ./fibwick >"$work/$side.log" 2>&1) &
+    exec ./fibwick >"$work/$side.log" 2>&1) &
   pids+=($!)
+  program[$side]=$!
 }
 
-server_display=$(start_display)
-run_side server "$server_display" "server $port Sam"
-client_display=$(start_display)
+start_display server
+run_side server "${display[server]}" "server $port Sam"
+start_display client
 # The client may knock before the server listens: a refused connection is simply retried here.
 for attempt in $(seq 20); do
   if python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1).close()" 2>/dev/null; then
@@ -73,7 +69,7 @@ for attempt in $(seq 20); do
   fi
   sleep 0.5
 done
-run_side client "$client_display" "client 127.0.0.1 $port Cleo"
+run_side client "${display[client]}" "client 127.0.0.1 $port Cleo"
 
 for _ in $(seq 240); do
   if [[ $(games_of "$work/server" Sam) -ge 1 && $(games_of "$work/client" Cleo) -ge 1 ]]; then
@@ -81,8 +77,15 @@ for _ in $(seq 240); do
   fi
   sleep 0.5
 done
-import -display ":$server_display" -window root "$shots/lan-server-menu.png"
-import -display ":$client_display" -window root "$shots/lan-client-menu.png"
+if [[ -n ${LAN_FIGURES:-} ]]; then
+  for side in server client; do
+    echo "$side resident memory after the game: $(awk '/^Rss:/ {printf "%.1f MiB", $2 / 1024}' "/proc/${program[$side]}/smaps_rollup")" \
+      "proportional $(awk '/^Pss:/ {printf "%.1f MiB", $2 / 1024}' "/proc/${program[$side]}/smaps_rollup")"
+  done
+fi
+for side in server client; do
+  import -display ":${display[$side]}" -window root "$shots/lan-$side-menu.png"
+done
 
 status=0
 for side_name in "server Sam" "client Cleo"; do
