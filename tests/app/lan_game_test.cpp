@@ -396,3 +396,47 @@ TEST(LanHostilePeer, AClientRefusesABrokenDealAndAChatFloodIsCapped) {
 
 }  // namespace
 }  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+using namespace testing;
+
+// The code typed while the send button has the focus turns the computer's cards over; a key
+// typed after the focus moved away starts the code afresh.
+TEST(OpenCards, TypedOnTheSendButton) {
+  const fs::path folder = FreshProgramFolder("open-cards");
+  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+  form.show();
+  PassIntro(form);
+  form.StartMatch(SlotNewPlayer, "Tester", "1");
+  ASSERT_TRUE(WaitFor([&] { return form.TableQuiet(); }));
+  auto* send = form.findChild<QAbstractButton*>("BitBtn1");
+  ASSERT_TRUE(send && send->isVisible());
+  const auto type = [&](const QString& keys) {
+    for (const QChar key : keys) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(key));
+      QApplication::sendEvent(send, &press);
+    }
+    WaitFor([&] { return form.TableQuiet(); });
+  };
+  const auto focus = [&](QEvent::Type change) {
+    QFocusEvent event(change);
+    QApplication::sendEvent(send, &event);
+  };
+  focus(QEvent::FocusIn);
+  type("4821");
+  focus(QEvent::FocusOut);
+  focus(QEvent::FocusIn);
+  type("7");
+  EXPECT_FALSE(form.HandShowsFaces(1));
+  focus(QEvent::FocusOut);
+  focus(QEvent::FocusIn);
+  type("48217");
+  EXPECT_TRUE(form.HandShowsFaces(1));
+  form.close();
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace fibwick
