@@ -406,6 +406,7 @@ using namespace testing;
 // typed after the focus moved away starts the code afresh.
 TEST(OpenCards, TypedOnTheSendButton) {
   const fs::path folder = FreshProgramFolder("open-cards");
+  DialogAnswerer answerer;  // closing a running game asks first
   TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
   form.show();
   PassIntro(form);
