@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <charconv>
 #include <string>
 
 #include "app/tform1.h"
@@ -49,9 +50,13 @@ bool TForm1::BeginLan(LanRole role, int slot, const std::string& playerName,
 
 bool TForm1::WaitForLanPartner(int slot, const LanSetup& setup) {
   const bool client = setup.role == LanRole::Client;
-  const auto port = static_cast<quint16>(std::stoul("0" + setup.port) & 0xFFFF);
-  if (!BeginLan(setup.role, slot, setup.player.playerName, setup.player.passwordDigits,
-                setup.address, port)) {
+  // The box takes digits only; a number no port can have is refused like a port in use.
+  unsigned port = 0;
+  const char* end = setup.port.data() + setup.port.size();
+  const bool number = std::from_chars(setup.port.data(), end, port).ptr == end;
+  if (!number || port > 0xFFFF ||
+      !BeginLan(setup.role, slot, setup.player.playerName, setup.player.passwordDigits,
+                setup.address, static_cast<quint16>(port))) {
     ShowNotice(std::string(MessageText(MsgIncorrectPort)));
     return false;
   }
