@@ -21,6 +21,8 @@ std::size_t LengthOfKind(std::string_view bytes) {
       return DealMessageLength;
     case 's':
       return ChatMessageLimit;
+    case 'a':
+      return AbortMessage.size();
     default:
       // A move opens with a card's rank or with the empty card of a challenge or pass.
       return bytes.front() == '#' || RankOfChar(bytes.front()) != NoRank ? MoveMessageLength
@@ -33,7 +35,8 @@ std::size_t WholeMessageAt(std::string_view bytes) {
   const std::size_t length = LengthOfKind(bytes);
   if (length == Unknown || length == ChatMessageLimit || bytes.size() < length) return 0;
   const std::string_view message = bytes.substr(0, length);
-  const bool reads = message.front() == 'n'   ? ReadHello(message).has_value()
+  const bool reads = message.front() == 'a'   ? message == AbortMessage
+                     : message.front() == 'n' ? ReadHello(message).has_value()
                      : message.front() == 'c' ? ReadWelcome(message).has_value()
                      : message.front() == 'b' ? ReadDeal(message).has_value()
                                               : ReadMoveMessage(message).has_value();

@@ -6,14 +6,16 @@
 #include <string_view>
 
 // Cuts the byte stream of a LAN peer into messages. The protocol has no delimiters, so the first
-// byte tells the kind and the kind its length: a hello 25, a welcome 29, a deal 73, a move 15.
-// Only a chat line varies (2 to 17 bytes); it ends where the read ends, or earlier where a
-// message that reads correctly follows it. A message split over reads waits for its rest.
+// byte tells the kind and the kind its length: a hello 25, a welcome 29, a deal 73, a move 15,
+// an "abort" 5. Only a chat line varies (2 to 17 bytes); it ends where the read ends, or earlier
+// where a message that reads correctly follows it. A message split over reads waits for its rest.
 namespace fibwick {
 
 inline constexpr std::size_t HelloMessageLength = 25;
 inline constexpr std::size_t WelcomeMessageLength = 29;
 inline constexpr std::size_t ChatMessageLimit = 17;
+// Older peers may send this; it means nothing to a game.
+inline constexpr std::string_view AbortMessage = "abort";
 
 class LanFramer {
  public:

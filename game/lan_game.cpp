@@ -1,6 +1,7 @@
 #include "game/lan_game.h"
 
 #include "base/fixed_field.h"
+#include "game/lan_framing.h"
 #include "game/start_game.h"
 
 namespace fibwick {
@@ -82,7 +83,8 @@ void BeginLanGame(GameState& state, LanRole role, int playerSlot, const std::str
 
 PeerArrival ReceiveFromPeer(GameState& state, std::string_view message,
                             const PeerContext& context) {
-  if (message.empty() || !state.network.NetworkGame) return Arrival(Kind::Ignored);
+  if (message.empty() || message == AbortMessage || !state.network.NetworkGame)
+    return Arrival(Kind::Ignored);
   if (message.front() == 's') return ReceiveChat(message);
   const bool server = state.network.NetRole == LanRole::Server;
   switch (state.round.TurnState) {

@@ -72,6 +72,7 @@ TEST(LanFraming, MessagesJoinedOrSplitComeOutWhole) {
       {"a move after half a deal waits",
        {deal.substr(0, 72), deal.substr(72) + move},
        {deal, move}},
+      {"an abort between moves", {move + "abort" + challenge}, {move, "abort", challenge}},
       {"garbage", {"xyz"}, {"<broken>"}},
       {"garbage after a message", {move + "\x01\x02", move}, {move, "<broken>", "<broken>"}},
   };
@@ -162,6 +163,7 @@ TEST(LanPlay, MovesGoThroughTheReferee) {
     EXPECT_EQ(arrival.refusal, c.refusal) << c.what;
     EXPECT_EQ(f.state, before) << c.what;
   }
+  EXPECT_EQ(f.Receive("abort").kind, Kind::Ignored);
   ASSERT_EQ(f.Receive(PutOf("9c", "9")).kind, Kind::Move);
   EXPECT_EQ(f.state.table.PileCount, 1);
   EXPECT_EQ(f.state.round.TurnState, Turn::Local);
