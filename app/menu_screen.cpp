@@ -209,10 +209,12 @@ void MenuScreen::Update(const PictureControl& control) {
 
 void MenuScreen::Tick() {
   lampPattern_ = (lampPattern_ + 1) % 6;
-  // Only what moves is drawn again; the rest of the menu stays as composed.
-  QRegion lamps;
-  for (const QRect& lamp : lampRects_) lamps += lamp;
-  window_.update(lamps);
+  // Only what moves is drawn again; the rest of the menu stays as composed. Each board's three
+  // lamps go as one rectangle: a dozen small pieces cost more to paint and send to the display
+  // than the little background between them.
+  for (std::size_t board = 0; board < 2; ++board) {
+    window_.update(lampRects_[board * 3] | lampRects_[board * 3 + 1] | lampRects_[board * 3 + 2]);
+  }
   ++ticks_;
   if (kit_.settings.GifAnimation && ticks_ % 5 == 0) {
     for (int a = 0; a < 2; ++a) {

@@ -141,16 +141,6 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   EnableTableMenu(false);
 
   connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  // The cursor frames are read once: the hand swaps them eight times a second.
-  arrowCursor_ = QPixmap::fromImage(LoadBuiltinPicture("CURARROW"));
-  for (int frame = 0; frame < CursorFrames; ++frame) {
-    handCursors_[static_cast<std::size_t>(frame)] =
-        QPixmap::fromImage(LoadBuiltinPicture(QString("CURHAND_%1").arg(frame, 2, 10, QChar('0'))));
-  }
-  connect(&cursorTimer_, &QTimer::timeout, this, [this] {
-    cursorFrame_ = (cursorFrame_ + 1) % CursorFrames;
-    setCursor(Cursor(true));
-  });
   // The start-up sequence runs once the window is on screen, as its first paint would.
   QTimer::singleShot(0, this, [this] { StartUp(); });
 }
@@ -577,26 +567,25 @@ DialogContext TForm1::Dialogs() {
   return context;
 }
 
-// The program's own cursors, or the system's when the player turned them off. The hand is
-// animated by swapping its frames.
+// The program's own cursors, or the system's when the player turned them off; dialogs get the
+// hand's first frame.
 QCursor TForm1::Cursor(bool hand) const {
-  const QCursor system(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  if (!settings_.RedCursor) return system;
-  const QPixmap& picture =
-      hand ? handCursors_[static_cast<std::size_t>(cursorFrame_)] : arrowCursor_;
-  if (picture.isNull()) return system;
-  return hand ? QCursor(picture, 12, 2) : QCursor(picture, 2, 2);
+  return hand ? FilmCursor(CursorFilm::PointingHand, 0, settings_.RedCursor)
+              : ArrowCursor(settings_.RedCursor);
 }
 
 void TForm1::ShowCursor(bool hand) {
   if (hand == handCursor_) return;
   handCursor_ = hand;
-  cursorFrame_ = 0;
-  setCursor(Cursor(hand));
-  if (hand && settings_.RedCursor) {
-    cursorTimer_.start(120);
+  ApplyCursor();
+}
+
+void TForm1::ApplyCursor() {
+  if (handCursor_) {
+    handFilm_.Start(settings_.RedCursor);
   } else {
-    cursorTimer_.stop();
+    handFilm_.Stop();
+    setCursor(Cursor(false));
   }
 }
 
@@ -648,6 +637,7 @@ void TForm1::OptionsClick() {
   hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
   hooks.openSpeed = [this, &context] { ChooseFlightSpeed(this, context); };
   hooks.musicChanged = [this] { UpdateMusic(); };
+  hooks.cursorsChanged = [this] { ApplyCursor(); };
   ShowOptions(this, context, hooks);
 }
 

@@ -22,6 +22,7 @@
 #include "game/uniform_source.h"
 #include "online/service_paths.h"
 #include "records/settings.h"
+#include "ui/animated_cursor.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
 #include "ui/dialogs/dialog_context.h"
@@ -180,6 +181,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
+  void ApplyCursor();
   std::filesystem::path SettingsFile() const;
 
   std::filesystem::path programFolder_;
@@ -210,11 +212,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   QAction* actSpeed_ = nullptr;
 
   QTimer timer1_;
-  QTimer cursorTimer_;
-  static constexpr int CursorFrames = 8;
-  int cursorFrame_ = 0;
-  QPixmap arrowCursor_;
-  std::array<QPixmap, CursorFrames> handCursors_;
+  AnimatedCursor handFilm_{CursorFilm::PointingHand,
+                           [this](const QCursor& cursor) { setCursor(cursor); }};
   bool handCursor_ = false;
   GameState state_;
   ClubSession session_;

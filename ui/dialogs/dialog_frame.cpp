@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/animated_cursor.h"
 #include "ui/card_names.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/packs.h"
@@ -307,6 +308,7 @@ void DialogFrame::RecaptionFrame() {
 void DialogFrame::showEvent(QShowEvent* event) {
   Recaption();
   ApplyFrame();
+  GiveEditCursors(*this, [this] { return context_.settings.RedCursor; });
   if (!pendingNotice_.isEmpty()) {
     QTimer::singleShot(0, this, [this] {
       const QString notice = std::exchange(pendingNotice_, QString());

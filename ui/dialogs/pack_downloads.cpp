@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "ui/animated_cursor.h"
+
 namespace fibwick {
 
 PackDownloads::PackDownloads(DialogFrame& frame, QRect barRect) : QObject(&frame), frame_(frame) {
@@ -51,20 +53,20 @@ void PackDownloads::Download(const std::string& pack) {
   bar_->setRange(0, 0);
   bar_->show();
   cancel_->show();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  // The download blocks this thread; the progress calls keep the window alive and let "Cancel"
-  // be pressed.
-  const DownloadOutcome outcome =
-      DownloadPack(context.downloadFolder, pack, context.programFolder.parent_path(),
-                   [this](std::int64_t done, std::int64_t total) {
-                     if (total > 0) {
-                       bar_->setRange(0, 1000);
-                       bar_->setValue(static_cast<int>(done * 1000 / total));
-                     }
-                     QApplication::processEvents();
-                     return !cancelled_;
-                   });
-  QApplication::restoreOverrideCursor();
+  // The download blocks this thread; the progress calls keep the window and the cursor alive and
+  // let "Cancel" be pressed.
+  const DownloadOutcome outcome = [&] {
+    const WaitCursor wait(context.settings.RedCursor);
+    return DownloadPack(context.downloadFolder, pack, context.programFolder.parent_path(),
+                        [this](std::int64_t done, std::int64_t total) {
+                          if (total > 0) {
+                            bar_->setRange(0, 1000);
+                            bar_->setValue(static_cast<int>(done * 1000 / total));
+                          }
+                          QApplication::processEvents();
+                          return !cancelled_;
+                        });
+  }();
   bar_->hide();
   cancel_->hide();
   running_ = false;

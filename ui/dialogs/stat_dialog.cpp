@@ -4,6 +4,7 @@
 
 #include "base/cp1251.h"
 #include "online/field_check.h"
+#include "ui/animated_cursor.h"
 #include "ui/dialogs/fixed_texts.h"
 
 namespace fibwick {
@@ -20,12 +21,14 @@ QString FromService(const std::string& cp1251) {
   return QString::fromStdString(Cp1251ToUtf8(cp1251));
 }
 
-std::optional<QString> InputBox(QWidget* parent) {
-  bool ok = false;
-  const QString name = QInputDialog::getText(parent, Catalogue(MsgNickOnline),
-                                             Catalogue(MsgNickOnline), QLineEdit::Normal, {}, &ok);
-  if (!ok) return std::nullopt;
-  return name;
+std::optional<QString> InputBox(QWidget* parent, const Settings& settings) {
+  QInputDialog box(parent);
+  box.setInputMode(QInputDialog::TextInput);
+  box.setWindowTitle(Catalogue(MsgNickOnline));
+  box.setLabelText(Catalogue(MsgNickOnline));
+  GiveEditCursors(box, [&settings] { return settings.RedCursor; });
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue();
 }
 
 }  // namespace
@@ -51,7 +54,10 @@ TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedTh
       service_(service),
       liked_(likedThisRun),
       hooks_(std::move(hooks)) {
-  const bool read = service_.ReadTotals(GameId, stat_);
+  const bool read = [&] {
+    const WaitCursor wait(context.settings.RedCursor);
+    return service_.ReadTotals(GameId, stat_);
+  }();
   int y = RowTop;
   std::size_t row = 0;
   for (const auto& [label, value] : StatRows(stat_, read)) {
@@ -79,7 +85,9 @@ TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedTh
 void TFStat::Like() {
   Settings& settings = Context().settings;
   if (settings.WorldNick == DefaultPassportName) {
-    const auto ask = hooks_.askName ? hooks_.askName : InputBox;
+    const auto ask = hooks_.askName ? hooks_.askName : [&settings](QWidget* parent) {
+      return InputBox(parent, settings);
+    };
     while (true) {
       const auto name = ask(this);
       if (!name) return;
@@ -90,7 +98,11 @@ void TFStat::Like() {
       }
     }
   }
-  if (!service_.ReportLike(settings.WorldNick)) return;
+  const bool reported = [&] {
+    const WaitCursor wait(settings.RedCursor);
+    return service_.ReportLike(settings.WorldNick);
+  }();
+  if (!reported) return;
   like_->setEnabled(false);
   stat_.Stat3 += 1;
   values_[2]->setText(QString::number(stat_.Stat3));

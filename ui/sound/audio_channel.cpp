@@ -5,11 +5,14 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
 namespace fibwick {
 namespace {
+
+constexpr qint64 LoopBufferUs = 1'000'000;
 
 // The clip's samples, read to the end or round and round.
 class ClipDevice final : public QIODevice {
@@ -64,7 +67,27 @@ void AudioChannel::Play(const WavClip& clip, bool loop) {
   format.setSampleFormat(clip.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
   if (!device.isFormatSupported(format)) return;
   sink_ = new QAudioSink(device, format);
-  sink_->start(new ClipDevice(clip.pcm, loop, sink_));
+  auto* source = new ClipDevice(clip.pcm, loop, sink_);
+  if (!loop) {
+    sink_->start(source);
+    return;
+  }
+  // A loop is music that plays for as long as a screen shows: a second of it is kept ahead of
+  // the device and topped up four times per buffer (the server may grant less than asked),
+  // where a pulling device would wake the program fifty times a second.
+  sink_->setBufferSize(format.bytesForDuration(LoopBufferUs));
+  QIODevice* output = sink_->start();
+  if (output == nullptr) return;
+  const auto feed = [sink = sink_.data(), source, output] {
+    if (sink->state() == QAudio::StoppedState) return;  // stopped, waiting to be deleted
+    const qint64 room = sink->bytesFree();
+    if (room > 0) output->write(source->read(room));
+  };
+  auto* feeder = new QTimer(sink_);
+  QObject::connect(feeder, &QTimer::timeout, feeder, feed);
+  feed();
+  const qint64 bufferedUs = format.durationForBytes(static_cast<qint32>(sink_->bufferSize()));
+  feeder->start(static_cast<int>(std::clamp<qint64>(bufferedUs / 4000, 10, 250)));
 }
 
 // Stopping is immediate, but a sink of the PulseAudio backend runs the event loop while it is
