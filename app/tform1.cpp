@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include <malloc.h>
+
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -10,7 +12,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
-#include <malloc.h>
 #include <cstdlib>
 #include <utility>
 
