@@ -1,6 +1,7 @@
 // The tabs of the options dialog through the real dialog: each control, the setting it changes and
 // the program's hook it calls.
 #include <QApplication>
+#include <QTabBar>
 #include <QTimer>
 
 #include "dialogs_support.h"
@@ -69,6 +70,11 @@ TEST_F(OptionsTabs, TabsStandInTheirOrder) {
   EXPECT_EQ(tabs, QStringList({Text(MsgGeneral), Text(MsgCardsOptions), Text(MsgDecks),
                                Text(MsgGamePage), Text(MsgFonts), Text(MsgBG), Text(MsgSaveGames),
                                Text(MsgDllTab), Text(MsgDesign)}));
+  // In every language all nine tabs show whole, without scroll arrows.
+  for (int language = 0; language < LanguageCount; ++language) {
+    Choose(dialog.LanguageBox(), language);
+    EXPECT_LE(dialog.Tabs()->tabBar()->sizeHint().width(), dialog.Tabs()->width()) << language;
+  }
 }
 
 TEST_F(OptionsTabs, GameAndBackgroundChoicesGoIntoTheSettings) {

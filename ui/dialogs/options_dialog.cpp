@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabBar>
 #include <array>
 
 #include "ui/card_names.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int Width = 500;
 constexpr int ContentHeight = 336;
+constexpr int SmallestTabFont = 9;
 constexpr std::array<Message, LanguageCount> LanguageNames{
     MsgLanguageEnglish,  MsgLanguageRussian, MsgLanguageGerman,  MsgLanguageFrench,
     MsgLanguageSpanish,  MsgLanguageChinese, MsgLanguageItalian, MsgLanguageCzech,
@@ -218,6 +220,22 @@ QWidget* TFormOptions::AddGamePage() {
   return game;
 }
 
+// Nine tabs share one row: their font shrinks until every tab shows whole, without scrolling.
+void TFormOptions::FitTabs() {
+  QTabBar& bar = *tabs_->tabBar();
+  // Narrow padding, drawn by the style sheet, so that the tabs need less room than the style's.
+  bar.setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 5px; border: 1px solid #a0a0a0; border-bottom: none;"
+      " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d8d8d8; }"
+      "QTabBar::tab:selected { background: #f8f8f8; }"));
+  QFont font = ControlFont();
+  bar.setFont(font);
+  while (font.pixelSize() > SmallestTabFont && bar.sizeHint().width() > tabs_->width()) {
+    font.setPixelSize(font.pixelSize() - 1);
+    bar.setFont(font);
+  }
+}
+
 bool TFormOptions::PackPresent(std::string_view fileName) const {
   return Context().sources.packs != nullptr && Context().sources.packs->Open(fileName) != nullptr;
 }
@@ -270,6 +288,7 @@ void TFormOptions::Recaption() {
   background_->Recaption();
   tabs_->setTabText(tabs_->indexOf(design_), Catalogue(MsgDesign));
   design_->Recaption();
+  FitTabs();
 }
 
 void TFormOptions::done(int result) {
