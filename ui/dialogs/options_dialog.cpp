@@ -90,6 +90,11 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   tabs_ = new QTabWidget(Content());
   tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
   tabs_->setFont(ControlFont());
+  // Narrow padding, drawn by the style sheet, so that the tabs need less room than the style's.
+  tabs_->tabBar()->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 5px; border: 1px solid #a0a0a0; border-bottom: none;"
+      " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d8d8d8; }"
+      "QTabBar::tab:selected { background: #f8f8f8; }"));
   auto* general = new QWidget;
   tabs_->addTab(general, {});
   const QFont font = ControlFont();
@@ -223,11 +228,6 @@ QWidget* TFormOptions::AddGamePage() {
 // Nine tabs share one row: their font shrinks until every tab shows whole, without scrolling.
 void TFormOptions::FitTabs() {
   QTabBar& bar = *tabs_->tabBar();
-  // Narrow padding, drawn by the style sheet, so that the tabs need less room than the style's.
-  bar.setStyleSheet(QStringLiteral(
-      "QTabBar::tab { padding: 4px 5px; border: 1px solid #a0a0a0; border-bottom: none;"
-      " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d8d8d8; }"
-      "QTabBar::tab:selected { background: #f8f8f8; }"));
   QFont font = ControlFont();
   bar.setFont(font);
   while (font.pixelSize() > SmallestTabFont && bar.sizeHint().width() > tabs_->width()) {
