@@ -120,6 +120,15 @@ TEST_P(Shots, EveryWindow) {
   TFormOptions packs(*context_, {}, QSize(1920, 1080), nullptr);
   packs.Tabs()->setCurrentIndex(packs.DllTab());
   Check(packs, "options-dll");
+  for (const auto& [tab, name] : std::vector<std::pair<int, const char*>>{{2, "options-decks"},
+                                                                          {3, "options-game"},
+                                                                          {4, "options-fonts"},
+                                                                          {5, "options-bg"},
+                                                                          {8, "options-design"}}) {
+    TFormOptions page(*context_, {}, QSize(1920, 1080), nullptr);
+    page.Tabs()->setCurrentIndex(tab);
+    Check(page, name);
+  }
 
   testing::LoopbackServer service([](const std::string&) {
     return testing::HttpAnswer("$1250 310 42 Ann 5400 260 12000 9800 130 75 0 0 0 0 0 0 0 -*");

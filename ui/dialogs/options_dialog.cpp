@@ -1,18 +1,25 @@
 #include "ui/dialogs/options_dialog.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabBar>
 #include <array>
 
+#include "ui/card_names.h"
 #include "ui/dialogs/fixed_texts.h"
+#include "ui/dialogs/notice_dialog.h"
+#include "ui/dialogs/options_rules.h"
 #include "ui/layout.h"
+#include "ui/packs.h"
 
 namespace fibwick {
 namespace {
 
 constexpr int Width = 500;
 constexpr int ContentHeight = 336;
+constexpr int SmallestTabFont = 9;
 constexpr std::array<Message, LanguageCount> LanguageNames{
     MsgLanguageEnglish,  MsgLanguageRussian, MsgLanguageGerman,  MsgLanguageFrench,
     MsgLanguageSpanish,  MsgLanguageChinese, MsgLanguageItalian, MsgLanguageCzech,
@@ -83,6 +90,11 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   tabs_ = new QTabWidget(Content());
   tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
   tabs_->setFont(ControlFont());
+  // Narrow padding, drawn by the style sheet, so that the tabs need less room than the style's.
+  tabs_->tabBar()->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 5px; border: 1px solid #a0a0a0; border-bottom: none;"
+      " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d8d8d8; }"
+      "QTabBar::tab:selected { background: #f8f8f8; }"));
   auto* general = new QWidget;
   tabs_->addTab(general, {});
   const QFont font = ControlFont();
@@ -165,6 +177,17 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
                           QRect(x, 170, 90, 34), cards);
     x += 100;
   }
+  decks_ = new DecksPage(
+      settings, font, context.handCursor,
+      [this](int set) { return BackSetLoadable(set, PackPresent(BackPackName)); },
+      [this] { Call(hooks_.backSetChanged); });
+  tabs_->addTab(decks_, {});
+  tabs_->addTab(AddGamePage(), {});
+  fonts_ = new FontsPage(settings, font, QFontDatabase::families(), AddButton({}, {}),
+                         [this] { Call(hooks_.fontsChanged); });
+  tabs_->addTab(fonts_, {});
+  background_ = new BackgroundPage(settings, font, [this] { Call(hooks_.backgroundChanged); });
+  tabs_->addTab(background_, {});
   saveGames_ = new SaveGamesPage(settings, font, context.handCursor);
   tabs_->addTab(saveGames_, {});
   auto* packs = new QWidget;
@@ -175,7 +198,46 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
     downloads_->AddButton(DownloadablePacks[i], DownloadablePacks[i],
                           QRect(12 + column * 152, 14 + row * 44, 144, 34), packs);
   }
+  design_ = new DesignPage(
+      settings, font, context.handCursor,
+      {.graphicsLibraryPresent = [this] { return PackPresent(GraphicsPackName); },
+       .missingLibrary =
+           [this] {
+             ShowNotice(this, Context(),
+                        Catalogue(MsgCantFindTheFile) + ' ' + FromUtf8(GraphicsPackName));
+           },
+       .changed =
+           [this] {
+             background_->Enable();
+             Call(hooks_.designChanged);
+           }});
+  tabs_->addTab(design_, {});
   connect(tabs_, &QTabWidget::currentChanged, downloads_, &PackDownloads::Refresh);
+  connect(tabs_, &QTabWidget::currentChanged, design_, &DesignPage::Refresh);
+}
+
+QWidget* TFormOptions::AddGamePage() {
+  auto* game = new QWidget;
+  minor_ = new QGroupBox(game);
+  minor_->setGeometry(12, 4, 446, 70);
+  minor_->setFont(ControlFont());
+  lastCards_ = AddSwitch(minor_, QRect(12, 28, 420, 28), Context().settings.MarkLastCards, {});
+  return game;
+}
+
+// Nine tabs share one row: their font shrinks until every tab shows whole, without scrolling.
+void TFormOptions::FitTabs() {
+  QTabBar& bar = *tabs_->tabBar();
+  QFont font = ControlFont();
+  bar.setFont(font);
+  while (font.pixelSize() > SmallestTabFont && bar.sizeHint().width() > tabs_->width()) {
+    font.setPixelSize(font.pixelSize() - 1);
+    bar.setFont(font);
+  }
+}
+
+bool TFormOptions::PackPresent(std::string_view fileName) const {
+  return Context().sources.packs != nullptr && Context().sources.packs->Open(fileName) != nullptr;
 }
 
 QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
@@ -215,6 +277,18 @@ void TFormOptions::Recaption() {
   passport_->setText(Catalogue(MsgPassport));
   tabs_->setTabText(tabs_->indexOf(saveGames_), Catalogue(MsgSaveGames));
   saveGames_->Recaption();
+  tabs_->setTabText(tabs_->indexOf(decks_), Catalogue(MsgDecks));
+  decks_->Recaption();
+  tabs_->setTabText(tabs_->indexOf(minor_->parentWidget()), Catalogue(MsgGamePage));
+  minor_->setTitle(Catalogue(MsgMinor));
+  lastCards_->setText(Catalogue(MsgToSelectTheLastCards));
+  tabs_->setTabText(tabs_->indexOf(fonts_), Catalogue(MsgFonts));
+  fonts_->Recaption();
+  tabs_->setTabText(tabs_->indexOf(background_), Catalogue(MsgBG));
+  background_->Recaption();
+  tabs_->setTabText(tabs_->indexOf(design_), Catalogue(MsgDesign));
+  design_->Recaption();
+  FitTabs();
 }
 
 void TFormOptions::done(int result) {

@@ -8,7 +8,11 @@
 #include <functional>
 #include <vector>
 
+#include "ui/dialogs/background_page.h"
+#include "ui/dialogs/decks_page.h"
+#include "ui/dialogs/design_page.h"
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/dialogs/fonts_page.h"
 #include "ui/dialogs/pack_downloads.h"
 #include "ui/dialogs/save_games_page.h"
 
@@ -24,6 +28,10 @@ struct OptionsHooks {
   std::function<void()> gifAnimationChanged;
   std::function<void()> cursorsChanged;
   std::function<void()> newButtonsChanged;  // redraw the main window's buttons
+  std::function<void()> backSetChanged;     // load the backs of the chosen set
+  std::function<void()> fontsChanged;       // re-apply the fonts of the four slots
+  std::function<void()> backgroundChanged;  // load and draw the table's background
+  std::function<void()> designChanged;      // the menu, table or window design changed
   std::function<void()> openSpeed;          // the speed dialog; absent: its button is disabled
   std::function<void()> openPassport;       // the passport dialog; absent: disabled
 };
@@ -57,6 +65,11 @@ class TFormOptions : public DialogFrame {
   QLabel* Flag() const { return flag_; }
   PackDownloads& Downloads() const { return *downloads_; }
   SaveGamesPage* SaveGamesTab() const { return saveGames_; }
+  DecksPage* DecksTab() const { return decks_; }
+  QCheckBox* LastCardsBox() const { return lastCards_; }
+  FontsPage* FontsTab() const { return fonts_; }
+  BackgroundPage* BackgroundTab() const { return background_; }
+  DesignPage* DesignTab() const { return design_; }
 
  protected:
   void Recaption() override;
@@ -64,6 +77,9 @@ class TFormOptions : public DialogFrame {
   void done(int result) override;
 
  private:
+  QWidget* AddGamePage();
+  void FitTabs();
+  bool PackPresent(std::string_view fileName) const;
   QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
                        const std::function<void()>& changed);
 
@@ -87,6 +103,12 @@ class TFormOptions : public DialogFrame {
   int cardsTab_ = 0;
   int dllTab_ = 0;
   SaveGamesPage* saveGames_ = nullptr;
+  DecksPage* decks_ = nullptr;
+  QGroupBox* minor_ = nullptr;
+  QCheckBox* lastCards_ = nullptr;
+  FontsPage* fonts_ = nullptr;
+  BackgroundPage* background_ = nullptr;
+  DesignPage* design_ = nullptr;
 };
 
 void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& hooks);
