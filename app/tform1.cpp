@@ -337,7 +337,7 @@ void TForm1::ApplyWindowSize() {
     setGeometry(work);
   }
   setFixedSize(layout_.tableWidth, layout_.tableHeight);
-  fonts_ = FontRoles{};
+  fonts_ = FontRolesOf(settings_);
   artChoice_.faceSet = settings_.FaceSet;
   artChoice_.backSet = settings_.BackSet;
   artChoice_.backgroundStyle = settings_.BackgroundStyle;
@@ -638,6 +638,15 @@ void TForm1::OptionsClick() {
   hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
   hooks.openSpeed = [this, &context] { ChooseFlightSpeed(this, context); };
   hooks.musicChanged = [this] { UpdateMusic(); };
+  // Backs, background, designs and fonts are all read as the window takes its size.
+  const auto redrawArt = [this] {
+    ApplyWindowSize();
+    if (screen_ == Screen::Menu) LayoutMainMenu();
+  };
+  hooks.backSetChanged = redrawArt;
+  hooks.fontsChanged = redrawArt;
+  hooks.backgroundChanged = redrawArt;
+  hooks.designChanged = redrawArt;
   hooks.cursorsChanged = [this] { ApplyCursor(); };
   ShowOptions(this, context, hooks);
 }
