@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
   fibwick::RemoveStaleDataTemporaries(folder);
   int result = 0;
   {
-    fibwick::TForm1 form(folder, fibwick::Pacing{.standIn = fibwick::StandInFromEnvironment()});
+    fibwick::TForm1 form(folder, fibwick::Pacing{.standIn = fibwick::StandInFromEnvironment(),
+                                                 .today = fibwick::FixedTodayFromEnvironment()});
     form.show();
     if (const char* lan = std::getenv("FIBWICK_LAN")) {
       if (const auto autostart = fibwick::ReadLanAutostart(lan))

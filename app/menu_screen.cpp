@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QTime>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/club_session.h"
@@ -14,9 +15,14 @@
 #include "ui/caption_tint.h"
 #include "ui/hud.h"
 #include "ui/skin_button.h"
+#include "ui/text_helpers.h"
 
 namespace fibwick {
 namespace {
+
+constexpr int CalendarTurnMs = 10'000;
+// The calendar timer's first ticks of a day redraw the menu for the new date.
+constexpr int NewDaySeconds = 30;
 
 void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
           const QFont& face) {
@@ -31,8 +37,16 @@ void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& 
 }  // namespace
 
 MenuScreen::MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& session,
-                       MenuActions actions)
-    : window_(window), kit_(kit), session_(session), actions_(std::move(actions)) {
+                       const PackShelf& packs, MenuActions actions, QDate fixedToday)
+    : window_(window),
+      kit_(kit),
+      session_(session),
+      packs_(packs),
+      fixedToday_(fixedToday),
+      actions_(std::move(actions)),
+      calendarTimer_(new QTimer(&window)) {
+  calendarTimer_->setInterval(CalendarTurnMs);
+  QObject::connect(calendarTimer_, &QTimer::timeout, &window_, [this] { CalendarTimer(); });
   for (int line = 1; line <= 5; ++line) {
     const std::string name = "Button" + std::to_string(line);
     TNuvCardsButton* button = Button(name.c_str());
@@ -57,8 +71,8 @@ MenuScreen::MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& sessio
     QObject::connect(button, &QAbstractButton::clicked, &window_, [action] { (*action)(); });
   }
   topTen_->OnMouseEnter = [this](TNuvCardsButton& button) { ShowTopTenBalloon(button); };
-  controls_ = {&title_,      &caption_,    &elite_,  &lampBoardLeft_, &lampBoardRight_,
-               &animation1_, &animation2_, &clock1_, &clock2_};
+  controls_ = {&title_,      &caption_, &elite_,  &lampBoardLeft_, &lampBoardRight_, &animation1_,
+               &animation2_, &clock1_,  &clock2_, &calendarLeft_,  &calendarRight_};
 }
 
 TNuvCardsButton* MenuScreen::Button(const char* name) {
@@ -69,7 +83,8 @@ void MenuScreen::Layout() {
   const fibwick::Layout& l = kit_.layout;
   const QImage& background = kit_.background;
   const Settings& settings = kit_.settings;
-  const MenuGeometry g = LayoutMenuGeometry(l);
+  BuildCalendar();
+  const MenuGeometry g = LayoutMenuGeometry(l, calendar_.has_value());
   const bool purple = settings.MenuDesign == 1;
   const QFont bigFont =
       RoleFont(kit_.fonts, FontRole::Decor, MainButtonFontHeight(l, kit_.fonts), true);
@@ -159,6 +174,14 @@ void MenuScreen::Layout() {
   const HudKit kit{l, background, kit_.fonts};
   ShowAccountState(kit, icons_.back().control, 1);
 
+  calendarLeft_.rect = g.calendarLeft;
+  calendarRight_.rect = g.calendarRight;
+  if (calendar_) {
+    ComposeOverBackground(calendarLeft_, background, calendar_->page);
+    ShowCalendarPicture(0);
+  }
+  calendarLeft_.visible = calendarRight_.visible = visible_ && calendar_;
+
   if (MenuClocksVisible(l)) {
     clock1_.rect = g.clockLeft;
     clock2_.rect = g.clockRight;
@@ -198,6 +221,7 @@ void MenuScreen::SetVisible(bool visible) {
   visible_ = visible;
   for (PictureControl* c : controls_) c->visible = visible;
   clock1_.visible = clock2_.visible = visible && MenuClocksVisible(kit_.layout);
+  calendarLeft_.visible = calendarRight_.visible = visible && calendar_;
   for (TNuvCardsButton* b : clubLines_) b->setVisible(visible);
   for (TNuvCardsButton* b : {newPlayer_, topTen_, options_, exit_, history_, mode_, listHeader_})
     b->setVisible(visible);
@@ -244,6 +268,37 @@ void MenuScreen::Tick() {
   }
 }
 
+// Built whenever the menu is laid out: the language, the background or the day may have changed.
+void MenuScreen::BuildCalendar() {
+  const QDate date = fixedToday_.isValid() ? fixedToday_ : QDate::currentDate();
+  const Calendar today =
+      fibwick::BuildCalendar({date.day(), date.month(), date.year()}, CurrentLanguage());
+  calendar_ = DrawCalendar(today, packs_, RoleFont(kit_.fonts, FontRole::Serif, 16, false));
+  calendarPicture_ = 0;
+  if (calendar_) {
+    calendarTimer_->start();
+  } else {
+    calendarTimer_->stop();
+  }
+}
+
+void MenuScreen::ShowCalendarPicture(std::size_t index) {
+  if (!calendar_ || calendar_->pictures.empty()) return;
+  calendarPicture_ = index % calendar_->pictures.size();
+  ComposeOverBackground(calendarRight_, kit_.background, calendar_->pictures[calendarPicture_]);
+  if (calendarRight_.visible) Update(calendarRight_);
+}
+
+void MenuScreen::CalendarTimer() {
+  if (!visible_) return;
+  if (QTime(0, 0).secsTo(QTime::currentTime()) <= NewDaySeconds && !fixedToday_.isValid()) {
+    Layout();
+    window_.update();
+    return;
+  }
+  ShowCalendarPicture(calendarPicture_ + 1);
+}
+
 // No game service is reached from this version, so the figure and the hint say so.
 void MenuScreen::DrawIndicatorClock(int style) {
   DrawIndicator(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock2_, style,
@@ -285,6 +340,12 @@ MenuHover MenuScreen::HoverAt(const QPoint& p) const {
     hover.hints.push_back(Catalogue(icon.hint));
   }
   if (clock2_.visible && AsQRect(clock2_.rect).contains(p)) hover.hints.push_back(indicatorHint_);
+  if (calendar_ && calendarLeft_.visible) {
+    if (AsQRect(calendarLeft_.rect).contains(p)) hover.hints.push_back(calendar_->pageHint);
+    if (AsQRect(calendarRight_.rect).contains(p) && calendarPicture_ < calendar_->hints.size()) {
+      hover.hints.push_back(calendar_->hints[calendarPicture_]);
+    }
+  }
   return hover;
 }
 

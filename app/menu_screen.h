@@ -1,22 +1,27 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/screen_kit.h"
 #include "records/catalogue.h"
+#include "ui/calendar_pictures.h"
 
 class QPainter;
 class QRegion;
+class QTimer;
 class QWidget;
 
 namespace fibwick {
 
 class ClubSession;
+class PackShelf;
 class TNuvCardsButton;
 
 // An icon of the online services on the main menu.
@@ -49,7 +54,9 @@ struct MenuHover {
 // the service icons and the clocks, drawn into the window.
 class MenuScreen {
  public:
-  MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& session, MenuActions actions);
+  // The calendar shows fixedToday when it is a valid date, else the machine's date.
+  MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& session, const PackShelf& packs,
+             MenuActions actions, QDate fixedToday = {});
 
   // Places and composes everything for the current layout and settings.
   void Layout();
@@ -66,21 +73,32 @@ class MenuScreen {
   MenuHover HoverAt(const QPoint& p) const;
 
   const PictureControl& Clock(int k) const { return k == 1 ? clock1_ : clock2_; }
+  // The calendar's date page (k = 1) and its turning picture (k = 2).
+  const PictureControl& CalendarImage(int k) const {
+    return k == 1 ? calendarLeft_ : calendarRight_;
+  }
+  bool CalendarShown() const { return calendar_.has_value(); }
+  // What the calendar timer does every ten seconds: the next picture, or a new day's calendar.
+  void CalendarTimer();
 
  private:
   TNuvCardsButton* Button(const char* name);
   void DrawIndicatorClock(int style);
   void ShowTopTenBalloon(TNuvCardsButton& button);
   void Update(const PictureControl& control);
+  void BuildCalendar();
+  void ShowCalendarPicture(std::size_t index);
 
   QWidget& window_;
   ScreenKit kit_;
   const ClubSession& session_;
+  const PackShelf& packs_;
+  QDate fixedToday_;
   MenuActions actions_;
   bool visible_ = false;
 
   PictureControl title_, caption_, elite_, lampBoardLeft_, lampBoardRight_;
-  PictureControl clock1_, clock2_, animation1_, animation2_;
+  PictureControl clock1_, clock2_, animation1_, animation2_, calendarLeft_, calendarRight_;
   std::vector<PictureControl*> controls_;
   std::vector<ServiceIcon> icons_;
   std::array<std::vector<QImage>, 2> animationFrames_;
@@ -91,6 +109,9 @@ class MenuScreen {
   bool indicatorTurned_ = false;  // the indicator has turned in this minute
   int clockFace_ = -1;            // the time the local clock shows, in half seconds of the day
   QString indicatorHint_;
+  std::optional<CalendarArt> calendar_;
+  std::size_t calendarPicture_ = 0;  // the one ImCalR shows
+  QTimer* calendarTimer_;
 
   // Skinned buttons, named as the window's controls.
   std::array<TNuvCardsButton*, 5> clubLines_{};

@@ -52,20 +52,22 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
       serviceBase_(ServiceBaseFromEnvironment()),
+      packs_(QString::fromStdString(programFolder_.string()),
+             QCoreApplication::applicationDirPath()),
       servicePaths_(SharedHttpClient(), AddressesUnder(serviceBase_).paths,
                     AddressesUnder(serviceBase_).account),
       session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
-      menu_(
-          *this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_,
-          MenuActions{.clubLine = [this](int line) { ClubButtonClick(line); },
-                      .newPlayer = [this] { NewPlayerClick(); },
-                      .topTen = [this] { TopTenClick(); },
-                      .history = [this] { HistoryClick(); },
-                      .options = [this] { OptionsClick(); },
-                      .mode = [this] { ModeClick(); },
-                      .exit = [this] { close(); },
-                      .caption = [this] { CaptionClick(); },
-                      .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }}),
+      menu_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_, packs_,
+            MenuActions{.clubLine = [this](int line) { ClubButtonClick(line); },
+                        .newPlayer = [this] { NewPlayerClick(); },
+                        .topTen = [this] { TopTenClick(); },
+                        .history = [this] { HistoryClick(); },
+                        .options = [this] { OptionsClick(); },
+                        .mode = [this] { ModeClick(); },
+                        .exit = [this] { close(); },
+                        .caption = [this] { CaptionClick(); },
+                        .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
+            pacing.today),
       table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
              TableViewHooks{.tableShown = [this] { TableShown(); },
                             .menuSet =
@@ -346,7 +348,7 @@ void TForm1::ApplyWindowSize() {
   artChoice_.menuDesign = settings_.MenuDesign;
   artChoice_.tableDesign = settings_.TableDesign;
   std::vector<Notice> notices;
-  const ArtSources sources;
+  const ArtSources sources{.packs = &packs_};
   LoadBackground(background_, layout_, artChoice_, settings_.MenuDesign == 1, sources, notices);
   LoadFaceSet(art_, layout_, artChoice_, sources, notices);
   settings_.FaceSet = artChoice_.faceSet;
@@ -559,7 +561,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
 }
 
 DialogContext TForm1::Dialogs() {
-  DialogContext context(settings_, ArtSources{}, programFolder_);
+  DialogContext context(settings_, ArtSources{.packs = &packs_}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
   context.downloadFolder = AddressesUnder(serviceBase_).files;

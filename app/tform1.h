@@ -48,6 +48,7 @@ struct Pacing {
   // that runs unattended, for tests and demonstrations. A LAN server then starts the game as
   // soon as its client has said hello.
   bool standIn = false;
+  QDate today{};  // the calendar's date when valid, for tests and pictures; else the machine's
 };
 
 enum class Screen { Intro, Menu, Table };
@@ -82,6 +83,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool TableQuiet() const { return player_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
+  MenuScreen& Menu() { return menu_; }
   const CuePlayer& Sounds() const { return sounds_; }
   const TunePlayer& Tune() const { return tune_; }
 
@@ -188,13 +190,14 @@ class TForm1 final : public QWidget, private SessionWindows {
   Pacing pacing_;
   Settings settings_;
   std::string serviceBase_;
+  PackShelf packs_;            // the optional artwork, voices and calendar
   ServicePaths servicePaths_;  // also remembers which services the operator paused
   bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
   bool animationsPaused_ = false;
   bool standInLeaving_ = false;
-  CuePlayer sounds_{settings_, programFolder_};
+  CuePlayer sounds_{settings_, packs_};
   TunePlayer tune_{QDir::tempPath()};
   Screen screen_ = Screen::Intro;
   Layout layout_;

@@ -11,6 +11,10 @@ bool StandInFromEnvironment() {
   return value != nullptr && std::string(value) == "1";
 }
 
+QDate FixedTodayFromEnvironment() {
+  return QDate::fromString(qEnvironmentVariable("FIBWICK_TODAY"), Qt::ISODate);
+}
+
 std::optional<LanAutostart> ReadLanAutostart(const std::string& text) {
   std::istringstream words(text);
   std::string role;

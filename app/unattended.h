@@ -9,6 +9,7 @@
 //   FIBWICK_STAND_IN=1                       the computer plays the local seat
 //   FIBWICK_LAN="server PORT NAME"           waits for a LAN client at once
 //   FIBWICK_LAN="client ADDRESS PORT NAME"   joins a LAN server at once
+//   FIBWICK_TODAY=YYYY-MM-DD                 the date the menu's calendar shows
 namespace fibwick {
 
 struct LanAutostart {
@@ -19,6 +20,8 @@ struct LanAutostart {
 };
 
 bool StandInFromEnvironment();
+// An invalid date when the variable is absent or not a date.
+QDate FixedTodayFromEnvironment();
 // Nothing when the variable is absent or does not read as above.
 std::optional<LanAutostart> ReadLanAutostart(const std::string& text);
 

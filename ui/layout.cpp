@@ -136,7 +136,7 @@ TableGeometry LayoutTableGeometry(const Layout& layout) {
   return table;
 }
 
-MenuGeometry LayoutMenuGeometry(const Layout& layout) {
+MenuGeometry LayoutMenuGeometry(const Layout& layout, bool calendarShown) {
   const auto x = [&](double v) { return RoundEven(layout.scaleX * v); };
   const auto y = [&](double v) { return RoundEven(layout.scaleY * v); };
   // The boards and animations keep their size and move half their growth inwards.
@@ -161,8 +161,9 @@ MenuGeometry LayoutMenuGeometry(const Layout& layout) {
   menu.mode = {x(620), y(255), x(100), bh};
   menu.exit = {x(330), y(465), x(100), bh};
 
-  menu.lampBoardLeft = {x(60) + driftX(50), y(30) + driftY(100), 100, 200};
-  menu.lampBoardRight = {x(600) + driftX(50), menu.lampBoardLeft.top, 100, 200};
+  const int aside = calendarShown ? 20 : 0;
+  menu.lampBoardLeft = {x(60 - aside) + driftX(50), y(30) + driftY(100), 100, 200};
+  menu.lampBoardRight = {x(600 + aside) + driftX(50), menu.lampBoardLeft.top, 100, 200};
   constexpr std::array<PilePoint, 3> LampOffsets = {{{16, 15}, {41, 1}, {66, 15}}};
   for (std::size_t i = 0; i < menu.lamps.size(); ++i) {
     const PixelRect& board = i < 3 ? menu.lampBoardLeft : menu.lampBoardRight;
@@ -188,6 +189,10 @@ MenuGeometry LayoutMenuGeometry(const Layout& layout) {
   };
   menu.clockLeft = clockUnder(menu.lampBoardLeft, menu.topTen);
   menu.clockRight = clockUnder(menu.lampBoardRight, menu.options);
+
+  const int calendarTop = y(95) + driftY(50);
+  menu.calendarLeft = {x(150) + driftX(30), calendarTop, 60, 100};
+  menu.calendarRight = {x(550) + driftX(30), calendarTop, 60, 100};
   return menu;
 }
 

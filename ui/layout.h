@@ -111,9 +111,12 @@ struct MenuGeometry {
   std::array<PixelRect, 8> serviceIcons;  // the left column top down, then the right one
   PixelRect clockLeft;
   PixelRect clockRight;
+  PixelRect calendarLeft;  // the date page
+  PixelRect calendarRight;
 };
 
-MenuGeometry LayoutMenuGeometry(const Layout& layout);
+// With the calendar shown, the lamp boards (and the clocks under them) move outwards for it.
+MenuGeometry LayoutMenuGeometry(const Layout& layout, bool calendarShown = false);
 
 // A tournament move clock: a square of the strip's height, a little right of the strip.
 PixelRect MoveClockRect(const Layout& layout, const PixelRect& strip);

@@ -58,7 +58,11 @@ std::unique_ptr<Pack> PackShelf::Open(std::string_view fileName) const {
   const QString name = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
   const QDir folder(programFolder_);
   if (auto pack = Pack::Open(folder.filePath(name))) return pack;
-  return Pack::Open(QDir::cleanPath(folder.filePath(QStringLiteral("../") + name)));
+  if (auto pack = Pack::Open(QDir::cleanPath(folder.filePath(QStringLiteral("../") + name)))) {
+    return pack;
+  }
+  if (installFolder_.isEmpty()) return nullptr;
+  return Pack::Open(QDir(installFolder_).filePath(name));
 }
 
 }  // namespace fibwick

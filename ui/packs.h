@@ -34,15 +34,18 @@ class Pack {
   QHash<QString, qint64> entries_;  // lower-case name without extension -> entry index
 };
 
-// Where packs are looked for: the program's folder, then the folder above it.
+// Where packs are looked for: the program's folder, then the folder above it (where downloads
+// go), then the folder of the installed program when the player's files live elsewhere.
 class PackShelf {
  public:
-  explicit PackShelf(QString programFolder) : programFolder_(std::move(programFolder)) {}
+  explicit PackShelf(QString programFolder, QString installFolder = {})
+      : programFolder_(std::move(programFolder)), installFolder_(std::move(installFolder)) {}
 
   std::unique_ptr<Pack> Open(std::string_view fileName) const;
 
  private:
   QString programFolder_;
+  QString installFolder_;
 };
 
 // The picture name without folder and extension, lower case: how resources are matched.

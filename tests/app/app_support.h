@@ -25,9 +25,17 @@ namespace fibwick::testing {
 
 namespace fs = std::filesystem;
 
+// The program also looks for packs in the folder above its own: that one is the test's too, so
+// whatever lies in the temporary folder is never found.
 inline fs::path FreshProgramFolder(const std::string& name) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
+  static const struct Above {
+    fs::path path = fs::temp_directory_path() / ("fibwick-tests-" + std::to_string(::getpid()));
+    ~Above() {
+      std::error_code ignored;
+      fs::remove(path, ignored);  // only once every test has removed its own folder
+    }
+  } above;
+  const fs::path folder = above.path / name;
   fs::remove_all(folder);
   fs::create_directories(folder);
   const std::string command = std::string(FIBWICK_CLUBGEN) + " " + folder.string();

@@ -52,8 +52,11 @@ TEST(BuiltinCues, NamesMatchWithoutCaseAndUnknownNamesHaveNoLength) {
   EXPECT_EQ(CueLengthMs(""), 0);
 }
 
+// The program's folder is "Game" in a folder of the test's own; packs go into the folder above.
 struct PlayerFixture : ::testing::Test {
-  PlayerFixture() : player(settings, folder.path().toStdString()) {}
+  PlayerFixture() : player(settings, PackShelf(folder.filePath("Game"))) {
+    QDir(folder.path()).mkdir("Game");
+  }
 
   QTemporaryDir folder;
   Settings settings;
@@ -124,11 +127,10 @@ TEST_F(Voices, TheCardIsSpokenInTheCurrentLanguageWhateverSoundSays) {
   }
 }
 
-TEST_F(Voices, ThePackIsAlsoFoundInTheFolderAbove) {
-  QDir(folder.path()).mkdir("Game");
-  WritePack(folder.filePath("NuvCVoice3.dll"), {{"pi5avoiceeng.WAV", WavFileOf(ToneClip(100))}});
-  CuePlayer inner(settings, folder.filePath("Game").toStdString());
-  EXPECT_TRUE(inner.SpeakCard(AceOfSpades));
+TEST_F(Voices, ThePackIsFoundInTheProgramsFolderToo) {
+  WritePack(folder.filePath("Game/NuvCVoice3.dll"),
+            {{"pi5avoiceeng.WAV", WavFileOf(ToneClip(100))}});
+  EXPECT_TRUE(player.SpeakCard(AceOfSpades));
 }
 
 TEST_F(Voices, NothingIsSpokenWithoutThePackOrTheVoice) {

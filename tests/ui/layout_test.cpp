@@ -110,7 +110,9 @@ std::vector<std::pair<std::string, PixelRect>> Named(const MenuGeometry& g) {
                                                           {"animationLeft", g.animationLeft},
                                                           {"animationRight", g.animationRight},
                                                           {"clockLeft", g.clockLeft},
-                                                          {"clockRight", g.clockRight}};
+                                                          {"clockRight", g.clockRight},
+                                                          {"calendarLeft", g.calendarLeft},
+                                                          {"calendarRight", g.calendarRight}};
   const auto add = [&](const char* name, const auto& rects) {
     for (std::size_t i = 0; i < rects.size(); ++i)
       named.emplace_back(name + std::to_string(i), rects[i]);
@@ -182,7 +184,9 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuPlaces,
                                                      {707, 111, 48, 48},
                                                      {707, 164, 48, 48}}},
                                                    {53, 192, 115, 64},
-                                                   {593, 192, 115, 64}}},
+                                                   {593, 192, 115, 64},
+                                                   {150, 95, 60, 100},
+                                                   {550, 95, 60, 100}}},
                                          MenuCase{2,
                                                   1920,
                                                   1080,
@@ -220,7 +224,9 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuPlaces,
                                                      {1867, 111, 48, 48},
                                                      {1867, 164, 48, 48}}},
                                                    {221, 397, 115, 64},
-                                                   {1585, 397, 115, 64}}},
+                                                   {1585, 397, 115, 64},
+                                                   {425, 263, 60, 100},
+                                                   {1435, 263, 60, 100}}},
                                          MenuCase{3,
                                                   0,
                                                   0,
@@ -258,7 +264,9 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuPlaces,
                                                      {937, 111, 48, 48},
                                                      {937, 164, 48, 48}}},
                                                    {86, 245, 115, 64},
-                                                   {788, 245, 115, 64}}},
+                                                   {788, 245, 115, 64},
+                                                   {204, 139, 60, 100},
+                                                   {724, 139, 60, 100}}},
                                          MenuCase{4,
                                                   0,
                                                   0,
@@ -296,7 +304,9 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuPlaces,
                                                      {1237, 111, 48, 48},
                                                      {1237, 164, 48, 48}}},
                                                    {130, 315, 115, 64},
-                                                   {1048, 315, 115, 64}}},
+                                                   {1048, 315, 115, 64},
+                                                   {276, 197, 60, 100},
+                                                   {956, 197, 60, 100}}},
                                          MenuCase{5,
                                                   0,
                                                   0,
@@ -334,7 +344,26 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuPlaces,
                                                      {1467, 111, 48, 48},
                                                      {1467, 164, 48, 48}}},
                                                    {163, 369, 115, 64},
-                                                   {1243, 369, 115, 64}}}));
+                                                   {1243, 369, 115, 64},
+                                                   {330, 240, 60, 100},
+                                                   {1130, 240, 60, 100}}}));
+
+// The calendar stands between the boards and the list, so the boards and their clocks move
+// twenty units outwards while it is shown; nothing else moves.
+TEST(MenuPlaces, TheCalendarPushesTheLampBoardsOutwards) {
+  for (const int mode : {1, 4}) {
+    const Layout layout = MakeLayout(mode, 0, 0, true);
+    const MenuGeometry plain = LayoutMenuGeometry(layout, false);
+    const MenuGeometry shown = LayoutMenuGeometry(layout, true);
+    const int shift = Scaled(layout, 20);
+    EXPECT_NEAR(plain.lampBoardLeft.left - shown.lampBoardLeft.left, shift, 1) << mode;
+    EXPECT_NEAR(shown.lampBoardRight.left - plain.lampBoardRight.left, shift, 1) << mode;
+    EXPECT_EQ(shown.clockLeft.left, shown.lampBoardLeft.left - 7) << mode;
+    EXPECT_EQ(shown.lamps[0].left, shown.lampBoardLeft.left + 16) << mode;
+    EXPECT_EQ(shown.clubLines, plain.clubLines) << mode;
+    EXPECT_EQ(shown.calendarLeft, plain.calendarLeft) << mode;
+  }
+}
 
 TEST(Layout, SizeHints) {
   EXPECT_EQ(SizeModeHint(3), "990 x 650");

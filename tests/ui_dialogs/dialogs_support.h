@@ -28,12 +28,13 @@ inline QString Text(Message message) {
 }
 
 // A program folder of its own, default settings and the built-in pictures; English unless a
-// test switches.
+// test switches. Packs a test writes into dir_ lie in the folder above the program's.
 class DialogTest : public ::testing::Test {
  protected:
-  DialogTest() : folder_(std::filesystem::path(dir_.path().toStdString())) {
+  DialogTest() : folder_(std::filesystem::path(dir_.path().toStdString()) / "Game") {
     SetLanguage(0);
-    shelf_ = std::make_unique<PackShelf>(dir_.path());
+    std::filesystem::create_directory(folder_);
+    shelf_ = std::make_unique<PackShelf>(QString::fromStdString(folder_.string()));
     context_ = std::make_unique<DialogContext>(settings_, ArtSources{}, folder_);
     context_->sources.packs = shelf_.get();
   }

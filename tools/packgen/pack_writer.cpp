@@ -49,6 +49,10 @@ void PackWriter::AddFile(const QString& fileName, const QByteArray& data, bool c
 bool PackWriter::Save(const QString& path) const {
   for (const QString& error : errors_) std::fprintf(stderr, "%s\n", qPrintable(error));
   if (!errors_.empty()) return false;
+  if (entries_.empty()) {
+    std::fprintf(stderr, "%s: nothing to write\n", qPrintable(path));
+    return false;
+  }
 
   const QString part = path + ".part";
   QFile::remove(part);

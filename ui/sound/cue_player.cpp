@@ -45,8 +45,8 @@ int CueLengthMs(std::string_view resource) {
   return clip ? clip->LengthMs() : 0;
 }
 
-CuePlayer::CuePlayer(const Settings& settings, std::filesystem::path programFolder)
-    : settings_(settings), programFolder_(std::move(programFolder)) {}
+CuePlayer::CuePlayer(const Settings& settings, PackShelf packs)
+    : settings_(settings), packs_(std::move(packs)) {}
 
 int CuePlayer::Play(std::string_view resource) {
   if (!settings_.SoundOn) return 0;
@@ -75,7 +75,7 @@ void CuePlayer::PlayAndWait(std::string_view resource) {
 bool CuePlayer::SpeakCard(CardCode card) {
   const QString name = VoiceName(card, settings_.Language);
   if (name.isEmpty()) return false;
-  const auto pack = PackShelf(QString::fromStdString(programFolder_.string())).Open(VoicePackName);
+  const auto pack = packs_.Open(VoicePackName);
   if (!pack) return false;
   const auto clip = ReadWav(pack->Entry(name));
   if (!clip) return false;

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QString>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "game/cards.h"
 #include "records/settings.h"
+#include "ui/packs.h"
 #include "ui/sound/audio_channel.h"
 #include "ui/sound/wav_file.h"
 
@@ -27,7 +27,7 @@ int CueLengthMs(std::string_view resource);
 class CuePlayer {
  public:
   // Reads SoundOn and Language from the settings at each call, so a change applies at once.
-  CuePlayer(const Settings& settings, std::filesystem::path programFolder);
+  CuePlayer(const Settings& settings, PackShelf packs);
 
   // Starts a built-in cue when SoundOn is set and returns its length in milliseconds; 0 when
   // nothing was started. Returns at once.
@@ -48,7 +48,7 @@ class CuePlayer {
   void Start(std::string name, const WavClip& clip);
 
   const Settings& settings_;
-  std::filesystem::path programFolder_;
+  PackShelf packs_;
   AudioChannel channel_;
   std::map<std::string, int, std::less<>> timesPlayed_;
   int playedCount_ = 0;

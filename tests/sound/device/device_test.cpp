@@ -42,7 +42,7 @@ class ToADevice : public ::testing::Test {
 // The table plays its events one after another; a cue that let the event loop run would start
 // the next event inside the one that sounds it.
 TEST_F(ToADevice, StartingReplacingAndStoppingSoundsRunsNoOtherEvent) {
-  CuePlayer player(settings, folder.path().toStdString());
+  CuePlayer player(settings, PackShelf(folder.path()));
   TunePlayer tune(folder.path());
   for (const char* cue : {"WTasoKo", "WHodsDo", "WHodsDo", "WPlMore", "WKoGood"}) {
     EXPECT_FALSE(RunsEventsMeanwhile([&] { player.Play(cue); })) << cue;
@@ -57,7 +57,7 @@ TEST_F(ToADevice, StartingReplacingAndStoppingSoundsRunsNoOtherEvent) {
 }
 
 TEST_F(ToADevice, AWaitingCueReturnsOnceItsLengthHasPassed) {
-  CuePlayer player(settings, folder.path().toStdString());
+  CuePlayer player(settings, PackShelf(folder.path()));
   QElapsedTimer clock;
   clock.start();
   player.PlayAndWait("WWrongs");
