@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <queue>
 
 #include "ui/packs.h"
@@ -26,13 +27,19 @@ QImage Fetch(const ArtSources& sources, const Pack* pack, const QString& name) {
   return pack != nullptr ? pack->Picture(name) : sources.builtin(name);
 }
 
-// An opaque bitmap of the picture; transparent parts become white like the card stock.
+// A replacement pack may hold pictures of another size: they are fitted, never cut or left small.
+QImage Fitted(const QImage& picture, QSize size) {
+  if (picture.isNull() || picture.size() == size) return picture;
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// An opaque 69 x 94 bitmap of the picture; transparent parts become white like the card stock.
 QImage OpaqueBitmap(const QImage& picture) {
   if (picture.isNull()) return {};
-  QImage bitmap(picture.size(), QImage::Format_RGB32);
+  QImage bitmap(SmallFaceSize, QImage::Format_RGB32);
   bitmap.fill(Qt::white);
   QPainter painter(&bitmap);
-  painter.drawImage(0, 0, picture);
+  painter.drawImage(0, 0, Fitted(picture, SmallFaceSize));
   return bitmap;
 }
 
@@ -65,7 +72,7 @@ QImage KeyedSymbol(const QImage& picture, bool fillNearSilver) {
   bitmap.fill(SilverKey);
   {
     QPainter painter(&bitmap);
-    painter.drawImage(0, 0, picture);
+    painter.drawImage(0, 0, Fitted(picture, SymbolSize));
   }
   if (fillNearSilver) FloodFill(bitmap, {0, 0}, EpicNearSilver, SilverKey);
   QImage keyed = bitmap.convertToFormat(QImage::Format_ARGB32);
@@ -89,21 +96,38 @@ QImage StretchToTable(const QImage& picture, const Layout& layout, const ArtChoi
       .convertToFormat(QImage::Format_RGB32);
 }
 
-void LoadBacks(CardArt& art, const Layout& layout, int backSet, const ArtSources& sources,
+// False, leaving the art as it was, when a back of the set is missing or does not decode: a
+// table never shows a blank back.
+bool LoadBacks(CardArt& art, const Layout& layout, int backSet, const ArtSources& sources,
                const Pack* pack) {
   const int count = BackPictureCount(backSet);
+  std::array<QImage, BackSlotCount> pictures;
+  for (int back = 1; back <= count; ++back) {
+    pictures[back - 1] = Fetch(
+        sources, pack, BackPictureName(backSet, back, layout.cardSizeClass, layout.wideCards));
+    if (pictures[back - 1].isNull()) return false;
+  }
   const bool small = layout.cardSizeClass == CardSizeClass::Small;
-  for (int back = 1; back <= BackSlotCount; ++back) {
-    QImage picture;
-    if (back <= count) {
-      picture = Fetch(sources, pack,
-                      BackPictureName(backSet, back, layout.cardSizeClass, layout.wideCards));
-    }
-    art.smallBacks[back - 1] = small ? OpaqueBitmap(picture) : QImage();
-    art.bigBacks[back - 1] = small ? QImage() : WithAlpha(picture);
+  for (std::size_t back = 0; back < BackSlotCount; ++back) {
+    art.smallBacks[back] = small ? OpaqueBitmap(pictures[back]) : QImage();
+    art.bigBacks[back] = small ? QImage() : WithAlpha(pictures[back]);
   }
   art.currentBack = std::clamp(art.currentBack, 1, count);
   art.prepared.clear();
+  return true;
+}
+
+// All 24 faces of the set, or none when one is missing or does not decode.
+std::optional<std::array<QImage, DeckCardCount>> FacesOf(int set, CardSizeClass sizeClass,
+                                                         const ArtSources& sources,
+                                                         const Pack* pack) {
+  std::array<QImage, DeckCardCount> faces;
+  for (int i = 0; i < DeckCardCount; ++i) {
+    faces[static_cast<std::size_t>(i)] =
+        Fetch(sources, pack, FacePictureName(set, CardOfSlot(FirstDeckSlot + i), sizeClass));
+    if (faces[static_cast<std::size_t>(i)].isNull()) return std::nullopt;
+  }
+  return faces;
 }
 
 }  // namespace
@@ -132,9 +156,18 @@ bool LoadFaceSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSourc
   ApplyCardSizeRule(layout);
   const bool small = layout.cardSizeClass == CardSizeClass::Small;
 
+  const auto faces = FacesOf(set, layout.cardSizeClass, sources, pack.get());
+  if (!faces && set != 0) {
+    // A pack without every face of the set counts as missing for it.
+    notices.push_back({MsgCantFindTheFile, std::string(FacePackName(set))});
+    choice.faceSet = 0;
+    pack.reset();
+    LoadFaceSet(art, layout, choice, sources, notices);
+    return false;
+  }
   for (int slot = FirstDeckSlot; slot < FirstDeckSlot + DeckCardCount; ++slot) {
-    const QImage picture =
-        Fetch(sources, pack.get(), FacePictureName(set, CardOfSlot(slot), layout.cardSizeClass));
+    const QImage& picture =
+        faces ? (*faces)[static_cast<std::size_t>(slot - FirstDeckSlot)] : QImage();
     art.smallFaces[slot] = small ? OpaqueBitmap(picture) : QImage();
     art.bigFaces[slot] = small ? QImage() : WithAlpha(picture);
   }
@@ -158,8 +191,7 @@ bool LoadBackSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSourc
     return true;
   }
   if (const std::unique_ptr<Pack> pack = OpenPack(sources, BackPackName)) {
-    LoadBacks(art, layout, choice.backSet, sources, pack.get());
-    return true;
+    if (LoadBacks(art, layout, choice.backSet, sources, pack.get())) return true;
   }
   notices.push_back({MsgCantFindTheFile, std::string(BackPackName)});
   choice.backSet = 0;
@@ -177,8 +209,10 @@ bool LoadBackground(QImage& background, const Layout& layout, ArtChoice& choice,
                     const ArtSources& sources, std::vector<Notice>& notices) {
   bool found = true;
   if (design2) {
-    if (const std::unique_ptr<Pack> pack = OpenPack(sources, GraphicsPackName)) {
-      background = StretchToTable(pack->Picture(QStringLiteral("BGLilu")), layout, choice);
+    const std::unique_ptr<Pack> pack = OpenPack(sources, GraphicsPackName);
+    const QImage picture = pack ? pack->Picture(QStringLiteral("BGLilu")) : QImage();
+    if (!picture.isNull()) {
+      background = StretchToTable(picture, layout, choice);
       return true;
     }
     notices.push_back({MsgCantFindTheFile, std::string(GraphicsPackName)});
@@ -193,7 +227,8 @@ bool LoadBackground(QImage& background, const Layout& layout, ArtChoice& choice,
     if (const std::unique_ptr<Pack> pack = OpenPack(sources, BackgroundPackName)) {
       picture = pack->Picture(
           BackgroundPictureName(choice.backgroundStyle, choice.backgroundColour, smallWindow));
-    } else {
+    }
+    if (picture.isNull()) {
       notices.push_back({MsgCantFindTheFile, std::string(BackgroundPackName)});
       choice.backgroundStyle = 2;
       choice.backgroundColour = 0;
@@ -203,8 +238,9 @@ bool LoadBackground(QImage& background, const Layout& layout, ArtChoice& choice,
   if (BackgroundIsBuiltIn(choice.backgroundStyle, choice.backgroundColour)) {
     picture = sources.builtin(BackgroundPictureName(2, 0, smallWindow));
   }
-  background = smallWindow && !picture.isNull() ? picture.convertToFormat(QImage::Format_RGB32)
-                                                : StretchToTable(picture, layout, choice);
+  const bool asItIs = smallWindow && picture.size() == QSize(layout.tableWidth, layout.tableHeight);
+  background = asItIs ? picture.convertToFormat(QImage::Format_RGB32)
+                      : StretchToTable(picture, layout, choice);
   return found;
 }
 
