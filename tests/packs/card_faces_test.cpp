@@ -8,6 +8,8 @@
 #include <QSet>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ui/card_names.h"
 #include "ui/packs.h"
