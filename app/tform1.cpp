@@ -645,6 +645,7 @@ void TForm1::OptionsClick() {
     ApplyWindowSize();
     if (screen_ == Screen::Menu) LayoutMainMenu();
   };
+  hooks.faceSetChanged = redrawArt;
   hooks.backSetChanged = redrawArt;
   hooks.fontsChanged = redrawArt;
   hooks.backgroundChanged = redrawArt;

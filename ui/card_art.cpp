@@ -184,6 +184,27 @@ bool LoadFaceSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSourc
   return found;
 }
 
+std::array<bool, FaceSetCount> OfferedFaceSets(const ArtSources& sources) {
+  std::array<bool, FaceSetCount> offered{};
+  offered[0] = true;
+  for (const std::string_view packName :
+       {"NuvCards06A.dll", "NuvCards06B.dll", "NuvCards06C.dll"}) {
+    const std::unique_ptr<Pack> pack = OpenPack(sources, packName);
+    if (!pack) continue;
+    for (int set = 1; set < FaceSetCount; ++set) {
+      if (FacePackName(set) != packName) continue;
+      bool complete = true;
+      for (int slot = FirstDeckSlot; complete && slot < FirstDeckSlot + DeckCardCount; ++slot) {
+        for (const CardSizeClass size : {CardSizeClass::Small, CardSizeClass::Big}) {
+          complete = complete && pack->Has(FacePictureName(set, CardOfSlot(slot), size));
+        }
+      }
+      offered[static_cast<std::size_t>(set)] = complete;
+    }
+  }
+  return offered;
+}
+
 bool LoadBackSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSources& sources,
                  std::vector<Notice>& notices) {
   if (BackSetIsBuiltIn(choice.backSet, layout.cardSizeClass, layout.wideCards)) {

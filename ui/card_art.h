@@ -71,6 +71,10 @@ bool LoadFaceSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSourc
 bool LoadBackSet(CardArt& art, Layout& layout, ArtChoice& choice, const ArtSources& sources,
                  std::vector<Notice>& notices);
 
+// The face sets a chooser offers: the built-in one, and each set whose pack holds every face it
+// needs in both sizes. A set without a deck behind it is never offered to be drawn blank.
+std::array<bool, FaceSetCount> OfferedFaceSets(const ArtSources& sources);
+
 // The background for the design in use, stretched to the table outside the small window. Returns
 // false when a pack was missing; `background` is left as it is for style 0.
 bool LoadBackground(QImage& background, const Layout& layout, ArtChoice& choice, bool design2,

@@ -13,6 +13,9 @@ using zip_t = struct zip;
 // extension. A pack is opened for one loading call and closed with it.
 namespace fibwick {
 
+// The picture name without folder and extension, lower case: how resources are matched.
+QString ResourceKey(const QString& fileName);
+
 class Pack {
  public:
   ~Pack();
@@ -24,6 +27,7 @@ class Pack {
 
   // The entry of that resource name, ignoring case and extension; empty when absent.
   QByteArray Entry(const QString& name) const;
+  bool Has(const QString& name) const { return entries_.contains(ResourceKey(name)); }
   // The decoded picture of that name; a null picture when absent or unreadable.
   QImage Picture(const QString& name) const;
 
@@ -47,8 +51,5 @@ class PackShelf {
   QString programFolder_;
   QString installFolder_;
 };
-
-// The picture name without folder and extension, lower case: how resources are matched.
-QString ResourceKey(const QString& fileName);
 
 }  // namespace fibwick

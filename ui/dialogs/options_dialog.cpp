@@ -169,12 +169,12 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
 
   // The packs: the card libraries on the cards tab, every pack on the DLL tab.
   downloads_ = new PackDownloads(*this, QRect(120, 20, Width - 120 - 160, 34));
-  auto* cards = new QWidget;
-  cardsTab_ = tabs_->addTab(cards, {});
+  cards_ = new CardsPage(settings, font, context.sources, [this] { Call(hooks_.faceSetChanged); });
+  cardsTab_ = tabs_->addTab(cards_, {});
   int x = 12;
   for (const std::string suffix : {"06A", "06B", "06C"}) {
     downloads_->AddButton("NuvCards" + suffix + ".dll", QString::fromStdString(suffix),
-                          QRect(x, 170, 90, 34), cards);
+                          QRect(x, 170, 90, 34), cards_);
     x += 100;
   }
   decks_ = new DecksPage(
@@ -262,6 +262,7 @@ void TFormOptions::Recaption() {
   tabs_->setTabText(cardsTab_, Catalogue(MsgCardsOptions));
   tabs_->setTabText(dllTab_, Catalogue(MsgDllTab));
   downloads_->Recaption();
+  cards_->Recaption();
   for (int i = 0; i < windowSize_->count(); ++i) {
     windowSize_->setItemText(i, Catalogue(SizeChoiceOf(windowSize_->itemData(i).toInt()).name));
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialogs/background_page.h"
+#include "ui/dialogs/cards_page.h"
 #include "ui/dialogs/decks_page.h"
 #include "ui/dialogs/design_page.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -28,6 +29,7 @@ struct OptionsHooks {
   std::function<void()> gifAnimationChanged;
   std::function<void()> cursorsChanged;
   std::function<void()> newButtonsChanged;  // redraw the main window's buttons
+  std::function<void()> faceSetChanged;     // load the faces of the chosen set
   std::function<void()> backSetChanged;     // load the backs of the chosen set
   std::function<void()> fontsChanged;       // re-apply the fonts of the four slots
   std::function<void()> backgroundChanged;  // load and draw the table's background
@@ -65,6 +67,7 @@ class TFormOptions : public DialogFrame {
   QLabel* Flag() const { return flag_; }
   PackDownloads& Downloads() const { return *downloads_; }
   SaveGamesPage* SaveGamesTab() const { return saveGames_; }
+  CardsPage* CardsTab() const { return cards_; }
   DecksPage* DecksTab() const { return decks_; }
   QCheckBox* LastCardsBox() const { return lastCards_; }
   FontsPage* FontsTab() const { return fonts_; }
@@ -103,6 +106,7 @@ class TFormOptions : public DialogFrame {
   int cardsTab_ = 0;
   int dllTab_ = 0;
   SaveGamesPage* saveGames_ = nullptr;
+  CardsPage* cards_ = nullptr;
   DecksPage* decks_ = nullptr;
   QGroupBox* minor_ = nullptr;
   QCheckBox* lastCards_ = nullptr;
