@@ -124,7 +124,6 @@ void DrawCarpetBack(QPainter& p, const QSizeF& card, int picture) {
   const int columns = static_cast<int>(rug.width());
   const int rows = static_cast<int>(rug.height());
   const double halfW = columns / 2.0, halfH = rows / 2.0;
-  // One pixel a knot, enlarged without smoothing so that the knots stay square.
   QImage knots(columns, rows, QImage::Format_RGB32);
   for (int j = 0; j < rows; ++j) {
     const double abrash = 1.0 + 0.035 * artgen::ValueNoise(j, picture * 10.0, 5, 3);
@@ -137,6 +136,23 @@ void DrawCarpetBack(QPainter& p, const QSizeF& card, int picture) {
       knots.setPixel(i, j, Shaded(colour, abrash + 0.05 * KnotNoise(i, j)).rgb());
     }
   }
+  // The upper half of the rug on the picture's own pixels, each pixel taking the knot it falls
+  // in: square knots without smoothing, and the same pixels in the mirrored half.
+  const double sx = p.transform().m11(), sy = p.transform().m22();
+  QImage half(static_cast<int>(std::lround(card.width() * sx)),
+              static_cast<int>(std::lround(card.height() / 2 * sy)),
+              QImage::Format_ARGB32_Premultiplied);
+  half.fill(Qt::transparent);
+  for (int y = 0; y < half.height(); ++y) {
+    const double v = (y + 0.5) / sy - rug.top();
+    if (v < 0) continue;
+    for (int x = 0; x < half.width(); ++x) {
+      const double u = (x + 0.5) / sx - rug.left();
+      if (u >= 0 && u < columns) {
+        half.setPixel(x, y, knots.pixel(static_cast<int>(u), static_cast<int>(v)));
+      }
+    }
+  }
   Mirrored(p, card, [&] {
     CardStock(p, card, QColor(250, 248, 242), 0);
     // The fringe: warp threads running out of the rug's end.
@@ -146,10 +162,7 @@ void DrawCarpetBack(QPainter& p, const QSizeF& card, int picture) {
       const double length = 3.4 + 0.6 * KnotNoise(i, 7);
       p.drawLine(QPointF(x, rug.top()), QPointF(x, rug.top() - length));
     }
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(rug, knots);
-    p.restore();
+    p.drawImage(QRectF(0, 0, card.width(), card.height() / 2), half);
   });
 }
 

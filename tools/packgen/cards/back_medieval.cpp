@@ -151,7 +151,7 @@ void DrawIlluminatedBack(QPainter& p, const QSizeF& card, int picture) {
   static const std::array<QColor, 7> Bands = {
       Azure, QColor(196, 54, 32), Vert, Purpure, QColor(164, 36, 82), QColor(176, 112, 28), Sable};
   static const std::array<QColor, 7> Glass = {
-      QColor(196, 54, 32), Azure, artgen::palette::Gold, Vert, Azure, Azure, Gules};
+      QColor(196, 54, 32), Vert, artgen::palette::Gold, Vert, Azure, Purpure, Gules};
   const QColor band = Pick(Bands, picture);
   const QColor glass = Pick(Glass, picture);
   const QColor gold = artgen::palette::Gold;
