@@ -2,8 +2,8 @@
 // day standing up from either end of the card.
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "back_designs.h"
 #include "back_kit.h"

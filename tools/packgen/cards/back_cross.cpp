@@ -97,23 +97,12 @@ void DrawCrossBack(QPainter& p, const QSizeF& card, int picture) {
   const QPointF c(card.width() / 2, card.height() / 2);
   const QColor gold = artgen::palette::Gold;
   Mirrored(p, card, [&] {
-    const QRectF panel = CardStock(p, card, Qt::white, 4);
-    const auto shape = RoundedRect(panel, 3);
-    QRadialGradient ground(c, card.height() * 0.62);
-    ground.setColorAt(0, day.field.lighter(120));
-    ground.setColorAt(1, day.field.darker(120));
-    p.fillPath(shape, ground);
+    const QPainterPath shape = LitPanel(p, card, day.field, 20);
+    const QRectF panel = shape.boundingRect();
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
-    // Small crosses in rows half a step apart, none on the middle line.
     const QColor faint = WithAlpha(Qt::white, 46);
-    for (int row = 0; row < 6; ++row) {
-      const double y = c.y() - 4 - 8 * row;
-      const double shift = row % 2 ? 0 : 4.5;
-      for (double x = c.x() + shift - 45; x < card.width(); x += 9) {
-        p.fillPath(Placed(cross, {x, y}, 2.4), faint);
-      }
-    }
+    Strew(card, [&](const QPointF& at) { p.fillPath(Placed(cross, at, 2.4), faint); });
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(gold, 0.9));

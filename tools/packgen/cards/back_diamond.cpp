@@ -1,9 +1,7 @@
 // Harlequin lozenges in two shades of the day's stone, with the stone itself cut as a large
 // faceted lozenge in a gold setting.
 #include <QLinearGradient>
-#include <QRadialGradient>
 #include <array>
-#include <cmath>
 
 #include "back_designs.h"
 #include "back_kit.h"

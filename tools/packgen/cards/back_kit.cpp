@@ -1,6 +1,7 @@
 #include "back_kit.h"
 
 #include <QFontDatabase>
+#include <QRadialGradient>
 #include <QTransform>
 
 namespace fibwick::packgen {
@@ -37,6 +38,25 @@ QImage EmojiPicture(const QString& emoji) {
 QRectF CardStock(QPainter& p, const QSizeF& card, const QColor& stock, double border) {
   p.fillRect(QRectF(QPointF(0, 0), card), stock);
   return QRectF(QPointF(0, 0), card).adjusted(border, border, -border, -border);
+}
+
+QPainterPath LitPanel(QPainter& p, const QSizeF& card, const QColor& ground, int lift) {
+  QPainterPath panel;
+  panel.addRoundedRect(CardStock(p, card, Qt::white, 4), 2.5, 2.5);
+  QRadialGradient light(QPointF(card.width() / 2, card.height() / 2), card.height() * 0.6);
+  light.setColorAt(0, ground.lighter(100 + lift));
+  light.setColorAt(1, ground.darker(100 + lift));
+  p.fillPath(panel, light);
+  return panel;
+}
+
+void Strew(const QSizeF& card, const std::function<void(const QPointF&)>& place) {
+  const QPointF c(card.width() / 2, card.height() / 2);
+  for (int row = 0; row < 6; ++row) {
+    for (double x = c.x() + (row % 2 ? 0 : 4.5) - 45; x < card.width() + 4; x += 9) {
+      place({x, c.y() - 4 - 8 * row});
+    }
+  }
 }
 
 namespace {

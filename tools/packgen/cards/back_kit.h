@@ -19,6 +19,14 @@ using BackPainter = void (*)(QPainter& p, const QSizeF& card, int picture);
 // Fills the card with its stock colour and returns the panel: the card inset by the border.
 QRectF CardStock(QPainter& p, const QSizeF& card, const QColor& stock, double border);
 
+// The white stock with a panel inset 4 units, filled with its ground colour lit from the middle
+// (lift: how much lighter there and darker at the edges, in percent); the panel's shape.
+QPainterPath LitPanel(QPainter& p, const QSizeF& card, const QColor& ground, int lift);
+
+// Places in rows 8 units apart above the middle line, each row set half of a step of 9 along:
+// a strewn pattern that meets its copy in the lower half without a row on the middle line.
+void Strew(const QSizeF& card, const std::function<void(const QPointF&)>& place);
+
 // Draws the upper half, then the same drawing mirrored into the lower half.
 void Mirrored(QPainter& p, const QSizeF& card, const std::function<void()>& draw);
 // Draws the upper half, then the same drawing turned upside down into the lower half, like the

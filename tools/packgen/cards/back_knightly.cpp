@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "back_designs.h"
+#include "back_heraldry.h"
 #include "back_kit.h"
 #include "paint_kit.h"
 #include "palette.h"
@@ -17,13 +18,7 @@ namespace {
 using artgen::RoundedRect;
 using artgen::WithAlpha;
 
-const QColor Or(222, 178, 62);
-const QColor Argent(240, 240, 236);
-const QColor Gules(178, 28, 34);
-const QColor Azure(30, 62, 152);
-const QColor Vert(24, 110, 56);
-const QColor Sable(34, 34, 40);
-const QColor Purpure(110, 40, 122);
+using namespace tincture;
 
 enum class Division { PerPale, PerFess, Quarterly, PerBend, Chevron, Cross, PerSaltire };
 
@@ -152,12 +147,8 @@ void DrawKnightlyBack(QPainter& p, const QSizeF& card, int picture) {
   const Arms& arms = Days[static_cast<std::size_t>(picture % 7)];
   const QPointF c(card.width() / 2, card.height() / 2);
   Turned(p, card, [&] {
-    const QRectF panel = CardStock(p, card, Qt::white, 4);
-    const auto shape = RoundedRect(panel, 2.5);
-    QRadialGradient ground(c, card.height() * 0.6);
-    ground.setColorAt(0, arms.mail.lighter(125));
-    ground.setColorAt(1, arms.mail.darker(125));
-    p.fillPath(shape, ground);
+    const QPainterPath shape = LitPanel(p, card, arms.mail, 25);
+    const QRectF panel = shape.boundingRect();
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
     // Chain mail: rows of rings, each row set half a ring along.

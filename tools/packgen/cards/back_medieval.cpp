@@ -1,11 +1,13 @@
 // The two medieval sets: a heraldic field, and a page of an illuminated book.
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
 
 #include "back_designs.h"
+#include "back_heraldry.h"
 #include "back_kit.h"
 #include "paint_kit.h"
 #include "palette.h"
@@ -14,20 +16,13 @@ namespace fibwick::packgen {
 
 namespace {
 
-using artgen::Mix;
 using artgen::RoundedRect;
 using artgen::WithAlpha;
 
 constexpr double Pi = std::numbers::pi;
 
-const QColor Azure(32, 64, 156);
-const QColor Gules(176, 28, 34);
-const QColor Vert(22, 112, 58);
-const QColor Purpure(112, 42, 124);
-const QColor Sable(32, 32, 38);
-const QColor Tenne(178, 92, 22);
-const QColor Murrey(128, 24, 58);
-const QColor Argent(248, 244, 232);
+using namespace tincture;
+
 const QColor Vellum(244, 234, 206);
 
 QColor Pick(const std::array<QColor, 7>& colours, int picture) {

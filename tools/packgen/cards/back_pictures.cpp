@@ -1,6 +1,7 @@
 // The ten-picture sets: one picture of the colour emoji font a back, in a cartouche at each end
 // of the card, on a ground that belongs to the set.
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -54,38 +55,18 @@ void CompassStar(QPainter& p, const QPointF& at, const QColor& ink) {
 }
 
 void Confetti(QPainter& p, const QPointF& at, const QColor& ink) {
-  QPainterPath star;
-  for (int i = 0; i < 10; ++i) {
-    const double a = i * Pi / 5 - Pi / 2;
-    const double r = i % 2 ? 0.7 : 1.7;
-    const QPointF point = at + QPointF(std::cos(a), std::sin(a)) * r;
-    if (i == 0)
-      star.moveTo(point);
-    else
-      star.lineTo(point);
-  }
-  star.closeSubpath();
-  p.fillPath(star, ink);
+  p.fillPath(artgen::Star(at, 1.7, 0.7, 5), ink);
 }
 
 void PictureBack(QPainter& p, const QSizeF& card, const Motif& motif, Sprinkle sprinkle) {
   const QPointF c(card.width() / 2, card.height() / 2);
   Turned(p, card, [&] {
-    const QRectF panel = CardStock(p, card, Qt::white, 4);
-    const auto shape = RoundedRect(panel, 2.5);
-    QRadialGradient ground(c, card.height() * 0.6);
-    ground.setColorAt(0, motif.ground.lighter(118));
-    ground.setColorAt(1, motif.ground.darker(118));
-    p.fillPath(shape, ground);
+    const QPainterPath shape = LitPanel(p, card, motif.ground, 18);
+    const QRectF panel = shape.boundingRect();
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
     const QColor faint = WithAlpha(Qt::white, 56);
-    for (int row = 0; row < 6; ++row) {
-      const double y = c.y() - 4 - 8 * row;
-      for (double x = c.x() + (row % 2 ? 0 : 4.5) - 45; x < card.width() + 4; x += 9) {
-        sprinkle(p, {x, y}, faint);
-      }
-    }
+    Strew(card, [&](const QPointF& at) { sprinkle(p, at, faint); });
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(WithAlpha(Qt::white, 200), 0.8));

@@ -3,6 +3,7 @@
 // strokes that fade into white porcelain).
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -175,12 +176,7 @@ void DrawRussianBack(QPainter& p, const QSizeF& card, int picture) {
   const Manner& m = Days[static_cast<std::size_t>(picture % 7)];
   const QPointF c(card.width() / 2, card.height() / 2);
   Mirrored(p, card, [&] {
-    const QRectF panel = CardStock(p, card, Qt::white, 4);
-    const auto shape = RoundedRect(panel, 2.5);
-    QRadialGradient ground(c, card.height() * 0.6);
-    ground.setColorAt(0, m.ground.lighter(112));
-    ground.setColorAt(1, m.ground.darker(112));
-    p.fillPath(shape, ground);
+    const QRectF panel = LitPanel(p, card, m.ground, 12).boundingRect();
     // The frame: a band in the painting's colours with a row of drops along it.
     const QColor band = m.gzhel ? m.leaf : m.berry;
     p.setBrush(Qt::NoBrush);
