@@ -1,47 +1,13 @@
 // The built-in table cloth: green felt with a fine fibre grain, lit from the middle.
-#include <algorithm>
-#include <cmath>
-
-#include "paint_kit.h"
 #include "painters.h"
-#include "palette.h"
+#include "table_cloth.h"
 
 namespace fibwick::artgen {
 
-namespace {
-
-// Drawn in units of the small window (760 x 500) so the big picture is the same cloth.
-QImage Felt(int w, int h) {
-  const double unit = w / 760.0;
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < w; ++x) {
-      const double u = x / unit, v = y / unit;
-      // Light falls on the middle of the table and fades towards the edges.
-      const double dx = (u - 380) / 430, dy = (v - 250) / 330;
-      const double light = std::clamp(1.0 - (dx * dx + dy * dy), 0.0, 1.0);
-      const double clouds = ValueNoise(u, v, 90, 7) * 0.5 + ValueNoise(u, v, 31, 11) * 0.3;
-      const double fibre = ValueNoise(x, y * 0.35, 1.6, 23) * 0.6 + ValueNoise(x, y, 1.0, 29) * 0.4;
-      const double t = std::clamp(0.18 + 0.72 * light + 0.10 * clouds, 0.0, 1.0);
-      const QColor base = t < 0.5 ? Mix(palette::FeltDark, palette::Felt, t * 2)
-                                  : Mix(palette::Felt, palette::FeltLight, t * 2 - 1);
-      const double grain = 1.0 + 0.07 * fibre;
-      const auto channel = [grain](int c) {
-        return std::clamp(static_cast<int>(std::lround(c * grain)), 0, 255);
-      };
-      line[x] = qRgb(channel(base.red()), channel(base.green()), channel(base.blue()));
-    }
-  }
-  return image;
-}
-
-}  // namespace
-
 void AddBackground(ArtSet& set) {
   set.SetGroup("Background");
-  set.Add("FonG", Felt(760, 500), FileKind::Jpeg);
-  set.Add("FonGB", Felt(1520, 1000), FileKind::Jpeg);
+  set.Add("FonG", Felt(760, 500, GreenFelt), FileKind::Jpeg);
+  set.Add("FonGB", Felt(1520, 1000, GreenFelt), FileKind::Jpeg);
 }
 
 }  // namespace fibwick::artgen

@@ -4,6 +4,7 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace fibwick::artgen {
 
@@ -49,6 +50,21 @@ QPainterPath RoundedRect(const QRectF& r, double radius) {
   QPainterPath path;
   path.addRoundedRect(r, radius, radius);
   return path;
+}
+
+QPainterPath Star(const QPointF& centre, double outer, double inner, int points) {
+  QPainterPath star;
+  for (int i = 0; i < 2 * points; ++i) {
+    const double a = -std::numbers::pi / 2 + std::numbers::pi * i / points;
+    const double r = i % 2 ? inner : outer;
+    const QPointF point = centre + QPointF(r * std::cos(a), r * std::sin(a));
+    if (i == 0)
+      star.moveTo(point);
+    else
+      star.lineTo(point);
+  }
+  star.closeSubpath();
+  return star;
 }
 
 void GlossPlate(QPainter& p, const QRectF& r, double radius, const QColor& body, const QColor& rim,

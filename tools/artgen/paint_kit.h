@@ -24,6 +24,9 @@ QColor WithAlpha(const QColor& c, int alpha);
 
 QPainterPath RoundedRect(const QRectF& r, double radius);
 
+// A star of the given number of points, the first pointing straight up.
+QPainterPath Star(const QPointF& centre, double outer, double inner, int points);
+
 // A lacquered plate: vertical body gradient, a rim, and a soft reflection on the upper half.
 void GlossPlate(QPainter& p, const QRectF& r, double radius, const QColor& body, const QColor& rim,
                 double rimWidth);

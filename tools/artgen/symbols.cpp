@@ -302,18 +302,7 @@ void NewsSymbol(QPainter& p, const QColor& ink) {
 }
 
 void StarSymbol(QPainter& p, const QColor& ink) {
-  QPainterPath star;
-  for (int i = 0; i < 10; ++i) {
-    const double a = -Pi / 2 + Pi * i / 5;
-    const double r = i % 2 ? 17.0 : 40.0;
-    const QPointF point(50 + r * std::cos(a), 53 + r * std::sin(a));
-    if (i == 0)
-      star.moveTo(point);
-    else
-      star.lineTo(point);
-  }
-  star.closeSubpath();
-  p.fillPath(star, ink);
+  p.fillPath(Star(QPointF(50, 53), 40, 17, 5), ink);
 }
 
 void MonitorSymbol(QPainter& p, const QColor& ink) {
