@@ -45,6 +45,7 @@ TEST_F(CardsTab, OnlySetsWithEveryFaceAtHandAreOffered) {
   int loads = 0;
   hooks.faceSetChanged = [&] { ++loads; };
   TFormOptions dialog(*context_, hooks, QSize(1920, 1080), nullptr);
+  dialog.show();
   QComboBox* box = dialog.CardsTab()->FaceSetBox();
   ASSERT_EQ(box->count(), FaceSetCount);
   EXPECT_EQ(box->itemText(6), "Corona");
