@@ -24,10 +24,15 @@ namespace fs = std::filesystem;
 using testing::Wait;
 using testing::WaitFor;
 
+// Program folders go into a folder of the test's own: the program looks for packs in the folder
+// above its own too, and nothing in the temporary folder should be found there.
+inline fs::path TestFolder(const std::string& name) {
+  return fs::temp_directory_path() / ("fibwick-screens-" + std::to_string(::getpid())) / name;
+}
+
 // A program folder with the shipped club files and the given settings.
 inline fs::path ProgramFolder(const std::string& name, const Settings& settings) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("fibwick-" + name + "-" + std::to_string(::getpid()));
+  const fs::path folder = TestFolder(name);
   fs::remove_all(folder);
   fs::create_directories(folder);
   EXPECT_EQ(std::system((std::string(FIBWICK_CLUBGEN) + " " + folder.string()).c_str()), 0);

@@ -30,13 +30,9 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
   });
   answerer.start(20);
   for (int mode = 1; mode <= 5; ++mode) {
-    const fs::path folder = fs::temp_directory_path() / ("fibwick-shots-" + std::to_string(mode));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    ASSERT_EQ(std::system((std::string(FIBWICK_CLUBGEN) + " " + folder.string()).c_str()), 0);
     Settings settings;
     settings.WindowSizeMode = mode;
-    ASSERT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
+    const fs::path folder = ProgramFolder("shots-" + std::to_string(mode), settings);
 
     TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
@@ -67,5 +63,7 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  std::filesystem::remove_all(fibwick::TestFolder({}));
+  return result;
 }
