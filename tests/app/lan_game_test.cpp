@@ -125,9 +125,11 @@ TEST(LanMatch, TwentyGamesBetweenTwoWindowsReachBothClubFiles) {
     int moves = 0;
     while (!lan.server.Game().round.RoundOver) {
       TForm1* mover = nullptr;
+      // A move is on the wire until the other side has it: both piles agree once it arrived.
       ASSERT_TRUE(WaitFor([&] {
         if (!lan.Quiet()) return false;
         if (lan.server.Game().round.RoundOver) return true;
+        if (lan.server.Game().table.PileCount != lan.client.Game().table.PileCount) return false;
         for (TForm1* side : {&lan.server, &lan.client}) {
           if (side->Game().round.TurnState == Turn::Local) mover = side;
         }
