@@ -299,6 +299,7 @@ CardFlights TForm1::Flights() const {
 }
 
 void TForm1::CardClick(int position) {
+  if (settings_.SaluteCards) salute_.Play();
   player_.Input([this, position] { player_.Play(ToggleCardSelection(state_, position)); });
 }
 
@@ -567,6 +568,7 @@ DialogContext TForm1::Dialogs() {
   context.downloadFolder = AddressesUnder(serviceBase_).files;
   context.ipEchoAddress = AddressesUnder(serviceBase_).ip;
   context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
+  context.salute = [this] { salute_.Play(); };
   return context;
 }
 

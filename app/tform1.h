@@ -28,7 +28,9 @@
 #include "ui/dialogs/dialog_context.h"
 #include "ui/hud.h"
 #include "ui/layout.h"
+#include "ui/packs.h"
 #include "ui/recording/window_recording.h"
+#include "ui/salute.h"
 #include "ui/sound/cue_player.h"
 #include "ui/sound/tune_player.h"
 #include "ui/text_helpers.h"
@@ -198,6 +200,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool animationsPaused_ = false;
   bool standInLeaving_ = false;
   CuePlayer sounds_{settings_, packs_};
+  Salute salute_{packs_};
   TunePlayer tune_{QDir::tempPath()};
   Screen screen_ = Screen::Intro;
   Layout layout_;

@@ -31,29 +31,10 @@ void AddFilm(ArtSet& set, const QString& name, int w, int h, int frames, bool lo
   }
 }
 
-double EaseOut(double t) {
-  t = std::clamp(t, 0.0, 1.0);
-  return 1 - (1 - t) * (1 - t) * (1 - t);
-}
-
 const std::array<const char*, 4> Suits{"\u2660", "\u2665", "\u2663", "\u2666"};
 
 QColor SuitInk(int suit) {
   return suit % 2 ? palette::Crimson : palette::Ink;
-}
-
-void Sparkle(QPainter& p, const QPointF& at, double size, int alpha) {
-  if (size <= 0 || alpha <= 0) return;
-  QPainterPath star;
-  star.moveTo(at.x(), at.y() - size);
-  star.quadTo(at, at + QPointF(size, 0));
-  star.quadTo(at, at + QPointF(0, size));
-  star.quadTo(at, at - QPointF(size, 0));
-  star.quadTo(at, at - QPointF(0, size));
-  p.fillPath(star, WithAlpha(palette::GoldLight, alpha));
-  p.setPen(Qt::NoPen);
-  p.setBrush(WithAlpha(Qt::white, alpha));
-  p.drawEllipse(at, size / 5, size / 5);
 }
 
 // A card of w x h centred on the painter's origin, face or back.

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "palette.h"
+
 namespace fibwick::artgen {
 
 QImage DrawScaled(int w, int h, double scaleX, double scaleY,
@@ -87,6 +89,25 @@ void GlossPlate(QPainter& p, const QRectF& r, double radius, const QColor& body,
   glow.setColorAt(1.0, QColor(255, 255, 255, 8));
   p.fillPath(RoundedRect(shine, std::min(shine.height() / 2, innerRadius)), glow);
   p.restore();
+}
+
+double EaseOut(double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  return 1 - (1 - t) * (1 - t) * (1 - t);
+}
+
+void Sparkle(QPainter& p, const QPointF& at, double size, int alpha) {
+  if (size <= 0 || alpha <= 0) return;
+  QPainterPath star;
+  star.moveTo(at.x(), at.y() - size);
+  star.quadTo(at, at + QPointF(size, 0));
+  star.quadTo(at, at + QPointF(0, size));
+  star.quadTo(at, at - QPointF(size, 0));
+  star.quadTo(at, at - QPointF(0, size));
+  p.fillPath(star, WithAlpha(palette::GoldLight, alpha));
+  p.setPen(Qt::NoPen);
+  p.setBrush(WithAlpha(Qt::white, alpha));
+  p.drawEllipse(at, size / 5, size / 5);
 }
 
 namespace {

@@ -31,6 +31,12 @@ QPainterPath Star(const QPointF& centre, double outer, double inner, int points)
 void GlossPlate(QPainter& p, const QRectF& r, double radius, const QColor& body, const QColor& rim,
                 double rimWidth);
 
+// 0 at 0, 1 from 1 on, arriving softly.
+double EaseOut(double t);
+
+// A four-pointed gold glint with a white heart.
+void Sparkle(QPainter& p, const QPointF& at, double size, int alpha);
+
 // Deterministic value noise in [-1, 1], smooth over cells of the given size.
 double ValueNoise(double x, double y, double cell, unsigned seed);
 

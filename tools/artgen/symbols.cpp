@@ -366,6 +366,16 @@ void SuitGlyph(QPainter& p, const QString& suit, const QPointF& centre, double s
   p.fillPath(t.map(glyph), colour);
 }
 
+QFont FitToWidth(QFont font, const QString& text, double width, int smallest) {
+  for (int pixels = font.pixelSize(); pixels > smallest; --pixels) {
+    font.setPixelSize(pixels);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    if (path.boundingRect().width() <= width) break;
+  }
+  return font;
+}
+
 void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                   const QBrush& fill, const QColor& outline, double outlineWidth) {
   QPainterPath path;
@@ -378,7 +388,7 @@ void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
   p.fillPath(path, fill);
 }
 
-void Medallion(QPainter& p, const QColor& body, Symbol symbol) {
+void Medallion(QPainter& p, const QColor& body, Symbol symbol, const QTransform& turn) {
   QLinearGradient rim(0, 2, 0, 98);
   rim.setColorAt(0, palette::GoldLight);
   rim.setColorAt(0.5, palette::Gold);
@@ -395,6 +405,7 @@ void Medallion(QPainter& p, const QColor& body, Symbol symbol) {
   p.drawEllipse(QPointF(50, 50), 40, 40);
   p.save();
   p.translate(50, 51);
+  p.setTransform(turn, true);
   p.scale(0.58, 0.58);
   p.translate(-50, -50);
   p.translate(2.5, 3);

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QString>
+#include <QTransform>
 
 namespace fibwick::artgen {
 
@@ -42,11 +43,16 @@ void SpeakerSymbol(QPainter& p, const QColor& ink);
 void SuitGlyph(QPainter& p, const QString& suit, const QPointF& centre, double size,
                const QColor& colour);
 
+// The font at the largest pixel size, from its own down to `smallest`, at which the text's
+// outline fits the width.
+QFont FitToWidth(QFont font, const QString& text, double width, int smallest);
+
 // Text in the given font, centred on a box, with a dark outline of the given width.
 void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                   const QBrush& fill, const QColor& outline, double outlineWidth);
 
-// A round lacquered medallion with a gold rim filling the 100 x 100 box, a symbol on it.
-void Medallion(QPainter& p, const QColor& body, Symbol symbol);
+// A round lacquered medallion with a gold rim filling the 100 x 100 box, a symbol on it; `turn`
+// moves the symbol about the medallion's centre.
+void Medallion(QPainter& p, const QColor& body, Symbol symbol, const QTransform& turn = {});
 
 }  // namespace fibwick::artgen

@@ -5,9 +5,15 @@
 #include <QImage>
 #include <QString>
 #include <set>
+#include <string_view>
 #include <vector>
 
 namespace fibwick::packgen {
+
+// A resource name from one of the program's tables; they are plain ASCII.
+inline QString ResourceName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 class PackWriter {
  public:

@@ -79,9 +79,8 @@ QStringList GameKindFilms(HistoryKind kind) {
 
 TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::string& playerName,
                        int onlineState, HistoryKind kind, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap300", "GLenta200x100", "GFormCount", "GFormCountL", "", "GIcon48COunt"},
-                  MsgPlayerCount, QSize(Width, RowTop + CountRowCount * RowPitch + 96), parent),
+    : DialogFrame(context, PicturesOf(DialogArt::Count), MsgPlayerCount,
+                  QSize(Width, RowTop + CountRowCount * RowPitch + 96), parent),
       playerName_(FromFile(std::string(TrimRight(playerName)))) {
   AddLabel(Catalogue(MsgInformationAboutGame), QRect(Left, 12, Width - 2 * Left - 60, 36),
            Qt::AlignLeft | Qt::AlignVCenter);

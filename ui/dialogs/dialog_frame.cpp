@@ -24,9 +24,8 @@ constexpr int TitleTop = 10;
 constexpr QColor GreyedText{128, 128, 128};
 constexpr int BandCap = 32;  // the band's ends, flourishes included, are never stretched
 
-QString WithSuffix(const QString& base, int language) {
-  const std::string_view suffix = LanguageSuffix(language);
-  return base + QString::fromLatin1(suffix.data(), static_cast<qsizetype>(suffix.size()));
+QString Latin(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -46,15 +45,6 @@ void SetDialogDesign(Settings& settings, int design) {
 int HeaderHeight(int design) {
   static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, 0};
   return design >= 0 && design < DialogDesignCount ? Heights[design] : Heights[0];
-}
-
-QString CaptionPictureName(const DialogPictures& pictures, int language) {
-  return WithSuffix(pictures.captionBase, language);
-}
-
-QString RibbonPictureName(const DialogPictures& pictures, int language) {
-  return WithSuffix(pictures.ribbonPicture.isEmpty() ? pictures.picture : pictures.ribbonPicture,
-                    language);
 }
 
 QFont FitFont(QFont font, const QString& text, int width, int smallest) {
@@ -119,7 +109,7 @@ class DialogHeader : public QWidget {
         }
         break;
       case 2:
-        p.drawImage(QPoint(10, 0), frame_.context_.sources.builtin(frame_.pictures_.ribbon));
+        p.drawImage(QPoint(10, 0), frame_.context_.sources.builtin(Latin(frame_.pictures_.ribbon)));
         p.drawImage(QPoint(-20, -5), frame_.headerPicture_);
         break;
       default:
@@ -130,7 +120,7 @@ class DialogHeader : public QWidget {
  private:
   void PaintBand(QPainter& p) {
     p.drawImage(QPoint(0, 0),
-                FitBand(frame_.context_.sources.builtin(frame_.pictures_.band), width()));
+                FitBand(frame_.context_.sources.builtin(Latin(frame_.pictures_.band)), width()));
     const FontRoles roles = FontRolesOf(frame_.context_.settings);
     const QString title = frame_.Title().toUpper();
     // A long title in a wordy language steps down rather than run over the band's ends.
@@ -160,11 +150,11 @@ DialogFrame::DialogFrame(DialogContext& context, DialogPictures pictures, Messag
   design_ = DialogDesignOf(context_.settings);
   // A window with no purple picture of its own (a notice, a question) shows the grey band and
   // leaves the player's choice to the others.
-  if (design_ == 3 && pictures_.picture.isEmpty()) design_ = 0;
+  if (design_ == 3 && pictures_.picture.empty()) design_ = 0;
   // The purple design lives on pictures loaded once; without them every dialog goes grey.
   if (design_ == 3) {
-    background_ = LoadLibraryPicture(context_, pictures_.picture).value_or(QImage());
-    iconFilm_ = LoadLibraryPicture(context_, pictures_.icon).value_or(QImage());
+    background_ = LoadLibraryPicture(context_, Latin(pictures_.picture)).value_or(QImage());
+    iconFilm_ = LoadLibraryPicture(context_, Latin(pictures_.icon)).value_or(QImage());
     if (background_.isNull()) FallBackToDesignZero(false);
   }
   timer48_.setInterval(IconTimerMs);
@@ -185,9 +175,7 @@ void DialogFrame::FallBackToDesignZero(bool withNotice) {
   SetDialogDesign(context_.settings, 0);
   design_ = 0;
   if (withNotice) {
-    pendingNotice_ = Catalogue(MsgCantFindTheFile) + ' ' +
-                     QString::fromLatin1(GraphicsPackName.data(),
-                                         static_cast<qsizetype>(GraphicsPackName.size()));
+    pendingNotice_ = Catalogue(MsgCantFindTheFile) + ' ' + Latin(GraphicsPackName);
   }
 }
 
@@ -272,9 +260,9 @@ void DialogFrame::ApplyFrame() {
   // go back to the built-in band, and the player is told once.
   if (design_ == 1 || design_ == 2) {
     const int language = CurrentLanguage();
-    const QString name = design_ == 1 ? CaptionPictureName(pictures_, language)
-                                      : RibbonPictureName(pictures_, language);
-    const std::optional<QImage> picture = LoadLibraryPicture(context_, name);
+    const std::string name = design_ == 1 ? CaptionPictureName(pictures_, language)
+                                          : RibbonPictureName(pictures_, language);
+    const std::optional<QImage> picture = LoadLibraryPicture(context_, Latin(name));
     if (picture) {
       headerPicture_ = *picture;
     } else {

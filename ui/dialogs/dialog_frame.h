@@ -11,6 +11,7 @@
 
 #include "records/catalogue.h"
 #include "ui/dialogs/dialog_context.h"
+#include "ui/dialogs/dialog_pictures.h"
 #include "ui/skin_button.h"
 
 // The look every secondary window shares: a header (caption band, library caption or ribbon),
@@ -27,21 +28,7 @@ int HeaderHeight(int design);
 
 inline constexpr QColor DesignTextColour{200, 175, 50};
 inline constexpr QColor TitleColour{255, 255, 0};
-inline constexpr int IconSize = 48;
-inline constexpr int IconFrameCount = 10;
 inline constexpr int IconTimerMs = 80;
-
-struct DialogPictures {
-  QString band;           // built in, "GCap300"
-  QString ribbon;         // built in, "GLenta280x090"
-  QString picture;        // pack: the purple background; also the ribbon picture unless below
-  QString ribbonPicture;  // pack: the ribbon picture when it has its own ("GFormPwL")
-  QString captionBase;    // pack: the concise caption, + language suffix
-  QString icon;           // pack: the icon film, 48 x 48 frames side by side
-};
-
-QString CaptionPictureName(const DialogPictures& pictures, int language);
-QString RibbonPictureName(const DialogPictures& pictures, int language);
 
 // The font made smaller, down to `smallest` pixels, until the text fits the width.
 QFont FitFont(QFont font, const QString& text, int width, int smallest = 10);
@@ -128,7 +115,7 @@ class DialogFrame : public QDialog {
   QImage headerPicture_;  // the pack picture of designs 1 and 2
   QTimer timer48_;
   int iconFrame_ = 0;
-  QPoint iconPosition_{10, 10};
+  QPoint iconPosition_{IconLeft, IconTop};
   QString pendingNotice_;
   std::vector<TNuvCardsButton*> buttons_;
 

@@ -146,8 +146,8 @@ EndGameView ChooseEndGameView(const EndGameInput& input) {
 }
 
 TFormEndGame::TFormEndGame(DialogContext& context, const EndGameInput& input, QWidget* parent)
-    : DialogFrame(context, {"GCap550", "GLenta380x120", "GFormEndG", "", "EndGame", "GIcon48WT"},
-                  MsgTheCompletionOfGame, QSize(Width, Height), parent),
+    : DialogFrame(context, PicturesOf(DialogArt::EndGame), MsgTheCompletionOfGame,
+                  QSize(Width, Height), parent),
       input_(input),
       view_(ChooseEndGameView(input)) {
   // The outcome's animation above the medal on the left, the lines to the right of them.

@@ -50,9 +50,8 @@ int HistoryListWidth(int fileCount) {
 }
 
 TFHistory::TFHistory(DialogContext& context, int& selectedFile, QWidget* parent)
-    : DialogFrame(
-          context, {"GCap610", "GLenta590x116", "GFormHistory", "", "History", "GIcon48History"},
-          MsgHistoryOfGames, QSize(Margin * 3 + 193 + GridWidth(), GridHeight + 70), parent),
+    : DialogFrame(context, PicturesOf(DialogArt::History), MsgHistoryOfGames,
+                  QSize(Margin * 3 + 193 + GridWidth(), GridHeight + 70), parent),
       selectedFile_(selectedFile),
       files_(ListHistoryFiles(context.programFolder, ClubFileName)) {
   const int listWidth = HistoryListWidth(static_cast<int>(files_.size()));

@@ -77,8 +77,8 @@ std::vector<int> WindowSizeChoices(QSize screen) {
 
 TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen,
                            QWidget* parent)
-    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormOpt", "", "Options", "GIcon48Opt"},
-                  MsgOptions, QSize(Width, ContentHeight), parent),
+    : DialogFrame(context, PicturesOf(DialogArt::Options), MsgOptions, QSize(Width, ContentHeight),
+                  parent),
       hooks_(std::move(hooks)) {
   Settings& settings = context.settings;
   flag_ = new QLabel(Content());

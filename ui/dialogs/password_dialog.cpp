@@ -63,7 +63,7 @@ std::string ToFile(const QString& text) {
 
 TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
                              LanStarter startLan)
-    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormPw", "GFormPwL", "", ""}, MsgWelcome,
+    : DialogFrame(context, PicturesOf(DialogArt::Login), MsgWelcome,
                   QSize(Width, input.networkGame ? NetworkHeight : LocalHeight), parent),
       input_(std::move(input)),
       startLan_(std::move(startLan)),

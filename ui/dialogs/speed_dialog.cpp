@@ -14,9 +14,8 @@ constexpr int Speeds = 6;
 }  // namespace
 
 TFormSpeed::TFormSpeed(DialogContext& context, QWidget* parent)
-    : DialogFrame(context,
-                  {"GCap300", "GLenta280x090", "GFormSpeed", "", "GFormSpeed", "GIcon48Speed"},
-                  MsgChoiceOfSpeed, QSize(Width, 150), parent) {
+    : DialogFrame(context, PicturesOf(DialogArt::Speed), MsgChoiceOfSpeed, QSize(Width, 150),
+                  parent) {
   prompt_ = AddLabel({}, QRect(10, 6, Width - 20, 28), Qt::AlignCenter);
   track_ = new QSlider(Qt::Horizontal, Content());
   track_->setObjectName("TrackBar1");

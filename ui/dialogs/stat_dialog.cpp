@@ -49,8 +49,8 @@ std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& s
 
 TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun,
                StatHooks hooks, QWidget* parent)
-    : DialogFrame(context, {"GCap300", "GLenta280x090", "GFormStat", "", "", "GIcon48Stat"},
-                  MsgStatistics, QSize(Width, RowTop + StatRowCount * RowPitch + 100), parent),
+    : DialogFrame(context, PicturesOf(DialogArt::Statistics), MsgStatistics,
+                  QSize(Width, RowTop + StatRowCount * RowPitch + 100), parent),
       service_(service),
       liked_(likedThisRun),
       hooks_(std::move(hooks)) {

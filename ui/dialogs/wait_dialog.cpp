@@ -16,8 +16,8 @@ constexpr int ButtonWidth = Width - ButtonLeft - 8;
 }  // namespace
 
 TFormWait::TFormWait(DialogContext& context, QWidget* parent)
-    : DialogFrame(context, {"GCap550", "GLenta380x120", "GFormWait", "", "", ""}, MsgPleaseWaitNet,
-                  QSize(Width, Height), parent) {
+    : DialogFrame(context, PicturesOf(DialogArt::Wait), MsgPleaseWaitNet, QSize(Width, Height),
+                  parent) {
   picture_ = new FilmView(context.sources.builtin, "GWait", true, context.settings.GifAnimation, 1,
                           Content());
   picture_->move(12, (Height - picture_->height()) / 2);
