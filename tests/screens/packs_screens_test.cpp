@@ -71,6 +71,37 @@ TEST(Packs, FaceSetsBacksAndBackgroundsAtTheTable) {
   }
 }
 
+// With the graphics pack the purple design holds for menu and table: the picture "BGLilu" under
+// everything, and no fallback to the customizable design.
+TEST(Packs, ThePurpleDesignOfMenuAndTable) {
+  Settings settings;
+  settings.WindowSizeMode = 4;
+  settings.MenuDesign = 1;
+  settings.TableDesign = 1;
+  const fs::path folder = FolderWithPacks("packs-purple", settings);
+  {
+    auto form = OpenMenu(folder);
+    EXPECT_EQ(form->CurrentSettings().MenuDesign, 1);
+    EXPECT_EQ(form->CurrentSettings().TableDesign, 1);
+    const QImage menu = Photograph(*form);
+    Save(menu, "packs-purple-menu.png");
+    const QRgb corner = menu.pixel(280, 620);  // between the animation and the club list
+    EXPECT_GT(qBlue(corner), qGreen(corner)) << "violet, not the green cloth";
+    form->StartMatch(SlotNewPlayer, "Shutter", EncodePassword("abc"));
+    Wait(400);
+    Save(Photograph(*form), "packs-purple-table.png");
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+      if (auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget())) {
+        question->YesButton()->click();
+      }
+    });
+    answerer.start(20);
+    form->close();
+  }
+  fs::remove_all(folder);
+}
+
 // The calendar of 9 May 2025 on the menu: the date page and the turning picture are drawn.
 TEST(Packs, TheMenuCalendarInEnglishAndChinese) {
   for (const int language : {0, Chinese}) {
