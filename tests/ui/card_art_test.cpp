@@ -63,17 +63,26 @@ struct Fixture : testing::Test {
   }
 };
 
-TEST_F(Fixture, MissingFacePackFallsBackToTheBuiltInSet) {
-  Layout layout = MakeLayout(1, 0, 0, true);
-  ArtChoice choice{.faceSet = 6};
-  EXPECT_FALSE(LoadFaceSet(art, layout, choice, sources, notices));
-  EXPECT_EQ(choice.faceSet, 0);
-  ASSERT_EQ(notices, (std::vector<Notice>{{MsgCantFindTheFile, "NuvCards06A.dll"}}));
-  EXPECT_EQ(NoticeText(notices[0]), "Can`t find the file NuvCards06A.dll");
-  EXPECT_TRUE(Asked("Ch09") && Asked("Pi5A") && Asked("Cher") && Asked("CherB"));
-  EXPECT_TRUE(Asked("Ob01Mo") && Asked("Ob07Su"));
-  EXPECT_EQ(art.smallFaces[13].pixel(5, 5), ColourOf("Ch09"));
-  EXPECT_TRUE(art.bigFaces[13].isNull());
+// No pack, or a file of that name that is no ZIP archive (a download cut short): the built-in set.
+TEST_F(Fixture, MissingOrDamagedFacePackFallsBackToTheBuiltInSet) {
+  for (const bool damaged : {false, true}) {
+    if (damaged) {
+      QFile file(root.filePath("Game/NuvCards06A.dll"));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray("PK\x03\x04 and then nothing of a real archive"));
+    }
+    Layout layout = MakeLayout(1, 0, 0, true);
+    ArtChoice choice{.faceSet = 6};
+    notices.clear();
+    EXPECT_FALSE(LoadFaceSet(art, layout, choice, sources, notices));
+    EXPECT_EQ(choice.faceSet, 0);
+    ASSERT_EQ(notices, (std::vector<Notice>{{MsgCantFindTheFile, "NuvCards06A.dll"}}));
+    EXPECT_EQ(NoticeText(notices[0]), "Can`t find the file NuvCards06A.dll");
+    EXPECT_TRUE(Asked("Ch09") && Asked("Pi5A") && Asked("Cher") && Asked("CherB"));
+    EXPECT_TRUE(Asked("Ob01Mo") && Asked("Ob07Su"));
+    EXPECT_EQ(art.smallFaces[13].pixel(5, 5), ColourOf("Ch09"));
+    EXPECT_TRUE(art.bigFaces[13].isNull());
+  }
 }
 
 TEST_F(Fixture, FaceSetFromAPackInTheParentFolder) {
