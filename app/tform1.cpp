@@ -553,6 +553,10 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
   state_.session.PlayerSlot = slot;
   state_.session.PlayerName = playerName;
   session_.SetNewPlayerPassword(passwordDigits);
+  DealNewGame();
+}
+
+void TForm1::DealNewGame() {
   standInLeaving_ = false;
   timer1_.stop();
   player_.Clear();

@@ -172,7 +172,8 @@ class TForm1 final : public QWidget, private SessionWindows {
   PeerLink& Peer();
   // The LAN game: the wait window while the partner is awaited, then the table.
   bool WaitForLanPartner(int slot, const LanSetup& setup);
-  void StartLanMatch();
+  // A new game at the table, local or over the LAN: whatever still moves is stopped first.
+  void DealNewGame();
   void LanConnected();
   void LanReceived(const std::string& message);
   void LanGone();

@@ -82,17 +82,8 @@ bool TForm1::ConfirmLan() {
       state_.round.TurnState != Turn::ConnectedOrOver || !lan_.HasPeer()) {
     return false;
   }
-  StartLanMatch();
+  DealNewGame();
   return true;
-}
-
-void TForm1::StartLanMatch() {
-  standInLeaving_ = false;
-  timer1_.stop();
-  player_.Clear();
-  table_.StopFlights();
-  player_.Play(StartGame(state_, random_, session_, false));
-  timer1_.start(pacing_.computerTickMs);
 }
 
 void TForm1::LanConnected() {
@@ -123,7 +114,7 @@ void TForm1::LanReceived(const std::string& message) {
       case PeerArrival::Kind::Welcome:
         lan_.Introduced();
         if (wait_) wait_->Finish(true);
-        return StartLanMatch();
+        return DealNewGame();
       case PeerArrival::Kind::Deal:
       case PeerArrival::Kind::Move:
         return player_.Play(std::move(arrival.events));
