@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/table_player.h"
+#include "ui/flight_overlay.h"
 #include "ui/layout.h"
 
 namespace fibwick {
@@ -26,6 +27,7 @@ struct TableViewHooks {
   // Starts a cue; returns how long it plays in milliseconds, 0 when it is silent (sound off).
   std::function<int(const std::string& resource)> sound;
   double pauseFactor = 1.0;  // stretches pauses and flights; 0 for tests that must not wait
+  FlightClock flightClock;   // empty: the steady clock
 };
 
 // The table as the rules' events show it, drawn into the table screen's picture controls.

@@ -26,7 +26,7 @@ TableScreen::TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks)
       pass_(MakeWindowButton(window, "Button12")),
       edit_(new QLineEdit(&window)),
       send_(new QToolButton(&window)),
-      flights_(new FlightOverlay(window)),
+      flights_(new FlightOverlay(window, hooks.flightClock)),
       view_(std::make_unique<QtTableView>(*this, std::move(hooks))) {
   for (auto& c : says_) controls_.push_back(&c);
   for (auto& c : hands_) controls_.push_back(&c);

@@ -90,7 +90,8 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                                 },
                             .flightLanded = [this] { player_.Resume(); },
                             .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
-                            .pauseFactor = pacing.pauseFactor}),
+                            .pauseFactor = pacing.pauseFactor,
+                            .flightClock = pacing.flightClock}),
       player_(table_.View()),
       recording_(*this, {.background = background_,
                          .fonts = fonts_,
@@ -314,6 +315,25 @@ void TForm1::LeaveTable() {
   player_.Play(std::move(events));
 }
 
+// A finished game is kept as "Exit to menu" keeps it; a running one is lost, and only when the
+// player agrees. False when the player wants to stay.
+bool TForm1::LeaveTableForClosing() {
+  if (screen_ != Screen::Table) return true;
+  if (state_.round.RoundOver) {
+    // What the ended game still had to show is dropped with the window.
+    recording_.GameLeft();
+    player_.Clear();
+    table_.StopFlights();
+    TableButtonClick(PutButtonCommand(state_));
+    return true;
+  }
+  const std::string question =
+      std::string(MessageText(MsgLeaveGame)) + " " + std::string(MessageText(MsgAllDataWillBeLost));
+  if (!Confirm(question)) return false;
+  LeaveTable();
+  return true;
+}
+
 void TForm1::AbandonClick() {
   if (screen_ != Screen::Table || !state_.round.TableActive) return;
   sounds_.Play("WOpenFo");
@@ -381,7 +401,8 @@ void TForm1::TableShown() {
   table_.Layout(!IsLocalGame(state_));
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
-  recording_.GameStarted();
+  // Its first frame is the table once the new game's hands and buttons are drawn.
+  player_.Input([this] { recording_.GameStarted(); });
 }
 
 void TForm1::EnableTableMenu(bool enabled) {
@@ -493,14 +514,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (screen_ == Screen::Table && !state_.round.RoundOver) {
-    const std::string question = std::string(MessageText(MsgLeaveGame)) + " " +
-                                 std::string(MessageText(MsgAllDataWillBeLost));
-    if (!Confirm(question)) {
-      event->ignore();
-      return;
-    }
-    LeaveTable();
+  if (!LeaveTableForClosing()) {
+    event->ignore();
+    return;
   }
   recording_.GameLeft();
   recording_.WaitForFile();

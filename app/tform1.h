@@ -51,6 +51,7 @@ struct Pacing {
   // soon as its client has said hello.
   bool standIn = false;
   QDate today{};  // the calendar's date when valid, for tests and pictures; else the machine's
+  FlightClock flightClock{};  // empty: cards fly by the steady clock
 };
 
 enum class Screen { Intro, Menu, Table };
@@ -166,6 +167,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   CardFlights Flights() const;
   void AbandonClick();
   void LeaveTable();
+  bool LeaveTableForClosing();
   void EnableTableMenu(bool enabled);
 
   // The far side of a network game.

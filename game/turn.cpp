@@ -72,6 +72,8 @@ struct Rule {
     events.emplace_back(std::move(pile));
   }
   void PileAsPlayed() { Pile(state.session.OpenCards, false); }
+  // A card on its way onto or off the pile as it lies there: face down unless the pile is open.
+  CardCode AsOnPile(CardCode card) const { return state.session.OpenCards ? card : BackCard; }
   void Fly(std::vector<Flight> batch) { events.emplace_back(CardsFlown{std::move(batch)}); }
   void Send(const Move& move) {
     events.emplace_back(PeerMessage{BuildMoveMessage(MessageOfMove(move))});
@@ -133,7 +135,7 @@ void LayLocalCards(Rule& t) {
     TakeFromHand(state, LocalSeat, position);
     state.hands.SelectedCards.reset(static_cast<std::size_t>(position));
     t.Hand(LocalSeat);
-    t.Fly({{card,
+    t.Fly({{t.AsOnPile(card),
             {FlightPoint::Kind::HandPosition, LocalSeat, position},
             {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
     AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
@@ -162,7 +164,7 @@ void LayOpponentCards(Rule& t) {
   for (int k = 1; k <= count; ++k) {
     take(k);
     t.Hand(OpponentSeat);
-    t.Fly({{state.table.PutCards[k],
+    t.Fly({{t.AsOnPile(state.table.PutCards[k]),
             {FlightPoint::Kind::HandMiddle, OpponentSeat, 0},
             {FlightPoint::Kind::PilePlace, 0, state.table.PileCount + 1}}});
     AppendToPile(state, state.table.PutCards[k], state.table.PutRanks[k]);
@@ -191,6 +193,8 @@ void GivePileTo(Rule& t, int taker) {
     state.table.PileCards[place] = EmptyCard;
     state.table.PileRanks[place] = NoRank;
     --state.table.PileCount;
+    // The last put lies on top and leaves first: only its cards still there stay marked.
+    if (state.table.LastPutCount > 0) --state.table.LastPutCount;
     t.Pile(true, true);
     t.Fly({{card,
             {FlightPoint::Kind::PilePlace, 0, place},
@@ -209,9 +213,9 @@ void DiscardPile(Rule& t) {
       const int first = state.table.PileCount > DiscardBatch ? DiscardBatch + 1 : 1;
       std::vector<Flight> flights;
       for (int place = state.table.PileCount; place >= first; --place) {
-        const CardCode face = state.session.OpenCards ? state.table.PileCards[place] : BackCard;
-        flights.push_back(
-            {face, {FlightPoint::Kind::PilePlace, 0, place}, {FlightPoint::Kind::OffTable, 0, 0}});
+        flights.push_back({t.AsOnPile(state.table.PileCards[place]),
+                           {FlightPoint::Kind::PilePlace, 0, place},
+                           {FlightPoint::Kind::OffTable, 0, 0}});
         state.table.PileCards[place] = EmptyCard;
         state.table.PileRanks[place] = NoRank;
       }

@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
 #include <limits>
 
 namespace fibwick {
@@ -11,7 +13,15 @@ constexpr int FrameMs = 8;
 
 }  // namespace
 
-FlightOverlay::FlightOverlay(QWidget& window) : QWidget(&window) {
+FlightClock SteadyFlightClock() {
+  return [] {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+  };
+}
+
+FlightOverlay::FlightOverlay(QWidget& window, FlightClock clock)
+    : QWidget(&window), clock_(clock ? std::move(clock) : SteadyFlightClock()) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   hide();
@@ -31,7 +41,7 @@ void FlightOverlay::Start(const QImage& clean, std::vector<FlyingCard> cards, in
   raise();
   show();
   update();
-  clock_.start();
+  startedAt_ = clock_();
   // Without a pace the whole flight is one step, shown as soon as the window is free.
   timer_.start(stepMicroseconds_ > 0 ? FrameMs : 0);
 }
@@ -45,7 +55,8 @@ void FlightOverlay::Stop() {
 void FlightOverlay::Step() {
   int due = std::numeric_limits<int>::max();
   if (stepMicroseconds_ > 0) {
-    due = static_cast<int>(static_cast<double>(clock_.nsecsElapsed()) / 1000.0 / stepMicroseconds_);
+    const double steps = static_cast<double>(clock_() - startedAt_) / stepMicroseconds_;
+    due = static_cast<int>(std::min(steps, static_cast<double>(due)));
   }
   if (due > stepsShown_) {
     update(scene_.Advance(due - stepsShown_));

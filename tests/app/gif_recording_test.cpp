@@ -96,6 +96,50 @@ TEST_P(GifRecordingSources, AGameInTheSmallWindowEndsAsADecodableGif) {
 
 INSTANTIATE_TEST_SUITE_P(GifRecording, GifRecordingSources, ::testing::Values(1, 2));
 
+// The first frame is the table as the new game shows it, with its own hands and buttons, never
+// what the window held before: the first game of the window, or one after a game played.
+class GifFirstFrame : public ::testing::TestWithParam<int> {};
+
+TEST_P(GifFirstFrame, IsTheTableAsTheGameBegins) {
+  const int gamesBefore = GetParam();
+  const fs::path folder = RecordingFolder("gif-first-" + std::to_string(gamesBefore), 1);
+  DialogAnswerer answerer;  // "Yes" to leaving the game at the end
+  // The computer plays the games before; the recorded one waits for the local player, as begun:
+  // game 1 is the computer's to open, game 2 the player's.
+  TForm1 form(folder,
+              Pacing{.pauseFactor = 0.0, .computerTickMs = gamesBefore > 0 ? 1 : 1'000'000});
+  StartNewPlayer(form);
+  if (gamesBefore > 0) {
+    PlayOneGame(form);
+    const QWidget* banner = form.findChild<QWidget*>("GifBanner");
+    ASSERT_TRUE(WaitFor([&] { return !Recordings(folder).empty() && banner->isHidden(); }));
+    fs::remove_all(folder / "GIFGame");
+    ButtonNamed(form, "Button7")->click();  // "Next game"
+  }
+  ASSERT_TRUE(WaitFor([&] { return form.TableQuiet(); }));
+  ASSERT_EQ(form.Game().session.GameNumber, gamesBefore + 1);
+  const QImage table = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  form.close();
+
+  const auto files = Recordings(folder);
+  ASSERT_EQ(files.size(), 1u);
+  const DecodedGif gif = DecodeGif(files[0]);
+  ASSERT_TRUE(gif.ok);
+  ASSERT_FALSE(gif.frames.empty());
+  const QImage first = gif.frames.front().shown;
+  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
+    fs::create_directories(shots);
+    first.save(QString::fromStdString(
+        (fs::path(shots) / ("recorded-first-frame-" + std::to_string(gamesBefore) + ".png"))
+            .string()));
+  }
+  // But for a few pixels of rare colours the palette moved.
+  EXPECT_LT(PixelsOff(first, table, 48), table.width() * table.height() / 200);
+  fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(GifRecording, GifFirstFrame, ::testing::Values(0, 1));
+
 TEST(GifRecording, ClosingTheWindowInAGameWaitsForItsFile) {
   const fs::path folder = RecordingFolder("gif-close", 1);
   DialogAnswerer answerer;  // "Yes" to leaving the game

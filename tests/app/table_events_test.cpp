@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QImage>
+#include <cmath>
 
 #include "app/app_support.h"
+#include "app/flight_clock.h"
 #include "game/turn.h"
 #include "records/club_file.h"
 #include "records/club_members.h"
+#include "records/settings_file.h"
+#include "ui/flight_path.h"
 
 namespace fibwick {
 namespace {
@@ -199,10 +203,13 @@ int FirstChangedRow(const QImage& a, const QImage& b, int from, int to) {
   return -1;
 }
 
-// With the flights at a visible pace, a put card crosses the table from the hand to the pile.
+// A put card crosses the table from the hand up to the pile. The test holds the clock the cards
+// fly by and looks at chosen steps, so the machine's speed does not matter.
 TEST(TableOnScreen, APutCardFliesFromTheHandUpToThePile) {
+  HeldFlightClock clock;
   // The computer thinks long enough for the put's flight to be watched alone.
-  OpenTable t("flight", Pacing{.pauseFactor = 3.0, .computerTickMs = 1500});
+  OpenTable t("flight",
+              Pacing{.pauseFactor = 1.0, .computerTickMs = 1500, .flightClock = clock.Clock()});
   ASSERT_TRUE(t.form.CurrentSettings().FlyCards);  // the default
   ASSERT_TRUE(WaitFor(
       [&] { return t.form.Game().round.TurnState == Turn::Local && t.form.TableQuiet(); }, 20000));
@@ -210,29 +217,39 @@ TEST(TableOnScreen, APutCardFliesFromTheHandUpToThePile) {
   const int pileBefore = t.form.Game().table.PileCount;
   ClickCard(t.form, 1);
   ASSERT_TRUE(WaitFor([&] { return t.form.TableQuiet(); }));
+  const double stepMicroseconds =
+      PaceOfSpeed(t.form.CurrentSettings().FlightSpeed).stepMicroseconds;
+  clock.Hold();
   ButtonNamed(t.form, "Button8")->click();
-  std::vector<QImage> frames;
-  while (t.form.Flying()) {
-    frames.push_back(t.form.grab().toImage());
-    Wait(15);
+  ASSERT_TRUE(t.form.Flying());
+  std::vector<QImage> frames{t.form.grab().toImage()};
+  for (const int step : {30, 60, 90}) {
+    clock.AdvanceTo(std::llround(step * stepMicroseconds));
+    QImage frame;
+    ASSERT_TRUE(WaitFor([&] {
+      frame = t.form.grab().toImage();
+      return frame != frames.back();
+    })) << "the card stands still at step "
+        << step;
+    frames.push_back(frame);
   }
+  clock.AdvanceTo(std::llround(10'000 * stepMicroseconds));
+  ASSERT_TRUE(WaitFor([&] { return !t.form.Flying(); }));
   EXPECT_EQ(t.form.Game().table.PileCount, pileBefore + 1);
-  ASSERT_GE(frames.size(), 4u) << "the flight went by too fast to be seen";
   const QImage landed = t.form.grab().toImage();
   if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
     fs::create_directories(shots);
-    for (std::size_t k : {std::size_t{0}, frames.size() / 2, frames.size() - 1}) {
+    for (std::size_t k = 0; k < frames.size(); ++k) {
       frames[k].save(QString::fromStdString(
-          (fs::path(shots) / ("flight-" + std::to_string(k) + ".png")).string()));
+          (fs::path(shots) / ("flight-step-" + std::to_string(k) + ".png")).string()));
     }
-    landed.save(QString::fromStdString((fs::path(shots) / "flight-landed.png").string()));
+    landed.save(QString::fromStdString((fs::path(shots) / "flight-step-landed.png").string()));
   }
-  // While the cards fly nothing else changes: between two frames, only the card moved, upwards
+  // While the card flies nothing else changes: between two frames, only the card moved, upwards
   // from the hand, towards the pile.
   const int height = landed.height();
-  const std::size_t middle = frames.size() / 2;
-  const int firstMove = FirstChangedRow(frames[1], frames[middle], 0, height);
-  const int laterMove = FirstChangedRow(frames[middle], frames.back(), 0, height);
+  const int firstMove = FirstChangedRow(frames[1], frames[2], 0, height);
+  const int laterMove = FirstChangedRow(frames[2], frames[3], 0, height);
   ASSERT_GE(firstMove, 0);
   ASSERT_GE(laterMove, 0);
   EXPECT_LT(firstMove, t.form.HandRect(2).top);
@@ -263,6 +280,99 @@ TEST(TableOnScreen, ClosingDuringAFlightLeavesNoCardInTheAir) {
   EXPECT_FALSE(t.form.Flying());
   EXPECT_TRUE(t.form.TableQuiet());
   EXPECT_FALSE(t.form.Game().round.TableActive);
+}
+
+}  // namespace
+}  // namespace fibwick
+
+namespace fibwick {
+namespace {
+
+using namespace testing;
+
+// The left part of the k-th pile card (from 0) that the card put after it leaves uncovered.
+QRect PileStrip(const TForm1& form, int k) {
+  const Layout& layout = form.CurrentLayout();
+  const PilePoint at = PilePosition(layout, k);
+  const int pitch = PilePosition(layout, 1).x - PilePosition(layout, 0).x;
+  return {form.PileRect().left + at.x, form.PileRect().top + at.y, pitch, layout.cardHeight};
+}
+
+int CardsInHands(const TForm1& form) {
+  return static_cast<int>(form.HandPositions(1).size() + form.HandPositions(2).size());
+}
+
+// With the last put marked, the turned pile flies card by card to the taker; at every flight the
+// cards still lying there look as they did when the pile was turned: the last put's marked, the
+// older ones not.
+TEST(TableOnScreen, OnlyTheLastPutStaysMarkedWhileThePileFliesToTheTaker) {
+  const fs::path folder = FreshProgramFolder("marks");
+  Settings settings;
+  settings.MarkLastCards = true;
+  ASSERT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
+  DialogAnswerer answerer;
+  HeldFlightClock clock;
+  TForm1 form(folder,
+              Pacing{.pauseFactor = 0.05, .computerTickMs = 1, .flightClock = clock.Clock()});
+  form.show();
+  PassIntro(form);
+  ButtonNamed(form, "Button6")->click();
+  ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
+  ASSERT_TRUE(form.CurrentSettings().FlyCards);
+
+  // Play on until the computer's put lies over older cards and may be challenged.
+  auto* challenge = ButtonNamed(form, "Button7");
+  const TableCards& table = form.Game().table;
+  bool open = false;
+  for (int turn = 0; turn < 400 && !open; ++turn) {
+    ASSERT_TRUE(WaitFor([&] {
+      return form.Game().round.RoundOver ||
+             (form.Game().round.TurnState == Turn::Local && form.TableQuiet());
+    }));
+    open = !form.Game().round.RoundOver && challenge->isEnabled() &&
+           table.PileCount > table.LastPutCount;
+    if (open) break;
+    if (form.Game().round.RoundOver) {
+      challenge->click();  // "Next game"
+    } else if (form.Game().hands.SeatCardCount[2] > 0) {
+      ClickCard(form, 1);
+      ButtonNamed(form, "Button8")->click();
+    } else {
+      (ButtonNamed(form, "Button12")->isEnabled() ? ButtonNamed(form, "Button12") : challenge)
+          ->click();
+    }
+  }
+  ASSERT_TRUE(open) << "the computer never put over older cards";
+  const int pile = table.PileCount;
+  const int lastPut = table.LastPutCount;
+  const int inHands = CardsInHands(form);
+
+  clock.Hold();
+  challenge->click();
+  // The pile lies turned over, the last put marked: the picture every later one is held to.
+  const QImage turned = form.grab().toImage();
+  for (int flight = 1; flight <= pile; ++flight) {
+    SCOPED_TRACE("flight " + std::to_string(flight) + " of " + std::to_string(pile) +
+                 ", last put " + std::to_string(lastPut));
+    ASSERT_TRUE(WaitFor([&] { return form.Flying() && CardsInHands(form) == inHands + flight - 1; },
+                        30000));
+    const QImage shot = form.grab().toImage();
+    if (flight == 1 && std::getenv("FIBWICK_SCREENSHOTS")) {
+      const fs::path shots = std::getenv("FIBWICK_SCREENSHOTS");
+      fs::create_directories(shots);
+      turned.save(QString::fromStdString((shots / "pile-turned-marked.png").string()));
+      shot.save(QString::fromStdString((shots / "pile-first-flight-marked.png").string()));
+    }
+    for (int k = 0; k < pile - flight; ++k) {
+      const QRect strip = PileStrip(form, k);
+      EXPECT_TRUE(shot.copy(strip) == turned.copy(strip))
+          << "card " << k + 1 << (k < pile - lastPut ? ", older than the last put," : "")
+          << " looks otherwise than on the turned pile";
+    }
+    clock.Advance(1'000'000'000);  // this card lands
+  }
+  form.close();
+  fs::remove_all(folder);
 }
 
 }  // namespace

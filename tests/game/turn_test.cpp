@@ -109,7 +109,7 @@ TEST(LocalPut, FlightsGoHighestPositionFirst) {
   ToggleCardSelection(t.table, 3);
   t.view.calls.clear();
   ASSERT_TRUE(LocalPut(t.table));
-  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Jc:hand2@3>pile@2", "fly 9h:hand2@1>pile@3"}));
+  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly back:hand2@3>pile@2", "fly back:hand2@1>pile@3"}));
   EXPECT_EQ(t.view.Only("sound"), (Calls{"sound WHodsDo", "sound WHodsDo"}));
   EXPECT_EQ(t.view.Only("say 2"), (Calls{"say 2 b I put still two nines"}));
   EXPECT_EQ(t.state.table.PileCount, 3);
@@ -231,7 +231,7 @@ TEST(OpponentMove, PutWithFlightsCardByCard) {
   t.flights = CardFlights::On;
   t.SetHand(1, {"9h", "Kd", "Ac"});
   ASSERT_TRUE(ApplyMove(t.table, Move({"Kd", "Ac"}, "K")));
-  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly Kd:hand1>pile@1", "fly Ac:hand1>pile@2"}));
+  EXPECT_EQ(t.view.Only("fly"), (Calls{"fly back:hand1>pile@1", "fly back:hand1>pile@2"}));
   EXPECT_EQ(t.view.Only("hand"), (Calls{"hand 1 backs 2", "hand 1 backs 1"}));
   EXPECT_EQ(t.state.table.PileCount, 2);
   EXPECT_EQ(t.state.table.PileCards[2], Card("Ac"));
