@@ -13,7 +13,12 @@ constexpr qint64 ReadBufferBytes = 4096;
 
 LanLink::LanLink(Events events, LanLimits limits) : events_(std::move(events)), limits_(limits) {
   handshake_.setSingleShot(true);
-  connect(&handshake_, &QTimer::timeout, this, [this] { Lost(); });
+  connect(&handshake_, &QTimer::timeout, this, [this] { Lost(PeerEnd::Cut); });
+  chatQuiet_.setSingleShot(true);
+  connect(&chatQuiet_, &QTimer::timeout, this, [this] {
+    framer_.Settle();
+    Deliver(peer_);
+  });
 }
 
 LanLink::~LanLink() {
@@ -74,10 +79,11 @@ void LanLink::Adopt(QTcpSocket* socket) {
   socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
   connect(socket, &QIODevice::readyRead, this, [this] { Read(); });
-  connect(socket, &QAbstractSocket::disconnected, this, [this] { Lost(); });
+  connect(socket, &QAbstractSocket::disconnected, this, [this] { Lost(PeerEnd::Closed); });
   // A client that never connected sees only the error.
   connect(socket, &QAbstractSocket::errorOccurred, this, [this, socket] {
-    if (socket == peer_ && socket->state() != QAbstractSocket::ConnectedState) Lost();
+    if (socket == peer_ && socket->state() != QAbstractSocket::ConnectedState)
+      Lost(PeerEnd::Closed);
   });
 }
 
@@ -90,13 +96,20 @@ void LanLink::Read() {
     bytesThisSecond_ = 0;
   }
   bytesThisSecond_ += static_cast<int>(bytes.size());
-  if (bytesThisSecond_ > limits_.bytesPerSecond ||
-      !framer_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-    Lost();
-    return;
+  if (bytesThisSecond_ > limits_.bytesPerSecond) return Lost(PeerEnd::Cut);
+  framer_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  Deliver(socket);
+  if (peer_ != socket) return;
+  if (framer_.ChatOpen()) {
+    chatQuiet_.start(limits_.chatQuietMs);
+  } else {
+    chatQuiet_.stop();
   }
+}
+
+void LanLink::Deliver(const QTcpSocket* socket) {
   // A message may end the link (the last move of a game): the rest is then not ours to read.
-  for (std::string message = framer_.Next(); !message.empty() && peer_ == socket;
+  for (std::string message = framer_.Next(); socket && peer_ == socket && !message.empty();
        message = framer_.Next()) {
     if (events_.received) events_.received(message);
   }
@@ -108,26 +121,29 @@ void LanLink::Introduced() {
   if (server_) server_->close();
 }
 
-void LanLink::DropPeer() {
-  handshake_.stop();
-  Release();
-}
-
-void LanLink::Lost() {
+void LanLink::Lost(PeerEnd end) {
+  if (end == PeerEnd::Closed) {
+    // Whatever the peer said last is complete now.
+    QTcpSocket* socket = peer_;
+    framer_.Settle();
+    Deliver(socket);
+    if (peer_ != socket) return;  // a message ended the link itself
+  }
   const bool introduced = introduced_;
   const bool client = client_;
-  handshake_.stop();
   Release();
   if (introduced) {
-    if (events_.gone) events_.gone();
+    if (events_.gone) events_.gone(end);
   } else if (client && events_.failed) {
-    // A server that refused us, never answered or spoke nonsense: no game there.
+    // A server that refused us or never answered: no game there.
     events_.failed();
   }
   // A stranger who never became our client is forgotten; the server waits on.
 }
 
 void LanLink::Release() {
+  handshake_.stop();
+  chatQuiet_.stop();
   QTcpSocket* socket = std::exchange(peer_, nullptr);
   introduced_ = false;
   if (!socket) return;
@@ -142,6 +158,7 @@ void LanLink::Send(std::string_view message) {
 
 void LanLink::Close() {
   handshake_.stop();
+  chatQuiet_.stop();
   server_.reset();
   QTcpSocket* socket = std::exchange(peer_, nullptr);
   introduced_ = false;

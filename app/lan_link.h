@@ -16,22 +16,30 @@ namespace fibwick {
 
 inline constexpr quint16 DefaultLanPort = 25666;
 
-// How long a new connection may take to introduce itself, and how many bytes a second a peer may
-// send; a game needs a few dozen.
+// How long a new connection may take to introduce itself, how many bytes a second a peer may
+// send (a game needs a few dozen), and how long a chat line at the end of what arrived may wait
+// for more of itself: TCP delivers the rest of one write at once, not after a pause.
 struct LanLimits {
   int handshakeMs = 10'000;
   int bytesPerSecond = 2048;
+  int chatQuietMs = 250;
+};
+
+// How a connection to an introduced peer ended.
+enum class PeerEnd {
+  Closed,  // the peer closed it or went away
+  Cut,     // we cut it: the peer flooded the line
 };
 
 // The sockets of a LAN game: a listening server or a connecting client, and the one connection to
 // the peer. Messages come out whole. A peer is not trusted: one that does not introduce itself in
-// time, sends what is no message or floods the line is cut off.
+// time or floods the line is cut off; bytes that are no message are skipped.
 class LanLink final : public QObject, public PeerLink {
  public:
   struct Events {
     std::function<void()> connected;                   // client: the line is open
     std::function<void(const std::string&)> received;  // one whole message
-    std::function<void()> gone;                        // the peer's connection ended or was cut
+    std::function<void(PeerEnd)> gone;                 // the peer's connection ended
     std::function<void()> failed;                      // client: no connection could be made
   };
   explicit LanLink(Events events, LanLimits limits = {});
@@ -44,8 +52,6 @@ class LanLink final : public QObject, public PeerLink {
   // The peer has introduced itself (hello or welcome): the handshake time-out ends, and a server
   // takes no further client.
   void Introduced();
-  // Server: the connection turned out not to be our client; drop it and go on waiting.
-  void DropPeer();
   // Server: the client left before the game began; listen again on the same port.
   bool Reopen();
 
@@ -59,8 +65,10 @@ class LanLink final : public QObject, public PeerLink {
  private:
   void Adopt(QTcpSocket* socket);
   void Read();
-  // The connection ended, by the peer or because it misbehaved.
-  void Lost();
+  // Hands out the messages the framer has ready, while `socket` is still the peer's.
+  void Deliver(const QTcpSocket* socket);
+  // The connection ended: by the peer, or cut by us.
+  void Lost(PeerEnd end);
   void Release();
 
   Events events_;
@@ -72,6 +80,7 @@ class LanLink final : public QObject, public PeerLink {
   LanFramer framer_;
   bool introduced_ = false;
   QTimer handshake_;
+  QTimer chatQuiet_;
   QElapsedTimer budgetWindow_;
   int bytesThisSecond_ = 0;
 };

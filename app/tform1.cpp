@@ -103,9 +103,9 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
                              }}),
       lan_({.connected = [this] { LanConnected(); },
             .received = [this](const std::string& message) { LanReceived(message); },
-            .gone = [this] { LanGone(); },
+            .gone = [this](PeerEnd end) { LanGone(end); },
             .failed = [this] { LanFailed(); }},
-           {.handshakeMs = pacing.lanHandshakeMs}) {
+           {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);

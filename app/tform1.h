@@ -46,6 +46,7 @@ struct Pacing {
   double pauseFactor = 1.0;  // 1: the challenge shows the turned pile for the full 2500 ms
   int computerTickMs = 200;
   int lanHandshakeMs = 10'000;  // how long a new LAN connection may take to introduce itself
+  int lanChatQuietMs = 250;     // how long a LAN chat line may wait for the rest of itself
   // The computer plays the local seat and leaves each ended game for the menu: a side of a game
   // that runs unattended, for tests and demonstrations. A LAN server then starts the game as
   // soon as its client has said hello.
@@ -178,10 +179,10 @@ class TForm1 final : public QWidget, private SessionWindows {
   void DealNewGame();
   void LanConnected();
   void LanReceived(const std::string& message);
-  void LanGone();
+  void LanGone(PeerEnd end);
   void LanFailed();
-  // The peer broke the rules or the line: the game cannot go on.
-  void LanInterrupted();
+  // The game cannot go on: the peer left (MsgHasInterruptedGame) or broke the rules.
+  void EndLanGame(Message why);
   void ShowPeerChat(const PeerChat& chat);
   void SendChat();
 

@@ -18,8 +18,8 @@
 namespace fibwick {
 namespace {
 
-// A peer may chat, not flood: lines beyond these are dropped unseen.
-constexpr int ChatLinesPerWindow = 4;
+// A burst of chat lines sounds once: every line goes to the box, which keeps the newest.
+constexpr int ChatSoundsPerWindow = 1;
 constexpr int ChatWindowMs = 2000;
 
 QString CatalogueLine(Message message) {
@@ -108,9 +108,6 @@ void TForm1::LanReceived(const std::string& message) {
         if (wait_) wait_->ShowConnected();
         if (pacing_.standIn) ConfirmLan();
         return;
-      case PeerArrival::Kind::WrongHello:
-        lan_.DropPeer();
-        return;
       case PeerArrival::Kind::Welcome:
         lan_.Introduced();
         if (wait_) wait_->Finish(true);
@@ -118,9 +115,9 @@ void TForm1::LanReceived(const std::string& message) {
       case PeerArrival::Kind::Deal:
       case PeerArrival::Kind::Move:
         return player_.Play(std::move(arrival.events));
-      case PeerArrival::Kind::Refused:
+      case PeerArrival::Kind::BrokeRules:
         lan_.Close();
-        return LanInterrupted();
+        return EndLanGame(MsgHasBrokenTheRules);
       case PeerArrival::Kind::Chat:
       case PeerArrival::Kind::Ignored:
         return;
@@ -133,8 +130,7 @@ void TForm1::ShowPeerChat(const PeerChat& chat) {
     chatWindow_.start();
     chatLinesInWindow_ = 0;
   }
-  if (++chatLinesInWindow_ > ChatLinesPerWindow) return;
-  sounds_.Play("WToMenK");
+  if (++chatLinesInWindow_ <= ChatSoundsPerWindow) sounds_.Play("WToMenK");
   table_.ShowChatLine(chat.sender - '0', FromUtf8(Cp1251ToUtf8(chat.text)));
 }
 
@@ -147,9 +143,9 @@ void TForm1::SendChat() {
   table_.ChatEdit()->clear();
 }
 
-void TForm1::LanGone() {
+void TForm1::LanGone(PeerEnd end) {
   table_.EnableChat(false);
-  player_.Input([this] {
+  player_.Input([this, end] {
     if (wait_ && state_.network.NetRole == LanRole::Server) {
       // The client left before the game began: wait for another.
       state_.round.TurnState = Turn::Connecting;
@@ -157,7 +153,7 @@ void TForm1::LanGone() {
       if (!lan_.Reopen()) wait_->Finish(false);
       return;
     }
-    LanInterrupted();
+    EndLanGame(end == PeerEnd::Closed ? MsgHasInterruptedGame : MsgHasBrokenTheRules);
   });
 }
 
@@ -165,7 +161,7 @@ void TForm1::LanFailed() {
   if (wait_) wait_->SetStateLine(CatalogueLine(MsgThereAreNoAccessibleGames));
 }
 
-void TForm1::LanInterrupted() {
+void TForm1::EndLanGame(Message why) {
   table_.EnableChat(false);
   if (wait_) {
     wait_->Finish(false);
@@ -177,8 +173,7 @@ void TForm1::LanInterrupted() {
   player_.Clear();
   table_.StopFlights();
   sounds_.Play("WWrongs");
-  ShowNotice(std::string(MessageText(peer)) + " " +
-             std::string(MessageText(MsgHasInterruptedGame)) + "\n" +
+  ShowNotice(std::string(MessageText(peer)) + " " + std::string(MessageText(why)) + "\n" +
              std::string(MessageText(MsgPressOKForExitTo)));
   HideTable();
   ShowMainMenu();

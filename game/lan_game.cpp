@@ -29,8 +29,9 @@ PeerArrival ReceiveChat(std::string_view message) {
 }
 
 PeerArrival ReceiveHello(GameState& state, std::string_view message) {
+  // A stranger's first words get no answer; the right hello may still follow on this line.
   const auto name = ReadHello(message);
-  if (!name) return Arrival(Kind::WrongHello);
+  if (!name) return Arrival(Kind::Ignored);
   state.round.TurnState = Turn::ConnectedOrOver;
   state.session.Seat1Name = std::string(TrimRight(*name));
   state.session.Seat2Name = std::string(TrimRight(state.session.PlayerName));
@@ -50,7 +51,7 @@ PeerArrival ReceiveWelcome(GameState& state, std::string_view message) {
 
 PeerArrival ReceiveDeal(GameState& state, std::string_view message, const PeerContext& context) {
   auto events = ReceiveLanDeal(state, context.random, context.standing, message);
-  if (!events) return Arrival(Kind::Refused);
+  if (!events) return Arrival(Kind::BrokeRules);
   PeerArrival arrival = Arrival(Kind::Deal);
   arrival.events = std::move(*events);
   return arrival;
@@ -58,9 +59,10 @@ PeerArrival ReceiveDeal(GameState& state, std::string_view message, const PeerCo
 
 PeerArrival ReceiveMove(GameState& state, std::string_view message, const PeerContext& context) {
   const auto read = ReadMoveMessage(message);
-  if (!read) return Arrival(Kind::Refused);
+  // The peer says it moved; a move that cannot be read or applied leaves no game to go on with.
+  if (!read) return Arrival(Kind::BrokeRules);
   Outcome outcome = Play(state, Seat::Opponent, MoveOfMessage(*read), context.flights);
-  PeerArrival arrival = Arrival(outcome.Played() ? Kind::Move : Kind::Refused);
+  PeerArrival arrival = Arrival(outcome.Played() ? Kind::Move : Kind::BrokeRules);
   arrival.refusal = outcome.refusal;
   arrival.events = std::move(outcome.events);
   return arrival;
@@ -97,12 +99,7 @@ PeerArrival ReceiveFromPeer(GameState& state, std::string_view message,
     case Turn::Opponent:
       return ReceiveMove(state, message, context);
     default:
-      // Nothing legitimate arrives while this side is to move: the peer is not playing fair.
-      if (GameRunning(state) && message.size() == MoveMessageLength) {
-        PeerArrival arrival = Arrival(Kind::Refused);
-        arrival.refusal = Refusal::NotThisSeatsTurn;
-        return arrival;
-      }
+      // Nothing else is taken now, a move out of turn included.
       return Arrival(Kind::Ignored);
   }
 }

@@ -18,6 +18,7 @@
 #include "records/club_members.h"
 #include "records/history_file.h"
 #include "records/settings_file.h"
+#include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/wait_dialog.h"
 
 namespace fibwick {
@@ -265,30 +266,47 @@ TEST(LanStartDialog, ServerAndClientMeetThroughTheirDialogs) {
   ExpectMirrored(lan.server.Game(), lan.client.Game());
 }
 
-// A peer played by the test over a plain socket.
+// A peer played by the test over a plain socket: a client that dials the window, or a server
+// the window dials.
 struct HostilePeer {
-  QTcpSocket socket;
+  QTcpServer listener;
+  QTcpSocket dialled;
+  QTcpSocket* socket = &dialled;
+  std::string received;
 
   bool ConnectTo(quint16 port) {
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    return WaitFor([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000);
+    dialled.connectToHost(QHostAddress::LocalHost, port);
+    return WaitFor([&] { return dialled.state() == QAbstractSocket::ConnectedState; }, 5000);
+  }
+  bool Accept() {
+    if (!WaitFor([&] { return listener.hasPendingConnections(); })) return false;
+    socket = listener.nextPendingConnection();
+    return true;
   }
   void Send(const std::string& bytes) {
-    socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    socket.flush();
+    socket->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    socket->flush();
   }
+  // Everything that arrived, once at least `size` bytes have.
+  std::string ReadUntil(std::size_t size) {
+    WaitFor([&] {
+      received += socket->readAll().toStdString();
+      return received.size() >= size;
+    });
+    return std::exchange(received, {});
+  }
+  // Whatever arrives within `waitMs`.
   std::string Read(int waitMs) {
-    std::string got;
     WaitFor(
         [&] {
-          got += socket.readAll().toStdString();
+          received += socket->readAll().toStdString();
           return false;
         },
         waitMs);
-    return got;
+    return std::exchange(received, {});
   }
   bool Closed(int waitMs = 5000) {
-    return WaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, waitMs);
+    return WaitFor([&] { return socket->state() == QAbstractSocket::UnconnectedState; }, waitMs);
   }
 };
 
@@ -299,101 +317,303 @@ struct ServerWindow {
   ~ServerWindow() { fs::remove_all(folder); }
 };
 
-TEST(LanHostilePeer, StrangersAreDroppedAndTheServerWaitsOn) {
-  DialogAnswerer answerer;
-  ServerWindow server;
-  PassIntro(server.form);
-  ASSERT_TRUE(server.form.BeginLan(LanRole::Server, SlotNewPlayer, "Sam", "1", "", 0));
+TEST(LanHostilePeer, OnlyTheRightHelloIsAnsweredAndStrangersAreDropped) {
+  const std::string hello = HelloMessage("Cleo");
   struct Case {
     const char* what;
-    std::string bytes;
-  };
-  const std::vector<Case> strangers = {
-      {"a hello of another game", "nuv2125connect1Mallory   "},
-      {"garbage", std::string("\x01\x02\x03", 3)},
-      {"a half-open line that never speaks", ""},
-  };
-  for (const Case& c : strangers) {
-    HostilePeer peer;
-    ASSERT_TRUE(peer.ConnectTo(server.form.LanPort())) << c.what;
-    peer.Send(c.bytes);
-    EXPECT_TRUE(peer.Closed()) << c.what;
-    EXPECT_EQ(peer.Read(0), "") << c.what << ": no answer";
-    EXPECT_EQ(server.form.Game().round.TurnState, Turn::Connecting) << c.what;
-  }
-  // A real client is still welcome.
-  HostilePeer client;
-  ASSERT_TRUE(client.ConnectTo(server.form.LanPort()));
-  client.Send(HelloMessage("Cleo"));
-  EXPECT_EQ(client.Read(500).substr(0, 8), "connect2");
-  EXPECT_EQ(server.form.Game().round.TurnState, Turn::ConnectedOrOver);
-}
-
-TEST(LanHostilePeer, ABrokenGameEndsWithANoticeAndLeavesTheClubAlone) {
-  const std::string move = BuildMoveMessage(MessageOfMove(Move::Challenge('9')));
-  struct Case {
-    const char* what;
-    std::string bytes;
+    std::vector<std::string> reads;
+    bool welcomed;
   };
   const std::vector<Case> cases = {
-      {"a move out of turn", move},
-      {"a card the client cannot hold",
-       BuildMoveMessage(MessageOfMove(Move::Put({MakeCard(1, 0)}, '9')))},
-      {"garbage in the game", "\xff\xfe garbage"},
-      {"an endless stream", std::string(64 * 1024, '#')},
+      {"a hello of another game, then ours", {"nuv2125connect1Mallory   ", hello}, true},
+      {"a misspelled hello and ours in one read", {"nuv2225konnect1Mallory   " + hello}, true},
+      {"noise, then the hello", {"GET / HTTP/1.1\r\n\r\n", hello}, true},
+      {"noise and nothing else", {std::string("\x01\x02\x03", 3)}, false},
+      {"a half-open line that never speaks", {}, false},
   };
   for (const Case& c : cases) {
     DialogAnswerer answerer;
     ServerWindow server;
     PassIntro(server.form);
-    const std::string clubBefore = FileBytes(server.folder / "Fibwick.net");
     ASSERT_TRUE(server.form.BeginLan(LanRole::Server, SlotNewPlayer, "Sam", "1", "", 0));
     HostilePeer peer;
-    ASSERT_TRUE(peer.ConnectTo(server.form.LanPort()));
-    peer.Send(HelloMessage("Mallory"));
-    ASSERT_TRUE(
-        WaitFor([&] { return server.form.Game().round.TurnState == Turn::ConnectedOrOver; }));
-    server.form.ConfirmLan();
-    ASSERT_TRUE(WaitFor([&] { return server.form.Game().round.TurnState == Turn::Local; }));
-    EXPECT_EQ(peer.Read(200).size(), WelcomeMessageLength + DealMessageLength) << c.what;
-    const int dialogsBefore = answerer.dialogsSeen;
-    peer.Send(c.bytes);
-    ASSERT_TRUE(WaitFor([&] { return server.form.CurrentScreen() == Screen::Menu; })) << c.what;
-    EXPECT_GT(answerer.dialogsSeen, dialogsBefore) << c.what << ": the player is told";
+    ASSERT_TRUE(peer.ConnectTo(server.form.LanPort())) << c.what;
+    for (const std::string& read : c.reads) {
+      peer.Send(read);
+      Wait(20);
+    }
+    if (c.welcomed) {
+      EXPECT_EQ(peer.ReadUntil(WelcomeMessageLength), WelcomeMessage("Sam")) << c.what;
+      EXPECT_EQ(server.form.Game().round.TurnState, Turn::ConnectedOrOver) << c.what;
+      EXPECT_EQ(server.form.Game().session.Seat1Name, "Cleo") << c.what;
+      EXPECT_FALSE(peer.Closed(700)) << c.what << ": the client stays";
+      continue;
+    }
+    // Dropped once it has had its time to introduce itself; a real client is still welcome.
     EXPECT_TRUE(peer.Closed()) << c.what;
-    EXPECT_FALSE(server.form.Game().round.TableActive) << c.what;
-    EXPECT_EQ(FileBytes(server.folder / "Fibwick.net"), clubBefore) << c.what;
+    EXPECT_EQ(peer.Read(0), "") << c.what << ": no answer";
+    EXPECT_EQ(server.form.Game().round.TurnState, Turn::Connecting) << c.what;
+    HostilePeer client;
+    ASSERT_TRUE(client.ConnectTo(server.form.LanPort())) << c.what;
+    client.Send(hello);
+    EXPECT_EQ(client.ReadUntil(WelcomeMessageLength).substr(0, 8), "connect2") << c.what;
   }
 }
 
-TEST(LanHostilePeer, AClientRefusesABrokenDealAndAChatFloodIsCapped) {
+// The notices the program shows, each as its lines joined.
+struct NoticeWatch {
   DialogAnswerer answerer;
-  QTcpServer fakeServer;
-  ASSERT_TRUE(fakeServer.listen(QHostAddress::LocalHost, 0));
-  ServerWindow window;  // here the window is the client
-  PassIntro(window.form);
-  ASSERT_TRUE(window.form.BeginLan(LanRole::Client, SlotNewPlayer, "Cleo", "1", "127.0.0.1",
-                                   fakeServer.serverPort()));
-  ASSERT_TRUE(WaitFor([&] { return fakeServer.hasPendingConnections(); }));
-  QTcpSocket* socket = fakeServer.nextPendingConnection();
-  ASSERT_TRUE(WaitFor([&] { return socket->bytesAvailable() >= 25; }));
-  EXPECT_EQ(socket->readAll().toStdString(), HelloMessage("Cleo"));
-  socket->write(WelcomeMessage("Mallory").c_str());
-  ASSERT_TRUE(WaitFor([&] { return window.form.CurrentScreen() == Screen::Table; }));
-
-  for (int line = 0; line < 50; ++line) socket->write("s1spam spam spam");
-  Wait(300);
-  EXPECT_LE(window.form.ChatLines().lines.size(), 4u);
-  EXPECT_EQ(window.form.CurrentScreen(), Screen::Table);
-
-  Deal deal;
-  for (int i = 1; i <= DealtCards; ++i) {
-    deal.firstCards[i] = deal.secondCards[i] = MakeCard(1, 0);  // one card dealt 24 times
-    deal.firstRanks[i] = deal.secondRanks[i] = 1;
+  std::vector<QString> notices;
+  NoticeWatch() {
+    answerer.custom = [this](QWidget* modal) {
+      auto* notice = qobject_cast<TFormNotice*>(modal);
+      if (notice && !notice->property("watched").toBool()) {
+        notice->setProperty("watched", true);
+        notices.push_back(notice->Lines().join('\n'));
+      }
+      return false;
+    };
   }
-  socket->write(LanDealMessage(deal).c_str());
-  ASSERT_TRUE(WaitFor([&] { return window.form.CurrentScreen() == Screen::Menu; }));
-  EXPECT_FALSE(window.form.Game().network.DealArrived);
+};
+
+QString EndNotice(Message side, Message why) {
+  return QString::fromUtf8(std::string(MessageText(side)) + " " + std::string(MessageText(why)) +
+                           "\n" + std::string(MessageText(MsgPressOKForExitTo)));
+}
+
+// One window at the table of a LAN game against a peer played by the test.
+struct HostileTable {
+  NoticeWatch watch;
+  fs::path folder = FreshProgramFolder("lan-hostile-table");
+  TForm1 form;
+  HostilePeer peer;
+  std::string clubBefore;
+  Deal deal;  // the window's client's cards first
+
+  explicit HostileTable(Pacing pacing = {}) : form(folder, Paced(pacing)) { form.show(); }
+  ~HostileTable() { fs::remove_all(folder); }
+
+  static Pacing Paced(Pacing pacing) {
+    pacing.pauseFactor = 0.0;
+    pacing.computerTickMs = 1;
+    return pacing;
+  }
+
+  // The window is the server: the game is dealt and the window is to move.
+  void BeginAsServer() {
+    PassIntro(form);
+    clubBefore = FileBytes(folder / "Fibwick.net");
+    ASSERT_TRUE(form.BeginLan(LanRole::Server, SlotNewPlayer, "Sam", "1", "", 0));
+    ASSERT_TRUE(peer.ConnectTo(form.LanPort()));
+    peer.Send(HelloMessage("Mallory"));
+    ASSERT_TRUE(WaitFor([&] { return form.Game().round.TurnState == Turn::ConnectedOrOver; }));
+    ASSERT_TRUE(form.ConfirmLan());
+    ASSERT_TRUE(WaitFor([&] { return form.Game().round.TurnState == Turn::Local && Quiet(); }));
+    const auto read = ReadDeal(peer.ReadUntil(WelcomeMessageLength + DealMessageLength).substr(29));
+    ASSERT_TRUE(read);
+    deal = *read;
+  }
+  // The window as server leads with one card: the peer is to move.
+  void ServerLeads() {
+    ClickCard(form, 1);
+    ButtonNamed(form, "Button8")->click();
+    ASSERT_TRUE(WaitFor([&] { return form.Game().round.TurnState == Turn::Opponent && Quiet(); }));
+    ASSERT_EQ(peer.ReadUntil(MoveMessageLength).size(), MoveMessageLength);
+  }
+  // The window is the client: welcomed, at the table, waiting for its deal.
+  void BeginAsClient() {
+    PassIntro(form);
+    clubBefore = FileBytes(folder / "Fibwick.net");
+    ASSERT_TRUE(peer.listener.listen(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(form.BeginLan(LanRole::Client, SlotNewPlayer, "Cleo", "1", "127.0.0.1",
+                              peer.listener.serverPort()));
+    ASSERT_TRUE(peer.Accept());
+    ASSERT_EQ(peer.ReadUntil(HelloMessageLength), HelloMessage("Cleo"));
+    peer.Send(WelcomeMessage("Mallory"));
+    ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table && Quiet(); }));
+  }
+
+  bool Quiet() const { return form.TableQuiet(); }
+  std::vector<QString> Chat() const {
+    std::vector<QString> lines;
+    for (const ChatLine& line : form.ChatLines().lines) lines.push_back(line.text);
+    return lines;
+  }
+  // A chat line after whatever the peer sent: once it is shown and the table is quiet, all
+  // before it has been dealt with. The abort after it ends the line at once.
+  bool ProbeShown() {
+    peer.Send("s" + std::string(1, PeerDigit()) + "still here" + "abort");
+    return WaitFor([&] { return !Chat().empty() && Chat().back() == "still here" && Quiet(); });
+  }
+  char PeerDigit() const { return form.Game().network.NetRole == LanRole::Server ? '2' : '1'; }
+};
+
+enum class Outcome { Ignored, EndedForBrokenRules };
+
+void ExpectOutcome(HostileTable& table, Outcome outcome, const std::string& what) {
+  if (outcome == Outcome::Ignored) {
+    const GameState before = table.form.Game();
+    ASSERT_TRUE(table.ProbeShown()) << what;
+    EXPECT_EQ(table.form.CurrentScreen(), Screen::Table) << what;
+    EXPECT_EQ(table.form.Game(), before) << what << ": the game goes on as it was";
+    EXPECT_TRUE(table.watch.notices.empty()) << what;
+    EXPECT_FALSE(table.peer.Closed(0)) << what;
+    return;
+  }
+  const Message side = table.form.Game().network.NetRole == LanRole::Server ? MsgClient : MsgServer;
+  ASSERT_TRUE(WaitFor([&] { return table.form.CurrentScreen() == Screen::Menu; })) << what;
+  ASSERT_EQ(table.watch.notices.size(), 1u) << what;
+  EXPECT_EQ(table.watch.notices[0], EndNotice(side, MsgHasBrokenTheRules)) << what;
+  EXPECT_TRUE(table.peer.Closed()) << what << ": we hung up";
+  EXPECT_FALSE(table.form.Game().round.TableActive) << what;
+  EXPECT_EQ(FileBytes(table.folder / "Fibwick.net"), table.clubBefore)
+      << what << ": nothing recorded";
+}
+
+TEST(LanHostilePeer, AClientIsIgnoredOutOfTurnAndEndsTheGameWhenItBreaksTheRules) {
+  struct Case {
+    const char* what;
+    bool peersTurn;
+    std::function<std::string(const Deal&, char claim)> bytes;
+    Outcome outcome;
+  };
+  const auto put = [](CardCode card, char claim) {
+    return BuildMoveMessage(MessageOfMove(Move::Put({card}, claim)));
+  };
+  const std::vector<Case> cases = {
+      {"a move out of turn", false,
+       [&](const Deal& d, char) { return put(d.firstCards[1], RankChar(d.firstRanks[1])); },
+       Outcome::Ignored},
+      {"a hello in the game", false,
+       [](const Deal&, char) { return std::string("nuv2125connect1Mallory   "); },
+       Outcome::Ignored},
+      {"abort", true, [](const Deal&, char) { return std::string(AbortMessage); },
+       Outcome::Ignored},
+      {"noise", true, [](const Deal&, char) { return std::string("\x01\x02\x03\x7f", 4); },
+       Outcome::Ignored},
+      {"an overlong chat line", true,
+       [](const Deal&, char) { return std::string("s2this line is far too long"); },
+       Outcome::Ignored},
+      {"a card it does not hold", true,
+       [&](const Deal& d, char claim) { return put(d.secondCards[1], claim); },
+       Outcome::EndedForBrokenRules},
+      {"a malformed move", true, [](const Deal&, char) { return std::string("##############2"); },
+       Outcome::EndedForBrokenRules},
+      {"an endless stream", false, [](const Deal&, char) { return std::string(64 * 1024, '#'); },
+       Outcome::EndedForBrokenRules},
+  };
+  for (const Case& c : cases) {
+    HostileTable table;
+    table.BeginAsServer();
+    ASSERT_FALSE(HasFatalFailure()) << c.what;
+    if (c.peersTurn) table.ServerLeads();
+    ASSERT_FALSE(HasFatalFailure()) << c.what;
+    table.peer.Send(c.bytes(table.deal, table.form.Game().claim.ClaimRank));
+    ExpectOutcome(table, c.outcome, c.what);
+  }
+}
+
+TEST(LanHostilePeer, AServerWithABrokenDealEndsTheGame) {
+  Deal good;
+  for (int i = 1; i <= DealtCards; ++i) {
+    const auto rank = static_cast<RankIndex>((i - 1) / 2 + 1);
+    good.firstCards[i] = MakeCard(rank, static_cast<SuitIndex>((i - 1) % 2));
+    good.firstRanks[i] = rank;
+    good.secondCards[i] = MakeCard(rank, static_cast<SuitIndex>(2 + (i - 1) % 2));
+    good.secondRanks[i] = rank;
+  }
+  std::string twice = LanDealMessage(good);
+  twice.replace(3, 2, twice.substr(1, 2));
+  std::string foreign = LanDealMessage(good);
+  foreign.replace(1, 2, "Zz");
+  struct Case {
+    const char* what;
+    std::string bytes;
+    Outcome outcome;
+  };
+  const std::vector<Case> cases = {
+      {"a move before the deal", BuildMoveMessage(MessageOfMove(Move::Challenge('9'))),
+       Outcome::Ignored},
+      {"a deal with a card twice", twice, Outcome::EndedForBrokenRules},
+      {"a deal with a card of no deck", foreign, Outcome::EndedForBrokenRules},
+  };
+  for (const Case& c : cases) {
+    HostileTable table;
+    table.BeginAsClient();
+    ASSERT_FALSE(HasFatalFailure()) << c.what;
+    table.peer.Send(c.bytes);
+    ExpectOutcome(table, c.outcome, c.what);
+  }
+}
+
+// Only a peer that really leaves is said to have interrupted the game.
+TEST(LanHostilePeer, APeerThatHangsUpInterruptsTheGame) {
+  HostileTable table;
+  table.BeginAsServer();
+  ASSERT_FALSE(HasFatalFailure());
+  table.peer.socket->disconnectFromHost();
+  ASSERT_TRUE(WaitFor([&] { return table.form.CurrentScreen() == Screen::Menu; }));
+  ASSERT_EQ(table.watch.notices.size(), 1u);
+  EXPECT_EQ(table.watch.notices[0], EndNotice(MsgClient, MsgHasInterruptedGame));
+  EXPECT_EQ(FileBytes(table.folder / "Fibwick.net"), table.clubBefore);
+}
+
+TEST(LanChat, ALineCutAnywhereByTcpComesOutWhole) {
+  // The line ends only with what follows it, never with a pause, however long.
+  HostileTable table(Pacing{.lanChatQuietMs = 600'000});
+  table.BeginAsServer();
+  ASSERT_FALSE(HasFatalFailure());
+  const std::string line = "s2hello there";
+  for (std::size_t cut = 1; cut < line.size(); ++cut) {
+    table.peer.Send(line.substr(0, cut));
+    Wait(10);  // the window reads the first part alone
+    table.peer.Send(line.substr(cut) + std::string(AbortMessage));
+    ASSERT_TRUE(WaitFor([&] { return table.Chat().size() == std::min<std::size_t>(cut, 4); }))
+        << "cut at " << cut;
+    for (const QString& shown : table.Chat()) EXPECT_EQ(shown, "hello there") << "cut at " << cut;
+  }
+  // A lone "s", then the rest with a move behind it: the move is read as the move it is.
+  table.ServerLeads();
+  ASSERT_FALSE(HasFatalFailure());
+  const int pile = table.form.Game().table.PileCount;
+  table.peer.Send("s");
+  Wait(10);
+  table.peer.Send("2hi" + BuildMoveMessage(MessageOfMove(Move::Put(
+                              {table.deal.firstCards[1]}, table.form.Game().claim.ClaimRank))));
+  ASSERT_TRUE(WaitFor([&] {
+    return table.form.Game().round.TurnState == Turn::Local && table.Quiet();
+  })) << DescribeState(table.form.Game());
+  EXPECT_EQ(table.form.Game().table.PileCount, pile + 1);
+  EXPECT_EQ(table.Chat().back(), "hi");
+  EXPECT_TRUE(table.watch.notices.empty());
+}
+
+TEST(LanChat, ABurstShowsTheNewestFourLinesAndSoundsOnce) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> reads;
+  };
+  const std::vector<Case> cases = {
+      {"five lines in one read", {"s2line 1s2line 2s2line 3s2line 4s2line 5abort"}},
+      {"a fifth line a moment after four", {"s2line 1s2line 2s2line 3s2line 4", "s2line 5abort"}},
+  };
+  for (const Case& c : cases) {
+    HostileTable table;
+    table.BeginAsServer();
+    ASSERT_FALSE(HasFatalFailure());
+    const int sounds = table.form.Sounds().TimesPlayed("WToMenK");
+    for (const std::string& read : c.reads) {
+      table.peer.Send(read);
+      Wait(150);
+    }
+    ASSERT_TRUE(WaitFor([&] { return !table.Chat().empty() && table.Chat().back() == "line 5"; }))
+        << c.what;
+    EXPECT_EQ(table.Chat(), (std::vector<QString>{"line 2", "line 3", "line 4", "line 5"}))
+        << c.what;
+    if (table.form.CurrentSettings().SoundOn) {
+      EXPECT_EQ(table.form.Sounds().TimesPlayed("WToMenK"), sounds + 1) << c.what;
+    }
+  }
 }
 
 }  // namespace

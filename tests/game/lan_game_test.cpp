@@ -33,14 +33,19 @@ Deal SomeDeal() {
   return deal;
 }
 
+// The messages the framer hands out for these reads; the last line is then left quiet.
 std::vector<std::string> Frames(const std::vector<std::string>& reads) {
   LanFramer framer;
   std::vector<std::string> out;
-  for (const std::string& read : reads) {
-    const bool fed = framer.Feed(read);
+  const auto take = [&] {
     for (std::string m = framer.Next(); !m.empty(); m = framer.Next()) out.push_back(m);
-    if (!fed) out.push_back("<broken>");
+  };
+  for (const std::string& read : reads) {
+    framer.Feed(read);
+    take();
   }
+  framer.Settle();
+  take();
   return out;
 }
 
@@ -50,6 +55,7 @@ TEST(LanFraming, MessagesJoinedOrSplitComeOutWhole) {
   const std::string hello = HelloMessage("Ann");
   const std::string welcome = WelcomeMessage("Bob");
   const std::string deal = LanDealMessage(SomeDeal());
+  const std::string brokenMove = "##############2";
   struct Case {
     const char* what;
     std::vector<std::string> reads;
@@ -67,16 +73,59 @@ TEST(LanFraming, MessagesJoinedOrSplitComeOutWhole) {
        }(),
        {move}},
       {"chat then a move in one read", {"s2hello bob" + move}, {"s2hello bob", move}},
+      {"chat split, then a move", {"s2hel", "lo bob" + move}, {"s2hello bob", move}},
+      {"a lone s, then the rest and a move", {"s", "2hi" + move}, {"s2hi", move}},
       {"full chat then a chat", {"s1fifteen chars!!s2ok"}, {"s1fifteen chars!!", "s2ok"}},
-      {"chat text that looks like a message", {"s1b and s1 and #"}, {"s1b and s1 and #"}},
+      {"a burst of lines in one read", {"s1ones1twos1three"}, {"s1one", "s1two", "s1three"}},
+      {"chat text with digits and #", {"s1b and 9 and #"}, {"s1b and 9 and #"}},
+      {"an overlong line, then a move",
+       {"s1twenty characters!" + move},
+       {"s1twenty characters!", move}},
       {"a move after half a deal waits",
        {deal.substr(0, 72), deal.substr(72) + move},
        {deal, move}},
       {"an abort between moves", {move + "abort" + challenge}, {move, "abort", challenge}},
-      {"garbage", {"xyz"}, {"<broken>"}},
-      {"garbage after a message", {move + "\x01\x02", move}, {move, "<broken>", "<broken>"}},
+      {"noise", {"xyz"}, {}},
+      {"noise before a hello", {"\x01GET / HTTP/1.1\r\n\r\n", hello}, {hello}},
+      {"a wrong hello, then the right one", {"nuv2125connect1Mallory   " + hello}, {hello}},
+      {"a broken move before the hello is noise", {brokenMove + hello}, {hello}},
+      {"noise between moves", {hello, move + "\x01\x02" + move}, {hello, move, move}},
+      {"after the hello a broken move comes out whole",
+       {hello, brokenMove + move},
+       {hello, brokenMove, move}},
   };
   for (const Case& c : cases) EXPECT_EQ(Frames(c.reads), c.messages) << c.what;
+}
+
+// TCP may cut the stream anywhere: every cut gives the same messages.
+TEST(LanFraming, AStreamCutAtEveryByteComesOutTheSame) {
+  const std::vector<std::string> stream = {HelloMessage("Ann"),
+                                           "s2hello there",
+                                           PutOf("Ks", "K"),
+                                           "s2#9 ok",
+                                           Challenge("K"),
+                                           "abort",
+                                           "s2a",
+                                           LanDealMessage(SomeDeal()),
+                                           "s2fifteen chars!!",
+                                           "s2bye, see you"};
+  std::string bytes;
+  for (const std::string& message : stream) bytes += message;
+  for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
+    EXPECT_EQ(Frames({bytes.substr(0, cut), bytes.substr(cut)}), stream) << "cut at " << cut;
+  }
+}
+
+TEST(LanFraming, AChatLineWaitsForItsEnd) {
+  LanFramer framer;
+  framer.Feed("s2hel");
+  EXPECT_TRUE(framer.ChatOpen());
+  EXPECT_EQ(framer.Next(), "");
+  framer.Feed("lo there");
+  EXPECT_EQ(framer.Next(), "");
+  framer.Settle();
+  EXPECT_EQ(framer.Next(), "s2hello there");
+  EXPECT_FALSE(framer.ChatOpen());
 }
 
 struct LanFixture : TableFixture {
@@ -93,11 +142,13 @@ TEST(LanHandshake, ServerTakesOnlyTheRightHello) {
         std::string("nuv2225konnect1Ann       "), WelcomeMessage("Ann"), PutOf("Ks", "K")}) {
     LanFixture f;
     BeginLanGame(f.state, LanRole::Server, SlotNewPlayer, "Server Sam");
-    EXPECT_EQ(f.Receive(wrong).kind, Kind::WrongHello) << wrong;
+    EXPECT_EQ(f.Receive(wrong).kind, Kind::Ignored) << wrong;
     EXPECT_EQ(f.state.round.TurnState, Turn::Connecting);
   }
+  // The right hello after wrong ones on the same line is answered.
   LanFixture f;
   BeginLanGame(f.state, LanRole::Server, SlotNewPlayer, "A twenty char name!!");
+  EXPECT_EQ(f.Receive("nuv2125connect1Mallory   ").kind, Kind::Ignored);
   const PeerArrival hello = f.Receive(HelloMessage("Christopher Robin"));
   ASSERT_EQ(hello.kind, Kind::Hello);
   EXPECT_EQ(f.state.round.TurnState, Turn::ConnectedOrOver);
@@ -117,18 +168,22 @@ TEST(LanHandshake, ClientWaitsForWelcomeThenDeal) {
   f.Record(StartGame(f.state, f.random, f.services, false));
   ASSERT_TRUE(IsLanClientWaiting(f.state));
 
-  // A deal with a card twice is refused and leaves the table waiting.
+  // A deal with a card twice or a card of no deck breaks the rules and changes nothing.
   std::string twice = LanDealMessage(SomeDeal());
   twice.replace(3, 2, twice.substr(1, 2));
-  EXPECT_EQ(f.Receive(twice).kind, Kind::Refused);
-  EXPECT_TRUE(IsLanClientWaiting(f.state));
+  std::string foreign = LanDealMessage(SomeDeal());
+  foreign.replace(1, 2, "Zz");
+  for (const std::string& broken : {twice, foreign}) {
+    EXPECT_EQ(f.Receive(broken).kind, Kind::BrokeRules);
+    EXPECT_TRUE(IsLanClientWaiting(f.state));
+  }
 
   ASSERT_EQ(f.Receive(LanDealMessage(SomeDeal())).kind, Kind::Deal);
   EXPECT_EQ(f.state.hands.SeatCardCount[1], 12);
   EXPECT_EQ(f.state.hands.SeatCardCount[2], 12);
   EXPECT_EQ(f.state.round.TurnState, Turn::Opponent);
-  // A second deal in the middle of the game is not taken.
-  EXPECT_EQ(f.Receive(LanDealMessage(SomeDeal())).kind, Kind::Refused);
+  // The server to move sends a deal instead of a move.
+  EXPECT_EQ(f.Receive(LanDealMessage(SomeDeal())).kind, Kind::BrokeRules);
   EXPECT_EQ(f.state.hands.SeatCardCount[1], 12);
 }
 
@@ -152,9 +207,10 @@ TEST(LanPlay, MovesGoThroughTheReferee) {
     Refusal refusal;
   };
   const std::vector<Case> refused = {
-      {"a card the server does not hold", PutOf("9h", "9"), Kind::Refused, Refusal::CardNotHeld},
-      {"a challenge of nothing", Challenge("9"), Kind::Refused, Refusal::NothingToChallenge},
-      {"a malformed move", "##############2", Kind::Refused, Refusal::None},
+      {"a card the server does not hold", PutOf("9h", "9"), Kind::BrokeRules, Refusal::CardNotHeld},
+      {"a challenge of nothing", Challenge("9"), Kind::BrokeRules, Refusal::NothingToChallenge},
+      {"a malformed move", "##############2", Kind::BrokeRules, Refusal::None},
+      {"abort", "abort", Kind::Ignored, Refusal::None},
   };
   for (const Case& c : refused) {
     const GameState before = f.state;
@@ -163,15 +219,13 @@ TEST(LanPlay, MovesGoThroughTheReferee) {
     EXPECT_EQ(arrival.refusal, c.refusal) << c.what;
     EXPECT_EQ(f.state, before) << c.what;
   }
-  EXPECT_EQ(f.Receive("abort").kind, Kind::Ignored);
   ASSERT_EQ(f.Receive(PutOf("9c", "9")).kind, Kind::Move);
   EXPECT_EQ(f.state.table.PileCount, 1);
   EXPECT_EQ(f.state.round.TurnState, Turn::Local);
-  // Now it is ours to move: another move of the server is out of turn.
-  const PeerArrival early = f.Receive(PutOf("9s", "9"));
-  EXPECT_EQ(early.kind, Kind::Refused);
-  EXPECT_EQ(early.refusal, Refusal::NotThisSeatsTurn);
-  EXPECT_EQ(f.state.table.PileCount, 1);
+  // Now it is ours to move: another move of the server is out of turn and ignored.
+  const GameState before = f.state;
+  EXPECT_EQ(f.Receive(PutOf("9s", "9")).kind, Kind::Ignored);
+  EXPECT_EQ(f.state, before);
 }
 
 TEST(LanChat, TakenInEveryStateAndCut) {

@@ -559,6 +559,9 @@ TEST(OwnAddresses, BoxesTakeTheLocalThenTheExternalThenTheLoopback) {
       {6, std::nullopt, {local(1), local(2), local(3), local(4), local(5), local(6)}},
       {5, std::nullopt, {local(1), local(2), local(3), local(4), local(5), loop}},
       {1, "10.1.2.3\r\nsecond\r\n", {local(1), external, loop}},
+      // A page on this machine sees the loopback, one on this network a local address.
+      {2, "127.0.0.1\r\n", {local(1), local(2), loop}},
+      {2, "192.168.0.2\r\n", {local(1), local(2), loop}},
   };
   for (const Case& c : cases) {
     const std::vector<ShownAddress> shown = ShapeOwnAddresses(locals(c.localCount), c.echo, site);

@@ -30,9 +30,13 @@ std::vector<ShownAddress> ShapeOwnAddresses(const std::vector<QString>& local,
                                             const QString& echoSite) {
   std::vector<ShownAddress> tail;
   if (echoReply) {
-    // The page answers one line ended by CR LF; a box shows one line.
-    const QString reply = QString::fromStdString(*echoReply);
-    tail.push_back({reply.section(QRegularExpression("[\r\n]"), 0, 0), echoSite});
+    // The page answers one line ended by CR LF; a box shows one line. A page on this machine or
+    // this network sees an address the boxes show already: no box tells it twice.
+    const QString reply =
+        QString::fromStdString(*echoReply).section(QRegularExpression("[\r\n]"), 0, 0);
+    const bool known =
+        reply == LoopbackAddress || std::find(local.begin(), local.end(), reply) != local.end();
+    if (!known) tail.push_back({reply, echoSite});
   }
   tail.push_back({LoopbackAddress, LoopHint});
   // With no free box the loopback gives way first, then the last local addresses: the external

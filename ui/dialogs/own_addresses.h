@@ -22,7 +22,8 @@ struct ShownAddress {
 
 // What the address boxes show, in their order (left column top to bottom, then the right one):
 // the local addresses, the external one when it was asked (`echoReply` as the echo page answered,
-// empty when it could not be read; its hint names `echoSite`), then the loopback.
+// empty when it could not be read; its hint names `echoSite`) unless it is one of those or the
+// loopback, then the loopback.
 std::vector<ShownAddress> ShapeOwnAddresses(const std::vector<QString>& local,
                                             const std::optional<std::string>& echoReply,
                                             const QString& echoSite);
