@@ -60,9 +60,12 @@ void ClubSession::WriteHistory(const SessionResult& result) {
                            .Rating = result.rating,
                            .Kind = result.network ? HistoryKind::Network : HistoryKind::Local};
   const auto club = ClubFile(result.network).filename().string();
-  if (fibwick::WriteHistory(programFolder_, club, {entry}, HistoryStampAt(std::time(nullptr))) ==
-      WriteHistoryResult::Failed) {
+  std::optional<DamagedHistory> damaged;
+  if (fibwick::WriteHistory(programFolder_, club, {entry}, HistoryStampAt(std::time(nullptr)),
+                            &damaged) == WriteHistoryResult::Failed) {
     notice_(std::string(MessageText(MsgCanntSaveHistory)));
+  } else if (damaged) {
+    notice_(DamagedHistoryMessage(*damaged));
   }
 }
 

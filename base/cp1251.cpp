@@ -1,10 +1,14 @@
 #include "base/cp1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace fibwick {
 namespace {
+
+// U+FFFD: a malformed UTF-8 sequence, or a byte the code page leaves undefined.
+constexpr char32_t Replacement = 0xFFFD;
 
 // Code points of bytes 0x80..0xFF; 0x98 is unassigned in the code page.
 constexpr std::array<char32_t, 128> HighHalf = {
@@ -37,12 +41,10 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char EncodeOne(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
   for (std::size_t i = 0; i < HighHalf.size(); ++i) {
-    if (HighHalf[i] == cp && cp != 0xFFFD) return static_cast<char>(0x80 + i);
+    if (HighHalf[i] == cp && cp != Replacement) return static_cast<char>(0x80 + i);
   }
   return '?';
 }
-
-constexpr char32_t Malformed = 0xFFFD;
 
 // Reads one code point starting at text[i] and advances i; returns U+FFFD for a malformed
 // sequence, having taken its longest valid beginning, so the byte that broke it is read again.
@@ -69,12 +71,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
   } else {
-    return Malformed;
+    return Replacement;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size()) return Malformed;
+    if (i >= text.size()) return Replacement;
     const auto next = static_cast<std::uint8_t>(text[i]);
-    if (next < low || next > high) return Malformed;
+    if (next < low || next > high) return Replacement;
     low = 0x80;
     high = 0xBF;
     cp = (cp << 6) | (next & 0x3F);
@@ -93,6 +95,13 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
     AppendUtf8(out, byte < 0x80 ? char32_t{byte} : HighHalf[byte - 0x80]);
   }
   return out;
+}
+
+bool DefinedInCp1251(std::string_view bytes) {
+  return std::ranges::none_of(bytes, [](char c) {
+    const auto byte = static_cast<std::uint8_t>(c);
+    return byte >= 0x80 && HighHalf[byte - 0x80] == Replacement;
+  });
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {

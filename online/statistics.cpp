@@ -6,6 +6,15 @@
 
 namespace fibwick {
 
+namespace {
+
+// The games finished in the session; the game number itself counts every earlier session too.
+int GamesPlayed(const SessionResult& result) {
+  return result.lastGame - result.firstGame + 1;
+}
+
+}  // namespace
+
 GameEndCounters GameEndCountersOf(const SessionResult& result) {
   GameEndCounters counters{};
   if (result.tournament) {
@@ -14,10 +23,10 @@ GameEndCounters GameEndCountersOf(const SessionResult& result) {
   }
   if (result.network) {
     // Only the host counts, so each LAN game is counted once.
-    if (result.networkHost) counters[4] = result.lastGame - result.firstGame + 1;
+    if (result.networkHost) counters[4] = GamesPlayed(result);
     return counters;
   }
-  counters[0] = result.lastGame;
+  counters[0] = GamesPlayed(result);
   counters[1] = result.lastGame % 20 == 0 ? 1 : 0;
   counters[2] = std::max(result.sessionScore, 0);
   counters[3] = std::max(-result.sessionScore, 0);

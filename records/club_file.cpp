@@ -7,6 +7,7 @@
 
 #include "base/fixed_field.h"
 #include "records/catalogue.h"
+#include "records/data_files.h"
 #include "records/file_marker.h"
 #include "records/number_format.h"
 #include "records/text_file.h"
@@ -36,10 +37,6 @@ bool LacksWriteAccess(const std::filesystem::path& file) {
   if (folder.empty()) folder = ".";
   // Replacing the file means creating a new one beside it.
   return ::access(file.c_str(), W_OK) != 0 || ::access(folder.c_str(), W_OK) != 0;
-}
-
-std::string QuotedPath(const std::filesystem::path& file) {
-  return " \"" + file.string() + "\"!";
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <array>
 
 #include "base/fixed_field.h"
+#include "records/catalogue.h"
+#include "records/data_files.h"
 #include "records/file_marker.h"
 #include "records/number_format.h"
 #include "records/short_date.h"
@@ -18,6 +20,7 @@ constexpr std::size_t SummedLength = 99;
 constexpr std::size_t SumDigits = 5;
 constexpr std::size_t TotalDigits = 10;
 constexpr std::size_t TotalsLineMinimum = 30;
+constexpr std::string_view DamagedMark = ".damaged";
 
 using Sums = std::array<long long, 3>;
 
@@ -71,13 +74,23 @@ std::string ModificationDate(const std::filesystem::path& file) {
   return ::stat(file.c_str(), &info) == 0 ? LocalShortDate(info.st_mtime) : std::string{};
 }
 
-// The entry lines of a valid file, without its end and totals lines.
+// Whole, and its bytes still add up to its own checksum.
+bool Intact(std::string_view line) {
+  return line.size() >= HistoryLineLength && StoredChecksum(line) == SumsOf(line);
+}
+
+// The entry lines of a file, without its end and totals lines; of a damaged file, those that
+// are still intact.
 std::vector<std::string> EntryLines(const std::filesystem::path& file) {
   auto lines = ReadTextLines(file).value_or(std::vector<std::string>{});
-  const auto end = std::find_if(lines.begin(), lines.end(),
-                                [](const std::string& line) { return line.starts_with('$'); });
-  lines.erase(end, lines.end());
+  std::erase_if(lines,
+                [](const std::string& line) { return line.starts_with('$') || !Intact(line); });
   return lines;
+}
+
+bool Exists(const std::filesystem::path& file) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(file, error));
 }
 
 }  // namespace
@@ -114,9 +127,9 @@ HistoryFileState ValidateHistoryFile(const std::filesystem::path& file) {
   int entries = 0;
   for (std::size_t i = 0; i < lines->size(); ++i) {
     const auto& line = (*lines)[i];
-    const auto sums = SumsOf(line);
     // A changed checksum is as much damage as a changed entry.
-    if (line.size() < HistoryLineLength || StoredChecksum(line) != sums) return {};
+    if (!Intact(line)) return {};
+    const auto sums = SumsOf(line);
     for (std::size_t k = 0; k < totals.size(); ++k) totals[k] += sums[k];
     if (!line.starts_with('$')) {
       ++entries;
@@ -135,14 +148,21 @@ HistoryFileState ValidateHistoryFile(const std::filesystem::path& file) {
 
 WriteHistoryResult WriteHistory(const std::filesystem::path& programFolder,
                                 std::string_view clubFileName,
-                                const std::vector<HistoryEntry>& entries,
-                                const HistoryStamp& stamp) {
+                                const std::vector<HistoryEntry>& entries, const HistoryStamp& stamp,
+                                std::optional<DamagedHistory>* damaged) {
   for (int number = 1; number <= HistoryFileLimit; ++number) {
     const auto file = HistoryFilePath(programFolder, clubFileName, number);
     const auto state = ValidateHistoryFile(file);
     if (state.valid && state.entries >= HistoryEntriesPerFile) continue;
 
-    auto lines = state.valid ? EntryLines(file) : std::vector<std::string>{};
+    auto lines = EntryLines(file);
+    const auto salvaged = static_cast<int>(lines.size());
+    // A damaged file is never written over: one changed byte would cost every entry in it.
+    std::optional<std::filesystem::path> aside;
+    if (!state.valid && Exists(file)) {
+      aside = SetAside(file, DamagedMark);
+      if (!aside) return WriteHistoryResult::Failed;
+    }
     for (const auto& entry : entries) lines.push_back(HistoryEntryLine(entry, stamp));
     lines.push_back(HistoryEndLine());
     Sums totals{};
@@ -154,10 +174,18 @@ WriteHistoryResult WriteHistory(const std::filesystem::path& programFolder,
 
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return WriteFileAtomically(file, JoinLines(lines)) ? WriteHistoryResult::Written
-                                                       : WriteHistoryResult::Failed;
+    if (!WriteFileAtomically(file, JoinLines(lines))) {
+      if (aside) PutBack(*aside, file);
+      return WriteHistoryResult::Failed;
+    }
+    if (aside && damaged != nullptr) *damaged = DamagedHistory{*aside, salvaged};
+    return WriteHistoryResult::Written;
   }
   return WriteHistoryResult::Failed;
+}
+
+std::string DamagedHistoryMessage(const DamagedHistory& damaged) {
+  return std::string(MessageText(MsgDamagedHistoryKept)) + QuotedPath(damaged.keptAs);
 }
 
 }  // namespace fibwick

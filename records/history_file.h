@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,10 +58,21 @@ enum class WriteHistoryResult {
   Failed,  // "Cann`t save history!"; the game goes on and the old file is untouched
 };
 
-// Appends to the first valid file with room; the first missing or damaged file is started anew.
+// A damaged file the write met: kept under another name, its entries that still read carried
+// into the file started in its place.
+struct DamagedHistory {
+  std::filesystem::path keptAs;
+  int salvaged = 0;
+};
+
+// Appends to the first valid file with room; the first missing file is started anew, and so is
+// the first damaged one, after it has been set aside (told through `damaged`).
 WriteHistoryResult WriteHistory(const std::filesystem::path& programFolder,
                                 std::string_view clubFileName,
-                                const std::vector<HistoryEntry>& entries,
-                                const HistoryStamp& stamp);
+                                const std::vector<HistoryEntry>& entries, const HistoryStamp& stamp,
+                                std::optional<DamagedHistory>* damaged = nullptr);
+
+// What the player is told of a damaged file set aside.
+std::string DamagedHistoryMessage(const DamagedHistory& damaged);
 
 }  // namespace fibwick

@@ -17,6 +17,10 @@ constexpr char SaveGifOff = '\xEB';  // Cyrillic "л"
 constexpr std::size_t NickWidth = 12;
 constexpr std::size_t CityWidth = 15;
 constexpr std::size_t PlayerNameWidth = 20;
+constexpr std::size_t SexWidth = 1;
+constexpr std::size_t Unlimited = std::string::npos;
+// A font line of one character stops the reading; every other text line stops it only empty.
+constexpr std::size_t ShortestFontName = 2;
 
 // Countries per continent digit 1..6: Europe, Asia, North America, South America, Oceania,
 // Africa.
@@ -49,7 +53,7 @@ bool ValidCountry(std::string_view code) {
 }
 
 std::string CheckedSex(std::string_view text) {
-  const auto sex = Cut(text, 1);
+  const auto sex = Cut(text, SexWidth);
   return sex == "M" || sex == "W" ? std::string(sex) : "M";
 }
 
@@ -68,7 +72,7 @@ bool DecodeLines(const Lines& line, Settings& s) {
   const std::array fonts{&Settings::FontLarge, &Settings::FontSmall, &Settings::FontSpecial1,
                          &Settings::FontSpecial2};
   for (std::size_t i = 0; i < fonts.size(); ++i) {
-    if (line(10 + i).size() <= 1) return false;
+    if (line(10 + i).size() < ShortestFontName) return false;
     s.*fonts[i] = line(10 + i);
   }
   const std::array scales{&Settings::ScaleLarge, &Settings::ScaleSmall, &Settings::ScaleSpecial1,
@@ -108,6 +112,17 @@ bool DecodeLines(const Lines& line, Settings& s) {
   return true;
 }
 
+// A text field as its line can hold it: line breaks dropped and cut to what the reader takes.
+// Where the reader would stop at the result, the default is written instead, so that one odd
+// value never costs the settings after it.
+std::string TextLine(const Settings& s, std::string Settings::*field, std::size_t width,
+                     std::size_t shortest = 1) {
+  std::string text = s.*field;
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  text = std::string(Cut(text, width));
+  return text.size() >= shortest ? text : Settings{}.*field;
+}
+
 }  // namespace
 
 Settings LoadSettings(const std::filesystem::path& file, PathsDocument* paths) {
@@ -139,28 +154,28 @@ std::vector<std::string> SettingsLines(const Settings& s) {
       "<# Individual>",
       conventions,
       "<# Fonts>",
-      s.FontLarge,
-      s.FontSmall,
-      s.FontSpecial1,
-      s.FontSpecial2,
+      TextLine(s, &Settings::FontLarge, Unlimited, ShortestFontName),
+      TextLine(s, &Settings::FontSmall, Unlimited, ShortestFontName),
+      TextLine(s, &Settings::FontSpecial1, Unlimited, ShortestFontName),
+      TextLine(s, &Settings::FontSpecial2, Unlimited, ShortestFontName),
       std::to_string(s.ScaleLarge),
       std::to_string(s.ScaleSmall),
       std::to_string(s.ScaleSpecial1),
       std::to_string(s.ScaleSpecial2),
       "<# IP & Port>",
-      s.ServerIp,
-      s.ServerPort,
+      TextLine(s, &Settings::ServerIp, Unlimited, 0),
+      TextLine(s, &Settings::ServerPort, Unlimited),
       "<# Background>",
       PadNumber(s.BackgroundStyle, 2, '0') + std::to_string(s.BackgroundColour),
       "<# Name Of Player>",
-      s.LastPlayerName,
+      TextLine(s, &Settings::LastPlayerName, PlayerNameWidth),
       "<# World Top Ten>",
-      s.RecordsAddress,
-      s.WorldNick,
-      s.WorldCountry,
-      s.WorldCity,
-      s.WorldSex,
-      s.StatisticsAddress,
+      TextLine(s, &Settings::RecordsAddress, Unlimited),
+      TextLine(s, &Settings::WorldNick, NickWidth),
+      TextLine(s, &Settings::WorldCountry, Unlimited),
+      TextLine(s, &Settings::WorldCity, CityWidth),
+      TextLine(s, &Settings::WorldSex, SexWidth),
+      TextLine(s, &Settings::StatisticsAddress, Unlimited, 0),
       "<# Save Games as GIF>",
       std::string(1, s.SaveGif ? SaveGifOn : SaveGifOff),
       std::to_string(s.GifContent),

@@ -101,7 +101,8 @@ FilteredBox FilterPort(std::string_view text, std::string_view serverPort) {
   const bool digits =
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   const std::string shown(digits ? text : serverPort);
-  return {shown, shown};
+  // An emptied box is a port being retyped, not one to keep.
+  return {shown, shown.empty() ? std::string(serverPort) : shown};
 }
 
 }  // namespace fibwick

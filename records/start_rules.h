@@ -63,7 +63,7 @@ struct FilteredBox {
 // A character other than a digit or a point puts the last accepted address back; a client
 // remembers any address that is not empty.
 FilteredBox FilterServerAddress(std::string_view text, std::string_view serverIp, bool client);
-// Digits only, else the last accepted port; whatever the box then holds is remembered.
+// Digits only, else the last accepted port; the box is remembered unless it is empty.
 FilteredBox FilterPort(std::string_view text, std::string_view serverPort);
 
 }  // namespace fibwick

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "base/cp1251.h"
 #include "server/http/percent_decode.h"
 
 namespace fibwick::service {
@@ -35,7 +36,10 @@ std::optional<FormFields> DecodeForm(std::string_view body) {
     auto name = PercentDecode(pair.substr(0, equals), true);
     auto value = PercentDecode(
         equals == std::string_view::npos ? std::string_view() : pair.substr(equals + 1), true);
-    if (!name || !value) return std::nullopt;
+    // A byte the code page does not define could only be stored as a guess.
+    if (!name || !value || !DefinedInCp1251(*name) || !DefinedInCp1251(*value)) {
+      return std::nullopt;
+    }
     form.fields.emplace_back(std::move(*name), std::move(*value));
   }
   return form;

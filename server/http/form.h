@@ -21,7 +21,7 @@ struct FormFields {
 };
 
 // Pairs are joined by '&'; a pair without '=' is a name with an empty value; empty pairs are
-// skipped. Nothing when an escape is malformed.
+// skipped. Nothing when an escape is malformed or a byte is not a Windows-1251 character.
 std::optional<FormFields> DecodeForm(std::string_view body);
 
 }  // namespace fibwick::service

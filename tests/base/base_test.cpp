@@ -21,6 +21,17 @@ TEST(Cp1251, CardBytesAndCyrillicRoundTrip) {
   EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
 }
 
+TEST(Cp1251, OnlyByte0x98IsUndefined) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    EXPECT_EQ(DefinedInCp1251(one), b != 0x98) << b;
+  }
+  EXPECT_TRUE(DefinedInCp1251(""));
+  EXPECT_TRUE(DefinedInCp1251("\xC8\xE2\xE0\xED \x88"));  // "Иван €"
+  EXPECT_FALSE(DefinedInCp1251("\xC8\xE2\x98\xE0\xED"));
+  EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xEF\xBF\xBD");  // what the service used to store
+}
+
 TEST(Cp1251, CharactersWithoutFormBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("\xE4\xB8\xAD\xE6\x96\x87"), "??");  // Chinese
   EXPECT_EQ(Utf8ToCp1251("\xC3\xA9t\xC3\xA9"), "?t?");        // é has no form here

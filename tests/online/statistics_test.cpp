@@ -11,12 +11,17 @@ using testing::ClosedPortUrl;
 using testing::HttpAnswer;
 using testing::LoopbackServer;
 
-SessionResult ComputerGame(int lastGame, int score) {
+// A session against the computer from game `firstGame` to `lastGame`.
+SessionResult ComputerSession(int firstGame, int lastGame, int score) {
   SessionResult result;
-  result.firstGame = lastGame;
+  result.firstGame = firstGame;
   result.lastGame = lastGame;
   result.sessionScore = score;
   return result;
+}
+
+SessionResult ComputerGame(int lastGame, int score) {
+  return ComputerSession(lastGame, lastGame, score);
 }
 
 TEST(GameEndCounters, EachKindOfGameCountsWhereItBelongs) {
@@ -35,9 +40,11 @@ TEST(GameEndCounters, EachKindOfGameCountsWhereItBelongs) {
   SessionResult seatTwo = seatOne;
   seatTwo.tournamentSeatOne = false;
   const Case cases[] = {
-      {"won the 40th game with the computer", ComputerGame(40, 7), {40, 1, 7, 0}},
-      {"lost the 19th game with the computer", ComputerGame(19, -12), {19, 0, 0, 12}},
+      {"won the 40th game with the computer", ComputerGame(40, 7), {1, 1, 7, 0}},
+      {"lost the 19th game with the computer", ComputerGame(19, -12), {1, 0, 0, 12}},
       {"a drawn first game", ComputerGame(1, 0), {1}},
+      {"games 37 to 40 in one session", ComputerSession(37, 40, 15), {4, 1, 15, 0}},
+      {"games 21 to 23 in one session", ComputerSession(21, 23, -2), {3, 0, 0, 2}},
       {"a lost LAN session of three games, hosted", hostedNet, {0, 0, 0, 0, 3}},
       {"the same session on the joining side", joinedNet, {}},
       {"a tournament game at seat 1", seatOne, {0, 0, 0, 0, 0, 1}},

@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 
 #include "base/fixed_field.h"
+#include "records/catalogue.h"
 #include "records/history_file.h"
 #include "records/history_view.h"
 #include "records/short_date.h"
@@ -125,21 +128,112 @@ TEST(History, The841stEntryOpensFileTwo) {
   EXPECT_EQ(ListHistoryFiles(folder.path(), "Fibwick.clb").size(), 2u);
 }
 
-TEST(History, AnEditedEntryInvalidatesItsFileUntilItIsStartedAnew) {
+std::vector<std::string> Players(const std::filesystem::path& file) {
+  std::vector<std::string> players;
+  for (const auto& row : ReadHistoryRows(file)) players.push_back(row.columns[2]);
+  return players;
+}
+
+char Changed(char c) {
+  return c == '0' ? '1' : '0';
+}
+
+// Whatever the damage, the file is kept aside byte for byte and the entries that still add up
+// go on in the file started in its place.
+TEST(History, ADamagedFileIsKeptAsideAndItsIntactEntriesGoOn) {
+  struct Case {
+    const char* what;
+    std::function<std::string(std::vector<std::string>)> damage;  // the hand-made lines in
+    std::vector<std::string> kept;
+  };
+  const Case cases[] = {
+      {"a result edited",
+       [](auto lines) {
+         lines[1][70] = '9';
+         return CrLfLines(lines);
+       },
+       {"P0", "P2", "P3"}},
+      {"a checksum digit changed",
+       [](auto lines) {
+         lines[3][113] = Changed(lines[3][113]);
+         return CrLfLines(lines);
+       },
+       {"P0", "P1", "P2"}},
+      {"the totals changed",
+       [](auto lines) {
+         lines[5][0] = Changed(lines[5][0]);
+         return CrLfLines(lines);
+       },
+       {"P0", "P1", "P2", "P3"}},
+      {"the end line gone",
+       [](auto lines) {
+         lines.erase(lines.begin() + 4);
+         return CrLfLines(lines);
+       },
+       {"P0", "P1", "P2", "P3"}},
+      {"cut inside the third entry",
+       [](auto lines) { return CrLfLines(lines).substr(0, 2 * 116 + 50); },
+       {"P0", "P1"}},
+      {"empty", [](auto) { return std::string(); }, {}},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const auto file = HistoryFilePath(folder.path(), "Fibwick.clb", 1);
+    WriteHandMadeFile(file, 4);
+    const std::string damaged = c.damage(SplitCrLf(ReadBytes(file)));
+    WriteBytes(file, damaged);
+    ASSERT_FALSE(ValidateHistoryFile(file).valid) << c.what;
+    EXPECT_TRUE(ListHistoryFiles(folder.path(), "Fibwick.clb").empty()) << c.what;
+
+    std::optional<DamagedHistory> report;
+    ASSERT_EQ(WriteHistory(folder.path(), "Fibwick.clb", {Anna}, Stamp, &report),
+              WriteHistoryResult::Written)
+        << c.what;
+    ASSERT_TRUE(report) << c.what;
+    EXPECT_EQ(report->keptAs, file.string() + ".damaged") << c.what;
+    EXPECT_EQ(ReadBytes(report->keptAs), damaged) << c.what;
+    EXPECT_EQ(report->salvaged, static_cast<int>(c.kept.size())) << c.what;
+
+    auto expected = c.kept;
+    expected.push_back("Anna");
+    EXPECT_EQ(Players(file), expected) << c.what;
+    EXPECT_EQ(ValidateHistoryFile(file).entries, static_cast<int>(expected.size())) << c.what;
+    EXPECT_EQ(ListHistoryFiles(folder.path(), "Fibwick.clb").size(), 1u) << c.what;
+  }
+}
+
+TEST(History, TheDamageIsReportedOnceAndEveryDamagedCopyKeepsItsOwnName) {
   TempFolder folder;
   const auto file = HistoryFilePath(folder.path(), "Fibwick.clb", 1);
   WriteHandMadeFile(file, 2);
-  ASSERT_EQ(ListHistoryFiles(folder.path(), "Fibwick.clb").size(), 1u);
+  const auto damage = [&] {
+    auto lines = SplitCrLf(ReadBytes(file));
+    lines[0][20] = 'x';
+    WriteBytes(file, CrLfLines(lines));
+    return ReadBytes(file);
+  };
+  const std::string first = damage();
 
-  auto lines = SplitCrLf(ReadBytes(file));
-  lines[0][70] = '9';  // a better result
-  WriteBytes(file, CrLfLines(lines));
-  EXPECT_FALSE(ValidateHistoryFile(file).valid);
-  EXPECT_TRUE(ListHistoryFiles(folder.path(), "Fibwick.clb").empty());
+  std::optional<DamagedHistory> report;
+  ASSERT_EQ(WriteHistory(folder.path(), "Fibwick.clb", {Anna}, Stamp, &report),
+            WriteHistoryResult::Written);
+  ASSERT_TRUE(report);
+  EXPECT_EQ(DamagedHistoryMessage(*report), std::string(MessageText(MsgDamagedHistoryKept)) +
+                                                " \"" + report->keptAs.string() + "\"!");
+  report.reset();
+  ASSERT_EQ(WriteHistory(folder.path(), "Fibwick.clb", {Anna}, Stamp, &report),
+            WriteHistoryResult::Written);
+  EXPECT_FALSE(report);
+  EXPECT_EQ(Players(file), (std::vector<std::string>{"P1", "Anna", "Anna"}));
 
-  ASSERT_EQ(WriteHistory(folder.path(), "Fibwick.clb", {Anna}, Stamp), WriteHistoryResult::Written);
-  EXPECT_EQ(ValidateHistoryFile(file).entries, 1);
-  EXPECT_EQ(SplitCrLf(ReadBytes(file))[0], WithChecksum(EntryBody("Anna")));
+  const std::string second = damage();
+  ASSERT_EQ(WriteHistory(folder.path(), "Fibwick.clb", {Anna}, Stamp, &report),
+            WriteHistoryResult::Written);
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->keptAs, file.string() + ".damaged2");
+  EXPECT_EQ(ReadBytes(file.string() + ".damaged"), first);
+  EXPECT_EQ(ReadBytes(file.string() + ".damaged2"), second);
+  EXPECT_EQ(Players(file), (std::vector<std::string>{"Anna", "Anna", "Anna"}));
 }
 
 TEST(History, DamageThatMakesAFileInvalid) {

@@ -94,5 +94,22 @@ TEST(NothingLost, HistoryFile) {
   EXPECT_EQ(ValidateHistoryFile(file).entries, 1);
 }
 
+// A damaged file is set aside before its replacement is written: when that write fails, it is
+// back under its own name.
+TEST(NothingLost, DamagedHistoryFile) {
+  TempFolder folder;
+  const HistoryEntry entry{"Ann", 1, 10, 10.0, HistoryKind::Local};
+  const HistoryStamp stamp{"10:00", "12/10/26"};
+  ASSERT_EQ(WriteHistory(folder.path(), ClubFileName, {entry, entry}, stamp),
+            WriteHistoryResult::Written);
+  const auto file = HistoryFilePath(folder.path(), ClubFileName, 1);
+  auto bytes = ReadBytes(file);
+  bytes[30] = 'x';
+  testing::WriteBytes(file, bytes);
+  ExpectOldFileSurvives(file, [&] {
+    return WriteHistory(folder.path(), ClubFileName, {entry}, stamp) == WriteHistoryResult::Failed;
+  });
+}
+
 }  // namespace
 }  // namespace fibwick

@@ -120,6 +120,67 @@ TEST(Settings, EveryFieldSurvivesTheRoundTrip) {
   EXPECT_EQ(LoadSettings(file, nullptr), s);
 }
 
+// No value of a text field may stop the reading of the file written from it: an empty, short,
+// long or broken value comes back as the reader can hold it, and every line after it survives.
+TEST(Settings, AwkwardTextsStillLetEveryLaterLineBeRead) {
+  Settings rich;
+  rich.FontSpecial2 = "Liberation Mono";
+  rich.ServerPort = "30000";
+  rich.BackgroundStyle = 7;
+  rich.LastPlayerName = "Sasha";
+  rich.WorldNick = "Sash";
+  rich.WorldCountry = "2-017";
+  rich.WorldCity = "Tashkent";
+  rich.WorldSex = "W";
+  rich.StatisticsAddress = "statistics.file";
+  rich.SaveGif = true;
+  rich.GifContent = 2;
+  rich.GifDelay = 250;
+
+  using Field = std::string Settings::*;
+  struct Case {
+    Field field;
+    std::string stored;
+    std::string read;
+  };
+  const Settings defaults;
+  const Case cases[] = {
+      {&Settings::ServerPort, "", defaults.ServerPort},
+      {&Settings::ServerPort, "\r\n", defaults.ServerPort},
+      {&Settings::ServerPort, "25\n667", "25667"},
+      {&Settings::ServerIp, "", ""},
+      {&Settings::ServerIp, "10.0.0.1\n25", "10.0.0.125"},
+      {&Settings::FontLarge, "", defaults.FontLarge},
+      {&Settings::FontSmall, "X", defaults.FontSmall},
+      {&Settings::FontSpecial1, "Fixed\r\nSys", "FixedSys"},
+      {&Settings::FontSpecial2, std::string(300, 'f'), std::string(300, 'f')},
+      {&Settings::LastPlayerName, "", defaults.LastPlayerName},
+      {&Settings::LastPlayerName, "\n", defaults.LastPlayerName},
+      {&Settings::LastPlayerName, "Ann\rBob", "AnnBob"},
+      {&Settings::LastPlayerName, std::string(25, 'n'), std::string(20, 'n')},
+      {&Settings::RecordsAddress, "", defaults.RecordsAddress},
+      {&Settings::WorldNick, "", defaults.WorldNick},
+      {&Settings::WorldNick, "A-very-long-nickname", "A-very-long-"},
+      {&Settings::WorldCountry, "", defaults.WorldCountry},
+      {&Settings::WorldCity, "\r", defaults.WorldCity},
+      {&Settings::WorldCity, "Llanfairpwllgwyngyll", "Llanfairpwllgwy"},
+      {&Settings::WorldSex, "", defaults.WorldSex},
+      {&Settings::WorldSex, "Woman", "W"},
+      {&Settings::StatisticsAddress, "a\nb", "ab"},
+  };
+  TempFolder folder;
+  const auto file = folder / SettingsFileName;
+  for (const Case& c : cases) {
+    Settings stored = rich;
+    stored.*c.field = c.stored;
+    ASSERT_EQ(SaveSettings(file, stored, false), SaveSettingsResult::Saved);
+    EXPECT_EQ(SplitCrLf(ReadBytes(file)).size(), 35u) << ::testing::PrintToString(c.stored);
+    Settings expected = rich;
+    expected.*c.field = c.read;
+    EXPECT_EQ(LoadSettings(file, nullptr), expected) << ::testing::PrintToString(c.stored);
+  }
+}
+
 // A start with no file, the player's own passport and GIF choices, an exit and a second start:
 // the file written at the first exit must bring every choice back.
 TEST(Settings, PassportAndGifChoicesSurviveARestart) {

@@ -253,7 +253,8 @@ TEST(NetworkSetUp, ServerAddressesOfTheRightForm) {
 TEST(NetworkSetUp, BoxFiltersPutTheLastAcceptedTextBack) {
   EXPECT_EQ(FilterPort("a", "25666").text, "25666");
   EXPECT_EQ(FilterPort("2566a", "2566").text, "2566");
-  EXPECT_EQ(FilterPort("", "25666").remembered, "");
+  EXPECT_EQ(FilterPort("", "25666").text, "");
+  EXPECT_EQ(FilterPort("", "25666").remembered, "25666");
   EXPECT_EQ(FilterPort("8080", "25666").remembered, "8080");
 
   const FilteredBox letter = FilterServerAddress("10.0.0.x", "10.0.0.1", true);
@@ -371,7 +372,7 @@ TEST_F(NetworkStart, BoxesTakeDigitsAndPointsOnly) {
   QLineEdit* address = dialog.ServerAddressBox();
   QLineEdit* port = dialog.PortBox();
   const std::vector<Step> steps = {
-      {port, "^\b", "", "10.0.0.7", ""},  // even an empty port is remembered
+      {port, "^\b", "", "10.0.0.7", "4321"},  // an emptied box keeps the last port
       {port, "80", "80", "10.0.0.7", "80"},
       {port, "a", "80", "10.0.0.7", "80"},  // the last accepted port comes back
       {port, ".", "80", "10.0.0.7", "80"},
