@@ -81,7 +81,6 @@ class TFormOptions : public DialogFrame {
 
  private:
   QWidget* AddGamePage();
-  void FitTabs();
   bool PackPresent(std::string_view fileName) const;
   QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
                        const std::function<void()>& changed);
