@@ -27,6 +27,8 @@ constexpr const char* BaseFontProperty = "fibwickBaseFont";
 constexpr const char* WrapsProperty = "fibwickWraps";
 // A group box's title stands between its frame's rounded corners.
 constexpr int GroupTitleMargins = 16;
+// The widths a grid's columns were given.
+constexpr const char* SectionsProperty = "fibwickSections";
 // A grid heading keeps clear of its section's edges.
 constexpr int HeadingMargins = 6;
 
@@ -119,6 +121,9 @@ void FitHeadings(QHeaderView& header, const QFont& base) {
   bool wrap = false;
   for (int px = std::max(PixelHeight(base), ReadableFloorPx); px >= ReadableFloorPx; --px) {
     font.setPixelSize(px);
+    // Measured in the font as the header resolves it, which is the one it draws in.
+    header.setFont(font);
+    font = header.font();
     wrap = false;
     bool all = true;
     for (int s = 0; s < header.count(); ++s) {
@@ -127,11 +132,28 @@ void FitHeadings(QHeaderView& header, const QFont& base) {
     if (all) break;
     wrap = true;
   }
-  header.setFont(font);
+  // The columns' own widths, before any heading borrowed from them.
+  QVariantList widths = header.property(SectionsProperty).toList();
+  if (widths.size() != header.count()) {
+    widths.clear();
+    for (int s = 0; s < header.count(); ++s) widths << header.sectionSize(s);
+    header.setProperty(SectionsProperty, widths);
+  }
+  int widest = 0;
+  for (int s = 0; s < header.count(); ++s) {
+    header.resizeSection(s, widths[s].toInt());
+    if (widths[s].toInt() > widths[widest].toInt()) widest = s;
+  }
   for (int s = 0; s < header.count(); ++s) {
     QString text = heading(s);
     if (wrap && !TextFits(text, font, room(s, font), false)) text.replace(' ', '\n');
     model->setHeaderData(s, header.orientation(), text);
+    // A single word too long even at the floor borrows the room from the widest column.
+    const int lacking =
+        QFontMetrics(font).horizontalAdvance(text) + HeadingMargins - header.sectionSize(s);
+    if (text.contains('\n') || lacking <= 0 || s == widest) continue;
+    header.resizeSection(widest, header.sectionSize(widest) - lacking);
+    header.resizeSection(s, header.sectionSize(s) + lacking);
   }
 }
 

@@ -240,6 +240,14 @@ void DialogFrame::LayOut() {
   if (purple) background_ = FitBackground(purplePicture_, size());
 }
 
+void DialogFrame::SetContentWidth(int width) {
+  if (width == contentSize_.width()) return;
+  contentSize_.setWidth(width);
+  content_->resize(contentSize_);
+  LayOut();
+  header_->update();
+}
+
 QFont DialogFrame::ButtonFont() const {
   const FontRoles roles = FontRolesOf(context_.settings);
   return RoleFont(roles, FontRole::Decor, FontSize(20, roles, FontRole::Decor), true);

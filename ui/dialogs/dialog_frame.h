@@ -106,6 +106,9 @@ class DialogFrame : public QDialog {
   // The title and captions again, after a change of language.
   void RecaptionFrame();
 
+  // A window whose captions need more room than its languages' shortest grows sideways.
+  void SetContentWidth(int width);
+
   // Where the icon stands in the purple design.
   void SetIconPosition(QPoint position) { iconPosition_ = position; }
   // How fast the icon turns, for a dialog whose icon shows what it chooses.
