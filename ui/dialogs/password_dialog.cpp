@@ -75,7 +75,6 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
     edit->setGeometry(Left, y, width, BoxHeight);
     edit->setMaxLength(limit);
     edit->setFont(LabelFont());
-    connect(edit, &QLineEdit::returnPressed, this, &TFormPassword::Confirm);
     return edit;
   };
   const int nameWidth = network_ ? ColumnWidth : Width - 2 * Left;
