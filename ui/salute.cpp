@@ -60,7 +60,9 @@ void Salute::PlayAt(QPoint screenPoint) {
 }
 
 SaluteEffect::SaluteEffect(QImage film, QImage saved, QPoint topLeft)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+    // A tool tip's window is never made active: an active effect would take the focus from the
+    // button just pressed, and the button would forget the press before its release.
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
                            Qt::WindowDoesNotAcceptFocus),
       film_(std::move(film)),

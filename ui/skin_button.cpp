@@ -306,6 +306,17 @@ QRect TextRect(const ButtonFace& face) {
   return rect;
 }
 
+QRect CaptionRoom(const ButtonFace& face) {
+  const QRect text = TextRect(face);
+  const int end = CapWidth(face.size.height()) / 2 + 2;
+  return text.adjusted(SideGlyph(face) && face.glyphLayout == GlyphLayout::Left ? 0 : end, 0,
+                       SideGlyph(face) && face.glyphLayout == GlyphLayout::Right ? 0 : -end, 0);
+}
+
+FittedText FitCaption(const ButtonFace& face) {
+  return FitText(face.text, face.font, CaptionRoom(face).size(), true);
+}
+
 void PaintButton(QPainter& painter, const ButtonFace& face, const PictureLookup& pictures,
                  const std::function<void(QPainter&)>& afterDrawn) {
   QImage bitmap = PaintSkin(face, pictures);
@@ -317,13 +328,16 @@ void PaintButton(QPainter& painter, const ButtonFace& face, const PictureLookup&
   painter.drawImage(shift, bitmap);
 
   painter.save();
-  painter.setFont(face.font);
+  const FittedText caption = FitCaption(face);
+  painter.setFont(caption.font);
   painter.setPen(face.textColour);
   const Qt::Alignment horizontal =
       SideGlyph(face) ? (face.glyphLayout == GlyphLayout::Left ? Qt::AlignLeft : Qt::AlignRight)
                       : Qt::AlignHCenter;
-  painter.drawText(TextRect(face).translated(shift),
-                   horizontal | Qt::AlignVCenter | Qt::TextSingleLine, face.text);
+  painter.drawText(
+      CaptionRoom(face).translated(shift),
+      horizontal | Qt::AlignVCenter | (caption.wrapped ? Qt::TextWordWrap : Qt::TextSingleLine),
+      face.text);
   painter.restore();
 
   if (afterDrawn) afterDrawn(painter);

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "ui/builtin_pictures.h"
+#include "ui/text_helpers.h"
 
 // Skinned push buttons: caps and a middle from small pictures (or a gradient), recoloured into
 // one of eight colours and optionally lightened.
@@ -59,6 +60,11 @@ QImage PaintSkin(const ButtonFace& face, const PictureLookup& pictures);
 // Where the glyph goes, and the rectangle the text is laid out in (before the pressed shift).
 QPoint GlyphPosition(const ButtonFace& face);
 QRect TextRect(const ButtonFace& face);
+// Where the caption has to stay: the text rectangle less the rounded ends.
+QRect CaptionRoom(const ButtonFace& face);
+// The caption as the button draws it: a long one in a smaller font, or on two lines where the
+// button is tall enough.
+FittedText FitCaption(const ButtonFace& face);
 // The whole button: skin, glyph, text and focus mark, shifted by one pixel when pressed.
 void PaintButton(QPainter& painter, const ButtonFace& face, const PictureLookup& pictures,
                  const std::function<void(QPainter&)>& afterDrawn = {});

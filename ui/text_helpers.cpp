@@ -1,9 +1,11 @@
 #include "ui/text_helpers.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <algorithm>
 
 #include "base/round_even.h"
@@ -109,6 +111,32 @@ void ShadowText(QPainter& painter, const QString& text, int left, int right, cha
   painter.setPen(colour);
   draw(0, 0);
   painter.restore();
+}
+
+int PixelHeight(const QFont& font) {
+  return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+bool TextFits(const QString& text, const QFont& font, QSize room, bool wrapped) {
+  const QFontMetrics metrics(font);
+  if (!wrapped) {
+    return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+  }
+  const QRect lines =
+      metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+  return lines.width() <= room.width() && lines.height() <= room.height();
+}
+
+FittedText FitText(const QString& text, const QFont& font, QSize room, bool mayWrap, int floor) {
+  QFont sized = font;
+  for (int px = std::max(PixelHeight(font), floor); px >= floor; --px) {
+    sized.setPixelSize(px);
+    if (TextFits(text, sized, room, false)) return {sized, false, true};
+    if (mayWrap && text.contains(' ') && TextFits(text, sized, room, true)) {
+      return {sized, true, true};
+    }
+  }
+  return {sized, mayWrap && text.contains(' '), false};
 }
 
 void LineInclusive(QPainter& painter, QPoint from, QPoint to) {

@@ -12,6 +12,7 @@
 class QPainter;
 class QPoint;
 class QRect;
+class QSize;
 
 // Font roles and the small text and line helpers every drawing part uses.
 namespace fibwick {
@@ -59,6 +60,24 @@ QColor ShadowColour(QColor colour);
 // align is 'l', 'c' or 'r'; the shadow lies one pixel right of and below the text.
 void ShadowText(QPainter& painter, const QString& text, int left, int right, char align,
                 QColor colour, int y);
+
+// The smallest text a caption shrinks to; a caption that needs less takes more lines instead.
+inline constexpr int ReadableFloorPx = 10;
+
+// A font's height in pixels, whether it was given in pixels or in points.
+int PixelHeight(const QFont& font);
+
+struct FittedText {
+  QFont font;
+  bool wrapped = false;  // broken at blanks into lines (Qt::TextWordWrap)
+  bool fits = false;     // false: even the floor, wrapped where allowed, overflows the room
+};
+// The text at the largest pixel size, from the font's own down to the floor, at which it fits
+// the room on one line or, where wrapping is allowed, on as many lines as the height takes.
+FittedText FitText(const QString& text, const QFont& font, QSize room, bool mayWrap,
+                   int floor = ReadableFloorPx);
+// Whether the text in this font fits the room: on one line, or broken at blanks when wrapped.
+bool TextFits(const QString& text, const QFont& font, QSize room, bool wrapped);
 
 // A one-pixel line that paints both of its end points.
 void LineInclusive(QPainter& painter, QPoint from, QPoint to);

@@ -88,6 +88,28 @@ TEST_F(SaluteTest, ASecondClickReplacesTheFirstEffect) {
   EXPECT_EQ(salute.Effect()->Frame(), 1);
 }
 
+// The effect plays between a button's press and its release: it must leave the window with the
+// button active and the button's focus where it was.
+TEST_F(SaluteTest, TheWindowUnderTheEffectKeepsTheFocus) {
+  WritePack(dir_.filePath("NuvCGraph1.dll"), {{"GTouch.png", NumberedFilm()}});
+  QWidget window;
+  window.setGeometry(100, 50, 300, 250);
+  auto* field = new QWidget(&window);
+  field->setFocusPolicy(Qt::StrongFocus);
+  window.show();
+  window.activateWindow();
+  field->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &window);
+
+  Salute salute{PackShelf(dir_.path())};
+  salute.PlayAt(QPoint(200, 150));
+  QApplication::processEvents();
+  ASSERT_NE(salute.Effect(), nullptr);
+  EXPECT_EQ(QApplication::activeWindow(), &window);
+  EXPECT_EQ(QApplication::focusWidget(), field);
+}
+
 TEST_F(SaluteTest, WithoutThePackOrItsFilmNothingHappens) {
   const auto windows = QApplication::topLevelWidgets().size();
   Salute nothing{PackShelf(dir_.path())};

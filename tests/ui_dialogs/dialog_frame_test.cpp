@@ -36,7 +36,7 @@ TEST(DialogDesign, TheTwoSettingsFieldsMapToFourDesigns) {
   }
   EXPECT_EQ(HeaderHeight(0), 64);
   EXPECT_EQ(HeaderHeight(2), 90);
-  EXPECT_EQ(HeaderHeight(3), 0);
+  EXPECT_EQ(HeaderHeight(3), 70);
 }
 
 TEST(DialogIcon, FramesRunOneToTenAndWrap) {
@@ -109,8 +109,10 @@ TEST_F(Frame, WithThePackTheDesignsUseItsPictures) {
   TFormPassword purple(*context_, {}, nullptr);
   const QImage painted = Shot(purple, "frame-design3-pack");
   EXPECT_EQ(purple.Design(), 3);
-  EXPECT_EQ(purple.Content()->y(), 0);
+  EXPECT_EQ(purple.Content()->y(), 70);
   EXPECT_EQ(painted.pixelColor(2, 2), QColor(60, 0, 90));
+  // The picture covers the whole window, the header's rows included.
+  EXPECT_EQ(painted.pixelColor(painted.width() - 3, painted.height() - 3), QColor(60, 0, 90));
   EXPECT_EQ(purple.OkButton()->ColorSB(), TColorSB::DCards);
   EXPECT_EQ(purple.OkButton()->FontColour(), DesignTextColour);
 }

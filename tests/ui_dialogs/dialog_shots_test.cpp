@@ -1,5 +1,8 @@
-// Every window rendered in a Latin, a Chinese and a Korean language, for people to look at; the
-// checks only make sure something was drawn at the window's size.
+// Every window rendered in Latin, Cyrillic, Chinese and Korean languages, grey and purple, for
+// people to look at; the checks only make sure something was drawn at the window's size.
+#include <QFileInfo>
+#include <tuple>
+
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
 #include "records/history_file.h"
@@ -22,10 +25,22 @@ namespace {
 using testing_support::DialogTest;
 using testing_support::Text;
 
-class Shots : public DialogTest, public ::testing::WithParamInterface<int> {
+// A language, and whether the windows wear the purple design of the graphics pack the build drew.
+class Shots : public DialogTest, public ::testing::WithParamInterface<std::tuple<int, bool>> {
  protected:
+  int Language() const { return std::get<0>(GetParam()); }
+  bool Purple() const { return std::get<1>(GetParam()); }
+
   void SetUp() override {
-    SetLanguage(GetParam());
+    SetLanguage(Language());
+    if (Purple()) {
+      if (!QFileInfo::exists(QString(FIBWICK_PACK_FOLDER) + "/NuvCGraph1.dll")) {
+        GTEST_SKIP() << "the build drew no graphics pack";
+      }
+      shelf_ = std::make_unique<PackShelf>(FIBWICK_PACK_FOLDER);
+      context_->sources.packs = shelf_.get();
+      SetDialogDesign(settings_, 3);
+    }
     // Still frames: a picture taken at the first frame of a film shows little of it.
     settings_.GifAnimation = false;
     WriteClub(
@@ -43,7 +58,7 @@ class Shots : public DialogTest, public ::testing::WithParamInterface<int> {
 
   QString Name(const char* window) const {
     static const char* const Codes[] = {"en", "ru", "de", "fr", "es", "zh", "it", "cs", "ja", "ko"};
-    return QString("%1-%2").arg(window, Codes[GetParam()]);
+    return QString("%1-%2%3").arg(window, Codes[Language()], Purple() ? "-purple" : "");
   }
 
   void Check(QWidget& window, const char* name) {
@@ -147,7 +162,8 @@ TEST_P(Shots, EveryWindow) {
   Check(question, "question");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Shots, ::testing::Values(0, 5, 9));
+INSTANTIATE_TEST_SUITE_P(Languages, Shots,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 5, 9), ::testing::Bool()));
 
 }  // namespace
 }  // namespace fibwick

@@ -2,9 +2,11 @@
 // the program's hook it calls.
 #include <QApplication>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include "dialogs_support.h"
+#include "ui/dialogs/caption_fit.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/ui_test_support.h"
@@ -132,6 +134,34 @@ TEST_F(OptionsTabs, FontSlotsShowAndChangeTheirOwnFontAndDefaultRestoresThem) {
   EXPECT_EQ(fonts.ScaleBox()->value(), 100);
   EXPECT_EQ(Shown(fonts.NameBox()), "FixedSys");
   EXPECT_EQ(calls_.fonts, 3);
+}
+
+// The window itself is drawn in the fonts it changes: "Default" puts it back into the default
+// ones at once, while it stays open.
+TEST_F(OptionsTabs, DefaultFontsReachTheOpenWindowItself) {
+  settings_.FontLarge = "DejaVu Serif";
+  settings_.ScaleLarge = 150;
+  settings_.FontSmall = "DejaVu Serif";
+  settings_.ScaleSmall = 60;
+  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  dialog.show();
+  dialog.Tabs()->setCurrentWidget(dialog.FontsTab());
+  QApplication::processEvents();
+  EXPECT_EQ(dialog.OkButton()->font().family(), "DejaVu Serif");
+  EXPECT_EQ(dialog.OkButton()->font().pixelSize(), 30);
+
+  QAbstractButton* restore = dialog.FontsTab()->DefaultButton();
+  QTest::mouseClick(restore, Qt::LeftButton, {}, restore->rect().center());
+  const Settings defaults;
+  EXPECT_EQ(settings_.FontLarge, defaults.FontLarge);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           dialog.OkButton(), dialog.SoundBox(), dialog.Tabs()->tabBar(), dialog.SpeedButton()}) {
+    EXPECT_EQ(control->font().family(), QString::fromStdString(defaults.FontLarge))
+        << control->metaObject()->className();
+  }
+  EXPECT_EQ(dialog.OkButton()->font().pixelSize(), 20);
+  // Labels and switches take the small role's size again.
+  EXPECT_EQ(BaseFont(*dialog.SoundBox()).pixelSize(), 16);
 }
 
 TEST_F(OptionsTabs, BackSetsNeedTheirPackAndDecideTheModification) {

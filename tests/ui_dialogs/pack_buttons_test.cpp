@@ -5,6 +5,7 @@
 #include "online/loopback_server.h"
 #include "online/service_base.h"
 #include "support/service_process.h"
+#include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
 
 namespace fibwick {
@@ -65,10 +66,22 @@ TEST_F(PackButtons, AFailedDownloadLeavesTheButtonOnAndSaysSo) {
   std::vector<std::string> sounds;
   context_->playSound = [&](std::string_view sound) { sounds.emplace_back(sound); };
   TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  dialog.show();
+  // The notice on the screen, read and closed as a player would.
+  QStringList notice;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* shown = qobject_cast<TFormNotice*>(QApplication::activeModalWidget())) {
+      notice = shown->Lines();
+      shown->OkButton()->click();
+    }
+  });
+  answer.start(10);
   dialog.Downloads().Button("NuvBackG03.dll")->click();
   EXPECT_FALSE(std::filesystem::exists(folder_ / "NuvBackG03.dll"));
   EXPECT_TRUE(dialog.Downloads().Button("NuvBackG03.dll")->isEnabled());
   EXPECT_EQ(sounds, std::vector<std::string>{"WWrongs"});
+  EXPECT_EQ(notice, QStringList({testing_support::Text(MsgDownloadFailed), "NuvBackG03.dll"}));
 }
 
 TEST_F(PackButtons, CancelStopsADownloadThatHangs) {

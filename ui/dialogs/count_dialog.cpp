@@ -88,8 +88,7 @@ TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::s
   badge->setGeometry(Width - Left - 56, 4, 56, 52);
   int y = RowTop;
   for (const auto& [label, value] : CountRows(count)) {
-    QLabel* name = AddLabel(label, QRect(Left, y, Width - 2 * Left - 110, RowPitch));
-    name->setFont(FitFont(name->font(), label, name->width()));
+    AddLabel(label, QRect(Left, y, Width - 2 * Left - 110, RowPitch));
     QLabel* figure = AddLabel(value, QRect(ValueRight - 110, y, 110, RowPitch),
                               Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = figure->palette();

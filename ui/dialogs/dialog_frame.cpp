@@ -9,6 +9,7 @@
 
 #include "ui/animated_cursor.h"
 #include "ui/card_names.h"
+#include "ui/dialogs/caption_fit.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/packs.h"
 
@@ -22,7 +23,45 @@ constexpr std::array<int, 3> AuxDesignOfDesign{2, 1, 3};
 constexpr int TitleTop = 10;
 // The system's grey text, which the disabled labels of both backgrounds share.
 constexpr QColor GreyedText{128, 128, 128};
-constexpr int BandCap = 32;  // the band's ends, flourishes included, are never stretched
+constexpr int BandCap = 36;  // the band's ends, flourishes included, are never stretched
+// The purple picture's top rows and side columns that hold its ornaments.
+constexpr int PurpleKeep = 72;
+// The corner scrolls of the purple pictures are at most this far across.
+constexpr int ScrollSize = 66;
+// Which of the frame's role fonts a control was made in.
+constexpr const char* FontUseProperty = "fibwickFontUse";
+enum class FontUse { Button = 1, Label, Control };
+
+// Copies the picture into `size`: `keepSides` columns at either side and `keepTop` rows at the
+// top at their size, the spans between them stretched to the rest.
+QImage StretchKeepingEdges(const QImage& picture, QSize size, int keepSides, int keepTop) {
+  QImage fitted(size, QImage::Format_ARGB32_Premultiplied);
+  fitted.fill(Qt::transparent);
+  QPainter p(&fitted);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const int w = size.width();
+  const int h = size.height();
+  const int pw = picture.width();
+  const int ph = picture.height();
+  struct Span {
+    int to, toLength, from, fromLength;
+  };
+  const Span columns[] = {{0, keepSides, 0, keepSides},
+                          {keepSides, w - 2 * keepSides, keepSides, pw - 2 * keepSides},
+                          {w - keepSides, keepSides, pw - keepSides, keepSides}};
+  const Span rows[] = {{0, keepTop, 0, keepTop}, {keepTop, h - keepTop, keepTop, ph - keepTop}};
+  for (const Span& row : rows) {
+    for (const Span& column : columns) {
+      if (row.toLength <= 0 || column.toLength <= 0 || row.fromLength <= 0 ||
+          column.fromLength <= 0) {
+        continue;
+      }
+      p.drawImage(QRect(column.to, row.to, column.toLength, row.toLength), picture,
+                  QRect(column.from, row.from, column.fromLength, row.fromLength));
+    }
+  }
+  return fitted;
+}
 
 QString Latin(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -43,7 +82,9 @@ void SetDialogDesign(Settings& settings, int design) {
 }
 
 int HeaderHeight(int design) {
-  static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, 0};
+  // The purple design has no header picture, but its picture's top holds the icon and the
+  // corner scrolls: the controls start below them.
+  static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, 70};
   return design >= 0 && design < DialogDesignCount ? Heights[design] : Heights[0];
 }
 
@@ -54,18 +95,31 @@ QFont FitFont(QFont font, const QString& text, int width, int smallest) {
   return font;
 }
 
+QFont TitleFont(const QString& title, int bandWidth, const FontRoles& roles) {
+  // A long title in a wordy language steps down rather than run into the band's flourishes.
+  return FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true),
+                 title, bandWidth - 2 * TitleMargin, ReadableFloorPx);
+}
+
 QImage FitBand(const QImage& band, int width) {
   if (band.isNull() || band.width() == width || width <= 0) return band;
-  QImage fitted(width, band.height(), QImage::Format_ARGB32_Premultiplied);
-  fitted.fill(Qt::transparent);
-  QPainter p(&fitted);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const int cap = std::min(BandCap, std::min(band.width(), width) / 2);
-  const int h = band.height();
-  p.drawImage(QRect(0, 0, cap, h), band, QRect(0, 0, cap, h));
-  p.drawImage(QRect(width - cap, 0, cap, h), band, QRect(band.width() - cap, 0, cap, h));
-  p.drawImage(QRect(cap, 0, width - 2 * cap, h), band, QRect(cap, 0, band.width() - 2 * cap, h));
-  return fitted;
+  return StretchKeepingEdges(band, QSize(width, band.height()),
+                             std::min(BandCap, std::min(band.width(), width) / 2), band.height());
+}
+
+QImage FitBackground(const QImage& picture, QSize size) {
+  if (picture.isNull() || picture.size() == size || size.isEmpty()) return picture;
+  const int sides = std::min({PurpleKeep, picture.width() / 2, size.width() / 2});
+  const int top = std::min({PurpleKeep, picture.height() - 1, size.height()});
+  return StretchKeepingEdges(picture, size, sides, top);
+}
+
+std::vector<QRect> PurpleOrnaments(QSize window, bool withIcon) {
+  std::vector<QRect> ornaments{QRect(window.width() - ScrollSize, 0, ScrollSize, ScrollSize)};
+  // The icon's seat is a ring a little wider than the icon; without an icon a scroll stands there.
+  ornaments.push_back(withIcon ? QRect(IconLeft - 6, IconTop - 6, IconSize + 12, IconSize + 12)
+                               : QRect(0, 0, ScrollSize, ScrollSize));
+  return ornaments;
 }
 
 int NextIconFrame(int frame, int count) {
@@ -123,10 +177,7 @@ class DialogHeader : public QWidget {
                 FitBand(frame_.context_.sources.builtin(Latin(frame_.pictures_.band)), width()));
     const FontRoles roles = FontRolesOf(frame_.context_.settings);
     const QString title = frame_.Title().toUpper();
-    // A long title in a wordy language steps down rather than run over the band's ends.
-    const QFont font =
-        FitFont(RoleFont(roles, FontRole::Serif, FontSize(40, roles, FontRole::Serif), true), title,
-                width() - 2 * BandCap, 12);
+    const QFont font = TitleFont(title, width(), roles);
     p.setFont(font);
     const int y = TitleTop + (FontSize(40, roles, FontRole::Serif) - font.pixelSize()) / 2;
     ShadowText(p, title, 0, width(), 'c', TitleColour, y);
@@ -153,9 +204,9 @@ DialogFrame::DialogFrame(DialogContext& context, DialogPictures pictures, Messag
   if (design_ == 3 && pictures_.picture.empty()) design_ = 0;
   // The purple design lives on pictures loaded once; without them every dialog goes grey.
   if (design_ == 3) {
-    background_ = LoadLibraryPicture(context_, Latin(pictures_.picture)).value_or(QImage());
+    purplePicture_ = LoadLibraryPicture(context_, Latin(pictures_.picture)).value_or(QImage());
     iconFilm_ = LoadLibraryPicture(context_, Latin(pictures_.icon)).value_or(QImage());
-    if (background_.isNull()) FallBackToDesignZero(false);
+    if (purplePicture_.isNull()) FallBackToDesignZero(false);
   }
   timer48_.setInterval(IconTimerMs);
   connect(&timer48_, &QTimer::timeout, this, [this] {
@@ -181,10 +232,20 @@ void DialogFrame::FallBackToDesignZero(bool withNotice) {
 
 void DialogFrame::LayOut() {
   const int headerHeight = HeaderHeight(design_);
+  const bool purple = design_ == 3;
   header_->setGeometry(0, 0, contentSize_.width(), headerHeight);
-  header_->setVisible(headerHeight > 0);
+  header_->setVisible(headerHeight > 0 && !purple);
   content_->move(0, headerHeight);
   setFixedSize(contentSize_.width(), contentSize_.height() + headerHeight);
+  if (purple) background_ = FitBackground(purplePicture_, size());
+}
+
+void DialogFrame::SetContentWidth(int width) {
+  if (width == contentSize_.width()) return;
+  contentSize_.setWidth(width);
+  content_->resize(contentSize_);
+  LayOut();
+  header_->update();
 }
 
 QFont DialogFrame::ButtonFont() const {
@@ -216,8 +277,10 @@ TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect, 
   button->setText(text);
   button->setGeometry(rect);
   button->setFocusPolicy(Qt::StrongFocus);
-  // The click effect comes before whatever the button does.
-  connect(button, &QAbstractButton::pressed, this, [this] { PlayButtonSalute(context_); });
+  if (defaultButton_ == nullptr) defaultButton_ = button;
+  // The click effect starts on the click, before whatever the button does: this connection is
+  // made before the dialog connects the button's work.
+  connect(button, &QAbstractButton::clicked, this, [this] { PlayButtonSalute(context_); });
   buttons_.push_back(button);
   StyleButton(*button);
   return button;
@@ -283,6 +346,51 @@ void DialogFrame::ApplyFrame() {
   if (design_ == 3 && !iconFilm_.isNull()) timer48_.start();
 }
 
+std::array<std::pair<int, QFont>, 3> DialogFrame::FontUses() const {
+  return {{{static_cast<int>(FontUse::Button), ButtonFont()},
+           {static_cast<int>(FontUse::Label), LabelFont()},
+           {static_cast<int>(FontUse::Control), ControlFont()}}};
+}
+
+void DialogFrame::FitFrame() {
+  for (QWidget* control : findChildren<QWidget*>()) {
+    if (control->property(FontUseProperty).isValid()) continue;
+    for (const auto& [use, font] : FontUses()) {
+      if (control->font() == font) control->setProperty(FontUseProperty, use);
+    }
+  }
+  FitCaptions(*this);
+}
+
+void DialogFrame::RefontFrame() {
+  for (QWidget* control : findChildren<QWidget*>()) {
+    const QVariant use = control->property(FontUseProperty);
+    for (const auto& [role, font] : FontUses()) {
+      if (use.isValid() && use.toInt() == role) SetBaseFont(*control, font);
+    }
+  }
+  FitCaptions(*this);
+  header_->update();
+}
+
+TNuvCardsButton* DialogFrame::ReturnButton() const {
+  auto* focused = qobject_cast<TNuvCardsButton*>(focusWidget());
+  for (TNuvCardsButton* button : {focused, defaultButton_}) {
+    if (button != nullptr && isAncestorOf(button) && button->isVisible()) {
+      return button->isEnabled() ? button : nullptr;
+    }
+  }
+  return nullptr;
+}
+
+void DialogFrame::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  if (TNuvCardsButton* button = ReturnButton()) button->click();
+}
+
 void DialogFrame::ApplyNewButtons() {
   for (TNuvCardsButton* button : buttons_) button->SetNata(context_.settings.NewButtons);
 }
@@ -290,12 +398,14 @@ void DialogFrame::ApplyNewButtons() {
 void DialogFrame::RecaptionFrame() {
   Recaption();
   setWindowTitle(Title());
+  FitFrame();
   header_->update();
 }
 
 void DialogFrame::showEvent(QShowEvent* event) {
   Recaption();
   ApplyFrame();
+  FitFrame();
   GiveEditCursors(*this, [this] { return context_.settings.RedCursor; });
   if (!pendingNotice_.isEmpty()) {
     QTimer::singleShot(0, this, [this] {

@@ -2,11 +2,14 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "records/catalogue.h"
@@ -33,8 +36,19 @@ inline constexpr int IconTimerMs = 80;
 // The font made smaller, down to `smallest` pixels, until the text fits the width.
 QFont FitFont(QFont font, const QString& text, int width, int smallest = 10);
 
-// The band grown or shrunk to a width; its rounded ends keep their shape.
+// The band grown or shrunk to a width; its rounded ends and their flourishes keep their shape.
 QImage FitBand(const QImage& band, int width);
+// The title on the band stays clear of the band's flourishes.
+inline constexpr int TitleMargin = 42;
+// The font of the title, in upper case, on a band of this width.
+QFont TitleFont(const QString& title, int bandWidth, const FontRoles& roles);
+
+// The purple design's picture fitted to the window: its top rows (the icon's seat and the
+// corner scrolls) and its side columns keep their size, the rest stretches.
+QImage FitBackground(const QImage& picture, QSize size);
+// Where the purple picture of a window of this size carries its icon's seat and its corner
+// scrolls, which no control may cover: all within the header's height.
+std::vector<QRect> PurpleOrnaments(QSize window, bool withIcon);
 
 // The icon animation: the frame counter runs 1..count and wraps to 1.
 int NextIconFrame(int frame, int count);
@@ -80,8 +94,20 @@ class DialogFrame : public QDialog {
 
   // The new-buttons flag of the settings onto every skinned button of the dialog.
   void ApplyNewButtons();
+  // The role fonts again, after the player changed them, on every control made in one of them.
+  void RefontFrame();
+
+  // The button Return presses while the focus is on none of the dialog's buttons; the first one
+  // added unless the dialog names another.
+  void SetDefaultButton(TNuvCardsButton* button) { defaultButton_ = button; }
+  TNuvCardsButton* DefaultButton() const { return defaultButton_; }
+  // The button Return presses now: the focused one, else the default; none when disabled.
+  TNuvCardsButton* ReturnButton() const;
   // The title and captions again, after a change of language.
   void RecaptionFrame();
+
+  // A window whose captions need more room than its languages' shortest grows sideways.
+  void SetContentWidth(int width);
 
   // Where the icon stands in the purple design.
   void SetIconPosition(QPoint position) { iconPosition_ = position; }
@@ -93,11 +119,16 @@ class DialogFrame : public QDialog {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   // Catalogue texts of the dialog's own controls, set each time it is shown.
   virtual void Recaption() {}
 
  private:
   void ApplyFrame();
+  // Marks each control with the role font it was made in, then fits every caption.
+  void FitFrame();
+  // The role fonts by the number a control carries for the one it was made in.
+  std::array<std::pair<int, QFont>, 3> FontUses() const;
   void FallBackToDesignZero(bool withNotice);
   void LayOut();
   void StyleButton(TNuvCardsButton& button) const;
@@ -110,7 +141,8 @@ class DialogFrame : public QDialog {
   int design_ = 0;
   DialogHeader* header_ = nullptr;
   QWidget* content_ = nullptr;
-  QImage background_;  // purple design
+  QImage purplePicture_;  // the pack's picture of the purple design
+  QImage background_;     // the same fitted to the window
   QImage iconFilm_;
   QImage headerPicture_;  // the pack picture of designs 1 and 2
   QTimer timer48_;
@@ -118,6 +150,7 @@ class DialogFrame : public QDialog {
   QPoint iconPosition_{IconLeft, IconTop};
   QString pendingNotice_;
   std::vector<TNuvCardsButton*> buttons_;
+  TNuvCardsButton* defaultButton_ = nullptr;
 
   friend class DialogHeader;
 };

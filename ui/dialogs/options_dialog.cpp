@@ -8,6 +8,7 @@
 #include <array>
 
 #include "ui/card_names.h"
+#include "ui/dialogs/caption_fit.h"
 #include "ui/dialogs/fixed_texts.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_rules.h"
@@ -19,7 +20,9 @@ namespace {
 
 constexpr int Width = 500;
 constexpr int ContentHeight = 336;
-constexpr int SmallestTabFont = 9;
+constexpr int TabsLeft = 10;
+// The tab labels shrink down to this size; a language that needs more room widens the window.
+constexpr int SmallestTabPx = 12;
 constexpr std::array<Message, LanguageCount> LanguageNames{
     MsgLanguageEnglish,  MsgLanguageRussian, MsgLanguageGerman,  MsgLanguageFrench,
     MsgLanguageSpanish,  MsgLanguageChinese, MsgLanguageItalian, MsgLanguageCzech,
@@ -84,13 +87,14 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   flag_ = new QLabel(Content());
   flag_->setGeometry(10, 4, 100, 68);
   flag_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ok_ = AddButton(OkText, QRect(Width - 10 - 140, 20, 140, 34));
+  ok_ = AddButton(OkText, QRect(Width - TabsLeft - 140, 20, 140, 34));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 
   tabs_ = new QTabWidget(Content());
-  tabs_->setGeometry(10, 76, Width - 20, ContentHeight - 82);
+  tabs_->setGeometry(TabsLeft, 76, Width - 2 * TabsLeft, ContentHeight - 82);
   tabs_->setFont(ControlFont());
   // Narrow padding, drawn by the style sheet, so that the tabs need less room than the style's.
+  tabs_->tabBar()->setFont(ControlFont());
   tabs_->tabBar()->setStyleSheet(QStringLiteral(
       "QTabBar::tab { padding: 4px 5px; border: 1px solid #a0a0a0; border-bottom: none;"
       " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d8d8d8; }"
@@ -183,8 +187,11 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
       [this] { Call(hooks_.backSetChanged); });
   tabs_->addTab(decks_, {});
   tabs_->addTab(AddGamePage(), {});
-  fonts_ = new FontsPage(settings, font, QFontDatabase::families(), AddButton({}, {}),
-                         [this] { Call(hooks_.fontsChanged); });
+  fonts_ = new FontsPage(settings, font, QFontDatabase::families(), AddButton({}, {}), [this] {
+    Call(hooks_.fontsChanged);
+    // This window is in the fonts too, and stays open.
+    RefontFrame();
+  });
   tabs_->addTab(fonts_, {});
   background_ = new BackgroundPage(settings, font, [this] { Call(hooks_.backgroundChanged); });
   tabs_->addTab(background_, {});
@@ -223,17 +230,6 @@ QWidget* TFormOptions::AddGamePage() {
   minor_->setFont(ControlFont());
   lastCards_ = AddSwitch(minor_, QRect(12, 28, 420, 28), Context().settings.MarkLastCards, {});
   return game;
-}
-
-// Nine tabs share one row: their font shrinks until every tab shows whole, without scrolling.
-void TFormOptions::FitTabs() {
-  QTabBar& bar = *tabs_->tabBar();
-  QFont font = ControlFont();
-  bar.setFont(font);
-  while (font.pixelSize() > SmallestTabFont && bar.sizeHint().width() > tabs_->width()) {
-    font.setPixelSize(font.pixelSize() - 1);
-    bar.setFont(font);
-  }
 }
 
 bool TFormOptions::PackPresent(std::string_view fileName) const {
@@ -289,7 +285,18 @@ void TFormOptions::Recaption() {
   background_->Recaption();
   tabs_->setTabText(tabs_->indexOf(design_), Catalogue(MsgDesign));
   design_->Recaption();
-  FitTabs();
+  WidenForTabs();
+}
+
+void TFormOptions::WidenForTabs() {
+  QTabBar& bar = *tabs_->tabBar();
+  QFont font = BaseFont(bar);
+  font.setPixelSize(std::min(PixelHeight(font), SmallestTabPx));
+  bar.setFont(font);
+  const int width = std::max(Width, bar.sizeHint().width() + 2 * TabsLeft + 4);
+  SetContentWidth(width);
+  tabs_->resize(width - 2 * TabsLeft, tabs_->height());
+  ok_->move(width - TabsLeft - ok_->width(), ok_->y());
 }
 
 void TFormOptions::done(int result) {

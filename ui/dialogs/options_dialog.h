@@ -81,7 +81,8 @@ class TFormOptions : public DialogFrame {
 
  private:
   QWidget* AddGamePage();
-  void FitTabs();
+  // Nine tabs share one row, the window wide enough for their labels at a readable size.
+  void WidenForTabs();
   bool PackPresent(std::string_view fileName) const;
   QCheckBox* AddSwitch(QWidget* parent, const QRect& rect, bool& value,
                        const std::function<void()>& changed);

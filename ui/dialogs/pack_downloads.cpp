@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/animated_cursor.h"
+#include "ui/dialogs/notice_dialog.h"
 
 namespace fibwick {
 
@@ -19,7 +20,6 @@ PackDownloads::PackDownloads(DialogFrame& frame, QRect barRect) : QObject(&frame
 TNuvCardsButton* PackDownloads::AddButton(const std::string& pack, const QString& caption,
                                           const QRect& rect, QWidget* parent) {
   TNuvCardsButton* button = frame_.AddButton(caption, rect, parent);
-  button->setFont(FitFont(button->font(), caption, rect.width() - 12));
   button->setToolTip(Catalogue(MsgDownload) + ' ' + QString::fromStdString(pack));
   connect(button, &QAbstractButton::clicked, this, [this, pack] { Download(pack); });
   buttons_[pack] = button;
@@ -72,6 +72,11 @@ void PackDownloads::Download(const std::string& pack) {
   running_ = false;
   PlaySound(context, outcome == DownloadOutcome::Done ? "WToMenK" : "WWrongs");
   Refresh();
+  // A sound alone goes unnoticed where the machine has none.
+  if (outcome == DownloadOutcome::Failed) {
+    ShowNotice(&frame_, frame_.Context(), Catalogue(MsgDownloadFailed),
+               QString::fromStdString(pack));
+  }
   emit Finished(outcome);
 }
 

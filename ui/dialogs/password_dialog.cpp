@@ -75,7 +75,6 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
     edit->setGeometry(Left, y, width, BoxHeight);
     edit->setMaxLength(limit);
     edit->setFont(LabelFont());
-    connect(edit, &QLineEdit::returnPressed, this, &TFormPassword::Confirm);
     return edit;
   };
   const int nameWidth = network_ ? ColumnWidth : Width - 2 * Left;
@@ -249,25 +248,13 @@ void TFormPassword::Recaption() {
   passwordLabel_->setText(Catalogue(MsgEnterYourPassword));
   confirmationLabel_->setText(Catalogue(MsgAndOnceAgainForCheck));
   cancel_->setText(Catalogue(MsgCancel));
-  for (QLabel* label : {nameLabel_, passwordLabel_, confirmationLabel_}) {
-    label->setFont(FitFont(LabelFont(), label->text(), label->width()));
-  }
   serverAddressLabel_->setText(Catalogue(MsgEnterIPOfServer));
   portLabel_->setText(Catalogue(MsgEnterPortOfServer));
   gamesLabel_->setText(Catalogue(MsgNumberGames));
   roleChoice_->setTitle(Catalogue(MsgServerClient));
   serverItem_->setText(Catalogue(MsgServerCreateTheGame));
   clientItem_->setText(Catalogue(MsgClientEntersToGame));
-  const QFont font = ControlFont();
-  for (QLabel* label : {serverAddressLabel_, portLabel_, gamesLabel_}) {
-    label->setFont(FitFont(font, label->text(), label->width()));
-  }
-  for (QRadioButton* item : {serverItem_, clientItem_}) {
-    item->setFont(FitFont(font, item->text(), item->width() - 24));
-  }
   addressButton_->setText(Catalogue(MsgToReceiveTheIPAddresses));
-  addressButton_->setFont(
-      FitFont(ButtonFont(), addressButton_->text(), addressButton_->width() - 12));
 }
 
 void TFormPassword::Confirm() {

@@ -16,6 +16,7 @@ TFormQuestion::TFormQuestion(DialogContext& context, const QString& question, QW
   connect(no_, &QAbstractButton::clicked, this, &QDialog::reject);
   // The questions ask whether to throw a game away: a stray key must not say yes.
   no_->setFocus();
+  SetDefaultButton(no_);
 }
 
 void TFormQuestion::Recaption() {

@@ -16,9 +16,7 @@ constexpr int Speeds = 6;
 TFormSpeed::TFormSpeed(DialogContext& context, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Speed), MsgChoiceOfSpeed, QSize(Width, 150),
                   parent) {
-  // Without a header the icon stands in the content's corner: the prompt keeps clear of it.
-  const int left = HeaderHeight(Design()) == 0 ? 64 : 10;
-  prompt_ = AddLabel({}, QRect(left, 6, Width - 10 - left, 28), Qt::AlignCenter);
+  prompt_ = AddLabel({}, QRect(10, 6, Width - 20, 28), Qt::AlignCenter);
   track_ = new QSlider(Qt::Horizontal, Content());
   track_->setObjectName("TrackBar1");
   track_->setRange(1, Speeds);

@@ -61,8 +61,7 @@ TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedTh
   int y = RowTop;
   std::size_t row = 0;
   for (const auto& [label, value] : StatRows(stat_, read)) {
-    QLabel* name = AddLabel(label, QRect(Left, y, Width - 2 * Left - ValueWidth, RowPitch));
-    name->setFont(FitFont(name->font(), label, name->width()));
+    AddLabel(label, QRect(Left, y, Width - 2 * Left - ValueWidth, RowPitch));
     QLabel* figure = AddLabel(value, QRect(Width - Left - ValueWidth, y, ValueWidth, RowPitch),
                               Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = figure->palette();
@@ -71,15 +70,15 @@ TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedTh
     values_[row++] = figure;
     y += RowPitch;
   }
-  QLabel* note = AddLabel(Catalogue(MsgStatisticsSinceVersion),
-                          QRect(Left, y + 4, Width - 2 * Left, 24), Qt::AlignCenter);
-  note->setFont(FitFont(note->font(), note->text(), note->width()));
+  AddLabel(Catalogue(MsgStatisticsSinceVersion), QRect(Left, y + 4, Width - 2 * Left, 24),
+           Qt::AlignCenter);
   like_ = AddButton(Catalogue(MsgILikeThisGame), QRect(Left, y + 44, 260, 36));
   like_->setEnabled(!liked_);
   connect(like_, &QAbstractButton::clicked, this, &TFStat::Like);
   ok_ = AddButton(OkText, QRect(Width - Left - 140, y + 44, 140, 36));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
+  SetDefaultButton(ok_);
 }
 
 void TFStat::Like() {

@@ -79,7 +79,7 @@ std::vector<TopTenRow> TopTenRows(const std::vector<std::string>& clubLines) {
 }
 
 TFormTopTen::TFormTopTen(DialogContext& context, QWidget* parent)
-    : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgTopTen,
+    : DialogFrame(context, PicturesOf(DialogArt::WorldTopTen), MsgTopTen,
                   QSize(Width, BoardHeight - BoardTop + 56), parent),
       rows_(TopTenRows(ReadClubFile(ClubFileInUse(context)).value_or(std::vector<std::string>{}))) {
   auto* board = new Board(*this, Content());
