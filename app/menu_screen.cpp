@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/club_session.h"
 #include "app/indicator_reading.h"
@@ -25,8 +26,27 @@ namespace fibwick {
 namespace {
 
 constexpr int CalendarTurnMs = 10'000;
+// The animated pictures turn a frame every other tick: each frame repaints two large pictures.
+constexpr int TicksPerFrame = 2;
 // The calendar timer's first ticks of a day redraw the menu for the new date.
 constexpr int NewDaySeconds = 30;
+
+// Where a picture is not wholly transparent.
+QRect CoveredRect(const QImage& picture) {
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+  int left = argb.width(), top = argb.height(), right = -1, bottom = -1;
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
           const QFont& face) {
@@ -135,19 +155,22 @@ void MenuScreen::Layout() {
   // The two animated pictures: frame 0 is the still one.
   animation1_.rect = g.animationLeft;
   animation2_.rect = g.animationRight;
-  // Each frame is composed over its background once, so running them is only a repaint.
-  for (int a = 0; a < 2; ++a) {
-    auto& frames = animationFrames_[static_cast<std::size_t>(a)];
+  for (std::size_t a = 0; a < animationFrames_.size(); ++a) {
+    auto& frames = animationFrames_[a];
     PictureControl& animation = a == 0 ? animation1_ : animation2_;
     frames.clear();
     for (int f = 0;; ++f) {
-      const QImage frame =
+      const QImage picture =
           LoadBuiltinPicture(QString("GifMenu%1_%2").arg(a + 1).arg(f, 2, 10, QChar('0')));
-      if (frame.isNull()) break;
-      ComposeOverBackground(animation, background, frame);
-      frames.push_back(animation.buffer);
+      if (picture.isNull()) break;
+      ComposeOverBackground(animation, background, picture);
+      // Kept composed, but only where the picture covers the background: two thirds of the
+      // memory of whole frames, and a frame is still two copies.
+      const QRect covered = picture.size() == animation.buffer.size() ? CoveredRect(picture)
+                                                                      : animation.buffer.rect();
+      frames.push_back({covered.topLeft(), animation.buffer.copy(covered)});
     }
-    if (!frames.empty()) animation.buffer = frames.front();
+    ShowAnimationFrame(a, 0);
   }
 
   // The icons of the online services, at their own size in two columns.
@@ -264,18 +287,14 @@ void MenuScreen::Update(const PictureControl& control) {
   window_.update(AsQRect(control.rect));
 }
 
+// Only what moves is drawn again; the rest of the menu stays as composed.
 void MenuScreen::Tick() {
-  lampPattern_ = (lampPattern_ + 1) % static_cast<int>(LampPatterns);
-  // Only what moves is drawn again; the rest of the menu stays as composed.
-  for (const QRect& area : lampAreas_) window_.update(area);
   ++ticks_;
-  if (kit_.settings.GifAnimation && ticks_ % 5 == 0) {
-    for (int a = 0; a < 2; ++a) {
-      const auto& frames = animationFrames_[static_cast<std::size_t>(a)];
-      if (frames.empty()) continue;
-      PictureControl& animation = a == 0 ? animation1_ : animation2_;
-      animation.buffer = frames[static_cast<std::size_t>(ticks_ / 5) % frames.size()];
-      Update(animation);
+  lampPattern_ = ticks_ % static_cast<int>(LampPatterns);
+  for (const QRect& area : lampAreas_) window_.update(area);
+  if (kit_.settings.GifAnimation && ticks_ % TicksPerFrame == 0) {
+    for (std::size_t a = 0; a < animationFrames_.size(); ++a) {
+      ShowAnimationFrame(a, static_cast<std::size_t>(ticks_ / TicksPerFrame));
     }
   }
   if (!clock1_.visible) return;
@@ -294,6 +313,16 @@ void MenuScreen::Tick() {
     indicatorTurned_ = true;
     ShowIndicator(IndicatorStyleForMinute(now.minute(), false));
   }
+}
+
+void MenuScreen::ShowAnimationFrame(std::size_t animation, std::size_t index) {
+  const auto& frames = animationFrames_[animation];
+  if (frames.empty()) return;
+  const AnimationFrame& frame = frames[index % frames.size()];
+  PictureControl& control = animation == 0 ? animation1_ : animation2_;
+  FillWithBackground(control, kit_.background);
+  QPainter(&control.buffer).drawImage(frame.at, frame.piece);
+  Update(control);
 }
 
 // Built whenever the menu is laid out: the language, the background or the day may have changed.

@@ -236,6 +236,33 @@ TEST(MainMenu, TheCalendarHintNamesThePictureShown) {
   fs::remove_all(folder);
 }
 
+// Each board's three lamps take six looks in turn and come back to the first.
+TEST(MainMenu, TheLampsRunThroughTheirSixPatterns) {
+  const fs::path folder = ProgramFolder("lamps", MenuSettings(SmallWindow));
+  auto form = OpenMenu(folder);
+  ParkPointer(*form);
+  const auto& lamps = LayoutMenuGeometry(form->CurrentLayout(), false).lamps;
+  const QRect board = ToQRect(lamps[0]) | ToQRect(lamps[1]) | ToQRect(lamps[2]);
+  std::vector<QImage> looks;
+  const auto look = [&] {
+    const QImage seen = Photograph(*form).copy(board);
+    if (std::find(looks.begin(), looks.end(), seen) == looks.end()) looks.push_back(seen);
+  };
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        look();
+        return looks.size() >= 6;
+      },
+      20000));
+  for (int i = 0; i < 20; ++i) {
+    Wait(50);
+    look();
+  }
+  EXPECT_EQ(looks.size(), 6u);
+  form->close();
+  fs::remove_all(folder);
+}
+
 bool Yellow(QRgb p) {
   return qRed(p) >= 200 && qGreen(p) >= 200 && qBlue(p) <= 100;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMediaDevices>
