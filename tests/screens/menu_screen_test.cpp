@@ -228,6 +228,11 @@ TEST(MainMenu, TheCalendarHintNamesThePictureShown) {
     ASSERT_TRUE(QToolTip::isVisible()) << turn;
     EXPECT_NE(QToolTip::text(), shown) << turn;
     shown = QToolTip::text();
+    const QRect around = QRect(form.mapToGlobal(picture), QSize(1, 1)).adjusted(-200, -80, 300, 80);
+    Save(form.screen()
+             ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
+             .toImage(),
+         "menu-calendar-hint-turn" + std::to_string(turn) + ".png");
     // What the pointer finds coming back to the picture.
     EXPECT_EQ(hintOverThePicture(), shown) << turn;
   }
@@ -315,8 +320,12 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
     for (const char* name : {"Panel4", "Button2", "Button5"}) {
       TNuvCardsButton* unlit = Button(*form, name);
       PointAt(*unlit, unlit->rect().center());
-      EXPECT_EQ(CountPixels(Photograph(*form), unlit->geometry(), Yellow), 0)
+      const QImage hovered = Photograph(*form);
+      EXPECT_EQ(CountPixels(hovered, unlit->geometry(), Yellow), 0)
           << SizeName(size) << " " << name;
+      if (std::string_view(name) == "Button2") {
+        Save(hovered, "menu-" + SizeName(size) + "-free-line-hovered.png");
+      }
     }
     ParkPointer(*form);
     EXPECT_TRUE(WaitFor([] { return ShownBalloon() == nullptr; }, 3000));
