@@ -1,14 +1,19 @@
 #include "app/menu_screen.h"
 
+#include <QCursor>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 #include <QTime>
 #include <QTimer>
+#include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/club_session.h"
+#include "app/indicator_reading.h"
 #include "base/cp1251.h"
+#include "records/club_file.h"
 #include "records/club_list.h"
 #include "ui/balloon_hint.h"
 #include "ui/builtin_pictures.h"
@@ -21,8 +26,27 @@ namespace fibwick {
 namespace {
 
 constexpr int CalendarTurnMs = 10'000;
+// The animated pictures turn a frame every other tick: each frame repaints two large pictures.
+constexpr int TicksPerFrame = 2;
 // The calendar timer's first ticks of a day redraw the menu for the new date.
 constexpr int NewDaySeconds = 30;
+
+// Where a picture is not wholly transparent.
+QRect CoveredRect(const QImage& picture) {
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+  int left = argb.width(), top = argb.height(), right = -1, bottom = -1;
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
           const QFont& face) {
@@ -126,27 +150,27 @@ void MenuScreen::Layout() {
   // The boards have no picture of their own: the lamps stand on the background.
   FillWithBackground(lampBoardLeft_, background);
   FillWithBackground(lampBoardRight_, background);
-  for (std::size_t i = 0; i < lampRects_.size(); ++i) {
-    lampRects_[i] = AsQRect(g.lamps[i]);
-    lampPictures_[i] = LoadBuiltinPicture(QString("GMenuLamp%1").arg(i));
-  }
+  DrawLampFrames(g);
 
   // The two animated pictures: frame 0 is the still one.
   animation1_.rect = g.animationLeft;
   animation2_.rect = g.animationRight;
-  // Each frame is composed over its background once, so running them is only a repaint.
-  for (int a = 0; a < 2; ++a) {
-    auto& frames = animationFrames_[static_cast<std::size_t>(a)];
+  for (std::size_t a = 0; a < animationFrames_.size(); ++a) {
+    auto& frames = animationFrames_[a];
     PictureControl& animation = a == 0 ? animation1_ : animation2_;
     frames.clear();
     for (int f = 0;; ++f) {
-      const QImage frame =
+      const QImage picture =
           LoadBuiltinPicture(QString("GifMenu%1_%2").arg(a + 1).arg(f, 2, 10, QChar('0')));
-      if (frame.isNull()) break;
-      ComposeOverBackground(animation, background, frame);
-      frames.push_back(animation.buffer);
+      if (picture.isNull()) break;
+      ComposeOverBackground(animation, background, picture);
+      // Kept composed, but only where the picture covers the background: two thirds of the
+      // memory of whole frames, and a frame is still two copies.
+      const QRect covered = picture.size() == animation.buffer.size() ? CoveredRect(picture)
+                                                                      : animation.buffer.rect();
+      frames.push_back({covered.topLeft(), animation.buffer.copy(covered)});
     }
-    if (!frames.empty()) animation.buffer = frames.front();
+    ShowAnimationFrame(a, 0);
   }
 
   // The icons of the online services, at their own size in two columns.
@@ -187,9 +211,38 @@ void MenuScreen::Layout() {
     clock2_.rect = g.clockRight;
     DrawLocalClock(kit, clock1_, QTime::currentTime());
     clockFace_ = -1;
-    DrawIndicatorClock(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
+    ShowIndicator(IndicatorStyleForMinute(QTime::currentTime().minute(), false));
   }
   DrawClubList();
+}
+
+// Each board's three lamps are one rectangle, drawn once per pattern over the background: a
+// step of the lamps is a copy of one picture per board, with nothing composed.
+void MenuScreen::DrawLampFrames(const MenuGeometry& g) {
+  // The lamp pictures of the six lamps, left board first, for each pattern.
+  static constexpr int Patterns[LampPatterns][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
+                                                    {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
+                                                    {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
+  std::array<QImage, 6> lamps;
+  for (std::size_t i = 0; i < lamps.size(); ++i) {
+    lamps[i] = LoadBuiltinPicture(QString("GMenuLamp%1").arg(i));
+  }
+  for (std::size_t board = 0; board < lampAreas_.size(); ++board) {
+    const auto lamp = [&](std::size_t k) { return AsQRect(g.lamps[board * 3 + k]); };
+    lampAreas_[board] = lamp(0) | lamp(1) | lamp(2);
+    for (std::size_t pattern = 0; pattern < LampPatterns; ++pattern) {
+      const QRect& area = lampAreas_[board];
+      PictureControl frame;
+      frame.rect = {area.left(), area.top(), area.width(), area.height()};
+      FillWithBackground(frame, kit_.background);
+      QPainter painter(&frame.buffer);
+      for (std::size_t k = 0; k < 3; ++k) {
+        const QImage& picture = lamps[static_cast<std::size_t>(Patterns[pattern][board * 3 + k])];
+        painter.drawImage(lamp(k).translated(-area.topLeft()), picture);
+      }
+      lampFrames_[board][pattern] = std::move(frame.buffer);
+    }
+  }
 }
 
 void MenuScreen::DrawClubList() {
@@ -204,11 +257,14 @@ void MenuScreen::DrawClubList() {
   };
   const auto list =
       ReadClubList(session_.ClubFile(settings.NetworkGame), settings.ClubListMode, width);
+  const auto lines = ReadClubFile(session_.ClubFile(settings.NetworkGame));
   for (std::size_t k = 0; k < clubLines_.size(); ++k) {
     const std::string text = list ? list->buttons[k] : std::string();
     Skin(clubLines_[k], purple ? TColorSB::DCards : TColorSB::DNavy,
          purple ? QColor(200, 175, 50) : QColor(0, 255, 255),
          QString::fromStdString(Cp1251ToUtf8(text)), listFont);
+    // A free line cannot be chosen, so it does not light up under the pointer.
+    clubLines_[k]->SetLightFont(lines && k < lines->size() && !IsFreeMemberLine((*lines)[k]));
   }
   Skin(listHeader_, purple ? TColorSB::DCards : TColorSB::DBlue,
        purple ? QColor(128, 50, 50)
@@ -231,22 +287,14 @@ void MenuScreen::Update(const PictureControl& control) {
   window_.update(AsQRect(control.rect));
 }
 
+// Only what moves is drawn again; the rest of the menu stays as composed.
 void MenuScreen::Tick() {
-  lampPattern_ = (lampPattern_ + 1) % 6;
-  // Only what moves is drawn again; the rest of the menu stays as composed. Each board's three
-  // lamps go as one rectangle: a dozen small pieces cost more to paint and send to the display
-  // than the little background between them.
-  for (std::size_t board = 0; board < 2; ++board) {
-    window_.update(lampRects_[board * 3] | lampRects_[board * 3 + 1] | lampRects_[board * 3 + 2]);
-  }
   ++ticks_;
-  if (kit_.settings.GifAnimation && ticks_ % 5 == 0) {
-    for (int a = 0; a < 2; ++a) {
-      const auto& frames = animationFrames_[static_cast<std::size_t>(a)];
-      if (frames.empty()) continue;
-      PictureControl& animation = a == 0 ? animation1_ : animation2_;
-      animation.buffer = frames[static_cast<std::size_t>(ticks_ / 5) % frames.size()];
-      Update(animation);
+  lampPattern_ = ticks_ % static_cast<int>(LampPatterns);
+  for (const QRect& area : lampAreas_) window_.update(area);
+  if (kit_.settings.GifAnimation && ticks_ % TicksPerFrame == 0) {
+    for (std::size_t a = 0; a < animationFrames_.size(); ++a) {
+      ShowAnimationFrame(a, static_cast<std::size_t>(ticks_ / TicksPerFrame));
     }
   }
   if (!clock1_.visible) return;
@@ -263,9 +311,18 @@ void MenuScreen::Tick() {
     indicatorTurned_ = false;
   } else if (!indicatorTurned_) {
     indicatorTurned_ = true;
-    DrawIndicatorClock(IndicatorStyleForMinute(now.minute(), false));
-    Update(clock2_);
+    ShowIndicator(IndicatorStyleForMinute(now.minute(), false));
   }
+}
+
+void MenuScreen::ShowAnimationFrame(std::size_t animation, std::size_t index) {
+  const auto& frames = animationFrames_[animation];
+  if (frames.empty()) return;
+  const AnimationFrame& frame = frames[index % frames.size()];
+  PictureControl& control = animation == 0 ? animation1_ : animation2_;
+  FillWithBackground(control, kit_.background);
+  QPainter(&control.buffer).drawImage(frame.at, frame.piece);
+  Update(control);
 }
 
 // Built whenever the menu is laid out: the language, the background or the day may have changed.
@@ -286,7 +343,14 @@ void MenuScreen::ShowCalendarPicture(std::size_t index) {
   if (!calendar_ || calendar_->pictures.empty()) return;
   calendarPicture_ = index % calendar_->pictures.size();
   ComposeOverBackground(calendarRight_, kit_.background, calendar_->pictures[calendarPicture_]);
-  if (calendarRight_.visible) Update(calendarRight_);
+  if (!calendarRight_.visible) return;
+  Update(calendarRight_);
+  // A hint open over the picture names the one now shown.
+  const QPoint pointer = QCursor::pos();
+  if (QToolTip::isVisible() &&
+      AsQRect(calendarRight_.rect).contains(window_.mapFromGlobal(pointer))) {
+    QToolTip::showText(pointer, calendar_->hints[calendarPicture_], &window_);
+  }
 }
 
 void MenuScreen::CalendarTimer() {
@@ -299,11 +363,41 @@ void MenuScreen::CalendarTimer() {
   ShowCalendarPicture(calendarPicture_ + 1);
 }
 
-// No game service is reached from this version, so the figure and the hint say so.
-void MenuScreen::DrawIndicatorClock(int style) {
-  DrawIndicator(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock2_, style,
-                UnconnectedReading());
-  indicatorHint_ = IndicatorHint(style, QString(), false, false);
+void MenuScreen::ShowIndicator(int style) {
+  if (style != indicatorStyle_) {
+    indicatorStyle_ = style;
+    indicatorAnswered_ = false;
+  }
+  DrawIndicatorClock();
+  if (clock2_.visible) Update(clock2_);
+  const unsigned ticket = ++indicatorTicket_;
+  if (!ReadsStatistics(style)) return IndicatorRead(ticket, std::nullopt);
+  readers_.start([this, ticket, style, address = kit_.settings.StatisticsAddress] {
+    const auto reading = ReadIndicator(style, address);
+    QMetaObject::invokeMethod(
+        &answers_, [this, ticket, reading] { IndicatorRead(ticket, reading); },
+        Qt::QueuedConnection);
+  });
+}
+
+void MenuScreen::IndicatorRead(unsigned ticket, const std::optional<IndicatorReading>& reading) {
+  // An answer for a style the indicator has turned from is stale.
+  if (ticket != indicatorTicket_) return;
+  indicatorAnswered_ = true;
+  indicatorReading_ = reading;
+  if (!MenuClocksVisible(kit_.layout)) return;
+  DrawIndicatorClock();
+  if (clock2_.visible) Update(clock2_);
+}
+
+// Until the service has answered for this style the face shows no figure.
+void MenuScreen::DrawIndicatorClock() {
+  const IndicatorReading reading =
+      indicatorAnswered_ ? indicatorReading_.value_or(UnconnectedReading()) : IndicatorReading{};
+  DrawIndicator(HudKit{kit_.layout, kit_.background, kit_.fonts}, clock2_, indicatorStyle_,
+                reading);
+  const bool connected = !indicatorAnswered_ || indicatorReading_.has_value();
+  indicatorHint_ = IndicatorHint(indicatorStyle_, QString(), connected, !indicatorAnswered_);
 }
 
 void MenuScreen::ShowTopTenBalloon(TNuvCardsButton& button) {
@@ -316,12 +410,10 @@ void MenuScreen::ShowTopTenBalloon(TNuvCardsButton& button) {
 void MenuScreen::PaintExtras(QPainter& painter, const QRect& damaged,
                              const std::function<void(const PictureControl&)>& drawControl) const {
   for (const ServiceIcon& icon : icons_) drawControl(icon.control);
-  static constexpr int Patterns[6][6] = {{0, 1, 2, 2, 0, 3}, {1, 2, 3, 1, 5, 0},
-                                         {2, 3, 4, 0, 1, 4}, {3, 4, 5, 5, 4, 1},
-                                         {4, 5, 0, 4, 2, 5}, {5, 0, 1, 3, 3, 2}};
-  for (std::size_t i = 0; i < lampRects_.size(); ++i) {
-    const QImage& lamp = lampPictures_[static_cast<std::size_t>(Patterns[lampPattern_][i])];
-    if (!lamp.isNull() && lampRects_[i].intersects(damaged)) painter.drawImage(lampRects_[i], lamp);
+  for (std::size_t board = 0; board < lampAreas_.size(); ++board) {
+    if (!lampAreas_[board].intersects(damaged)) continue;
+    painter.drawImage(lampAreas_[board].topLeft(),
+                      lampFrames_[board][static_cast<std::size_t>(lampPattern_)]);
   }
 }
 

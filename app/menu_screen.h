@@ -2,8 +2,10 @@
 
 #include <QDate>
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QString>
+#include <QThreadPool>
 #include <array>
 #include <functional>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "app/screen_kit.h"
 #include "records/catalogue.h"
 #include "ui/calendar_pictures.h"
+#include "ui/hud.h"
 
 class QPainter;
 class QRegion;
@@ -62,7 +65,10 @@ class MenuScreen {
   void Layout();
   void DrawClubList();
   void SetVisible(bool visible);
-  // One step of the lamps, the animations and the clocks.
+  // The window's timer on the menu: ten ticks a second. Fifty, as the lamps once ran, cost the
+  // idle menu three times the processor time for a shimmer the eye does not follow.
+  static constexpr int TickMs = 100;
+  // A step of the lamps and the clocks, and every other tick a frame of the animations.
   void Tick();
 
   // Opaque pictures the window draws from their buffers, then the extras over the background.
@@ -73,6 +79,9 @@ class MenuScreen {
   MenuHover HoverAt(const QPoint& p) const;
 
   const PictureControl& Clock(int k) const { return k == 1 ? clock1_ : clock2_; }
+  // The colour indicator turns to a style: the figure last read for it at once, the service's
+  // answer when it comes. The window's thread never waits for the service.
+  void ShowIndicator(int style);
   // The calendar's date page (k = 1) and its turning picture (k = 2).
   const PictureControl& CalendarImage(int k) const {
     return k == 1 ? calendarLeft_ : calendarRight_;
@@ -83,9 +92,12 @@ class MenuScreen {
 
  private:
   TNuvCardsButton* Button(const char* name);
-  void DrawIndicatorClock(int style);
+  void DrawIndicatorClock();
+  void IndicatorRead(unsigned ticket, const std::optional<IndicatorReading>& reading);
   void ShowTopTenBalloon(TNuvCardsButton& button);
   void Update(const PictureControl& control);
+  void ShowAnimationFrame(std::size_t animation, std::size_t index);
+  void DrawLampFrames(const MenuGeometry& g);
   void BuildCalendar();
   void ShowCalendarPicture(std::size_t index);
 
@@ -101,13 +113,23 @@ class MenuScreen {
   PictureControl clock1_, clock2_, animation1_, animation2_, calendarLeft_, calendarRight_;
   std::vector<PictureControl*> controls_;
   std::vector<ServiceIcon> icons_;
-  std::array<std::vector<QImage>, 2> animationFrames_;
-  std::array<QRect, 6> lampRects_;
-  std::array<QImage, 6> lampPictures_;
+  // A frame of an animated picture over the background, cut to where it covers it.
+  struct AnimationFrame {
+    QPoint at;
+    QImage piece;
+  };
+  std::array<std::vector<AnimationFrame>, 2> animationFrames_;
+  static constexpr std::size_t LampPatterns = 6;
+  std::array<QRect, 2> lampAreas_;  // the three lamps of each board
+  std::array<std::array<QImage, LampPatterns>, 2> lampFrames_;
   int lampPattern_ = 0;
   int ticks_ = 0;
   bool indicatorTurned_ = false;  // the indicator has turned in this minute
   int clockFace_ = -1;            // the time the local clock shows, in half seconds of the day
+  int indicatorStyle_ = 0;
+  unsigned indicatorTicket_ = 0;  // the read whose answer the indicator waits for
+  bool indicatorAnswered_ = false;
+  std::optional<IndicatorReading> indicatorReading_;  // nothing: the read failed
   QString indicatorHint_;
   std::optional<CalendarArt> calendar_;
   std::size_t calendarPicture_ = 0;  // the one ImCalR shows
@@ -122,6 +144,10 @@ class MenuScreen {
   TNuvCardsButton* history_;
   TNuvCardsButton* mode_;
   TNuvCardsButton* listHeader_;
+
+  // Last, so the reads still running are waited for before the answers' receiver goes.
+  QObject answers_;
+  QThreadPool readers_;
 };
 
 }  // namespace fibwick

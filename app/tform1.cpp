@@ -214,7 +214,7 @@ void TForm1::PauseAnimationsWhileUnseen() {
     timer1_.stop();
     animationsPaused_ = true;
   } else if (std::exchange(animationsPaused_, false)) {
-    timer1_.start(20);
+    timer1_.start(screen_ == Screen::Menu ? MenuScreen::TickMs : 20);
   }
 }
 
@@ -350,7 +350,7 @@ void TForm1::EndIntro() {
   intro_.Release();
   ApplyWindowSize();
   LayoutMainMenu();
-  timer1_.start(20);
+  timer1_.start(MenuScreen::TickMs);
 }
 
 void TForm1::ApplyWindowSize() {
@@ -535,7 +535,7 @@ void TForm1::HideTable() {
 
 void TForm1::ShowMainMenu() {
   LayoutMainMenu();
-  timer1_.start(20);
+  timer1_.start(MenuScreen::TickMs);
   // A game's pictures and flights leave freed memory behind; the menu gives it back.
   malloc_trim(0);
 }

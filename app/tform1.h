@@ -205,7 +205,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool standInLeaving_ = false;
   CuePlayer sounds_{settings_, packs_};
   Salute salute_{packs_};
-  TunePlayer tune_{QDir::tempPath()};
+  TunePlayer tune_;
   Screen screen_ = Screen::Intro;
   Layout layout_;
   FontRoles fonts_;

@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTime>
 #include <QToolTip>
 
+#include "online/http_client.h"
+#include "online/service_base.h"
+#include "online/statistics.h"
 #include "records/club_file.h"
 #include "records/club_members.h"
 #include "screens/screens_support.h"
+#include "support/service_process.h"
 #include "ui/balloon_hint.h"
 #include "ui/builtin_pictures.h"
+#include "ui/calendar_pictures.h"
 #include "ui/skin_button.h"
 
 namespace fibwick {
@@ -107,7 +113,7 @@ TEST(MainMenu, BothClocksShowFiguresAndTheIndicatorItsHint) {
     const PixelRect indicator = form->MenuClock(2).rect;
     PointAt(*form, ToQRect(indicator).center());
     ASSERT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000)) << SizeName(size);
-    // This version reaches no game service: the figure is "00" and the hint says so.
+    // The tests' service address answers nothing: the figure is "00" and the hint says so.
     EXPECT_TRUE(QToolTip::text().endsWith("NO CONNECT")) << QToolTip::text().toStdString();
     EXPECT_GT(QToolTip::text().size(), QString(" NO CONNECT").size());
     Wait(200);
@@ -122,6 +128,144 @@ TEST(MainMenu, BothClocksShowFiguresAndTheIndicatorItsHint) {
     form->close();
     fs::remove_all(folder);
   }
+}
+
+// The indicator's figure is drawn over x 27..89 and y 15..55 of its face.
+int LitFigurePixels(const QImage& face, int fromX = 27, int toX = 89) {
+  return CountPixels(face, QRect(fromX, 15, toX - fromX + 1, 40), Lit);
+}
+
+// The minute's first second turns the indicator to the minute's style; a check of one style
+// keeps clear of it.
+void ClearOfTheMinuteTurn() {
+  while (QTime::currentTime().second() < 3 || QTime::currentTime().second() > 52) Wait(250);
+}
+
+// The hint the window shows when the pointer comes over the indicator.
+std::string IndicatorHint(TForm1& form) {
+  const MenuHover hover = form.Menu().HoverAt(ToQRect(form.MenuClock(2).rect).center());
+  return hover.hints.empty() ? std::string() : hover.hints.back().toStdString();
+}
+
+// The real service keeps the statistics the indicator shows: 1234 games played with the
+// computer, people won 30 points and lost 70.
+TEST(MainMenu, TheIndicatorShowsTheStatisticsOfTheService) {
+  testing::ServiceProcess service;
+  HttpClient client;
+  StatisticsService(client, AddressesUnder(service.BaseUrl()).statistics)
+      .ReportGameEnd({1234, 0, 30, 70});
+  const QByteArray testsService = qgetenv(ServiceUrlVariable);
+  qputenv(ServiceUrlVariable, QByteArray::fromStdString(service.BaseUrl()));
+  const fs::path folder = ProgramFolder("indicator-service", MenuSettings(Large));
+  auto form = OpenMenu(folder);
+  ParkPointer(*form);
+  struct Style {
+    int style;
+    const char* hint;
+    int fromX, toX;  // where the figure stands
+  };
+  // "1" with the letter K beside it; "70".
+  for (const Style& c : {Style{2, "Games played with PC", 50, 70},
+                         Style{1, "Dynamic IQ for Windows (percent)", 38, 78}}) {
+    ClearOfTheMinuteTurn();
+    form->Menu().ShowIndicator(c.style);
+    // The window does not wait for the service: the answer comes later, by its event loop.
+    EXPECT_EQ(LitFigurePixels(form->MenuClock(2).buffer), 0) << c.style;
+    ASSERT_TRUE(WaitFor([&] { return LitFigurePixels(form->MenuClock(2).buffer) > 40; }, 5000))
+        << c.style;
+    EXPECT_EQ(LitFigurePixels(form->MenuClock(2).buffer, 27, c.fromX - 1), 0) << c.style;
+    EXPECT_EQ(LitFigurePixels(form->MenuClock(2).buffer, c.toX + 1, 89), 0) << c.style;
+    EXPECT_EQ(IndicatorHint(*form), c.hint);
+    Save(Photograph(*form).copy(ToQRect(form->MenuClock(2).rect)),
+         "menu-indicator-style" + std::to_string(c.style) + ".png");
+  }
+  const QImage seventy = form->MenuClock(2).buffer;
+
+  // Without the service the same style reads "00" and says why.
+  ASSERT_EQ(service.Stop(), 0);
+  ClearOfTheMinuteTurn();
+  form->Menu().ShowIndicator(1);
+  // Until the answer comes the last figure read stays.
+  EXPECT_EQ(form->MenuClock(2).buffer, seventy);
+  ASSERT_TRUE(WaitFor([&] { return form->MenuClock(2).buffer != seventy; }, 5000));
+  EXPECT_GT(LitFigurePixels(form->MenuClock(2).buffer), 40);
+  EXPECT_EQ(IndicatorHint(*form), "Dynamic IQ for Windows (percent): NO CONNECT");
+  Save(Photograph(*form).copy(ToQRect(form->MenuClock(2).rect)), "menu-indicator-no-connect.png");
+  ParkPointer(*form);
+  form->close();
+  form.reset();
+  qputenv(ServiceUrlVariable, testsService);
+  fs::remove_all(folder);
+}
+
+// The calendar's turning picture on 9 May 2025 (zodiac, Chinese year, holidays): a hint open over
+// it follows it as it turns.
+TEST(MainMenu, TheCalendarHintNamesThePictureShown) {
+  const fs::path folder = ProgramFolder("calendar-hint", MenuSettings(Average2));
+  const char* packs = std::getenv("FIBWICK_PACKS");
+  ASSERT_NE(packs, nullptr);
+  fs::create_symlink(fs::path(packs) / CalendarPackName, folder / CalendarPackName);
+  TForm1 form(folder,
+              Pacing{.pauseFactor = 0.0, .computerTickMs = 100000, .today = QDate(2025, 5, 9)});
+  form.show();
+  ASSERT_TRUE(WaitFor([&] { return form.isVisible(); }));
+  Wait(100);
+  form.EndIntro();
+  Wait(300);
+  ASSERT_TRUE(form.Menu().CalendarShown());
+  ParkPointer(form);
+  const QPoint picture = ToQRect(form.Menu().CalendarImage(2).rect).center();
+  const auto hintOverThePicture = [&] {
+    ParkPointer(form);
+    PointAt(form, picture);
+    EXPECT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
+    return QToolTip::text();
+  };
+  QString shown = hintOverThePicture();
+  for (int turn = 0; turn < 3; ++turn) {
+    form.Menu().CalendarTimer();
+    Wait(100);
+    ASSERT_TRUE(QToolTip::isVisible()) << turn;
+    EXPECT_NE(QToolTip::text(), shown) << turn;
+    shown = QToolTip::text();
+    const QRect around = QRect(form.mapToGlobal(picture), QSize(1, 1)).adjusted(-200, -80, 300, 80);
+    Save(form.screen()
+             ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
+             .toImage(),
+         "menu-calendar-hint-turn" + std::to_string(turn) + ".png");
+    // What the pointer finds coming back to the picture.
+    EXPECT_EQ(hintOverThePicture(), shown) << turn;
+  }
+  ParkPointer(form);
+  form.close();
+  fs::remove_all(folder);
+}
+
+// Each board's three lamps take six looks in turn and come back to the first.
+TEST(MainMenu, TheLampsRunThroughTheirSixPatterns) {
+  const fs::path folder = ProgramFolder("lamps", MenuSettings(SmallWindow));
+  auto form = OpenMenu(folder);
+  ParkPointer(*form);
+  const auto& lamps = LayoutMenuGeometry(form->CurrentLayout(), false).lamps;
+  const QRect board = ToQRect(lamps[0]) | ToQRect(lamps[1]) | ToQRect(lamps[2]);
+  std::vector<QImage> looks;
+  const auto look = [&] {
+    const QImage seen = Photograph(*form).copy(board);
+    if (std::find(looks.begin(), looks.end(), seen) == looks.end()) looks.push_back(seen);
+  };
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        look();
+        return looks.size() >= 6;
+      },
+      20000));
+  for (int i = 0; i < 20; ++i) {
+    Wait(50);
+    look();
+  }
+  EXPECT_EQ(looks.size(), 6u);
+  form->close();
+  fs::remove_all(folder);
 }
 
 bool Yellow(QRgb p) {
@@ -139,6 +283,8 @@ BalloonHint* ShownBalloon() {
 TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
   for (const int size : {SmallWindow, Large}) {
     const fs::path folder = ProgramFolder("hover", MenuSettings(size));
+    const ClubRecord member{.name = "Ada", .passwordDigits = EncodePassword("pw1")};
+    ASSERT_EQ(InsertRecord(folder / "Fibwick.clb", member, false).status, ClubUpdateStatus::Done);
     auto form = OpenMenu(folder);
     ParkPointer(*form);
     const QImage still = Photograph(*form);
@@ -169,10 +315,18 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
       ParkPointer(*form);
       EXPECT_EQ(CountPixels(Photograph(*form), area, Yellow), 0) << SizeName(size) << " " << name;
     }
-    // The header of the club list is no button: it stays as it is.
-    TNuvCardsButton* header = Button(*form, "Panel4");
-    PointAt(*header, header->rect().center());
-    EXPECT_EQ(CountPixels(Photograph(*form), header->geometry(), Yellow), 0) << SizeName(size);
+    // The header of the club list is no button, and a free line cannot be chosen: they stay as
+    // they are.
+    for (const char* name : {"Panel4", "Button2", "Button5"}) {
+      TNuvCardsButton* unlit = Button(*form, name);
+      PointAt(*unlit, unlit->rect().center());
+      const QImage hovered = Photograph(*form);
+      EXPECT_EQ(CountPixels(hovered, unlit->geometry(), Yellow), 0)
+          << SizeName(size) << " " << name;
+      if (std::string_view(name) == "Button2") {
+        Save(hovered, "menu-" + SizeName(size) + "-free-line-hovered.png");
+      }
+    }
     ParkPointer(*form);
     EXPECT_TRUE(WaitFor([] { return ShownBalloon() == nullptr; }, 3000));
     form->close();

@@ -1,5 +1,6 @@
-// Synthesises every sound cue of the game and writes the menu tune, with the resource list that
-// compiles them in under ":/sound".
+// Synthesises every sound cue of the game and writes the menu tune's MIDI song, with the
+// resource list that compiles the cues and the rendered tune (MenuTune.wav, written by
+// fibwick-tunerender) in under ":/sound".
 // Usage: fibwick-soundgen <output folder>
 #include <cstdio>
 #include <filesystem>
@@ -38,8 +39,8 @@ int main(int argc, char** argv) {
     files.push_back(cue.name + ".wav");
     if (!WriteFile(folder / files.back(), WavFile(cue.pcm))) return 1;
   }
-  files.push_back("MidiSong.mid");
-  if (!WriteFile(folder / files.back(), MenuTune())) return 1;
+  if (!WriteFile(folder / "MidiSong.mid", MenuTune())) return 1;
+  files.push_back("MenuTune.wav");
 
   std::string qrc = "<RCC>\n  <qresource prefix=\"/sound\">\n";
   for (const std::string& file : files) qrc += "    <file>" + file + "</file>\n";

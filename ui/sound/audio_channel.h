@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QAudioSink>
-#include <QPointer>
+#include <QIODevice>
+#include <memory>
 
+#include "ui/sound/sound_output.h"
 #include "ui/sound/wav_file.h"
 
 // One voice of the sound output: what it plays now stops when it is given something else.
@@ -15,13 +16,17 @@ class AudioChannel {
   AudioChannel(const AudioChannel&) = delete;
   AudioChannel& operator=(const AudioChannel&) = delete;
 
-  // Starts the clip from its beginning, once or over and over until stopped. Without a sound
-  // device (no card, no sound server) nothing is heard and nothing waits for the device.
-  void Play(const WavClip& clip, bool loop);
+  // Starts the clip from its beginning.
+  void Play(const WavClip& clip);
+  // Plays an endless source until stopped.
+  void PlayMusic(std::unique_ptr<QIODevice> source, const PcmFormat& format);
   void Stop();
 
  private:
-  QPointer<QAudioSink> sink_;  // owns the samples it reads
+  SoundOutput* Output();
+
+  std::unique_ptr<SoundOutput> output_;  // opened with the first sound
+  bool opened_ = false;
 };
 
 }  // namespace fibwick

@@ -89,7 +89,7 @@ int CuePlayer::TimesPlayed(std::string_view resource) const {
 }
 
 void CuePlayer::Start(std::string name, const WavClip& clip) {
-  channel_.Play(clip, false);
+  channel_.Play(clip);
   ++timesPlayed_[name];
   ++playedCount_;
   lastPlayed_ = std::move(name);

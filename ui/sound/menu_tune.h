@@ -1,30 +1,39 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QIODevice>
 #include <optional>
+#include <vector>
 
-#include "ui/sound/wav_file.h"
+#include "ui/sound/ima_adpcm.h"
 
-// The menu tune: the built-in MIDI song, rendered to samples with a General MIDI soundfont.
+// The menu tune: our MIDI song, rendered with a General MIDI soundfont when the program is
+// built and compiled in as IMA ADPCM.
 namespace fibwick {
 
-// The built-in standard MIDI file.
-QByteArray MenuTuneMidi();
+// The built-in tune, read in place from the program's resources.
+std::optional<AdpcmWav> MenuTune();
 
-// The first soundfont of the system's General MIDI soundfonts that exists; empty when none.
-QString GeneralMidiSoundFont();
+// A tune's samples as 16-bit PCM, round and round: decoded a block at a time as the sound
+// output asks, so the tune is never held whole as samples.
+class AdpcmLoop final : public QIODevice {
+ public:
+  explicit AdpcmLoop(const AdpcmWav& wav);
+  bool isSequential() const override { return true; }
+  qint64 bytesAvailable() const override;
 
-// Renders a standard MIDI file to 16-bit stereo samples, from the start to its end of track;
-// nothing when the soundfont or the song cannot be read.
-std::optional<WavClip> RenderMidi(const QByteArray& midi, const QString& soundFont);
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override;
+  qint64 writeData(const char*, qint64) override { return -1; }
 
-// Where the rendered tune is kept between runs: "temp22_25" plus a check of the song in the
-// folder, so a changed song is rendered afresh.
-QString TuneCachePath(const QString& folder);
+ private:
+  void DecodeNextBlock();
 
-// The rendered tune from the cache in the folder, rendered and stored there first when the
-// cache is missing or unreadable. A cache that cannot be written still gives the tune.
-std::optional<WavClip> LoadMenuTune(const QString& folder);
+  AdpcmWav wav_;
+  std::size_t blocks_;
+  std::size_t block_ = 0;  // the next to decode
+  std::vector<std::int16_t> decoded_;
+  std::size_t decodedBytes_ = 0;
+  std::size_t at_ = 0;  // bytes of decoded_ already read
+};
 
 }  // namespace fibwick

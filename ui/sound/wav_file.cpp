@@ -1,18 +1,13 @@
 #include "ui/sound/wav_file.h"
 
 #include <QtEndian>
-#include <algorithm>
 #include <cstdint>
+
+#include "ui/sound/riff_wave.h"
 
 namespace fibwick {
 namespace {
 
-std::uint32_t Read32(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<std::uint32_t>(bytes.constData() + at);
-}
-std::uint16_t Read16(const QByteArray& bytes, qsizetype at) {
-  return qFromLittleEndian<std::uint16_t>(bytes.constData() + at);
-}
 void Append32(QByteArray& out, std::uint32_t value) {
   char bytes[4];
   qToLittleEndian(value, bytes);
@@ -33,33 +28,19 @@ int WavClip::LengthMs() const {
 }
 
 std::optional<WavClip> ReadWav(const QByteArray& file) {
-  if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return {};
+  const auto chunks = SplitWav(std::span(file.constData(), static_cast<std::size_t>(file.size())));
+  if (!chunks || chunks->format.size() < 16 || Read16(chunks->format, 0) != 1) return {};
   WavClip clip;
-  bool haveFormat = false;
-  qsizetype at = 12;
-  while (at + 8 <= file.size()) {
-    const QByteArray id = file.mid(at, 4);
-    const qsizetype size = Read32(file, at + 4);
-    const qsizetype body = at + 8;
-    if (id == "fmt ") {
-      if (size < 16 || body + 16 > file.size() || Read16(file, body) != 1) return {};
-      clip.channels = Read16(file, body + 2);
-      clip.sampleRate = static_cast<int>(Read32(file, body + 4));
-      clip.bitsPerSample = Read16(file, body + 14);
-      haveFormat = true;
-    } else if (id == "data") {
-      if (!haveFormat) return {};
-      clip.pcm = file.mid(body, std::min(size, file.size() - body));
-      const bool sane = (clip.channels == 1 || clip.channels == 2) &&
-                        (clip.bitsPerSample == 8 || clip.bitsPerSample == 16) &&
-                        clip.sampleRate >= 4000 && clip.sampleRate <= 192000;
-      if (!sane) return {};
-      clip.pcm.truncate(clip.pcm.size() - clip.pcm.size() % clip.BytesPerFrame());
-      return clip;
-    }
-    at = body + size + (size & 1);  // chunks are padded to even sizes
-  }
-  return {};
+  clip.channels = Read16(chunks->format, 2);
+  clip.sampleRate = static_cast<int>(Read32(chunks->format, 4));
+  clip.bitsPerSample = Read16(chunks->format, 14);
+  const bool sane = (clip.channels == 1 || clip.channels == 2) &&
+                    (clip.bitsPerSample == 8 || clip.bitsPerSample == 16) &&
+                    clip.sampleRate >= 4000 && clip.sampleRate <= 192000;
+  if (!sane) return {};
+  clip.pcm = QByteArray(chunks->data.data(), static_cast<qsizetype>(chunks->data.size()));
+  clip.pcm.truncate(clip.pcm.size() - clip.pcm.size() % clip.BytesPerFrame());
+  return clip;
 }
 
 QByteArray WavFileOf(const WavClip& clip) {

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <optional>
 
-// WAV files as the cues, the voices and the rendered tune come: uncompressed PCM.
+// WAV files as the cues and the voices come: uncompressed PCM.
 namespace fibwick {
 
 struct WavClip {
