@@ -84,7 +84,7 @@ void SetDialogDesign(Settings& settings, int design) {
 int HeaderHeight(int design) {
   // The purple design has no header picture, but its picture's top holds the icon and the
   // corner scrolls: the controls start below them.
-  static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, 70};
+  static constexpr std::array<int, DialogDesignCount> Heights{64, 64, 90, PurpleTopStrip};
   return design >= 0 && design < DialogDesignCount ? Heights[design] : Heights[0];
 }
 

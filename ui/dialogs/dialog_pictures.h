@@ -26,6 +26,9 @@ inline constexpr int IconSize = 48;
 inline constexpr int IconFrameCount = 10;
 inline constexpr int IconLeft = 10;
 inline constexpr int IconTop = 10;
+// The purple design keeps this strip at the top for the icon's seat and the corner scrolls; its
+// pictures are drawn that much taller than the window's content.
+inline constexpr int PurpleTopStrip = 70;
 
 enum class DialogArt {
   Speed,

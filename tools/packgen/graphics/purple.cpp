@@ -245,9 +245,9 @@ void AddPurpleBackgrounds(PackWriter& pack) {
   unsigned seed = 11;
   for (const DialogArtRow& row : DialogArtTable) {
     if (row.pictures.picture.empty()) continue;
+    const QSize window = LookOf(row.dialog).window + QSize(0, PurpleTopStrip);
     pack.AddJpeg(ResourceName(row.pictures.picture),
-                 DialogBackground(LookOf(row.dialog).window, !row.pictures.icon.empty(), seed += 7),
-                 90);
+                 DialogBackground(window, !row.pictures.icon.empty(), seed += 7), 90);
   }
   pack.AddJpeg("BGLilu", WindowBackground(), 90);
 }
