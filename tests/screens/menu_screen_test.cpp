@@ -169,8 +169,6 @@ TEST(MainMenu, TheIndicatorShowsTheStatisticsOfTheService) {
                          Style{1, "Dynamic IQ for Windows (percent)", 38, 78}}) {
     ClearOfTheMinuteTurn();
     form->Menu().ShowIndicator(c.style);
-    // The window does not wait for the service: the answer comes later, by its event loop.
-    EXPECT_EQ(LitFigurePixels(form->MenuClock(2).buffer), 0) << c.style;
     ASSERT_TRUE(WaitFor([&] { return LitFigurePixels(form->MenuClock(2).buffer) > 40; }, 5000))
         << c.style;
     EXPECT_EQ(LitFigurePixels(form->MenuClock(2).buffer, 27, c.fromX - 1), 0) << c.style;
@@ -185,7 +183,9 @@ TEST(MainMenu, TheIndicatorShowsTheStatisticsOfTheService) {
   ASSERT_EQ(service.Stop(), 0);
   ClearOfTheMinuteTurn();
   form->Menu().ShowIndicator(1);
-  // Until the answer comes the last figure read stays.
+  // The window does not wait for the service: until the answer comes by its event loop, the last
+  // figure read stays. (The menu may have read this style's figure already when it opened, so
+  // only a change from a known figure shows the order.)
   EXPECT_EQ(form->MenuClock(2).buffer, seventy);
   ASSERT_TRUE(WaitFor([&] { return form->MenuClock(2).buffer != seventy; }, 5000));
   EXPECT_GT(LitFigurePixels(form->MenuClock(2).buffer), 40);
