@@ -1,3 +1,4 @@
+#include <QEventLoop>
 #include <QTimer>
 #include <fstream>
 
@@ -27,6 +28,15 @@ class PackButtons : public DialogTest {
   std::filesystem::path program_;
 };
 
+// The player's click; the download runs off the window's thread, so the event loop turns until
+// it has ended.
+void Download(PackDownloads& downloads, const char* pack) {
+  QEventLoop loop;
+  QObject::connect(&downloads, &PackDownloads::Finished, &loop, &QEventLoop::quit);
+  downloads.Button(pack)->click();
+  loop.exec();
+}
+
 TEST_F(PackButtons, OnlyMissingPacksCanBeDownloaded) {
   context_->downloadFolder = "http://127.0.0.1:1/files/";
   std::ofstream(program_ / "NuvRadio.rad") << "x";
@@ -52,7 +62,7 @@ TEST_F(PackButtons, ADownloadedPackLandsAboveTheProgramAndItsButtonGoesOff) {
   context_->playSound = [&](std::string_view sound) { sounds.emplace_back(sound); };
   TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.show();
-  dialog.Downloads().Button("NuvCards06B.dll")->click();
+  Download(dialog.Downloads(), "NuvCards06B.dll");
   EXPECT_TRUE(std::filesystem::exists(folder_ / "NuvCards06B.dll"));
   EXPECT_EQ(std::filesystem::file_size(folder_ / "NuvCards06B.dll"), pack.size());
   EXPECT_FALSE(dialog.Downloads().Button("NuvCards06B.dll")->isEnabled());
@@ -77,7 +87,7 @@ TEST_F(PackButtons, AFailedDownloadLeavesTheButtonOnAndSaysSo) {
     }
   });
   answer.start(10);
-  dialog.Downloads().Button("NuvBackG03.dll")->click();
+  Download(dialog.Downloads(), "NuvBackG03.dll");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "NuvBackG03.dll"));
   EXPECT_TRUE(dialog.Downloads().Button("NuvBackG03.dll")->isEnabled());
   EXPECT_EQ(sounds, std::vector<std::string>{"WWrongs"});
@@ -94,7 +104,7 @@ TEST_F(PackButtons, CancelStopsADownloadThatHangs) {
   bool barShown = false;
   QObject::connect(&downloads, &PackDownloads::Finished,
                    [](DownloadOutcome outcome) { EXPECT_EQ(outcome, DownloadOutcome::Cancelled); });
-  // Runs inside the download, from its progress calls.
+  // Runs while the download is under way.
   QTimer::singleShot(0, [&] {
     barShown = downloads.Bar()->isVisible() && downloads.CancelButton()->isVisible();
     Shot(dialog, "options-downloading");
@@ -103,7 +113,7 @@ TEST_F(PackButtons, CancelStopsADownloadThatHangs) {
     EXPECT_FALSE(downloads.Button("NuvCards06C.dll")->isEnabled());
     downloads.CancelButton()->click();
   });
-  downloads.Button("NuvCards06A.dll")->click();
+  Download(downloads, "NuvCards06A.dll");
   EXPECT_TRUE(barShown);
   EXPECT_FALSE(downloads.Bar()->isVisible());
   EXPECT_TRUE(downloads.Button("NuvCards06A.dll")->isEnabled());
@@ -119,7 +129,7 @@ TEST_F(PackButtons, APackFromTheServiceIsFoundByTheDialog) {
   {
     TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
     dialog.show();
-    dialog.Downloads().Button("NuvCVoice3.dll")->click();
+    Download(dialog.Downloads(), "NuvCVoice3.dll");
   }
   EXPECT_EQ(std::filesystem::file_size(folder_ / "NuvCVoice3.dll"), 250000u);
   TFormOptions reopened(*context_, {}, QSize(1920, 1080), nullptr);

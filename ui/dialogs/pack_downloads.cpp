@@ -1,8 +1,7 @@
 #include "ui/dialogs/pack_downloads.h"
 
-#include <QApplication>
+#include <QMetaObject>
 
-#include "ui/animated_cursor.h"
 #include "ui/dialogs/notice_dialog.h"
 
 namespace fibwick {
@@ -53,23 +52,34 @@ void PackDownloads::Download(const std::string& pack) {
   bar_->setRange(0, 0);
   bar_->show();
   cancel_->show();
-  // The download blocks this thread; the progress calls keep the window and the cursor alive and
-  // let "Cancel" be pressed.
-  const DownloadOutcome outcome = [&] {
-    const WaitCursor wait(context.settings.RedCursor);
-    return DownloadPack(context.downloadFolder, pack, context.programFolder.parent_path(),
-                        [this](std::int64_t done, std::int64_t total) {
-                          if (total > 0) {
-                            bar_->setRange(0, 1000);
-                            bar_->setValue(static_cast<int>(done * 1000 / total));
-                          }
-                          QApplication::processEvents();
-                          return !cancelled_;
-                        });
-  }();
+  waitCursor_.emplace(context.settings.RedCursor);
+  if (worker_.joinable()) worker_.join();
+  worker_ = std::thread([this, pack, folder = context.downloadFolder,
+                         destination = context.programFolder.parent_path()] {
+    const DownloadOutcome outcome =
+        DownloadPack(folder, pack, destination, [this](std::int64_t done, std::int64_t total) {
+          QMetaObject::invokeMethod(
+              this, [this, done, total] { ShowProgress(done, total); }, Qt::QueuedConnection);
+          return !cancelled_;
+        });
+    QMetaObject::invokeMethod(
+        this, [this, pack, outcome] { Done(pack, outcome); }, Qt::QueuedConnection);
+  });
+}
+
+void PackDownloads::ShowProgress(std::int64_t done, std::int64_t total) {
+  if (!running_ || total <= 0) return;
+  bar_->setRange(0, 1000);
+  bar_->setValue(static_cast<int>(done * 1000 / total));
+}
+
+void PackDownloads::Done(const std::string& pack, DownloadOutcome outcome) {
+  worker_.join();
+  waitCursor_.reset();
   bar_->hide();
   cancel_->hide();
   running_ = false;
+  const DialogContext& context = frame_.Context();
   PlaySound(context, outcome == DownloadOutcome::Done ? "WToMenK" : "WWrongs");
   Refresh();
   // A sound alone goes unnoticed where the machine has none.
@@ -78,6 +88,11 @@ void PackDownloads::Download(const std::string& pack) {
                QString::fromStdString(pack));
   }
   emit Finished(outcome);
+}
+
+PackDownloads::~PackDownloads() {
+  cancelled_ = true;
+  if (worker_.joinable()) worker_.join();
 }
 
 }  // namespace fibwick

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QProgressBar>
+#include <atomic>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "online/pack_download.h"
+#include "ui/animated_cursor.h"
 #include "ui/dialogs/dialog_frame.h"
 
 // The download buttons of the options dialog's pack tabs and the bar that follows a download.
@@ -22,6 +27,8 @@ class PackDownloads : public QObject {
   // The bar and its "Cancel" button stand in `barRect` of the frame's content while a download
   // runs.
   PackDownloads(DialogFrame& frame, QRect barRect);
+  // A download still running is cancelled and waited for.
+  ~PackDownloads() override;
 
   TNuvCardsButton* AddButton(const std::string& pack, const QString& caption, const QRect& rect,
                              QWidget* parent);
@@ -38,14 +45,19 @@ class PackDownloads : public QObject {
   void Finished(DownloadOutcome outcome);
 
  private:
+  // Runs off the window's thread; its progress and its end come back through the event loop.
   void Download(const std::string& pack);
+  void ShowProgress(std::int64_t done, std::int64_t total);
+  void Done(const std::string& pack, DownloadOutcome outcome);
 
   DialogFrame& frame_;
   std::map<std::string, TNuvCardsButton*> buttons_;
   QProgressBar* bar_ = nullptr;
   TNuvCardsButton* cancel_ = nullptr;
   bool running_ = false;
-  bool cancelled_ = false;
+  std::atomic<bool> cancelled_ = false;
+  std::optional<WaitCursor> waitCursor_;
+  std::thread worker_;
 };
 
 }  // namespace fibwick
