@@ -205,39 +205,34 @@ TEST(MainMenu, TheCalendarHintNamesThePictureShown) {
   const char* packs = std::getenv("FIBWICK_PACKS");
   ASSERT_NE(packs, nullptr);
   fs::create_symlink(fs::path(packs) / CalendarPackName, folder / CalendarPackName);
-  TForm1 form(folder,
-              Pacing{.pauseFactor = 0.0, .computerTickMs = 100000, .today = QDate(2025, 5, 9)});
-  form.show();
-  ASSERT_TRUE(WaitFor([&] { return form.isVisible(); }));
-  Wait(100);
-  form.EndIntro();
-  Wait(300);
-  ASSERT_TRUE(form.Menu().CalendarShown());
-  ParkPointer(form);
-  const QPoint picture = ToQRect(form.Menu().CalendarImage(2).rect).center();
+  auto form = OpenMenu(folder, QDate(2025, 5, 9));
+  ASSERT_TRUE(form->Menu().CalendarShown());
+  ParkPointer(*form);
+  const QPoint picture = ToQRect(form->Menu().CalendarImage(2).rect).center();
   const auto hintOverThePicture = [&] {
-    ParkPointer(form);
-    PointAt(form, picture);
+    ParkPointer(*form);
+    PointAt(*form, picture);
     EXPECT_TRUE(WaitFor([] { return QToolTip::isVisible(); }, 3000));
     return QToolTip::text();
   };
   QString shown = hintOverThePicture();
   for (int turn = 0; turn < 3; ++turn) {
-    form.Menu().CalendarTimer();
+    form->Menu().CalendarTimer();
     Wait(100);
     ASSERT_TRUE(QToolTip::isVisible()) << turn;
     EXPECT_NE(QToolTip::text(), shown) << turn;
     shown = QToolTip::text();
-    const QRect around = QRect(form.mapToGlobal(picture), QSize(1, 1)).adjusted(-200, -80, 300, 80);
-    Save(form.screen()
+    const QRect around =
+        QRect(form->mapToGlobal(picture), QSize(1, 1)).adjusted(-200, -80, 300, 80);
+    Save(form->screen()
              ->grabWindow(0, around.x(), around.y(), around.width(), around.height())
              .toImage(),
          "menu-calendar-hint-turn" + std::to_string(turn) + ".png");
     // What the pointer finds coming back to the picture.
     EXPECT_EQ(hintOverThePicture(), shown) << turn;
   }
-  ParkPointer(form);
-  form.close();
+  ParkPointer(*form);
+  form->close();
   fs::remove_all(folder);
 }
 

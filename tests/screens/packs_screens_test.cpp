@@ -110,24 +110,18 @@ TEST(Packs, TheMenuCalendarInEnglishAndChinese) {
     settings.Language = language;
     const fs::path folder = FolderWithPacks("packs-calendar", settings);
     {
-      TForm1 form(folder,
-                  Pacing{.pauseFactor = 0.0, .computerTickMs = 100000, .today = QDate(2025, 5, 9)});
-      form.show();
-      ASSERT_TRUE(WaitFor([&] { return form.isVisible(); }));
-      Wait(100);
-      form.EndIntro();
-      Wait(300);
-      ASSERT_TRUE(form.Menu().CalendarShown());
-      const QImage menu = Photograph(form);
+      auto form = OpenMenu(folder, QDate(2025, 5, 9));
+      ASSERT_TRUE(form->Menu().CalendarShown());
+      const QImage menu = Photograph(*form);
       Save(menu, "packs-calendar-" + std::to_string(language) + ".png");
-      const PixelRect page = form.Menu().CalendarImage(1).rect;
+      const PixelRect page = form->Menu().CalendarImage(1).rect;
       // The page is light paper where the date is written.
       EXPECT_GT(qGray(menu.pixel(page.left + 5, page.top + 60)), 150);
-      form.Menu().CalendarTimer();
-      form.Menu().CalendarTimer();
+      form->Menu().CalendarTimer();
+      form->Menu().CalendarTimer();
       Wait(100);
-      Save(Photograph(form), "packs-calendar-holiday-" + std::to_string(language) + ".png");
-      form.close();
+      Save(Photograph(*form), "packs-calendar-holiday-" + std::to_string(language) + ".png");
+      form->close();
     }
     fs::remove_all(folder);
   }

@@ -66,10 +66,10 @@ inline void PointAt(QWidget& widget, QPoint local) {
   Wait(150);
 }
 
-// The window past its intro, on the main menu.
-inline std::unique_ptr<TForm1> OpenMenu(const fs::path& folder) {
-  auto form =
-      std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+// The window past its intro, on the main menu; `today` fixes the calendar's date when valid.
+inline std::unique_ptr<TForm1> OpenMenu(const fs::path& folder, QDate today = {}) {
+  auto form = std::make_unique<TForm1>(
+      folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000, .today = today});
   form->show();
   EXPECT_TRUE(WaitFor([&] { return form->CurrentScreen() == Screen::Intro && form->isVisible(); }));
   Wait(100);
