@@ -1,4 +1,4 @@
-#include "game/cards.h"
+#include "rules/cards.h"
 
 #include <array>
 

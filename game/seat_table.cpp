@@ -1,0 +1,95 @@
+#include "game/seat_table.h"
+
+#include "game/turn.h"
+
+namespace fibwick {
+namespace {
+
+constexpr Seat ClientSeats[] = {Seat::Opponent, Seat::Local};  // by rules::Index
+
+int Number(rules::Seat seat) {
+  return SeatNumber(ClientSeat(seat));
+}
+
+rules::Result ResultOf(std::uint8_t roundResult) {
+  switch (roundResult) {
+    case ResultLocalLost:
+      return rules::Result::OneWon;
+    case ResultLocalWon:
+      return rules::Result::TwoWon;
+    case ResultDraw:
+      return rules::Result::Draw;
+    default:
+      return rules::Result::Running;
+  }
+}
+
+}  // namespace
+
+rules::Seat RulesSeat(Seat seat) {
+  return seat == Seat::Opponent ? rules::Seat::One : rules::Seat::Two;
+}
+
+Seat ClientSeat(rules::Seat seat) {
+  return ClientSeats[rules::Index(seat)];
+}
+
+rules::Table TableOf(const GameState& state) {
+  rules::Table table;
+  for (const rules::Seat seat : rules::BothSeats) {
+    const Hand& hand = state.hands.SeatHand[Number(seat)];
+    for (const CardCode card : hand.items) {
+      if (card != EmptyCard) table.Hand(seat).Add(card);
+    }
+  }
+  for (int p = 1; p <= state.table.PileCount; ++p) table.pile.Add(state.table.PileCards[p]);
+  table.lastPut = state.table.LastPutCount;
+  table.claim = state.claim.ClaimRank;
+  table.newClaim = state.claim.NewClaim;
+  if (const auto seat = SeatToAct(state)) table.toAct = RulesSeat(*seat);
+  table.passed = {state.claim.OpponentPassed, state.claim.LocalPassed};
+  table.lastAction = static_cast<MoveKind>(state.claim.LastAction);
+  table.lastClaimWasLie = state.claim.LastClaimWasLie;
+  table.result = ResultOf(state.round.RoundResult);
+  return table;
+}
+
+void StoreTable(GameState& state, const rules::Table& table) {
+  for (const rules::Seat seat : rules::BothSeats) {
+    const int number = Number(seat);
+    Hand& cards = state.hands.SeatHand[number];
+    HandRanks& ranks = state.hands.SeatHandRank[number];
+    cards.Fill(EmptyCard);
+    ranks.Fill(NoRank);
+    int position = 0;
+    for (const CardCode card : table.Hand(seat)) {
+      cards[++position] = card;
+      ranks[position] = RankOfChar(card.rank);
+    }
+    state.hands.SeatCardCount[number] = static_cast<std::uint8_t>(position);
+  }
+  state.table.PileCards.Fill(EmptyCard);
+  state.table.PileRanks.Fill(NoRank);
+  int place = 0;
+  for (const CardCode card : table.pile) {
+    state.table.PileCards[++place] = card;
+    state.table.PileRanks[place] = RankOfChar(card.rank);
+  }
+  state.table.PileCount = static_cast<std::uint8_t>(place);
+  state.table.LastPutCount = static_cast<std::uint8_t>(table.lastPut);
+  state.claim.ClaimRank = table.claim;
+  state.claim.NewClaim = table.newClaim;
+  state.claim.OpponentPassed = table.Passed(rules::Seat::One);
+  state.claim.LocalPassed = table.Passed(rules::Seat::Two);
+  state.claim.LastAction = static_cast<char>(table.lastAction);
+  state.claim.LastClaimWasLie = table.lastClaimWasLie;
+  if (table.toAct) {
+    state.round.TurnState = ClientSeat(*table.toAct) == Seat::Local ? Turn::Local : Turn::Opponent;
+  }
+}
+
+rules::SeatView ViewOfSeat(const GameState& state, Seat seat) {
+  return rules::ViewFor(TableOf(state), RulesSeat(seat));
+}
+
+}  // namespace fibwick
