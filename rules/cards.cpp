@@ -52,4 +52,15 @@ std::string CardLabel(CardCode card) {
   return std::string(RankLabels[RankOfChar(card.rank) - 1]) + SuitLabels[SuitOfChar(card.suit)];
 }
 
+CardCode CardOfLabel(std::string_view label) {
+  if (label.size() < 2) return EmptyCard;
+  const std::string_view rank = label.substr(0, label.size() - 1);
+  for (RankIndex r = 1; r <= RankCount; ++r) {
+    for (SuitIndex s = 0; s < SuitCount; ++s) {
+      if (RankLabels[r - 1] == rank && SuitLabels[s] == label.back()) return MakeCard(r, s);
+    }
+  }
+  return EmptyCard;
+}
+
 }  // namespace fibwick

@@ -47,5 +47,7 @@ CardCode CardFromBytes(std::string_view bytes);
 
 // A readable name for logs and test messages: "Ks", "10h"; "--" for an empty slot.
 std::string CardLabel(CardCode card);
+// The card a readable name stands for; EmptyCard for anything that names no card of the deck.
+CardCode CardOfLabel(std::string_view label);
 
 }  // namespace fibwick
