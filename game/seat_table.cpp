@@ -37,10 +37,9 @@ Seat ClientSeat(rules::Seat seat) {
 rules::Table TableOf(const GameState& state) {
   rules::Table table;
   for (const rules::Seat seat : rules::BothSeats) {
+    // A hand is held packed from position 1.
     const Hand& hand = state.hands.SeatHand[Number(seat)];
-    for (const CardCode card : hand.items) {
-      if (card != EmptyCard) table.Hand(seat).Add(card);
-    }
+    for (int p = 1; p <= HandCapacity && hand[p] != EmptyCard; ++p) table.Hand(seat).Add(hand[p]);
   }
   for (int p = 1; p <= state.table.PileCount; ++p) table.pile.Add(state.table.PileCards[p]);
   table.lastPut = state.table.LastPutCount;
@@ -59,14 +58,16 @@ void StoreTable(GameState& state, const rules::Table& table) {
     const int number = Number(seat);
     Hand& cards = state.hands.SeatHand[number];
     HandRanks& ranks = state.hands.SeatHandRank[number];
-    cards.Fill(EmptyCard);
-    ranks.Fill(NoRank);
     int position = 0;
     for (const CardCode card : table.Hand(seat)) {
       cards[++position] = card;
       ranks[position] = RankOfChar(card.rank);
     }
     state.hands.SeatCardCount[number] = static_cast<std::uint8_t>(position);
+    for (++position; position <= HandCapacity && cards[position] != EmptyCard; ++position) {
+      cards[position] = EmptyCard;
+      ranks[position] = NoRank;
+    }
   }
   state.table.PileCards.Fill(EmptyCard);
   state.table.PileRanks.Fill(NoRank);

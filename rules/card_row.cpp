@@ -38,9 +38,16 @@ CardRow CardRow::Top(int n) const {
   return top;
 }
 
+// An insertion sort: stable, and quick for the two dozen cards a row can hold.
 void CardRow::SortByRank() {
-  std::stable_sort(cards_.data(), cards_.data() + count_,
-                   [](CardCode a, CardCode b) { return RankOfChar(a.rank) < RankOfChar(b.rank); });
+  for (int i = 1; i < count_; ++i) {
+    const CardCode card = cards_[static_cast<std::size_t>(i)];
+    const RankIndex rank = RankOfChar(card.rank);
+    int j = i;
+    for (; j > 0 && RankOfChar(cards_[static_cast<std::size_t>(j - 1)].rank) > rank; --j)
+      cards_[static_cast<std::size_t>(j)] = cards_[static_cast<std::size_t>(j - 1)];
+    cards_[static_cast<std::size_t>(j)] = card;
+  }
 }
 
 }  // namespace fibwick::rules
