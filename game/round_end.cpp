@@ -14,17 +14,7 @@ bool CycleComplete(int gameNumber) {
 }
 
 std::uint8_t ResultOfHands(const GameState& state) {
-  switch (rules::ResultOfHands(TableOf(state))) {
-    case rules::Result::OneWon:
-      return ResultLocalLost;
-    case rules::Result::TwoWon:
-      return ResultLocalWon;
-    case rules::Result::Draw:
-      return ResultDraw;
-    case rules::Result::Running:
-      break;
-  }
-  return ResultRunning;
+  return RoundResultOf(rules::ResultOfHands(TableOf(state)));
 }
 
 Message ResultText(std::uint8_t result) {

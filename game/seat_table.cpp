@@ -1,5 +1,7 @@
 #include "game/seat_table.h"
 
+#include <iterator>
+
 #include "game/turn.h"
 
 namespace fibwick {
@@ -11,20 +13,22 @@ int Number(rules::Seat seat) {
   return SeatNumber(ClientSeat(seat));
 }
 
+// RoundResult values by rules::Result: running, seat One won, seat Two won, a draw.
+constexpr std::uint8_t RoundResults[] = {ResultRunning, ResultLocalLost, ResultLocalWon,
+                                         ResultDraw};
+
 rules::Result ResultOf(std::uint8_t roundResult) {
-  switch (roundResult) {
-    case ResultLocalLost:
-      return rules::Result::OneWon;
-    case ResultLocalWon:
-      return rules::Result::TwoWon;
-    case ResultDraw:
-      return rules::Result::Draw;
-    default:
-      return rules::Result::Running;
+  for (std::size_t r = 0; r < std::size(RoundResults); ++r) {
+    if (RoundResults[r] == roundResult) return static_cast<rules::Result>(r);
   }
+  return rules::Result::Running;
 }
 
 }  // namespace
+
+std::uint8_t RoundResultOf(rules::Result result) {
+  return RoundResults[static_cast<std::size_t>(result)];
+}
 
 rules::Seat RulesSeat(Seat seat) {
   return seat == Seat::Opponent ? rules::Seat::One : rules::Seat::Two;

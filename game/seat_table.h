@@ -11,6 +11,9 @@ namespace fibwick {
 rules::Seat RulesSeat(Seat seat);
 Seat ClientSeat(rules::Seat seat);
 
+// The client's RoundResult for the rules' result: the local player is seat Two.
+std::uint8_t RoundResultOf(rules::Result result);
+
 // The rules' table as the client's state holds it. The client keeps no discard: what left the
 // game is simply gone from its table.
 rules::Table TableOf(const GameState& state);
