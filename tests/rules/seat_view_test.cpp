@@ -54,7 +54,7 @@ void ExpectNothingHiddenShown(const Table& before, const Table& after, const Hap
   EXPECT_EQ(seen->takenCount, happened.taken.Count());
 }
 
-TEST(SeatViews, NoSeatIsShownACardOfTheOtherThatWasNotTurnedForIt) {
+TEST(RulesSeatViews, NoSeatIsShownACardOfTheOtherThatWasNotTurnedForIt) {
   for (int game = 1; game <= Games; ++game) {
     SCOPED_TRACE("seed " + std::to_string(game));
     ClockSeededSource random(static_cast<std::uint64_t>(game));
@@ -78,7 +78,7 @@ TEST(SeatViews, NoSeatIsShownACardOfTheOtherThatWasNotTurnedForIt) {
   }
 }
 
-TEST(SeatViews, ARefusalIsShownToNobody) {
+TEST(RulesSeatViews, ARefusalIsShownToNobody) {
   ClockSeededSource random(7);
   Table table = DealtTable(ShuffledDeck(random), Seat::One);
   const Happening refused = Apply(table, Seat::Two, Move::Pass(NoClaim));

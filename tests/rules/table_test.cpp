@@ -228,9 +228,9 @@ const Case Cases[] = {
      Refusal::WrongClaim},
 };
 
-class Referee : public ::testing::TestWithParam<Seat> {};
+class RulesReferee : public ::testing::TestWithParam<Seat> {};
 
-TEST_P(Referee, EveryCaseHoldsForEitherSeat) {
+TEST_P(RulesReferee, EveryCaseHoldsForEitherSeat) {
   const Seat mine = GetParam();
   for (const Case& c : Cases) {
     SCOPED_TRACE(c.name);
@@ -272,7 +272,8 @@ std::string SeatName(const ::testing::TestParamInfo<Seat>& seat) {
   return seat.param == Seat::One ? "One" : "Two";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeats, Referee, ::testing::Values(Seat::One, Seat::Two), SeatName);
+INSTANTIATE_TEST_SUITE_P(BothSeats, RulesReferee, ::testing::Values(Seat::One, Seat::Two),
+                         SeatName);
 
 }  // namespace
 }  // namespace fibwick::rules
