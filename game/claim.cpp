@@ -1,6 +1,6 @@
 #include "game/claim.h"
 
-#include "game/cards.h"
+#include "rules/cards.h"
 
 namespace fibwick {
 namespace {

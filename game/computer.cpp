@@ -1,14 +1,12 @@
 #include "game/computer.h"
 
-#include <utility>
-
 #include "game/hand.h"
+#include "game/seat_table.h"
 #include "game/turn.h"
 
 namespace fibwick {
 namespace {
 
-constexpr int OwnSeat = 1;
 constexpr int Positions = DeckCardCount;  // the computer looks at hand positions 1..24
 constexpr int RankInDeck = 4;
 
@@ -19,7 +17,7 @@ struct View {
 };
 
 struct Work {
-  const GameState& state;
+  const rules::CardRow& own;
   SortedHand sorted;
   ComputerDecision decision;
 };
@@ -27,7 +25,7 @@ struct Work {
 void PutTrue(Work& w) {
   for (int i = 1; i <= Positions; ++i) {
     if (w.sorted.ranks[i] == w.decision.claimRank) {
-      w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.hands.SeatHand[OwnSeat]);
+      w.decision.sel[i] = w.own.PositionOf(w.sorted.cards[i]);
     }
   }
 }
@@ -35,7 +33,7 @@ void PutTrue(Work& w) {
 // The first Q cards of the sorted hand, whatever their rank.
 void PutBluff(Work& w) {
   for (int i = 1; i <= w.decision.claimCount && i <= Positions; ++i) {
-    w.decision.sel[i] = FindCardInHand(w.sorted.cards[i], w.state.hands.SeatHand[OwnSeat]);
+    w.decision.sel[i] = w.own.PositionOf(w.sorted.cards[i]);
   }
 }
 
@@ -138,92 +136,78 @@ void Answer(Work& w, const View& v, UniformSource& random) {
 
 }  // namespace
 
-SortedHand BuildSortedHand(const GameState& state) {
-  const Hand& hand = state.hands.SeatHand[OwnSeat];
-  const HandRanks& ranks = state.hands.SeatHandRank[OwnSeat];
+SortedHand BuildSortedHand(const rules::CardRow& own) {
   Slots<int, RankCount> cnt{};
-  for (int p = 1; p <= Positions; ++p) {
-    if (hand[p] != EmptyCard && ranks[p] >= 1 && ranks[p] <= RankCount) ++cnt[ranks[p]];
+  for (const CardCode card : own) {
+    const RankIndex rank = RankOfChar(card.rank);
+    if (rank != NoRank) ++cnt[rank];
   }
   SortedHand sorted;
   int next = 0;
   for (int k = 1; k <= RankInDeck; ++k) {
     for (int r = 1; r <= RankCount; ++r) {
       if (cnt[r] != k) continue;
-      for (int p = 1; p <= Positions; ++p) {
-        if (hand[p] != EmptyCard && ranks[p] == r) {
-          ++next;
-          sorted.cards[next] = hand[p];
-          sorted.ranks[next] = ranks[p];
-        }
+      for (const CardCode card : own) {
+        if (RankOfChar(card.rank) != r) continue;
+        ++next;
+        sorted.cards[next] = card;
+        sorted.ranks[next] = static_cast<RankIndex>(r);
       }
     }
   }
   return sorted;
 }
 
-ComputerDecision ComputerDecide(const GameState& state, UniformSource& random) {
-  Work w{state, BuildSortedHand(state), {}};
-  w.decision.claimRank = RankOfChar(state.claim.ClaimRank);
-  w.decision.claimCount = state.round.AiClaimCount;
-  if (state.table.PileCount == 0) {
+ComputerDecision ComputerDecide(const rules::SeatView& view, const ComputerMemory& memory,
+                                UniformSource& random) {
+  Work w{view.own, BuildSortedHand(view.own), {}};
+  w.decision.claimRank = RankOfChar(view.claim);
+  w.decision.claimCount = memory.claimCount;
+  if (view.pileCount == 0) {
     Lead(w, random);
     return w.decision;
   }
-  if (state.round.AiMoveCounter == 2) {
+  if (memory.moveCounter == 2) {
     w.decision.claimCount = CountOfRank(w.sorted, w.decision.claimRank);
   }
-  const View v{state.hands.SeatCardCount[1], state.hands.SeatCardCount[2],
-               state.table.PileCount,        state.table.LastPutCount,
-               state.round.AiMoveCounter,    w.decision.claimRank,
-               w.decision.claimCount,        CountOfRank(w.sorted, w.decision.claimRank),
-               state.claim.LocalPassed,      state.claim.OpponentPassed};
+  const View v{view.own.Count(),      view.otherCount,
+               view.pileCount,        view.lastPut,
+               memory.moveCounter,    w.decision.claimRank,
+               w.decision.claimCount, CountOfRank(w.sorted, w.decision.claimRank),
+               view.otherPassed,      view.ownPassed};
   Answer(w, v, random);
   return w.decision;
 }
 
-Move ComputerMove(const GameState& state, const ComputerDecision& decision) {
+Move ComputerMove(const rules::SeatView& view, const ComputerDecision& decision) {
   static constexpr MoveKind Kinds[] = {MoveKind::Challenge, MoveKind::Put, MoveKind::Pass};
   Move move = Move::Without(Kinds[static_cast<int>(decision.action)],
                             RankChar(static_cast<RankIndex>(decision.claimRank)));
   if (move.kind != MoveKind::Put) return move;
   for (const int position : decision.sel.items) {
     if (position == 0 || move.count == MaxPutCards) continue;
-    move.cards[++move.count] = state.hands.SeatHand[OwnSeat][position];
+    move.cards[++move.count] = view.own[position];
   }
   return move;
 }
 
-namespace {
-
-// The table as seat 2 sees it, laid out as the computer's seat 1 sees its own.
-GameState SeenFromLocalSeat(const GameState& state) {
-  GameState seen = state;
-  std::swap(seen.hands.SeatHand[1], seen.hands.SeatHand[2]);
-  std::swap(seen.hands.SeatHandRank[1], seen.hands.SeatHandRank[2]);
-  std::swap(seen.hands.SeatCardCount[1], seen.hands.SeatCardCount[2]);
-  std::swap(seen.claim.OpponentPassed, seen.claim.LocalPassed);
-  seen.round.TurnState = Turn::Opponent;
-  seen.network = NetworkState{};
-  return seen;
-}
-
-}  // namespace
-
 std::optional<Outcome> StandInTick(GameState& state, UniformSource& random, CardFlights flights) {
   if (SeatToAct(state) != Seat::Local) return std::nullopt;
-  GameState seen = SeenFromLocalSeat(state);
-  if (seen.table.PileCount == 0) seen.round.AiMoveCounter = 1;
-  const ComputerDecision decision = ComputerDecide(seen, random);
-  return Play(state, Seat::Local, ComputerMove(seen, decision), flights);
+  const rules::SeatView view = ViewOfSeat(state, Seat::Local);
+  const ComputerMemory memory{view.pileCount == 0 ? 1 : state.round.AiMoveCounter,
+                              state.round.AiClaimCount};
+  return Play(state, Seat::Local, ComputerMove(view, ComputerDecide(view, memory, random)),
+              flights);
 }
 
 std::optional<Outcome> ComputerTick(GameState& state, UniformSource& random, CardFlights flights) {
   if (!IsLocalGame(state) || SeatToAct(state) != Seat::Opponent) return std::nullopt;
   if (state.table.PileCount == 0) state.round.AiMoveCounter = 1;
-  const ComputerDecision decision = ComputerDecide(state, random);
+  const rules::SeatView view = ViewOfSeat(state, Seat::Opponent);
+  const ComputerDecision decision =
+      ComputerDecide(view, {state.round.AiMoveCounter, state.round.AiClaimCount}, random);
   state.round.AiClaimCount = static_cast<std::uint8_t>(decision.claimCount);
-  return Play(state, Seat::Opponent, ComputerMove(state, decision), flights);
+  return Play(state, Seat::Opponent, ComputerMove(view, decision), flights);
 }
 
 }  // namespace fibwick

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "game/cards.h"
-#include "game/slots.h"
+#include "rules/cards.h"
+#include "rules/move.h"
+#include "rules/slots.h"
 
 namespace fibwick {
 
@@ -36,11 +37,6 @@ inline constexpr std::uint8_t ResultLocalLost = 1;
 inline constexpr std::uint8_t ResultLocalWon = 2;
 inline constexpr std::uint8_t ResultDraw = 10;
 
-// LastAction characters, as they travel in a move message.
-inline constexpr char ActionChallenge = '1';
-inline constexpr char ActionPut = '2';
-inline constexpr char ActionPass = '3';
-
 // PlayerSlot: who is playing.
 inline constexpr int SlotFirstMember = 1;
 inline constexpr int SlotLastMember = 5;
@@ -51,7 +47,6 @@ inline constexpr int SlotTournament = 8;
 inline constexpr int GamesPerCycle = 20;
 inline constexpr int HandCapacity = 64;
 inline constexpr int SeatStorage = 4;  // laid out for four seats; seats 3 and 4 stay empty
-inline constexpr int MaxPutCards = 4;
 inline constexpr int MoveClockSeconds = 26;
 inline constexpr int OpenCardsCode = 48217;
 

@@ -33,29 +33,20 @@ void NormaliseHand(GameState& state, int seat) {
   state.hands.SeatCardCount[seat] = static_cast<std::uint8_t>(count);
 }
 
-int FindCardInHand(CardCode code, const Hand& hand) {
-  if (code == EmptyCard) return 0;
-  for (int position = HandCapacity; position >= 1; --position) {
-    if (hand[position] == code) return position;
-  }
-  return 0;
-}
+namespace {
 
-void AppendToHand(GameState& state, int seat, CardCode card, RankIndex rank) {
-  Hand& cards = state.hands.SeatHand[seat];
-  int last = HandCapacity;
-  while (last >= 1 && cards[last] == EmptyCard) --last;
-  if (last == HandCapacity) return;
-  cards[last + 1] = card;
-  state.hands.SeatHandRank[seat][last + 1] = rank;
-  ++state.hands.SeatCardCount[seat];
-}
-
-void RedrawHand(GameState& state, TableEvents& events, int seat) {
-  NormaliseHand(state, seat);
+HandDrawn Drawn(const GameState& state, int seat) {
   HandDrawn hand;
   hand.seat = seat;
   hand.faces = seat == SeatNumber(Seat::Local) || state.session.OpenCards || state.round.RoundOver;
+  return hand;
+}
+
+}  // namespace
+
+void RedrawHand(GameState& state, TableEvents& events, int seat) {
+  NormaliseHand(state, seat);
+  HandDrawn hand = Drawn(state, seat);
   for (int p = 1; p <= state.hands.SeatCardCount[seat]; ++p) {
     hand.cards.push_back(state.hands.SeatHand[seat][p]);
     if (seat == SeatNumber(Seat::Local) &&
@@ -63,6 +54,15 @@ void RedrawHand(GameState& state, TableEvents& events, int seat) {
       hand.selected |= std::uint64_t{1} << (p - 1);
     }
   }
+  events.emplace_back(std::move(hand));
+}
+
+void ShowHand(const GameState& state, TableEvents& events, int seat, rules::CardRow cards,
+              std::uint64_t selected) {
+  cards.SortByRank();
+  HandDrawn hand = Drawn(state, seat);
+  hand.cards.assign(cards.begin(), cards.end());
+  hand.selected = selected;
   events.emplace_back(std::move(hand));
 }
 

@@ -7,7 +7,7 @@
 #include "game/messages.h"
 #include "game/table_events.h"
 #include "game/turn.h"
-#include "game/uniform_source.h"
+#include "rules/uniform_source.h"
 
 // A LAN game as the table sees it: setting a side up, what each message of the peer does in
 // each state, and the peer going away. The peer is not trusted: its moves go through the same

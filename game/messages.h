@@ -20,8 +20,9 @@
 #include <string_view>
 #include <vector>
 
-#include "game/cards.h"
-#include "game/slots.h"
+#include "rules/cards.h"
+#include "rules/deal.h"
+#include "rules/slots.h"
 
 namespace fibwick {
 
@@ -31,7 +32,7 @@ inline constexpr std::size_t MoveMessageLength = 15;
 inline constexpr std::size_t DealMessageLength = 73;
 inline constexpr std::size_t RelayFrameLength = 20;
 inline constexpr std::size_t ChatTextLimit = 15;
-inline constexpr int DealtCards = 12;
+inline constexpr int DealtCards = rules::DealtCards;
 
 struct MoveMessage {
   Slots<CardCode, 4> cards{};

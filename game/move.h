@@ -3,48 +3,12 @@
 #include <optional>
 #include <string_view>
 
-#include "game/cards.h"
-#include "game/game_state.h"
 #include "game/messages.h"
-#include "game/slots.h"
 #include "game/table_events.h"
+#include "rules/move.h"
 
-// A move of either seat, and the referee's answer to it.
+// The referee's answer to a move as the client's table takes it, and a move's wire form.
 namespace fibwick {
-
-enum class MoveKind : char { Challenge = ActionChallenge, Put = ActionPut, Pass = ActionPass };
-
-struct Move {
-  MoveKind kind = MoveKind::Pass;
-  Slots<CardCode, MaxPutCards> cards{};  // a put: the cards laid, packed from slot 1
-  int count = 0;
-  // A put opening a claim names its rank; every other move names the claim it answers.
-  char claim = NoClaim;
-
-  static Move Put(std::initializer_list<CardCode> laid, char claim);
-  static Move Challenge(char claim) { return Without(MoveKind::Challenge, claim); }
-  static Move Pass(char claim) { return Without(MoveKind::Pass, claim); }
-  // A move that lays no card.
-  static Move Without(MoveKind kind, char claim) {
-    Move move;
-    move.kind = kind;
-    move.claim = claim;
-    return move;
-  }
-  friend bool operator==(const Move&, const Move&) = default;
-};
-
-// Why a move was not played.
-enum class Refusal {
-  None,
-  NotThisSeatsTurn,    // out of turn, no game running, or the game is over
-  WrongCardCount,      // a put of no card or of more than four
-  CardNotHeld,         // a put names a card the seat does not hold
-  CardTwice,           // a put names the same card twice
-  WrongClaim,          // a new claim that is no rank of the deck, or a move answering another claim
-  NothingToChallenge,  // no put of the other seat lies open
-  NothingToPass,       // nothing on the table: the seat must open a claim
-};
 
 struct Outcome {
   Refusal refusal = Refusal::None;
@@ -52,8 +16,6 @@ struct Outcome {
 
   bool Played() const { return refusal == Refusal::None; }
 };
-
-std::string_view RefusalName(Refusal refusal);
 
 // The wire form of a move: the 15 characters of the protocol.
 MoveMessage MessageOfMove(const Move& move);

@@ -2,6 +2,7 @@
 
 #include "base/fixed_field.h"
 #include "game/hand.h"
+#include "game/seat_table.h"
 
 namespace fibwick {
 namespace {
@@ -13,12 +14,7 @@ bool CycleComplete(int gameNumber) {
 }
 
 std::uint8_t ResultOfHands(const GameState& state) {
-  const bool opponentEmpty = state.hands.SeatCardCount[1] == 0;
-  const bool localEmpty = state.hands.SeatCardCount[2] == 0;
-  if (opponentEmpty && localEmpty) return ResultDraw;
-  if (opponentEmpty) return ResultLocalLost;
-  if (localEmpty) return ResultLocalWon;
-  return ResultRunning;
+  return RoundResultOf(rules::ResultOfHands(TableOf(state)));
 }
 
 Message ResultText(std::uint8_t result) {

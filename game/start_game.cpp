@@ -94,18 +94,9 @@ void OpenTheTable(GameState& state, TableEvents& events) {
 }  // namespace
 
 void ShuffleDeck(GameState& state, UniformSource& random) {
-  std::array<bool, DeckCardCount + 1> taken{};
-  for (int p = 1; p <= DeckCardCount; ++p) {
-    int v = 0;
-    do {
-      v = random.Draw(DeckCardCount) + 1;
-    } while (taken[static_cast<std::size_t>(v)]);
-    taken[static_cast<std::size_t>(v)] = true;
-    const auto rank = static_cast<RankIndex>((v - 1) / 4 + 1);
-    const auto suit = static_cast<SuitIndex>((v - 1) % 4);
-    state.table.DeckCards[p] = MakeCard(rank, suit);
-    state.table.DeckRanks[p] = rank;
-  }
+  state.table.DeckCards = rules::ShuffledDeck(random);
+  for (int p = 1; p <= DeckCardCount; ++p)
+    state.table.DeckRanks[p] = RankOfChar(state.table.DeckCards[p].rank);
 }
 
 Deal DealFromDeck(const GameState& state) {

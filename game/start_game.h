@@ -6,7 +6,7 @@
 #include "game/match_parts.h"
 #include "game/messages.h"
 #include "game/table_events.h"
-#include "game/uniform_source.h"
+#include "rules/uniform_source.h"
 
 // A fresh game: reset, the player's standing values, shuffle, deal, who acts first.
 namespace fibwick {

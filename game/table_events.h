@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/message_ids.h"
-#include "game/cards.h"
+#include "rules/cards.h"
 
 // What the table must show and play after a rule, in order. A rule changes the state at once and
 // returns these; the window plays them (animated or not) while it queues new input. Each event

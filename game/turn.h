@@ -3,20 +3,18 @@
 #include <optional>
 
 #include "game/move.h"
+#include "game/table_script.h"
 
-// The turn cycle: putting, passing and challenging. One referee for every seat: the local
-// player (seat 2), the computer, the LAN peer and the relay (seat 1) all move through Play.
+// The client's turn cycle: every seat's move goes through the rules' referee, the local player
+// (seat 2) and the computer, the LAN peer or the relay (seat 1) alike, and comes back as events.
 namespace fibwick {
 
 // The seat whose move the table waits for; nothing while no game runs.
 std::optional<Seat> SeatToAct(const GameState& state);
 
-// Whether the player watches the cards fly: it changes the events a move returns, never the state.
-enum class CardFlights : bool { Off, On };
-
-// Checks the move completely against the rules and the table; refuses it, changing nothing, or
-// applies it at once and returns what the table must show. A local move of a network game is
-// returned as a PeerMessage for the far side.
+// Checks the move against the rules' table; refuses it, changing nothing, or applies it at once
+// and returns what the table must show. A local move of a network game is returned as a
+// PeerMessage for the far side.
 Outcome Play(GameState& state, Seat seat, const Move& move, CardFlights flights);
 Refusal CheckMove(const GameState& state, Seat seat, const Move& move);
 

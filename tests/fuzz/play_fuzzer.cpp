@@ -1,14 +1,18 @@
-// Feeds the referee arbitrary moves of both seats on a dealt table, and checks after each that
-// the 24 cards are all accounted for, none twice. Built by `scripts/fuzz` with clang's libFuzzer.
+// Feeds the rules arbitrary moves of both seats on a dealt table and, move for move, the client's
+// table the same moves. After each: the 24 cards are all accounted for across hands, pile and
+// discard, a refused move changed nothing, neither seat was shown a card hidden from it, and the
+// client holds the rules' table. Built by `scripts/fuzz` with clang's libFuzzer.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/card_census.h"
 #include "game/computer.h"
+#include "game/seat_table.h"
 #include "game/start_game.h"
 #include "game/turn.h"
+#include "rules/census.h"
+#include "rules/seat_view.h"
 
 namespace fibwick {
 namespace {
@@ -73,6 +77,32 @@ Move AnyMove(Bytes& bytes) {
   return move;
 }
 
+// The seat's view and its share of the move hold only its own cards and those turned for it.
+void CheckSeen(const rules::Table& before, const rules::Table& after,
+               const rules::Happening& happened, rules::Seat seat, const GameState& state) {
+  const auto seen = rules::SeenBy(happened, seat);
+  if (seen.has_value() != happened.Played()) Broken("a refusal was shown, or a move hidden", state);
+  if (!seen) return;
+  rules::CardRow known = before.Hand(seat);
+  known.AddAll(happened.turned);
+  if (happened.kind == MoveKind::Challenge && happened.taker == seat) known.AddAll(happened.taken);
+  const rules::SeatView view = rules::ViewFor(after, seat);
+  for (const rules::CardRow* row : {&seen->laid, &seen->turned, &seen->taken, &view.own}) {
+    for (const CardCode card : *row) {
+      if (!known.Holds(card)) Broken("a seat was shown a card hidden from it", state);
+    }
+  }
+  if (view.own != after.Hand(seat)) Broken("a seat's view is not its hand", state);
+}
+
+// The client keeps no discard; everything else of the rules' table it must hold as they do.
+void CheckClientHolds(const rules::Table& table, const GameState& state) {
+  rules::Table client = TableOf(state);
+  client.discard = table.discard;
+  client.result = table.result;
+  if (!(client == table)) Broken("the client's table differs from the rules'", state);
+}
+
 }  // namespace
 }  // namespace fibwick
 
@@ -86,26 +116,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.session.PlayerName = "Fuzz";
   const CardFlights flights = (bytes.Next() & 1) != 0 ? CardFlights::On : CardFlights::Off;
   StartGame(state, random, records, false);
-  CardCensus census;
+  rules::Table table = TableOf(state);
   for (int step = 0; !bytes.Empty() && step < 2000; ++step) {
     const std::uint8_t what = bytes.Next();
     if (state.round.RoundOver) {
       StartGame(state, random, records, true);
-      census.Restart();
-    } else if (what < 32) {
-      ComputerTick(state, random, flights);
-    } else if (what < 64) {
-      ToggleCardSelection(state, bytes.Next() % 30);
-    } else {
-      const Seat seat = what & 1 ? Seat::Opponent : Seat::Local;
-      const Move move = AnyMove(bytes);
-      const GameState before = state;
-      const Outcome outcome = Play(state, seat, move, flights);
-      if (!outcome.Played() && !(state == before))
-        Broken("a refused move changed the table", state);
+      table = TableOf(state);
     }
-    if (const auto problem = census.Check(state)) Broken(*problem, state);
-    if (state.table.PileCount > DeckCardCount) Broken("the pile outgrew the deck", state);
+    if (const auto problem = rules::CensusProblem(table)) Broken(*problem, state);
+    if (what < 64) {
+      ToggleCardSelection(state, bytes.Next() % 30);
+      continue;
+    }
+    const Seat seat = what & 1 ? Seat::Opponent : Seat::Local;
+    Move move = AnyMove(bytes);
+    if (what < 128) {
+      // The computer's choice for the seat, made from what that seat sees.
+      const rules::SeatView view = ViewOfSeat(state, seat);
+      move = ComputerMove(view, ComputerDecide(view, {1 + what % 3, what % 5}, random));
+    }
+    const rules::Table before = table;
+    const rules::Happening happened = rules::Apply(table, RulesSeat(seat), move);
+    if (!happened.Played() && !(table == before)) Broken("a refused move changed the table", state);
+    for (const rules::Seat watcher : rules::BothSeats)
+      CheckSeen(before, table, happened, watcher, state);
+
+    const GameState clientBefore = state;
+    const Outcome outcome = Play(state, seat, move, flights);
+    if (outcome.refusal != happened.refusal) Broken("the client and the rules disagree", state);
+    if (!outcome.Played() && !(state == clientBefore))
+      Broken("a refused move changed the client's table", state);
+    CheckClientHolds(table, state);
   }
   return 0;
 }

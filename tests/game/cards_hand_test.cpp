@@ -2,6 +2,7 @@
 
 #include "game/claim.h"
 #include "game/hand.h"
+#include "game/seat_table.h"
 #include "table_fixture.h"
 
 namespace fibwick {
@@ -56,9 +57,10 @@ TEST(Hand, FullHandKeepsItsCount) {
 TEST(Hand, EmptyCardIsNeverACard) {
   TableFixture t;
   t.SetHand(1, {"9h", "Ad"});
-  EXPECT_EQ(FindCardInHand(EmptyCard, t.state.hands.SeatHand[1]), 0);
-  EXPECT_EQ(FindCardInHand(Card("Ad"), t.state.hands.SeatHand[1]), 2);
-  EXPECT_EQ(FindCardInHand(Card("As"), t.state.hands.SeatHand[1]), 0);
+  const rules::CardRow hand = TableOf(t.state).Hand(rules::Seat::One);
+  EXPECT_EQ(hand.PositionOf(EmptyCard), 0);
+  EXPECT_EQ(hand.PositionOf(Card("Ad")), 2);
+  EXPECT_EQ(hand.PositionOf(Card("As")), 0);
   EXPECT_EQ(CountRankInHand(t.state.hands.SeatHandRank[1], NoRank), 62);
   EXPECT_EQ(CountRankInHand(t.state.hands.SeatHandRank[1], 6), 1);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/seat_table.h"
 #include "game/turn.h"
 #include "table_fixture.h"
 
@@ -20,10 +21,17 @@ std::vector<CardCode> Chosen(const GameState& s, const ComputerDecision& d) {
   return out;
 }
 
+// The computer's seat as the fixture laid it out; the fixture gives the local hand a count only.
+ComputerDecision Decide(TableFixture& t) {
+  rules::SeatView view = ViewOfSeat(t.state, Seat::Opponent);
+  view.otherCount = t.state.hands.SeatCardCount[2];
+  return ComputerDecide(view, {t.state.round.AiMoveCounter, t.state.round.AiClaimCount}, t.random);
+}
+
 TEST(SortedHand, SinglesThenPairsThenTriplesLowestRankFirst) {
   TableFixture t;
   t.SetHand(1, {"As", "9h", "Qd", "Ah", "Qs", "Ad", "Kc"});
-  const SortedHand s = BuildSortedHand(t.state);
+  const SortedHand s = BuildSortedHand(ViewOfSeat(t.state, Seat::Opponent).own);
   const CardCode expected[] = {Card("9h"), Card("Kc"), Card("Qd"), Card("Qs"),
                                Card("As"), Card("Ah"), Card("Ad"), EmptyCard};
   for (int i = 1; i <= 8; ++i) EXPECT_EQ(s.cards[i], expected[i - 1]) << i;
@@ -49,7 +57,7 @@ TEST(ComputerLeads, ClaimsTheRankItHoldsMostOf) {
     TableFixture t;
     t.SetHand(1, c.hand);
     t.random.draws = {c.draw};
-    const ComputerDecision d = ComputerDecide(t.state, t.random);
+    const ComputerDecision d = Decide(t);
     EXPECT_EQ(d.row, "0.0") << c.name;
     EXPECT_EQ(d.action, ComputerAction::Put) << c.name;
     EXPECT_EQ(RankChar(static_cast<RankIndex>(d.claimRank)), Rank(c.claim)) << c.name;
@@ -98,7 +106,7 @@ TEST_P(AnsweringTable, EveryRowDecidesAsWritten) {
   t.state.round.AiMoveCounter = static_cast<std::uint8_t>(c.s.moveCounter);
   t.state.round.AiClaimCount = static_cast<std::uint8_t>(c.s.remembered);
   t.random.draws.assign(c.draws.begin(), c.draws.end());
-  const ComputerDecision d = ComputerDecide(t.state, t.random);
+  const ComputerDecision d = Decide(t);
   EXPECT_EQ(d.row, c.row);
   EXPECT_EQ(d.action, c.action);
   EXPECT_EQ(static_cast<int>(Chosen(t.state, d).size()), c.cardsPut);
@@ -165,10 +173,10 @@ TEST(ComputerAnswers, RemembersTheCountOnlyOnItsFirstAnswer) {
   t.state.round.AiClaimCount = 3;
   t.state.round.AiMoveCounter = 3;
   t.random.draws = {3};
-  EXPECT_EQ(ComputerDecide(t.state, t.random).claimCount, 3);  // an older count is kept
+  EXPECT_EQ(Decide(t).claimCount, 3);  // an older count is kept
   t.state.round.AiMoveCounter = 2;
   t.random.draws = {3};
-  EXPECT_EQ(ComputerDecide(t.state, t.random).claimCount, 1);
+  EXPECT_EQ(Decide(t).claimCount, 1);
 }
 
 TEST(ComputerTick, MovesThroughApplyMoveOnlyOnItsTurn) {

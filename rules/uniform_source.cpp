@@ -1,4 +1,4 @@
-#include "game/uniform_source.h"
+#include "rules/uniform_source.h"
 
 #include <chrono>
 
