@@ -60,13 +60,13 @@ enum class Screen { Intro, Menu, Table };
 // The one main window: intro, main menu and game table. It holds the screens, the timers and the
 // settings; each handler calls the layer that does the work: the screens draw, the rules live in
 // game/, the files in records/.
-class TForm1 final : public QWidget, private SessionWindows {
+class MainWindow final : public QWidget, private SessionWindows {
   Q_OBJECT
 
  public:
-  explicit TForm1(std::filesystem::path programFolder, Pacing pacing = {},
-                  QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(std::filesystem::path programFolder, Pacing pacing = {},
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Screen CurrentScreen() const { return screen_; }
   const GameState& Game() const { return state_; }

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <string>
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "base/cp1251.h"
 #include "game/lan_game.h"
 #include "game/open_cards.h"
@@ -29,12 +29,13 @@ QString CatalogueLine(Message message) {
 
 }  // namespace
 
-PeerLink& TForm1::Peer() {
+PeerLink& MainWindow::Peer() {
   return lan_;
 }
 
-bool TForm1::BeginLan(LanRole role, int slot, const std::string& playerName,
-                      const std::string& passwordDigits, const std::string& address, quint16 port) {
+bool MainWindow::BeginLan(LanRole role, int slot, const std::string& playerName,
+                          const std::string& passwordDigits, const std::string& address,
+                          quint16 port) {
   session_.SetNewPlayerPassword(passwordDigits);
   // The menu shows the network club from now on, as the start dialog's set-up implies.
   settings_.NetworkGame = true;
@@ -48,7 +49,7 @@ bool TForm1::BeginLan(LanRole role, int slot, const std::string& playerName,
   return false;
 }
 
-bool TForm1::WaitForLanPartner(int slot, const LanSetup& setup) {
+bool MainWindow::WaitForLanPartner(int slot, const LanSetup& setup) {
   const bool client = setup.role == LanRole::Client;
   // The box takes digits only; a number no port can have is refused like a port in use.
   unsigned port = 0;
@@ -77,7 +78,7 @@ bool TForm1::WaitForLanPartner(int slot, const LanSetup& setup) {
   return confirmed;
 }
 
-bool TForm1::ConfirmLan() {
+bool MainWindow::ConfirmLan() {
   if (state_.network.NetRole != LanRole::Server ||
       state_.round.TurnState != Turn::ConnectedOrOver || !lan_.HasPeer()) {
     return false;
@@ -86,13 +87,13 @@ bool TForm1::ConfirmLan() {
   return true;
 }
 
-void TForm1::LanConnected() {
+void MainWindow::LanConnected() {
   if (state_.round.TurnState == Turn::Connecting)
     lan_.Send(HelloMessage(state_.session.PlayerName));
 }
 
 // Every message waits its turn behind what the table is showing, as a click would.
-void TForm1::LanReceived(const std::string& message) {
+void MainWindow::LanReceived(const std::string& message) {
   if (message.front() == 's') {
     // Chat changes nothing on the table: it is shown at once.
     const PeerArrival arrival = ReceiveFromPeer(state_, message, {random_, session_, Flights()});
@@ -125,7 +126,7 @@ void TForm1::LanReceived(const std::string& message) {
   });
 }
 
-void TForm1::ShowPeerChat(const PeerChat& chat) {
+void MainWindow::ShowPeerChat(const PeerChat& chat) {
   if (!chatWindow_.isValid() || chatWindow_.elapsed() > ChatWindowMs) {
     chatWindow_.start();
     chatLinesInWindow_ = 0;
@@ -134,7 +135,7 @@ void TForm1::ShowPeerChat(const PeerChat& chat) {
   table_.ShowChatLine(chat.sender - '0', FromUtf8(Cp1251ToUtf8(chat.text)));
 }
 
-void TForm1::SendChat() {
+void MainWindow::SendChat() {
   const std::string line =
       LanChatLine(state_, Utf8ToCp1251(table_.ChatEdit()->text().toStdString()));
   if (line.empty() || !state_.network.NetworkGame) return;
@@ -143,7 +144,7 @@ void TForm1::SendChat() {
   table_.ChatEdit()->clear();
 }
 
-void TForm1::LanGone(PeerEnd end) {
+void MainWindow::LanGone(PeerEnd end) {
   table_.EnableChat(false);
   player_.Input([this, end] {
     if (wait_ && state_.network.NetRole == LanRole::Server) {
@@ -157,11 +158,11 @@ void TForm1::LanGone(PeerEnd end) {
   });
 }
 
-void TForm1::LanFailed() {
+void MainWindow::LanFailed() {
   if (wait_) wait_->SetStateLine(CatalogueLine(MsgThereAreNoAccessibleGames));
 }
 
-void TForm1::EndLanGame(Message why) {
+void MainWindow::EndLanGame(Message why) {
   table_.EnableChat(false);
   if (wait_) {
     wait_->Finish(false);
@@ -179,7 +180,7 @@ void TForm1::EndLanGame(Message why) {
   ShowMainMenu();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == table_.SendButton()) {
     switch (event->type()) {
       case QEvent::FocusIn:

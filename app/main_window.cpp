@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <malloc.h>
 
@@ -47,7 +47,7 @@
 
 namespace fibwick {
 
-TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidget* parent)
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
@@ -149,10 +149,10 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
   QTimer::singleShot(0, this, [this] { StartUp(); });
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
 // The window's own texts in the current language; the menu's are set as it is laid out.
-void TForm1::Recaption() {
+void MainWindow::Recaption() {
   setWindowTitle(Catalogue(MsgWindowTitle));
   actCount_->setText(Catalogue(MsgGeneralScore));
   actExit_->setText(Catalogue(MsgExitToMenu));
@@ -160,11 +160,11 @@ void TForm1::Recaption() {
   actSpeed_->setText(Catalogue(MsgSpeed));
 }
 
-std::filesystem::path TForm1::SettingsFile() const {
+std::filesystem::path MainWindow::SettingsFile() const {
   return programFolder_ / "Fibwick.ini";
 }
 
-void TForm1::StartUp() {
+void MainWindow::StartUp() {
   if (startedUp_) return;
   startedUp_ = true;
   settings_ = LoadSettings(SettingsFile(), &servicePaths_);
@@ -191,22 +191,22 @@ void TForm1::StartUp() {
   timer1_.start(20);
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) PauseAnimationsWhileUnseen();
   QWidget::changeEvent(event);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   PauseAnimationsWhileUnseen();
 }
 
-void TForm1::hideEvent(QHideEvent* event) {
+void MainWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   PauseAnimationsWhileUnseen();
 }
 
-void TForm1::PauseAnimationsWhileUnseen() {
+void MainWindow::PauseAnimationsWhileUnseen() {
   // At the table the timer moves the computer's seat, which must go on.
   if (screen_ == Screen::Table) return;
   if (isMinimized() || !isVisible()) {
@@ -218,7 +218,7 @@ void TForm1::PauseAnimationsWhileUnseen() {
   }
 }
 
-void TForm1::ShowScreen(Screen screen) {
+void MainWindow::ShowScreen(Screen screen) {
   screen_ = screen;
   menu_.SetVisible(screen == Screen::Menu);
   table_.SetVisible(screen == Screen::Table);
@@ -228,11 +228,11 @@ void TForm1::ShowScreen(Screen screen) {
 }
 
 // The tune loops while the intro or the menu is shown and the player wants music.
-void TForm1::UpdateMusic() {
+void MainWindow::UpdateMusic() {
   tune_.SetPlaying(settings_.MusicOn && screen_ != Screen::Table);
 }
 
-void TForm1::Timer1Timer() {
+void MainWindow::Timer1Timer() {
   switch (screen_) {
     case Screen::Intro:
       intro_.Tick();
@@ -253,7 +253,7 @@ void TForm1::Timer1Timer() {
   }
 }
 
-void TForm1::StandInGameOver() {
+void MainWindow::StandInGameOver() {
   if (std::exchange(standInLeaving_, true)) return;
   if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
     const char* side = state_.network.NetRole == LanRole::Client ? "client" : "server";
@@ -269,7 +269,7 @@ void TForm1::StandInGameOver() {
   });
 }
 
-void TForm1::TableButtonClick(TableCommand command) {
+void MainWindow::TableButtonClick(TableCommand command) {
   switch (command) {
     case TableCommand::None:
       return;
@@ -295,18 +295,18 @@ void TForm1::TableButtonClick(TableCommand command) {
   }
 }
 
-CardFlights TForm1::Flights() const {
+CardFlights MainWindow::Flights() const {
   return settings_.FlyCards ? CardFlights::On : CardFlights::Off;
 }
 
-void TForm1::CardClick(int position) {
+void MainWindow::CardClick(int position) {
   if (settings_.SaluteCards) salute_.Play();
   player_.Input([this, position] { player_.Play(ToggleCardSelection(state_, position)); });
 }
 
 // Leaving is handled between two events of the table, never inside a rule: what has not been
 // shown yet is dropped with the game.
-void TForm1::LeaveTable() {
+void MainWindow::LeaveTable() {
   recording_.GameLeft();
   player_.Clear();
   table_.StopFlights();
@@ -317,7 +317,7 @@ void TForm1::LeaveTable() {
 
 // A finished game is kept as "Exit to menu" keeps it; a running one is lost, and only when the
 // player agrees. False when the player wants to stay.
-bool TForm1::LeaveTableForClosing() {
+bool MainWindow::LeaveTableForClosing() {
   if (screen_ != Screen::Table) return true;
   if (state_.round.RoundOver) {
     // What the ended game still had to show is dropped with the window.
@@ -334,7 +334,7 @@ bool TForm1::LeaveTableForClosing() {
   return true;
 }
 
-void TForm1::AbandonClick() {
+void MainWindow::AbandonClick() {
   if (screen_ != Screen::Table || !state_.round.TableActive) return;
   sounds_.Play("WOpenFo");
   const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
@@ -344,7 +344,7 @@ void TForm1::AbandonClick() {
   ShowMainMenu();
 }
 
-void TForm1::EndIntro() {
+void MainWindow::EndIntro() {
   if (screen_ != Screen::Intro || !startedUp_) return;
   timer1_.stop();
   intro_.Release();
@@ -353,7 +353,7 @@ void TForm1::EndIntro() {
   timer1_.start(MenuScreen::TickMs);
 }
 
-void TForm1::ApplyWindowSize() {
+void MainWindow::ApplyWindowSize() {
   const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
   layout_ = MakeLayout(settings_.WindowSizeMode, work.width(), work.height(), layout_.wideCards);
   if (layout_.windowSizeMode == FullScreenMode) {
@@ -381,7 +381,7 @@ void TForm1::ApplyWindowSize() {
 }
 
 // Full screen fills the work area; every fixed size stands in its middle.
-void TForm1::PlaceWindow() {
+void MainWindow::PlaceWindow() {
   if (layout_.windowSizeMode == FullScreenMode) return;
   const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
   const QSize frame =
@@ -390,14 +390,14 @@ void TForm1::PlaceWindow() {
        work.top() + RoundEven((work.height() - frame.height()) / 2.0));
 }
 
-void TForm1::LayoutMainMenu() {
+void MainWindow::LayoutMainMenu() {
   PlaceWindow();
   EnableTableMenu(false);
   menu_.Layout();
   ShowScreen(Screen::Menu);
 }
 
-void TForm1::TableShown() {
+void MainWindow::TableShown() {
   table_.Layout(!IsLocalGame(state_));
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
@@ -405,17 +405,17 @@ void TForm1::TableShown() {
   player_.Input([this] { recording_.GameStarted(); });
 }
 
-void TForm1::EnableTableMenu(bool enabled) {
+void MainWindow::EnableTableMenu(bool enabled) {
   for (QAction* action : {actCount_, actExit_, actRename_}) action->setEnabled(enabled);
 }
 
-void TForm1::SetWindowSizeMode(int mode) {
+void MainWindow::SetWindowSizeMode(int mode) {
   settings_.WindowSizeMode = mode;
   ApplyWindowSize();
   if (screen_ == Screen::Menu) LayoutMainMenu();
 }
 
-void TForm1::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Intro) {
     QPainter painter(this);
     intro_.Paint(painter, rect());
@@ -452,7 +452,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
   if (screen_ == Screen::Menu) menu_.PaintExtras(painter, bounds, drawControl);
 }
 
-void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (screen_ == Screen::Intro) {
     EndIntro();
     return;
@@ -467,7 +467,7 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
 // The card the player sees under the pointer is spoken: of the own hand, or of the pile while it
 // lies turned over, where every card under the pointer speaks in the order put and each cuts
 // off the one before, so the topmost is heard.
-void TForm1::SpeakCardsAt(const QPoint& p) {
+void MainWindow::SpeakCardsAt(const QPoint& p) {
   if (const int k = table_.LocalCardAt(p)) {
     sounds_.SpeakCard(table_.View().HandCard(2, k));
     return;
@@ -478,7 +478,7 @@ void TForm1::SpeakCardsAt(const QPoint& p) {
   }
 }
 
-void TForm1::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (screen_ == Screen::Menu) {
     const MenuHover hover = menu_.HoverAt(p);
@@ -502,18 +502,18 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void TForm1::keyReleaseEvent(QKeyEvent* event) {
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
   if (screen_ == Screen::Intro) EndIntro();
   QWidget::keyReleaseEvent(event);
 }
 
-void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   // No popup over the cards.
   if (screen_ == Screen::Table && table_.OverCards(event->pos())) return;
   popup_.exec(event->globalPos());
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (!LeaveTableForClosing()) {
     event->ignore();
     return;
@@ -527,30 +527,30 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TForm1::HideTable() {
+void MainWindow::HideTable() {
   timer1_.stop();
   table_.SetVisible(false);
   update();
 }
 
-void TForm1::ShowMainMenu() {
+void MainWindow::ShowMainMenu() {
   LayoutMainMenu();
   timer1_.start(MenuScreen::TickMs);
   // A game's pictures and flights leave freed memory behind; the menu gives it back.
   malloc_trim(0);
 }
 
-bool TForm1::Confirm(const std::string& question) {
+bool MainWindow::Confirm(const std::string& question) {
   DialogContext context = Dialogs();
   return AskQuestion(this, context, QString::fromStdString(question));
 }
 
-void TForm1::ShowNotice(const std::string& text) {
+void MainWindow::ShowNotice(const std::string& text) {
   DialogContext context = Dialogs();
   fibwick::ShowNotice(this, context, QString::fromStdString(text));
 }
 
-void TForm1::ShowEndOfGame(const SessionResult& result) {
+void MainWindow::ShowEndOfGame(const SessionResult& result) {
   DialogContext context = Dialogs();
   fibwick::ShowEndOfGame(
       this, context,
@@ -560,8 +560,8 @@ void TForm1::ShowEndOfGame(const SessionResult& result) {
                    .reward = 0});
 }
 
-void TForm1::StartMatch(int slot, const std::string& playerName,
-                        const std::string& passwordDigits) {
+void MainWindow::StartMatch(int slot, const std::string& playerName,
+                            const std::string& passwordDigits) {
   state_.network.NetworkGame = false;
   state_.network.TourGame = false;
   state_.session.RatedGame = false;
@@ -572,7 +572,7 @@ void TForm1::StartMatch(int slot, const std::string& playerName,
   DealNewGame();
 }
 
-void TForm1::DealNewGame() {
+void MainWindow::DealNewGame() {
   standInLeaving_ = false;
   timer1_.stop();
   player_.Clear();
@@ -581,7 +581,7 @@ void TForm1::DealNewGame() {
   timer1_.start(pacing_.computerTickMs);
 }
 
-DialogContext TForm1::Dialogs() {
+DialogContext MainWindow::Dialogs() {
   DialogContext context(settings_, ArtSources{.packs = &packs_}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
@@ -594,18 +594,18 @@ DialogContext TForm1::Dialogs() {
 
 // The program's own cursors, or the system's when the player turned them off; dialogs get the
 // hand's first frame.
-QCursor TForm1::Cursor(bool hand) const {
+QCursor MainWindow::Cursor(bool hand) const {
   return hand ? FilmCursor(CursorFilm::PointingHand, 0, settings_.RedCursor)
               : ArrowCursor(settings_.RedCursor);
 }
 
-void TForm1::ShowCursor(bool hand) {
+void MainWindow::ShowCursor(bool hand) {
   if (hand == handCursor_) return;
   handCursor_ = hand;
   ApplyCursor();
 }
 
-void TForm1::ApplyCursor() {
+void MainWindow::ApplyCursor() {
   if (handCursor_) {
     handFilm_.Start(settings_.RedCursor);
   } else {
@@ -614,19 +614,19 @@ void TForm1::ApplyCursor() {
   }
 }
 
-void TForm1::ClubButtonClick(int line) {
+void MainWindow::ClubButtonClick(int line) {
   const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
   if (!lines || IsFreeMemberLine((*lines)[static_cast<std::size_t>(line - 1)])) return;
   sounds_.Play("WOpenFo");
   OpenStartDialog(line);
 }
 
-void TForm1::NewPlayerClick() {
+void MainWindow::NewPlayerClick() {
   sounds_.Play("WOpenFo");
   OpenStartDialog(SlotNewPlayer);
 }
 
-void TForm1::OpenStartDialog(int slot) {
+void MainWindow::OpenStartDialog(int slot) {
   DialogContext context = Dialogs();
   const StartDialogInput input{.playerSlot = slot,
                                .networkGame = settings_.NetworkGame,
@@ -647,7 +647,7 @@ void TForm1::OpenStartDialog(int slot) {
   }
 }
 
-void TForm1::OptionsClick() {
+void MainWindow::OptionsClick() {
   sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   OptionsHooks hooks;
@@ -676,26 +676,26 @@ void TForm1::OptionsClick() {
   ShowOptions(this, context, hooks);
 }
 
-void TForm1::TopTenClick() {
+void MainWindow::TopTenClick() {
   sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowTopTen(this, context);
 }
 
-void TForm1::HistoryClick() {
+void MainWindow::HistoryClick() {
   sounds_.Play("WOpenFo");
   DialogContext context = Dialogs();
   ShowHistory(this, context, historySelection_);
 }
 
-void TForm1::GeneralScoreClick() {
+void MainWindow::GeneralScoreClick() {
   session_.RefreshGeneralCount(state_);
   DialogContext context = Dialogs();
   ShowCount(this, context, session_.Count(), state_.session.PlayerName, 1,
             state_.network.NetworkGame ? HistoryKind::Network : HistoryKind::Local);
 }
 
-void TForm1::ChangeNameClick() {
+void MainWindow::ChangeNameClick() {
   DialogContext context = Dialogs();
   const auto entered = RunChangeName(this, context, state_.session.PlayerName);
   if (!entered) return;
@@ -711,13 +711,13 @@ void TForm1::ChangeNameClick() {
       Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.session.Seat2Name)));
 }
 
-void TForm1::ModeClick() {
+void MainWindow::ModeClick() {
   sounds_.Play("WOpenFo");
   settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
   menu_.DrawClubList();
 }
 
-void TForm1::ServiceIconClick(const ServiceIcon& icon) {
+void MainWindow::ServiceIconClick(const ServiceIcon& icon) {
   sounds_.Play("WOpenFo");
   if (std::string_view(icon.picture) == "Stats") return StatisticsClick();
   // The other online services arrive later; until then a click says so instead of doing nothing.
@@ -726,7 +726,7 @@ void TForm1::ServiceIconClick(const ServiceIcon& icon) {
       std::string(MessageText(tournament ? MsgLogInToYourAccount : MsgCouldNotConnectToServer)));
 }
 
-void TForm1::StatisticsClick() {
+void MainWindow::StatisticsClick() {
   DialogContext context = Dialogs();
   StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
   StatHooks hooks;
@@ -735,14 +735,14 @@ void TForm1::StatisticsClick() {
 }
 
 // Once, as the window first shows, before anything signs in.
-void TForm1::ReportStart(const std::string& editionMarker) {
+void MainWindow::ReportStart(const std::string& editionMarker) {
   StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
   if (ReportProgramStart(service, settings_, editionMarker)) {
     SaveSettings(SettingsFile(), settings_, clubCheckFailed_);
   }
 }
 
-void TForm1::CaptionClick() {
+void MainWindow::CaptionClick() {
   settings_.CaptionTint = NextCaptionTint(settings_.CaptionTint);
   LayoutMainMenu();
 }
