@@ -16,11 +16,11 @@
 #include <utility>
 
 #include "base/cp1251.h"
-#include "base/fixed_field.h"
 #include "base/round_even.h"
 #include "game/buttons.h"
 #include "game/claim.h"
 #include "game/computer.h"
+#include "game/match_setup.h"
 #include "game/round_end.h"
 #include "game/start_game.h"
 #include "game/turn.h"
@@ -562,12 +562,7 @@ void MainWindow::ShowEndOfGame(const SessionResult& result) {
 
 void MainWindow::StartMatch(int slot, const std::string& playerName,
                             const std::string& passwordDigits) {
-  state_.network.NetworkGame = false;
-  state_.network.TourGame = false;
-  state_.session.RatedGame = false;
-  state_.network.NetRole = LanRole::None;
-  state_.session.PlayerSlot = slot;
-  state_.session.PlayerName = playerName;
+  SetUpLocalMatch(state_, slot, playerName);
   session_.SetNewPlayerPassword(passwordDigits);
   DealNewGame();
 }
@@ -643,7 +638,7 @@ void MainWindow::OpenStartDialog(int slot) {
   if (!settings_.NetworkGame) return StartMatch(slot, result.playerName, result.passwordDigits);
   if (state_.network.NetRole == LanRole::Server && !ConfirmLan()) {
     lan_.Close();
-    state_.round.TurnState = Turn::Idle;
+    AbandonLanWait(state_);
   }
 }
 
@@ -702,9 +697,7 @@ void MainWindow::ChangeNameClick() {
   const auto line = session_.ChangeMemberName(state_.session.PlayerSlot, state_.network.NetworkGame,
                                               entered->playerName, entered->password);
   if (!line) return;
-  state_.session.PlayerSlot = *line;
-  state_.session.PlayerName = entered->playerName;
-  state_.session.Seat2Name = std::string(TrimRight(entered->playerName));
+  RenamePlayer(state_, *line, entered->playerName);
   session_.SetNewPlayerPassword(entered->passwordDigits);
   fibwick::ShowNotice(
       this, context,

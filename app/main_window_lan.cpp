@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "base/cp1251.h"
 #include "game/lan_game.h"
+#include "game/match_setup.h"
 #include "game/open_cards.h"
 #include "game/start_game.h"
 #include "records/catalogue.h"
@@ -45,7 +46,7 @@ bool MainWindow::BeginLan(LanRole role, int slot, const std::string& playerName,
     return true;
   }
   if (lan_.Listen(port)) return true;
-  state_.round.TurnState = Turn::Idle;
+  AbandonLanWait(state_);
   return false;
 }
 
@@ -66,14 +67,14 @@ bool MainWindow::WaitForLanPartner(int slot, const LanSetup& setup) {
   wait.Prepare(CatalogueLine(client ? MsgExpectationOfGame : MsgExpectationOfPlayers), client);
   wait.onCancel = [this] {
     lan_.Close();
-    state_.round.TurnState = Turn::Idle;
+    AbandonLanWait(state_);
   };
   wait_ = &wait;
   const bool confirmed = wait.Run();
   wait_ = nullptr;
   if (!confirmed) {
     lan_.Close();
-    state_.round.TurnState = Turn::Idle;
+    AbandonLanWait(state_);
   }
   return confirmed;
 }
@@ -149,7 +150,7 @@ void MainWindow::LanGone(PeerEnd end) {
   player_.Input([this, end] {
     if (wait_ && state_.network.NetRole == LanRole::Server) {
       // The client left before the game began: wait for another.
-      state_.round.TurnState = Turn::Connecting;
+      AwaitAnotherClient(state_);
       wait_->Prepare(CatalogueLine(MsgExpectationOfPlayers), false);
       if (!lan_.Reopen()) wait_->Finish(false);
       return;
