@@ -31,18 +31,14 @@
 #include "records/phrase_text.h"
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
-#include "ui/caption_tint.h"
 #include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
-#include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
-#include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/stat_dialog.h"
-#include "ui/dialogs/top_ten_dialog.h"
 #include "ui/skin_button.h"
 
 namespace fibwick {
@@ -58,14 +54,14 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                     AddressesUnder(serviceBase_).account),
       session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
       menu_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_, packs_,
-            MenuActions{.clubLine = [this](int line) { ClubButtonClick(line); },
-                        .newPlayer = [this] { NewPlayerClick(); },
-                        .topTen = [this] { TopTenClick(); },
-                        .history = [this] { HistoryClick(); },
-                        .options = [this] { OptionsClick(); },
-                        .mode = [this] { ModeClick(); },
+            MenuActions{.clubLine = [this](int line) { menuControl_.ClubButtonClick(line); },
+                        .newPlayer = [this] { menuControl_.NewPlayerClick(); },
+                        .topTen = [this] { menuControl_.TopTenClick(); },
+                        .history = [this] { menuControl_.HistoryClick(); },
+                        .options = [this] { menuControl_.OptionsClick(); },
+                        .mode = [this] { menuControl_.ModeClick(); },
                         .exit = [this] { close(); },
-                        .caption = [this] { CaptionClick(); },
+                        .caption = [this] { menuControl_.CaptionClick(); },
                         .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
             pacing.today),
       table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
@@ -105,7 +101,18 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
             .received = [this](const std::string& message) { LanReceived(message); },
             .gone = [this](PeerEnd end) { LanGone(end); },
             .failed = [this] { LanFailed(); }},
-           {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs}) {
+           {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs}),
+      menuControl_(*this, settings_, sounds_, session_, menu_, state_,
+                   MenuRoutes{.localMatch =
+                                  [this](int slot, const std::string& playerName,
+                                         const std::string& passwordDigits) {
+                                    StartMatch(slot, playerName, passwordDigits);
+                                  },
+                              .lanWait =
+                                  [this](int slot, const LanSetup& setup) {
+                                    return WaitForLanPartner(slot, setup);
+                                  },
+                              .lanConfirmed = [this] { LanStartConfirmed(); }}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -609,80 +616,6 @@ void MainWindow::ApplyCursor() {
   }
 }
 
-void MainWindow::ClubButtonClick(int line) {
-  const auto lines = ReadClubFile(session_.ClubFile(settings_.NetworkGame));
-  if (!lines || IsFreeMemberLine((*lines)[static_cast<std::size_t>(line - 1)])) return;
-  sounds_.Play("WOpenFo");
-  OpenStartDialog(line);
-}
-
-void MainWindow::NewPlayerClick() {
-  sounds_.Play("WOpenFo");
-  OpenStartDialog(SlotNewPlayer);
-}
-
-void MainWindow::OpenStartDialog(int slot) {
-  DialogContext context = Dialogs();
-  const StartDialogInput input{.playerSlot = slot,
-                               .networkGame = settings_.NetworkGame,
-                               .tableActive = false,
-                               .playerName = state_.session.PlayerName,
-                               .lastPlayerName = settings_.LastPlayerName,
-                               .clubFile = session_.ClubFile(settings_.NetworkGame)};
-  StartDialogResult result;
-  const LanStarter startLan = [this, slot](const LanSetup& setup) {
-    return WaitForLanPartner(slot, setup);
-  };
-  if (!RunStartDialog(this, context, input, result, startLan)) return;
-  // A LAN client's match began with the server's welcome; a server's begins now.
-  if (!settings_.NetworkGame) return StartMatch(slot, result.playerName, result.passwordDigits);
-  if (state_.network.NetRole == LanRole::Server && !ConfirmLan()) {
-    lan_.Close();
-    AbandonLanWait(state_);
-  }
-}
-
-void MainWindow::OptionsClick() {
-  sounds_.Play("WOpenFo");
-  DialogContext context = Dialogs();
-  OptionsHooks hooks;
-  hooks.languageChanged = [this] {
-    SetLanguage(settings_.Language);
-    Recaption();
-    if (screen_ == Screen::Menu) LayoutMainMenu();
-  };
-  hooks.windowSizeChanged = [this] { SetWindowSizeMode(settings_.WindowSizeMode); };
-  hooks.networkGameChanged = [this] { LayoutMainMenu(); };
-  hooks.gifAnimationChanged = [this] { LayoutMainMenu(); };
-  hooks.newButtonsChanged = [this] { LayoutMainMenu(); };
-  hooks.openSpeed = [this, &context] { ChooseFlightSpeed(this, context); };
-  hooks.musicChanged = [this] { UpdateMusic(); };
-  // Backs, background, designs and fonts are all read as the window takes its size.
-  const auto redrawArt = [this] {
-    ApplyWindowSize();
-    if (screen_ == Screen::Menu) LayoutMainMenu();
-  };
-  hooks.faceSetChanged = redrawArt;
-  hooks.backSetChanged = redrawArt;
-  hooks.fontsChanged = redrawArt;
-  hooks.backgroundChanged = redrawArt;
-  hooks.designChanged = redrawArt;
-  hooks.cursorsChanged = [this] { ApplyCursor(); };
-  ShowOptions(this, context, hooks);
-}
-
-void MainWindow::TopTenClick() {
-  sounds_.Play("WOpenFo");
-  DialogContext context = Dialogs();
-  ShowTopTen(this, context);
-}
-
-void MainWindow::HistoryClick() {
-  sounds_.Play("WOpenFo");
-  DialogContext context = Dialogs();
-  ShowHistory(this, context, historySelection_);
-}
-
 void MainWindow::GeneralScoreClick() {
   session_.RefreshGeneralCount(state_);
   DialogContext context = Dialogs();
@@ -702,12 +635,6 @@ void MainWindow::ChangeNameClick() {
   fibwick::ShowNotice(
       this, context,
       Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.session.Seat2Name)));
-}
-
-void MainWindow::ModeClick() {
-  sounds_.Play("WOpenFo");
-  settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
-  menu_.DrawClubList();
 }
 
 void MainWindow::ServiceIconClick(const ServiceIcon& icon) {
@@ -733,11 +660,6 @@ void MainWindow::ReportStart(const std::string& editionMarker) {
   if (ReportProgramStart(service, settings_, editionMarker)) {
     SaveSettings(SettingsFile(), settings_, clubCheckFailed_);
   }
-}
-
-void MainWindow::CaptionClick() {
-  settings_.CaptionTint = NextCaptionTint(settings_.CaptionTint);
-  LayoutMainMenu();
 }
 
 }  // namespace fibwick

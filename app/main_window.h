@@ -15,8 +15,10 @@
 #include "app/club_session.h"
 #include "app/intro_screen.h"
 #include "app/lan_link.h"
+#include "app/menu_controller.h"
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
+#include "app/window_host.h"
 #include "game/buttons.h"
 #include "game/turn.h"
 #include "game/uniform_source.h"
@@ -55,12 +57,10 @@ struct Pacing {
   FlightClock flightClock{};  // empty: cards fly by the steady clock
 };
 
-enum class Screen { Intro, Menu, Table };
-
 // The one main window: intro, main menu and game table. It holds the screens, the timers and the
 // settings; each handler calls the layer that does the work: the screens draw, the rules live in
 // game/, the files in records/.
-class MainWindow final : public QWidget, private SessionWindows {
+class MainWindow final : public QWidget, private SessionWindows, private WindowHost {
   Q_OBJECT
 
  public:
@@ -68,7 +68,7 @@ class MainWindow final : public QWidget, private SessionWindows {
                       QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  Screen CurrentScreen() const { return screen_; }
+  Screen CurrentScreen() const override { return screen_; }
   const GameState& Game() const { return state_; }
   const Settings& CurrentSettings() const { return settings_; }
   const Layout& CurrentLayout() const { return layout_; }
@@ -131,32 +131,29 @@ class MainWindow final : public QWidget, private SessionWindows {
   void ShowTournamentWindow() override {}
   void ShowMainMenu() override;
 
-  bool Confirm(const std::string& question);
-  void ShowNotice(const std::string& text);
+  // WindowHost
+  QWidget& Window() override { return *this; }
+  DialogContext Dialogs() override;
+  void ShowNotice(const std::string& text) override;
+  bool Confirm(const std::string& question) override;
+  void LayoutMainMenu() override;
+  void ApplyWindowSize() override;
+  void Recaption() override;
+  void ApplyCursor() override;
+  void UpdateMusic() override;
+
   SessionParts Session() { return {session_, online_, *this}; }
 
   void StartUp();
-  void Recaption();
   void Timer1Timer();
   // The stand-in's end of a game: a picture of the table for whoever watches, then the menu.
   void StandInGameOver();
-  void ApplyWindowSize();
   void PlaceWindow();
-  void LayoutMainMenu();
   void TableShown();
   void ShowScreen(Screen screen);
   // The intro and the menu animate only while they can be seen.
   void PauseAnimationsWhileUnseen();
-  void UpdateMusic();
 
-  void ClubButtonClick(int line);
-  void NewPlayerClick();
-  void OpenStartDialog(int slot);
-  void ModeClick();
-  void OptionsClick();
-  void TopTenClick();
-  void HistoryClick();
-  void CaptionClick();
   void ServiceIconClick(const ServiceIcon& icon);
   void StatisticsClick();
   void ReportStart(const std::string& editionMarker);
@@ -183,13 +180,14 @@ class MainWindow final : public QWidget, private SessionWindows {
   void LanFailed();
   // The game cannot go on: the peer left (MsgHasInterruptedGame) or broke the rules.
   void EndLanGame(Message why);
+  // The start dialog of a network game closed with "Ok": a server's match begins, or its wait
+  // is given up when no client is there.
+  void LanStartConfirmed();
   void ShowPeerChat(const PeerChat& chat);
   void SendChat();
 
-  DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
-  void ApplyCursor();
   std::filesystem::path SettingsFile() const;
 
   std::filesystem::path programFolder_;
@@ -213,7 +211,6 @@ class MainWindow final : public QWidget, private SessionWindows {
   ArtChoice artChoice_;
   QImage background_;
   IntroScreen intro_;
-  int historySelection_ = 0;
 
   QMenu popup_;
   QAction* actCount_ = nullptr;
@@ -237,6 +234,7 @@ class MainWindow final : public QWidget, private SessionWindows {
   TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
   QElapsedTimer chatWindow_;
   int chatLinesInWindow_ = 0;
+  MenuController menuControl_;
 };
 
 }  // namespace fibwick

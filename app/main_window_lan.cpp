@@ -88,6 +88,13 @@ bool MainWindow::ConfirmLan() {
   return true;
 }
 
+void MainWindow::LanStartConfirmed() {
+  if (state_.network.NetRole == LanRole::Server && !ConfirmLan()) {
+    lan_.Close();
+    AbandonLanWait(state_);
+  }
+}
+
 void MainWindow::LanConnected() {
   if (state_.round.TurnState == Turn::Connecting)
     lan_.Send(HelloMessage(state_.session.PlayerName));
