@@ -15,14 +15,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "base/cp1251.h"
 #include "base/round_even.h"
-#include "game/buttons.h"
-#include "game/claim.h"
-#include "game/computer.h"
-#include "game/match_setup.h"
-#include "game/round_end.h"
-#include "game/start_game.h"
 #include "game/turn.h"
 #include "online/service_base.h"
 #include "online/statistics.h"
@@ -31,12 +24,10 @@
 #include "records/phrase_text.h"
 #include "records/settings_file.h"
 #include "ui/builtin_pictures.h"
-#include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/stat_dialog.h"
 #include "ui/skin_button.h"
@@ -72,37 +63,41 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                                   actCount_->setEnabled(countEnabled);
                                 },
                             .notice = [this](const std::string& text) { ShowNotice(text); },
-                            .gameEnded =
-                                [this] {
-                                  session_.RefreshGeneralCount(state_);
-                                  // Saved once the game's last events have been shown.
-                                  player_.Input([this] { recording_.GameLeft(); });
-                                },
+                            .gameEnded = [this] { match_.GameEnded(); },
                             .peerMessage = [this](const std::string& text) { Peer().Send(text); },
                             .peerClosed =
                                 [this] {
                                   Peer().Close();
                                   table_.EnableChat(false);
                                 },
-                            .flightLanded = [this] { player_.Resume(); },
+                            .flightLanded = [this] { match_.Player().Resume(); },
                             .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
                             .pauseFactor = pacing.pauseFactor,
                             .flightClock = pacing.flightClock}),
-      player_(table_.View()),
       recording_(*this, {.background = background_,
                          .fonts = fonts_,
                          .settings = settings_,
                          .programFolder = programFolder_,
                          .notice =
                              [this](const std::string& text) {
-                               player_.Input([this, text] { ShowNotice(text); });
+                               match_.Player().Input([this, text] { ShowNotice(text); });
                              }}),
+      match_(*this,
+             MatchKit{.settings = settings_,
+                      .sounds = sounds_,
+                      .salute = salute_,
+                      .session = session_,
+                      .online = online_,
+                      .table = table_,
+                      .recording = recording_,
+                      .windows = *this},
+             MatchPace{.computerTickMs = pacing.computerTickMs, .standIn = pacing.standIn}),
       lan_({.connected = [this] { LanConnected(); },
             .received = [this](const std::string& message) { LanReceived(message); },
             .gone = [this](PeerEnd end) { LanGone(end); },
             .failed = [this] { LanFailed(); }},
            {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs}),
-      menuControl_(*this, settings_, sounds_, session_, menu_, state_,
+      menuControl_(*this, settings_, sounds_, session_, menu_, match_.Game(),
                    MenuRoutes{.localMatch =
                                   [this](int slot, const std::string& playerName,
                                          const std::string& passwordDigits) {
@@ -122,13 +117,11 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
   setPalette(silver);
   setAutoFillBackground(true);
 
-  // A button's meaning is read when its turn in the line comes, not when it was clicked.
-  connect(table_.Button(ActionButton::Challenge), &QAbstractButton::clicked, this,
-          [this] { player_.Input([this] { TableButtonClick(ChallengeButtonCommand(state_)); }); });
-  connect(table_.Button(ActionButton::Put), &QAbstractButton::clicked, this,
-          [this] { player_.Input([this] { TableButtonClick(PutButtonCommand(state_)); }); });
-  connect(table_.Button(ActionButton::Pass), &QAbstractButton::clicked, this,
-          [this] { player_.Input([this] { TableButtonClick(PassButtonCommand(state_)); }); });
+  for (const ActionButton button :
+       {ActionButton::Challenge, ActionButton::Put, ActionButton::Pass}) {
+    connect(table_.Button(button), &QAbstractButton::clicked, this,
+            [this, button] { match_.ActionClicked(button); });
+  }
 
   connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { SendChat(); });
   connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { SendChat(); });
@@ -141,9 +134,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
     popup_.addAction(action);
     return action;
   };
-  actCount_ = addAction("ActGeneralScore", [this] { GeneralScoreClick(); });
-  actExit_ = addAction("ActExitToMenu", [this] { AbandonClick(); });
-  actRename_ = addAction("ActChangeName", [this] { ChangeNameClick(); });
+  actCount_ = addAction("ActGeneralScore", [this] { match_.GeneralScoreClick(); });
+  actExit_ = addAction("ActExitToMenu", [this] { match_.AbandonClick(); });
+  actRename_ = addAction("ActChangeName", [this] { match_.ChangeNameClick(); });
   actSpeed_ = addAction("ActSpeed", [this] {
     DialogContext context = Dialogs();
     ChooseFlightSpeed(this, context);
@@ -249,106 +242,9 @@ void MainWindow::Timer1Timer() {
       menu_.Tick();
       break;
     case Screen::Table:
-      player_.Tick([this] {
-        auto outcome = ComputerTick(state_, random_, Flights());
-        if (!outcome && pacing_.standIn) outcome = StandInTick(state_, random_, Flights());
-        if (outcome) return player_.Play(std::move(outcome->events));
-        if (pacing_.standIn && state_.round.RoundOver && state_.round.TableActive)
-          StandInGameOver();
-      });
+      match_.Tick();
       break;
   }
-}
-
-void MainWindow::StandInGameOver() {
-  if (std::exchange(standInLeaving_, true)) return;
-  if (const char* shots = std::getenv("FIBWICK_SCREENSHOTS")) {
-    const char* side = state_.network.NetRole == LanRole::Client ? "client" : "server";
-    const auto file = std::filesystem::path(shots) / ("stand-in-" + std::string(side) + ".png");
-    std::filesystem::create_directories(file.parent_path());
-    grab().save(QString::fromStdString(file.string()));
-  }
-  QTimer::singleShot(1000, this, [this] {
-    player_.Input([this] {
-      // Unless the game was left meanwhile.
-      if (std::exchange(standInLeaving_, false)) TableButtonClick(PutButtonCommand(state_));
-    });
-  });
-}
-
-void MainWindow::TableButtonClick(TableCommand command) {
-  switch (command) {
-    case TableCommand::None:
-      return;
-    case TableCommand::Challenge:
-      return player_.Play(
-          Play(state_, Seat::Local, Move::Challenge(state_.claim.ClaimRank), Flights()).events);
-    case TableCommand::Pass:
-      return player_.Play(
-          Play(state_, Seat::Local, Move::Pass(state_.claim.ClaimRank), Flights()).events);
-    case TableCommand::Put: {
-      DialogContext context = Dialogs();
-      const char claim =
-          state_.claim.NewClaim ? ChooseClaimRank(this, context) : state_.claim.ClaimRank;
-      return player_.Play(Play(state_, Seat::Local, SelectedPut(state_, claim), Flights()).events);
-    }
-    case TableCommand::NextGame:
-      return player_.Play(StartGame(state_, random_, session_, true));
-    case TableCommand::ExitToMenu: {
-      TableEvents events;
-      ExitToMenu(state_, Session(), events);
-      return player_.Play(std::move(events));
-    }
-  }
-}
-
-CardFlights MainWindow::Flights() const {
-  return settings_.FlyCards ? CardFlights::On : CardFlights::Off;
-}
-
-void MainWindow::CardClick(int position) {
-  if (settings_.SaluteCards) salute_.Play();
-  player_.Input([this, position] { player_.Play(ToggleCardSelection(state_, position)); });
-}
-
-// Leaving is handled between two events of the table, never inside a rule: what has not been
-// shown yet is dropped with the game.
-void MainWindow::LeaveTable() {
-  recording_.GameLeft();
-  player_.Clear();
-  table_.StopFlights();
-  TableEvents events;
-  LeaveRunningGame(state_, Session(), events);
-  player_.Play(std::move(events));
-}
-
-// A finished game is kept as "Exit to menu" keeps it; a running one is lost, and only when the
-// player agrees. False when the player wants to stay.
-bool MainWindow::LeaveTableForClosing() {
-  if (screen_ != Screen::Table) return true;
-  if (state_.round.RoundOver) {
-    // What the ended game still had to show is dropped with the window.
-    recording_.GameLeft();
-    player_.Clear();
-    table_.StopFlights();
-    TableButtonClick(PutButtonCommand(state_));
-    return true;
-  }
-  const std::string question =
-      std::string(MessageText(MsgLeaveGame)) + " " + std::string(MessageText(MsgAllDataWillBeLost));
-  if (!Confirm(question)) return false;
-  LeaveTable();
-  return true;
-}
-
-void MainWindow::AbandonClick() {
-  if (screen_ != Screen::Table || !state_.round.TableActive) return;
-  sounds_.Play("WOpenFo");
-  const std::string question = std::string(MessageText(MsgLeaveToMainMenu)) + "\n" +
-                               std::string(MessageText(MsgAllDataWillBeLost));
-  if (!Confirm(question)) return;
-  LeaveTable();
-  ShowMainMenu();
 }
 
 void MainWindow::EndIntro() {
@@ -405,11 +301,11 @@ void MainWindow::LayoutMainMenu() {
 }
 
 void MainWindow::TableShown() {
-  table_.Layout(!IsLocalGame(state_));
+  table_.Layout(!IsLocalGame(match_.Game()));
   ShowScreen(Screen::Table);
   EnableTableMenu(true);
   // Its first frame is the table once the new game's hands and buttons are drawn.
-  player_.Input([this] { recording_.GameStarted(); });
+  match_.Player().Input([this] { recording_.GameStarted(); });
 }
 
 void MainWindow::EnableTableMenu(bool enabled) {
@@ -468,7 +364,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (screen_ == Screen::Menu) return menu_.Click(p);
   if (event->button() == Qt::RightButton) return SpeakCardsAt(p);
   if (event->button() != Qt::LeftButton) return;
-  if (const int k = table_.LocalCardAt(p)) CardClick(k);
+  if (const int k = table_.LocalCardAt(p)) match_.CardClick(k);
 }
 
 // The card the player sees under the pointer is spoken: of the own hand, or of the pile while it
@@ -496,13 +392,13 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   }
   if (screen_ != Screen::Table) return;
   const int k = table_.LocalCardAt(p);
-  ShowCursor(k != 0 && CanChooseCard(state_, k));
+  ShowCursor(k != 0 && CanChooseCard(match_.Game(), k));
   if (const int seat = table_.HandAt(p)) {
     QToolTip::showText(event->globalPosition().toPoint(), table_.View().HandHint(seat), this);
   }
-  if (table_.OverClaimPlate(p) && !IsLanClientWaiting(state_)) {
+  if (table_.OverClaimPlate(p) && !IsLanClientWaiting(match_.Game())) {
     const QString hint = "<b>" + Catalogue(MsgCurrentGame) + "</b><br>" +
-                         QString::fromStdString(ClaimPlateHint(state_, settings_.Language))
+                         QString::fromStdString(ClaimPlateHint(match_.Game(), settings_.Language))
                              .toHtmlEscaped()
                              .replace("\n", "<br>");
     QToolTip::showText(event->globalPosition().toPoint(), hint, this);
@@ -521,7 +417,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!LeaveTableForClosing()) {
+  if (!match_.LeaveTableForClosing()) {
     event->ignore();
     return;
   }
@@ -532,6 +428,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ShowNotice(std::string(MessageText(MsgCantSaveOptions)));
   }
   event->accept();
+}
+
+void MainWindow::StartTimer(int intervalMs) {
+  timer1_.start(intervalMs);
+}
+
+void MainWindow::StopTimer() {
+  timer1_.stop();
 }
 
 void MainWindow::HideTable() {
@@ -569,18 +473,7 @@ void MainWindow::ShowEndOfGame(const SessionResult& result) {
 
 void MainWindow::StartMatch(int slot, const std::string& playerName,
                             const std::string& passwordDigits) {
-  SetUpLocalMatch(state_, slot, playerName);
-  session_.SetNewPlayerPassword(passwordDigits);
-  DealNewGame();
-}
-
-void MainWindow::DealNewGame() {
-  standInLeaving_ = false;
-  timer1_.stop();
-  player_.Clear();
-  table_.StopFlights();
-  player_.Play(StartGame(state_, random_, session_, false));
-  timer1_.start(pacing_.computerTickMs);
+  match_.StartMatch(slot, playerName, passwordDigits);
 }
 
 DialogContext MainWindow::Dialogs() {
@@ -614,27 +507,6 @@ void MainWindow::ApplyCursor() {
     handFilm_.Stop();
     setCursor(Cursor(false));
   }
-}
-
-void MainWindow::GeneralScoreClick() {
-  session_.RefreshGeneralCount(state_);
-  DialogContext context = Dialogs();
-  ShowCount(this, context, session_.Count(), state_.session.PlayerName, 1,
-            state_.network.NetworkGame ? HistoryKind::Network : HistoryKind::Local);
-}
-
-void MainWindow::ChangeNameClick() {
-  DialogContext context = Dialogs();
-  const auto entered = RunChangeName(this, context, state_.session.PlayerName);
-  if (!entered) return;
-  const auto line = session_.ChangeMemberName(state_.session.PlayerSlot, state_.network.NetworkGame,
-                                              entered->playerName, entered->password);
-  if (!line) return;
-  RenamePlayer(state_, *line, entered->playerName);
-  session_.SetNewPlayerPassword(entered->passwordDigits);
-  fibwick::ShowNotice(
-      this, context,
-      Catalogue(MsgNameOrPasswordChanged) + FromUtf8(Cp1251ToUtf8(state_.session.Seat2Name)));
 }
 
 void MainWindow::ServiceIconClick(const ServiceIcon& icon) {

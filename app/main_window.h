@@ -15,13 +15,12 @@
 #include "app/club_session.h"
 #include "app/intro_screen.h"
 #include "app/lan_link.h"
+#include "app/match_controller.h"
 #include "app/menu_controller.h"
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
 #include "app/window_host.h"
-#include "game/buttons.h"
 #include "game/turn.h"
-#include "game/uniform_source.h"
 #include "online/service_paths.h"
 #include "records/settings.h"
 #include "ui/animated_cursor.h"
@@ -69,7 +68,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   ~MainWindow() override;
 
   Screen CurrentScreen() const override { return screen_; }
-  const GameState& Game() const { return state_; }
+  const GameState& Game() const { return match_.Game(); }
   const Settings& CurrentSettings() const { return settings_; }
   const Layout& CurrentLayout() const { return layout_; }
   // Left edges of the drawn cards of a seat's hand, in the hand control.
@@ -84,7 +83,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   // The window's timer runs: the intro and menu animations, or the computer's seat.
   bool TimerRunning() const { return timer1_.isActive(); }
   // Every event of the table has been shown and no input waits.
-  bool TableQuiet() const { return player_.Idle(); }
+  bool TableQuiet() const { return match_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
   MenuScreen& Menu() { return menu_; }
@@ -141,13 +140,11 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   void Recaption() override;
   void ApplyCursor() override;
   void UpdateMusic() override;
-
-  SessionParts Session() { return {session_, online_, *this}; }
+  void StartTimer(int intervalMs) override;
+  void StopTimer() override;
 
   void StartUp();
   void Timer1Timer();
-  // The stand-in's end of a game: a picture of the table for whoever watches, then the menu.
-  void StandInGameOver();
   void PlaceWindow();
   void TableShown();
   void ShowScreen(Screen screen);
@@ -157,23 +154,13 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   void ServiceIconClick(const ServiceIcon& icon);
   void StatisticsClick();
   void ReportStart(const std::string& editionMarker);
-  void GeneralScoreClick();
-  void ChangeNameClick();
-  void TableButtonClick(TableCommand command);
-  void CardClick(int position);
   void SpeakCardsAt(const QPoint& p);
-  CardFlights Flights() const;
-  void AbandonClick();
-  void LeaveTable();
-  bool LeaveTableForClosing();
   void EnableTableMenu(bool enabled);
 
   // The far side of a network game.
   PeerLink& Peer();
   // The LAN game: the wait window while the partner is awaited, then the table.
   bool WaitForLanPartner(int slot, const LanSetup& setup);
-  // A new game at the table, local or over the LAN: whatever still moves is stopped first.
-  void DealNewGame();
   void LanConnected();
   void LanReceived(const std::string& message);
   void LanGone(PeerEnd end);
@@ -200,7 +187,6 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
   bool animationsPaused_ = false;
-  bool standInLeaving_ = false;
   CuePlayer sounds_{settings_, packs_};
   Salute salute_{packs_};
   TunePlayer tune_;
@@ -222,14 +208,12 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   AnimatedCursor handFilm_{CursorFilm::PointingHand,
                            [this](const QCursor& cursor) { setCursor(cursor); }};
   bool handCursor_ = false;
-  GameState state_;
   ClubSession session_;
   MenuScreen menu_;
   TableScreen table_;
-  TablePlayer player_;
   ServiceSession online_{settings_};
-  ClockSeededSource random_;
   WindowRecording recording_;
+  MatchController match_;
   LanLink lan_;
   TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
   QElapsedTimer chatWindow_;

@@ -40,13 +40,13 @@ bool MainWindow::BeginLan(LanRole role, int slot, const std::string& playerName,
   session_.SetNewPlayerPassword(passwordDigits);
   // The menu shows the network club from now on, as the start dialog's set-up implies.
   settings_.NetworkGame = true;
-  BeginLanGame(state_, role, slot, playerName);
+  BeginLanGame(match_.State(), role, slot, playerName);
   if (role == LanRole::Client) {
     lan_.Connect(QString::fromStdString(address), port);
     return true;
   }
   if (lan_.Listen(port)) return true;
-  AbandonLanWait(state_);
+  AbandonLanWait(match_.State());
   return false;
 }
 
@@ -67,49 +67,49 @@ bool MainWindow::WaitForLanPartner(int slot, const LanSetup& setup) {
   wait.Prepare(CatalogueLine(client ? MsgExpectationOfGame : MsgExpectationOfPlayers), client);
   wait.onCancel = [this] {
     lan_.Close();
-    AbandonLanWait(state_);
+    AbandonLanWait(match_.State());
   };
   wait_ = &wait;
   const bool confirmed = wait.Run();
   wait_ = nullptr;
   if (!confirmed) {
     lan_.Close();
-    AbandonLanWait(state_);
+    AbandonLanWait(match_.State());
   }
   return confirmed;
 }
 
 bool MainWindow::ConfirmLan() {
-  if (state_.network.NetRole != LanRole::Server ||
-      state_.round.TurnState != Turn::ConnectedOrOver || !lan_.HasPeer()) {
+  if (match_.State().network.NetRole != LanRole::Server ||
+      match_.State().round.TurnState != Turn::ConnectedOrOver || !lan_.HasPeer()) {
     return false;
   }
-  DealNewGame();
+  match_.DealNewGame();
   return true;
 }
 
 void MainWindow::LanStartConfirmed() {
-  if (state_.network.NetRole == LanRole::Server && !ConfirmLan()) {
+  if (match_.State().network.NetRole == LanRole::Server && !ConfirmLan()) {
     lan_.Close();
-    AbandonLanWait(state_);
+    AbandonLanWait(match_.State());
   }
 }
 
 void MainWindow::LanConnected() {
-  if (state_.round.TurnState == Turn::Connecting)
-    lan_.Send(HelloMessage(state_.session.PlayerName));
+  if (match_.State().round.TurnState == Turn::Connecting)
+    lan_.Send(HelloMessage(match_.State().session.PlayerName));
 }
 
 // Every message waits its turn behind what the table is showing, as a click would.
 void MainWindow::LanReceived(const std::string& message) {
   if (message.front() == 's') {
     // Chat changes nothing on the table: it is shown at once.
-    const PeerArrival arrival = ReceiveFromPeer(state_, message, {random_, session_, Flights()});
+    const PeerArrival arrival = match_.Receive(message);
     if (arrival.kind == PeerArrival::Kind::Chat) ShowPeerChat(arrival.chat);
     return;
   }
-  player_.Input([this, message] {
-    PeerArrival arrival = ReceiveFromPeer(state_, message, {random_, session_, Flights()});
+  match_.Player().Input([this, message] {
+    PeerArrival arrival = match_.Receive(message);
     switch (arrival.kind) {
       case PeerArrival::Kind::Hello:
         lan_.Introduced();
@@ -120,10 +120,10 @@ void MainWindow::LanReceived(const std::string& message) {
       case PeerArrival::Kind::Welcome:
         lan_.Introduced();
         if (wait_) wait_->Finish(true);
-        return DealNewGame();
+        return match_.DealNewGame();
       case PeerArrival::Kind::Deal:
       case PeerArrival::Kind::Move:
-        return player_.Play(std::move(arrival.events));
+        return match_.Player().Play(std::move(arrival.events));
       case PeerArrival::Kind::BrokeRules:
         lan_.Close();
         return EndLanGame(MsgHasBrokenTheRules);
@@ -145,19 +145,19 @@ void MainWindow::ShowPeerChat(const PeerChat& chat) {
 
 void MainWindow::SendChat() {
   const std::string line =
-      LanChatLine(state_, Utf8ToCp1251(table_.ChatEdit()->text().toStdString()));
-  if (line.empty() || !state_.network.NetworkGame) return;
+      LanChatLine(match_.State(), Utf8ToCp1251(table_.ChatEdit()->text().toStdString()));
+  if (line.empty() || !match_.State().network.NetworkGame) return;
   Peer().Send(line);
-  table_.ShowChatLine(LanChatDigit(state_) - '0', table_.ChatEdit()->text());
+  table_.ShowChatLine(LanChatDigit(match_.State()) - '0', table_.ChatEdit()->text());
   table_.ChatEdit()->clear();
 }
 
 void MainWindow::LanGone(PeerEnd end) {
   table_.EnableChat(false);
-  player_.Input([this, end] {
-    if (wait_ && state_.network.NetRole == LanRole::Server) {
+  match_.Player().Input([this, end] {
+    if (wait_ && match_.State().network.NetRole == LanRole::Server) {
       // The client left before the game began: wait for another.
-      AwaitAnotherClient(state_);
+      AwaitAnotherClient(match_.State());
       wait_->Prepare(CatalogueLine(MsgExpectationOfPlayers), false);
       if (!lan_.Reopen()) wait_->Finish(false);
       return;
@@ -176,11 +176,9 @@ void MainWindow::EndLanGame(Message why) {
     wait_->Finish(false);
     return;
   }
-  const Message peer = state_.network.NetRole == LanRole::Server ? MsgClient : MsgServer;
-  if (!PeerWentAway(state_)) return;
-  recording_.GameLeft();
-  player_.Clear();
-  table_.StopFlights();
+  const Message peer = match_.State().network.NetRole == LanRole::Server ? MsgClient : MsgServer;
+  if (!PeerWentAway(match_.State())) return;
+  match_.DropTable();
   sounds_.Play("WWrongs");
   ShowNotice(std::string(MessageText(peer)) + " " + std::string(MessageText(why)) + "\n" +
              std::string(MessageText(MsgPressOKForExitTo)));
@@ -193,13 +191,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::FocusIn:
       case QEvent::FocusOut:
-        ResetOpenCardsBuffer(state_);
+        match_.OpenCardsFocusChanged();
         break;
       case QEvent::KeyPress: {
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         if (typed.size() == 1 && typed[0].unicode() < 128) {
           const char key = static_cast<char>(typed[0].unicode());
-          player_.Input([this, key] { player_.Play(OpenCardsKey(state_, key)); });
+          match_.OpenCardsKey(key);
         }
         break;
       }

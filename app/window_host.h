@@ -26,6 +26,10 @@ class WindowHost {
   virtual void Recaption() = 0;
   virtual void ApplyCursor() = 0;
   virtual void UpdateMusic() = 0;
+  virtual void ShowMainMenu() = 0;
+  // The window's timer beats for the shown screen: at the table, the computer's seat.
+  virtual void StartTimer(int intervalMs) = 0;
+  virtual void StopTimer() = 0;
 
  protected:
   ~WindowHost() = default;
