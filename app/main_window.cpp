@@ -56,24 +56,25 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                         .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
             pacing.today),
       table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
-             TableViewHooks{.tableShown = [this] { TableShown(); },
-                            .menuSet =
-                                [this](bool exitEnabled, bool countEnabled) {
-                                  actExit_->setEnabled(exitEnabled);
-                                  actCount_->setEnabled(countEnabled);
-                                },
-                            .notice = [this](const std::string& text) { ShowNotice(text); },
-                            .gameEnded = [this] { match_.GameEnded(); },
-                            .peerMessage = [this](const std::string& text) { Peer().Send(text); },
-                            .peerClosed =
-                                [this] {
-                                  Peer().Close();
-                                  table_.EnableChat(false);
-                                },
-                            .flightLanded = [this] { match_.Player().Resume(); },
-                            .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
-                            .pauseFactor = pacing.pauseFactor,
-                            .flightClock = pacing.flightClock}),
+             TableViewHooks{
+                 .tableShown = [this] { TableShown(); },
+                 .menuSet =
+                     [this](bool exitEnabled, bool countEnabled) {
+                       actExit_->setEnabled(exitEnabled);
+                       actCount_->setEnabled(countEnabled);
+                     },
+                 .notice = [this](const std::string& text) { ShowNotice(text); },
+                 .gameEnded = [this] { match_.GameEnded(); },
+                 .peerMessage = [this](const std::string& text) { lanControl_.Peer().Send(text); },
+                 .peerClosed =
+                     [this] {
+                       lanControl_.Peer().Close();
+                       table_.EnableChat(false);
+                     },
+                 .flightLanded = [this] { match_.Player().Resume(); },
+                 .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
+                 .pauseFactor = pacing.pauseFactor,
+                 .flightClock = pacing.flightClock}),
       recording_(*this, {.background = background_,
                          .fonts = fonts_,
                          .settings = settings_,
@@ -92,11 +93,14 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                       .recording = recording_,
                       .windows = *this},
              MatchPace{.computerTickMs = pacing.computerTickMs, .standIn = pacing.standIn}),
-      lan_({.connected = [this] { LanConnected(); },
-            .received = [this](const std::string& message) { LanReceived(message); },
-            .gone = [this](PeerEnd end) { LanGone(end); },
-            .failed = [this] { LanFailed(); }},
-           {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs}),
+      lanControl_(*this,
+                  LanKit{.match = match_,
+                         .table = table_,
+                         .sounds = sounds_,
+                         .settings = settings_,
+                         .session = session_},
+                  {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs},
+                  pacing.standIn),
       menuControl_(*this, settings_, sounds_, session_, menu_, match_.Game(),
                    MenuRoutes{.localMatch =
                                   [this](int slot, const std::string& playerName,
@@ -105,9 +109,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                                   },
                               .lanWait =
                                   [this](int slot, const LanSetup& setup) {
-                                    return WaitForLanPartner(slot, setup);
+                                    return lanControl_.WaitForPartner(slot, setup);
                                   },
-                              .lanConfirmed = [this] { LanStartConfirmed(); }}) {
+                              .lanConfirmed = [this] { lanControl_.StartConfirmed(); }}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -123,8 +127,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
             [this, button] { match_.ActionClicked(button); });
   }
 
-  connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { SendChat(); });
-  connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { SendChat(); });
+  connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { lanControl_.SendChat(); });
+  connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { lanControl_.SendChat(); });
   table_.SendButton()->installEventFilter(this);
 
   const auto addAction = [this](const char* name, auto handler) {
@@ -438,6 +442,29 @@ void MainWindow::StopTimer() {
   timer1_.stop();
 }
 
+// Keys typed while the send button has the focus spell the open-cards code.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_.SendButton()) {
+    switch (event->type()) {
+      case QEvent::FocusIn:
+      case QEvent::FocusOut:
+        match_.OpenCardsFocusChanged();
+        break;
+      case QEvent::KeyPress: {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && typed[0].unicode() < 128) {
+          const char key = static_cast<char>(typed[0].unicode());
+          match_.OpenCardsKey(key);
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void MainWindow::HideTable() {
   timer1_.stop();
   table_.SetVisible(false);
@@ -469,6 +496,16 @@ void MainWindow::ShowEndOfGame(const SessionResult& result) {
                    .score = result.topTenScore,
                    .kind = result.network ? GameKind::Network : GameKind::Computer,
                    .reward = 0});
+}
+
+bool MainWindow::BeginLan(LanRole role, int slot, const std::string& playerName,
+                          const std::string& passwordDigits, const std::string& address,
+                          quint16 port) {
+  return lanControl_.BeginLan(role, slot, playerName, passwordDigits, address, port);
+}
+
+bool MainWindow::ConfirmLan() {
+  return lanControl_.ConfirmLan();
 }
 
 void MainWindow::StartMatch(int slot, const std::string& playerName,

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
@@ -14,7 +13,7 @@
 
 #include "app/club_session.h"
 #include "app/intro_screen.h"
-#include "app/lan_link.h"
+#include "app/lan_controller.h"
 #include "app/match_controller.h"
 #include "app/menu_controller.h"
 #include "app/menu_screen.h"
@@ -37,10 +36,6 @@
 #include "ui/text_helpers.h"
 
 namespace fibwick {
-
-class TFormWait;
-struct LanSetup;
-struct PeerChat;
 
 // How long the table's waits last and how often the computer moves; tests shorten them.
 struct Pacing {
@@ -104,7 +99,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   // The server's player presses "Ok" once the client has said hello: the match starts. False
   // when there is no client to play with.
   bool ConfirmLan();
-  quint16 LanPort() const { return lan_.Port(); }
+  quint16 LanPort() const { return lanControl_.Port(); }
   const MessageStrip& ChatLines() const { return table_.ChatLines(); }
 
  signals:
@@ -157,22 +152,6 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   void SpeakCardsAt(const QPoint& p);
   void EnableTableMenu(bool enabled);
 
-  // The far side of a network game.
-  PeerLink& Peer();
-  // The LAN game: the wait window while the partner is awaited, then the table.
-  bool WaitForLanPartner(int slot, const LanSetup& setup);
-  void LanConnected();
-  void LanReceived(const std::string& message);
-  void LanGone(PeerEnd end);
-  void LanFailed();
-  // The game cannot go on: the peer left (MsgHasInterruptedGame) or broke the rules.
-  void EndLanGame(Message why);
-  // The start dialog of a network game closed with "Ok": a server's match begins, or its wait
-  // is given up when no client is there.
-  void LanStartConfirmed();
-  void ShowPeerChat(const PeerChat& chat);
-  void SendChat();
-
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
   std::filesystem::path SettingsFile() const;
@@ -214,10 +193,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   ServiceSession online_{settings_};
   WindowRecording recording_;
   MatchController match_;
-  LanLink lan_;
-  TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
-  QElapsedTimer chatWindow_;
-  int chatLinesInWindow_ = 0;
+  LanController lanControl_;
   MenuController menuControl_;
 };
 

@@ -27,6 +27,7 @@ class WindowHost {
   virtual void ApplyCursor() = 0;
   virtual void UpdateMusic() = 0;
   virtual void ShowMainMenu() = 0;
+  virtual void HideTable() = 0;
   // The window's timer beats for the shown screen: at the table, the computer's seat.
   virtual void StartTimer(int intervalMs) = 0;
   virtual void StopTimer() = 0;
