@@ -55,26 +55,26 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                         .caption = [this] { menuControl_.CaptionClick(); },
                         .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
             pacing.today),
-      table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
-             TableViewHooks{
-                 .tableShown = [this] { TableShown(); },
-                 .menuSet =
-                     [this](bool exitEnabled, bool countEnabled) {
-                       actExit_->setEnabled(exitEnabled);
-                       actCount_->setEnabled(countEnabled);
-                     },
-                 .notice = [this](const std::string& text) { ShowNotice(text); },
-                 .gameEnded = [this] { match_.GameEnded(); },
-                 .peerMessage = [this](const std::string& text) { lanControl_.Peer().Send(text); },
-                 .peerClosed =
-                     [this] {
-                       lanControl_.Peer().Close();
-                       table_.EnableChat(false);
-                     },
-                 .flightLanded = [this] { match_.Player().Resume(); },
-                 .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
-                 .pauseFactor = pacing.pauseFactor,
-                 .flightClock = pacing.flightClock}),
+      table_(
+          *this, ScreenKit{layout_, background_, art_, fonts_, settings_},
+          TableViewHooks{.tableShown = [this] { TableShown(); },
+                         .menuSet =
+                             [this](bool exitEnabled, bool countEnabled) {
+                               actExit_->setEnabled(exitEnabled);
+                               actCount_->setEnabled(countEnabled);
+                             },
+                         .notice = [this](const std::string& text) { ShowNotice(text); },
+                         .gameEnded = [this] { match_.GameEnded(); },
+                         .peerMessage = [this](const std::string& text) { lan_.Peer().Send(text); },
+                         .peerClosed =
+                             [this] {
+                               lan_.Peer().Close();
+                               table_.EnableChat(false);
+                             },
+                         .flightLanded = [this] { match_.Player().Resume(); },
+                         .sound = [this](const std::string& cue) { return sounds_.Play(cue); },
+                         .pauseFactor = pacing.pauseFactor,
+                         .flightClock = pacing.flightClock}),
       recording_(*this, {.background = background_,
                          .fonts = fonts_,
                          .settings = settings_,
@@ -93,14 +93,14 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                       .recording = recording_,
                       .windows = *this},
              MatchPace{.computerTickMs = pacing.computerTickMs, .standIn = pacing.standIn}),
-      lanControl_(*this,
-                  LanKit{.match = match_,
-                         .table = table_,
-                         .sounds = sounds_,
-                         .settings = settings_,
-                         .session = session_},
-                  {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs},
-                  pacing.standIn),
+      lan_(*this,
+           LanKit{.match = match_,
+                  .table = table_,
+                  .sounds = sounds_,
+                  .settings = settings_,
+                  .session = session_},
+           {.handshakeMs = pacing.lanHandshakeMs, .chatQuietMs = pacing.lanChatQuietMs},
+           pacing.standIn),
       menuControl_(*this, settings_, sounds_, session_, menu_, match_.Game(),
                    MenuRoutes{.localMatch =
                                   [this](int slot, const std::string& playerName,
@@ -109,9 +109,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                                   },
                               .lanWait =
                                   [this](int slot, const LanSetup& setup) {
-                                    return lanControl_.WaitForPartner(slot, setup);
+                                    return lan_.WaitForPartner(slot, setup);
                                   },
-                              .lanConfirmed = [this] { lanControl_.StartConfirmed(); }}) {
+                              .lanConfirmed = [this] { lan_.StartConfirmed(); }}) {
   setObjectName("Form1");
   setFixedSize(BaseWidth, BaseHeight);
   move(0, 0);
@@ -127,8 +127,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
             [this, button] { match_.ActionClicked(button); });
   }
 
-  connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { lanControl_.SendChat(); });
-  connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { lanControl_.SendChat(); });
+  connect(table_.ChatEdit(), &QLineEdit::returnPressed, this, [this] { lan_.SendChat(); });
+  connect(table_.SendButton(), &QAbstractButton::clicked, this, [this] { lan_.SendChat(); });
   table_.SendButton()->installEventFilter(this);
 
   const auto addAction = [this](const char* name, auto handler) {
@@ -501,11 +501,11 @@ void MainWindow::ShowEndOfGame(const SessionResult& result) {
 bool MainWindow::BeginLan(LanRole role, int slot, const std::string& playerName,
                           const std::string& passwordDigits, const std::string& address,
                           quint16 port) {
-  return lanControl_.BeginLan(role, slot, playerName, passwordDigits, address, port);
+  return lan_.BeginLan(role, slot, playerName, passwordDigits, address, port);
 }
 
 bool MainWindow::ConfirmLan() {
-  return lanControl_.ConfirmLan();
+  return lan_.ConfirmLan();
 }
 
 void MainWindow::StartMatch(int slot, const std::string& playerName,

@@ -51,9 +51,9 @@ struct Pacing {
   FlightClock flightClock{};  // empty: cards fly by the steady clock
 };
 
-// The one main window: intro, main menu and game table. It holds the screens, the timers and the
-// settings; each handler calls the layer that does the work: the screens draw, the rules live in
-// game/, the files in records/.
+// The one main window: intro, main menu and game table. It holds the screens, the settings and
+// the timer, takes the window's own events and routes the rest to its controllers: the menu's
+// buttons, the match at the table and the LAN game.
 class MainWindow final : public QWidget, private SessionWindows, private WindowHost {
   Q_OBJECT
 
@@ -99,7 +99,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   // The server's player presses "Ok" once the client has said hello: the match starts. False
   // when there is no client to play with.
   bool ConfirmLan();
-  quint16 LanPort() const { return lanControl_.Port(); }
+  quint16 LanPort() const { return lan_.Port(); }
   const MessageStrip& ChatLines() const { return table_.ChatLines(); }
 
  signals:
@@ -193,7 +193,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   ServiceSession online_{settings_};
   WindowRecording recording_;
   MatchController match_;
-  LanController lanControl_;
+  LanController lan_;
   MenuController menuControl_;
 };
 
