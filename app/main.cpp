@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/main_window.h"
 #include "app/program_folder.h"
-#include "app/tform1.h"
 #include "app/unattended.h"
 #include "records/data_files.h"
 #include "records/text_file.h"
@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
   fibwick::RemoveStaleDataTemporaries(folder);
   int result = 0;
   {
-    fibwick::TForm1 form(folder, fibwick::Pacing{.standIn = fibwick::StandInFromEnvironment(),
-                                                 .today = fibwick::FixedTodayFromEnvironment()});
+    fibwick::MainWindow form(folder,
+                             fibwick::Pacing{.standIn = fibwick::StandInFromEnvironment(),
+                                             .today = fibwick::FixedTodayFromEnvironment()});
     form.show();
     if (const char* lan = std::getenv("FIBWICK_LAN")) {
       if (const auto autostart = fibwick::ReadLanAutostart(lan))

@@ -32,7 +32,7 @@ std::optional<LanAutostart> ReadLanAutostart(const std::string& text) {
   return lan;
 }
 
-void BeginUnattendedLan(TForm1& form, const LanAutostart& lan) {
+void BeginUnattendedLan(MainWindow& form, const LanAutostart& lan) {
   // Queued behind the window's own start-up.
   QTimer::singleShot(0, &form, [&form, lan] {
     form.EndIntro();

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 // Runs without a player, for tests and demonstrations, asked for in the environment:
 //   FIBWICK_STAND_IN=1                       the computer plays the local seat
@@ -26,6 +26,6 @@ QDate FixedTodayFromEnvironment();
 std::optional<LanAutostart> ReadLanAutostart(const std::string& text);
 
 // Passes the intro and begins the LAN game once the window has started up.
-void BeginUnattendedLan(TForm1& form, const LanAutostart& lan);
+void BeginUnattendedLan(MainWindow& form, const LanAutostart& lan);
 
 }  // namespace fibwick

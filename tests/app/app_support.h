@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/event_waits.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/rank_dialog.h"
@@ -43,12 +43,12 @@ inline fs::path FreshProgramFolder(const std::string& name) {
   return folder;
 }
 
-inline TNuvCardsButton* ButtonNamed(TForm1& form, const char* name) {
+inline TNuvCardsButton* ButtonNamed(MainWindow& form, const char* name) {
   return form.findChild<TNuvCardsButton*>(name);
 }
 
 // The window on the main menu, past the intro.
-inline void PassIntro(TForm1& form) {
+inline void PassIntro(MainWindow& form) {
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Intro; }));
   Wait(50);
   form.EndIntro();
@@ -110,7 +110,7 @@ class DialogAnswerer : public QObject {
   QWidget* last_ = nullptr;
 };
 
-inline void ClickCard(TForm1& form, int k) {
+inline void ClickCard(MainWindow& form, int k) {
   const PixelRect hand = form.HandRect(2);
   const int x = hand.left + form.HandPositions(2)[static_cast<std::size_t>(k - 1)] + 2;
   const QPointF at(x, hand.top + 5);

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "app/app_support.h"
+#include "app/main_window.h"
 #include "app/match_player.h"
-#include "app/tform1.h"
 #include "recording/gif_decode.h"
 #include "records/settings_file.h"
 
@@ -35,14 +35,14 @@ std::vector<fs::path> Recordings(const fs::path& folder) {
   return files;
 }
 
-void StartNewPlayer(TForm1& form) {
+void StartNewPlayer(MainWindow& form) {
   form.show();
   PassIntro(form);
   ButtonNamed(form, "Button6")->click();
   ASSERT_TRUE(WaitFor([&] { return form.CurrentScreen() == Screen::Table; }));
 }
 
-void PlayOneGame(TForm1& form) {
+void PlayOneGame(MainWindow& form) {
   std::mt19937 random(11);
   ASSERT_TRUE(PlayGame(form, random));
 }
@@ -53,7 +53,7 @@ class GifRecordingSources : public ::testing::TestWithParam<int> {};
 TEST_P(GifRecordingSources, AGameInTheSmallWindowEndsAsADecodableGif) {
   const fs::path folder = RecordingFolder("gif-game-" + std::to_string(GetParam()), 1, GetParam());
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   StartNewPlayer(form);
   PlayOneGame(form);
   const QWidget* banner = form.findChild<QWidget*>("GifBanner");
@@ -106,8 +106,8 @@ TEST_P(GifFirstFrame, IsTheTableAsTheGameBegins) {
   DialogAnswerer answerer;  // "Yes" to leaving the game at the end
   // The computer plays the games before; the recorded one waits for the local player, as begun:
   // game 1 is the computer's to open, game 2 the player's.
-  TForm1 form(folder,
-              Pacing{.pauseFactor = 0.0, .computerTickMs = gamesBefore > 0 ? 1 : 1'000'000});
+  MainWindow form(folder,
+                  Pacing{.pauseFactor = 0.0, .computerTickMs = gamesBefore > 0 ? 1 : 1'000'000});
   StartNewPlayer(form);
   if (gamesBefore > 0) {
     PlayOneGame(form);
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(GifRecording, GifFirstFrame, ::testing::Values(0, 1));
 TEST(GifRecording, ClosingTheWindowInAGameWaitsForItsFile) {
   const fs::path folder = RecordingFolder("gif-close", 1);
   DialogAnswerer answerer;  // "Yes" to leaving the game
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   StartNewPlayer(form);
   form.close();
   EXPECT_EQ(answerer.questionsSeen, 1);
@@ -158,7 +158,7 @@ TEST(GifRecording, ClosingTheWindowInAGameWaitsForItsFile) {
 TEST(GifRecording, OtherWindowSizesRecordNothing) {
   const fs::path folder = RecordingFolder("gif-large", 3);
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   StartNewPlayer(form);
   PlayOneGame(form);
   ASSERT_TRUE(WaitFor([&] { return form.TableQuiet(); }));

@@ -12,8 +12,8 @@
 #include <random>
 
 #include "app/app_support.h"
+#include "app/main_window.h"
 #include "app/match_player.h"
-#include "app/tform1.h"
 #include "records/club_file.h"
 #include "records/club_members.h"
 #include "records/history_file.h"
@@ -78,9 +78,9 @@ int MemberLine(const fs::path& club, std::string_view name) {
 struct LanWindows {
   fs::path serverFolder = FreshProgramFolder("lan-server");
   fs::path clientFolder = FreshProgramFolder("lan-client");
-  TForm1 server{serverFolder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1}};
+  MainWindow server{serverFolder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1}};
   // The client's seat is played by the computer's decisions.
-  TForm1 client{clientFolder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1, .standIn = true}};
+  MainWindow client{clientFolder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1, .standIn = true}};
 
   LanWindows() {
     server.show();
@@ -125,13 +125,13 @@ TEST(LanMatch, TwentyGamesBetweenTwoWindowsReachBothClubFiles) {
     if (HasFatalFailure()) return;
     int moves = 0;
     while (!lan.server.Game().round.RoundOver) {
-      TForm1* mover = nullptr;
+      MainWindow* mover = nullptr;
       // A move is on the wire until the other side has it: both piles agree once it arrived.
       ASSERT_TRUE(WaitFor([&] {
         if (!lan.Quiet()) return false;
         if (lan.server.Game().round.RoundOver) return true;
         if (lan.server.Game().table.PileCount != lan.client.Game().table.PileCount) return false;
-        for (TForm1* side : {&lan.server, &lan.client}) {
+        for (MainWindow* side : {&lan.server, &lan.client}) {
           if (side->Game().round.TurnState == Turn::Local) mover = side;
         }
         return mover != nullptr;
@@ -219,7 +219,7 @@ TEST(LanPeerGone, ThePlayerIsToldAndNothingIsRecorded) {
 TEST(LanStartDialog, ServerAndClientMeetThroughTheirDialogs) {
   DialogAnswerer answerer;
   LanWindows lan;
-  for (TForm1* side : {&lan.server, &lan.client}) {
+  for (MainWindow* side : {&lan.server, &lan.client}) {
     Settings settings = LoadSettings(
         side == &lan.server ? lan.serverFolder / "Fibwick.ini" : lan.clientFolder / "Fibwick.ini",
         nullptr);
@@ -312,7 +312,7 @@ struct HostilePeer {
 
 struct ServerWindow {
   fs::path folder = FreshProgramFolder("lan-hostile");
-  TForm1 form{folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1, .lanHandshakeMs = 500}};
+  MainWindow form{folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1, .lanHandshakeMs = 500}};
   ServerWindow() { form.show(); }
   ~ServerWindow() { fs::remove_all(folder); }
 };
@@ -385,7 +385,7 @@ QString EndNotice(Message side, Message why) {
 struct HostileTable {
   NoticeWatch watch;
   fs::path folder = FreshProgramFolder("lan-hostile-table");
-  TForm1 form;
+  MainWindow form;
   HostilePeer peer;
   std::string clubBefore;
   Deal deal;  // the window's client's cards first
@@ -629,7 +629,7 @@ using namespace testing;
 TEST(OpenCards, TypedOnTheSendButton) {
   const fs::path folder = FreshProgramFolder("open-cards");
   DialogAnswerer answerer;  // closing a running game asks first
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
   form.show();
   PassIntro(form);
   form.StartMatch(SlotNewPlayer, "Tester", "1");

@@ -61,7 +61,7 @@ constexpr int Matches = 10;
 TEST(LongSession, TenMatchesKeepTheResidentSizeFlat) {
   const fs::path folder = FreshProgramFolder("session");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   ASSERT_NO_FATAL_FAILURE(PassIntro(form));
   std::vector<double> resident{ResidentMiB()};  // on the menu, then after each match

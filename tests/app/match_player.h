@@ -11,7 +11,7 @@
 // A player who answers at random among the enabled buttons, through whole matches.
 namespace fibwick::testing {
 
-inline void PlayLocalTurn(TForm1& form, std::mt19937& random) {
+inline void PlayLocalTurn(MainWindow& form, std::mt19937& random) {
   const GameState& s = form.Game();
   auto* challenge = ButtonNamed(form, "Button7");
   auto* put = ButtonNamed(form, "Button8");
@@ -30,7 +30,7 @@ inline void PlayLocalTurn(TForm1& form, std::mt19937& random) {
 
 // Plays the local seat until the game ends or the table is left; false when the table stopped
 // moving.
-inline bool PlayGame(TForm1& form, std::mt19937& random) {
+inline bool PlayGame(MainWindow& form, std::mt19937& random) {
   for (;;) {
     const bool moved = WaitFor([&] {
       const GameState& s = form.Game();
@@ -50,7 +50,7 @@ inline bool PlayGame(TForm1& form, std::mt19937& random) {
 
 // Plays from the table until the window is back on the menu and returns how many games ended
 // (-1 when the table stopped moving). `gameOver` sees each ended game before the player leaves it.
-inline int PlayMatch(TForm1& form, std::mt19937& random,
+inline int PlayMatch(MainWindow& form, std::mt19937& random,
                      const std::function<void(int game)>& gameOver = {}) {
   int gamesFinished = 0;
   while (form.CurrentScreen() == Screen::Table) {

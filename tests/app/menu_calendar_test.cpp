@@ -32,7 +32,7 @@ TEST(MenuCalendar, TheDayItsSignsAndItsHolidayTakeTurns) {
   const fs::path folder = FreshProgramFolder("menu-calendar");
   WriteCalendarPack(folder);
   {
-    TForm1 form(folder, Pacing{.computerTickMs = 100000, .today = QDate(2025, 5, 9)});
+    MainWindow form(folder, Pacing{.computerTickMs = 100000, .today = QDate(2025, 5, 9)});
     form.show();
     PassIntro(form);
     MenuScreen& menu = form.Menu();
@@ -79,7 +79,7 @@ TEST(MenuCalendar, TheDayItsSignsAndItsHolidayTakeTurns) {
 TEST(MenuCalendar, WithoutThePackNothingIsShownAndTheBoardsStayPut) {
   const fs::path folder = FreshProgramFolder("menu-no-calendar");
   {
-    TForm1 form(folder, Pacing{.computerTickMs = 100000, .today = QDate(2025, 5, 9)});
+    MainWindow form(folder, Pacing{.computerTickMs = 100000, .today = QDate(2025, 5, 9)});
     form.show();
     PassIntro(form);
     EXPECT_FALSE(form.Menu().CalendarShown());

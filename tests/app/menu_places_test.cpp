@@ -12,7 +12,7 @@ using namespace testing;
 TEST(MenuPlaces, ButtonsAndClocksStandAtTheirPlaces) {
   const fs::path folder = FreshProgramFolder("menu-places");
   {
-    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
     PassIntro(form);
     for (const int mode : {5, 1, 4, 3}) {

@@ -33,7 +33,8 @@ struct SaluteWindow {
     film.fill(QColor(200, 175, 50, 160));
     testing_support::WritePack(QString::fromStdString((folder / "NuvCGraph1.dll").string()),
                                {{"GTouch.png", film}});
-    form = std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    form =
+        std::make_unique<MainWindow>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form->show();
     PassIntro(*form);
   }
@@ -45,7 +46,7 @@ struct SaluteWindow {
 
   DialogAnswerer answerer;
   fs::path folder;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST(Salutes, AClickOnACardOfTheHandSalutesWhileTheCardsSwitchIsOn) {

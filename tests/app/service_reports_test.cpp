@@ -5,8 +5,8 @@
 #include <random>
 
 #include "app/app_support.h"
+#include "app/main_window.h"
 #include "app/match_player.h"
-#include "app/tform1.h"
 #include "online/service_base.h"
 #include "online/statistics.h"
 #include "records/club_file.h"
@@ -47,7 +47,7 @@ TEST_F(WithService, TheFirstStartIsReportedOnceAndRemembered) {
   unregistered.StartRegistered = false;
   ASSERT_EQ(SaveSettings(folder / "Fibwick.ini", unregistered, false), SaveSettingsResult::Saved);
   for (int start = 1; start <= 2; ++start) {
-    TForm1 form(folder);
+    MainWindow form(folder);
     form.show();
     PassIntro(form);
     EXPECT_EQ(form.CurrentSettings().StatisticsAddress, service_.BaseUrl() + "/statistics");
@@ -70,7 +70,7 @@ TEST_F(WithService, AFinishedCycleReportsItsGameEnd) {
                           .passwordDigits = EncodePassword("pw1")};
   ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   PassIntro(form);
   ButtonNamed(form, "Button1")->click();

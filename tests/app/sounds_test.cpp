@@ -23,8 +23,8 @@ struct SoundWindow {
   SoundWindow(const std::string& name, const Settings& settings, double pauseFactor = 0.0)
       : folder(FreshProgramFolder(name)) {
     SaveSettings(folder / "Fibwick.ini", settings, false);
-    form =
-        std::make_unique<TForm1>(folder, Pacing{.pauseFactor = pauseFactor, .computerTickMs = 1});
+    form = std::make_unique<MainWindow>(folder,
+                                        Pacing{.pauseFactor = pauseFactor, .computerTickMs = 1});
     form->show();
     PassIntro(*form);
   }
@@ -58,7 +58,7 @@ struct SoundWindow {
 
   DialogAnswerer answerer;
   fs::path folder;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST(Sounds, AGameSoundsItsEventsAndTheTuneRunsOnlyOffTheTable) {
@@ -120,7 +120,7 @@ TEST(Sounds, WithSoundAndMusicOffOnlySpokenCardsAreHeard) {
 TEST(Sounds, TheOptionsSwitchMusicAndSoundAtOnce) {
   const fs::path folder = FreshProgramFolder("sounds-options");
   {
-    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+    MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
     form.show();
     PassIntro(form);
     ASSERT_TRUE(form.Tune().Wanted());

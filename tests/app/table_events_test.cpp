@@ -47,7 +47,7 @@ struct OpenTable {
 
   DialogAnswerer answerer;
   fs::path folder;
-  TForm1 form;
+  MainWindow form;
 };
 
 TEST(TableOnScreen, TheClaimPlateShowsTheClaimedRankUntilTheClaimEnds) {
@@ -167,7 +167,7 @@ TEST(TableMenu, ChangeOfNameRewritesTheMembersLine) {
   ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
   {
     DialogAnswerer answerer;  // the member's password at the start
-    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
     PassIntro(form);
     ButtonNamed(form, "Button1")->click();
@@ -293,14 +293,14 @@ namespace {
 using namespace testing;
 
 // The left part of the k-th pile card (from 0) that the card put after it leaves uncovered.
-QRect PileStrip(const TForm1& form, int k) {
+QRect PileStrip(const MainWindow& form, int k) {
   const Layout& layout = form.CurrentLayout();
   const PilePoint at = PilePosition(layout, k);
   const int pitch = PilePosition(layout, 1).x - PilePosition(layout, 0).x;
   return {form.PileRect().left + at.x, form.PileRect().top + at.y, pitch, layout.cardHeight};
 }
 
-int CardsInHands(const TForm1& form) {
+int CardsInHands(const MainWindow& form) {
   return static_cast<int>(form.HandPositions(1).size() + form.HandPositions(2).size());
 }
 
@@ -314,8 +314,8 @@ TEST(TableOnScreen, OnlyTheLastPutStaysMarkedWhileThePileFliesToTheTaker) {
   ASSERT_EQ(SaveSettings(folder / "Fibwick.ini", settings, false), SaveSettingsResult::Saved);
   DialogAnswerer answerer;
   HeldFlightClock clock;
-  TForm1 form(folder,
-              Pacing{.pauseFactor = 0.05, .computerTickMs = 1, .flightClock = clock.Clock()});
+  MainWindow form(folder,
+                  Pacing{.pauseFactor = 0.05, .computerTickMs = 1, .flightClock = clock.Clock()});
   form.show();
   PassIntro(form);
   ButtonNamed(form, "Button6")->click();

@@ -12,7 +12,7 @@ using namespace testing;
 TEST(UnseenWindow, AMinimisedMenuStopsAnimatingAndTheTableGoesOn) {
   const fs::path folder = FreshProgramFolder("unseen");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   PassIntro(form);
   ASSERT_EQ(form.CurrentScreen(), Screen::Menu);

@@ -12,8 +12,8 @@
 #include <random>
 
 #include "app/app_support.h"
+#include "app/main_window.h"
 #include "app/match_player.h"
-#include "app/tform1.h"
 #include "game/turn.h"
 #include "records/club_file.h"
 #include "records/club_members.h"
@@ -33,7 +33,7 @@ using namespace testing;
 TEST(WholeMatch, TwentyGamesThroughTheWindowReachTheFiles) {
   const fs::path folder = FreshProgramFolder("match");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   PassIntro(form);
 
@@ -87,7 +87,7 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
   ASSERT_TRUE(ParseMemberLine((*ReadClubFile(club))[0]));
 
   DialogAnswerer answerer;  // the member's password, then "Yes" to leaving
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   PassIntro(form);
   ButtonNamed(form, "Button1")->click();
@@ -103,7 +103,7 @@ TEST(LeavingAGame, ThroughTheMenuRemovesTheMemberFromTheClub) {
 }
 
 // A new player's match, up to the first moment the local player may challenge.
-void PlayUntilTheChallengeIsOpen(TForm1& form) {
+void PlayUntilTheChallengeIsOpen(MainWindow& form) {
   form.show();
   PassIntro(form);
   ButtonNamed(form, "Button6")->click();
@@ -120,7 +120,7 @@ void PlayUntilTheChallengeIsOpen(TForm1& form) {
 }
 
 // Keys reach the focused widget, or the window when nothing holds the focus.
-void PressKey(TForm1& form, Qt::Key key) {
+void PressKey(MainWindow& form, Qt::Key key) {
   for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &form;
     QKeyEvent event(type, key, Qt::NoModifier);
@@ -132,7 +132,7 @@ void PressKey(TForm1& form, Qt::Key key) {
 TEST(AtTheTable, StrayKeysDoNotMoveForThePlayer) {
   const fs::path folder = FreshProgramFolder("keys");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   PlayUntilTheChallengeIsOpen(form);
   form.activateWindow();
   ASSERT_TRUE(WaitFor([&] { return form.isActiveWindow(); }, 5000));
@@ -152,7 +152,7 @@ TEST(AtTheTable, StrayKeysDoNotMoveForThePlayer) {
 TEST(AtTheTable, ClosingTheWindowAsksAndNoKeepsTheGame) {
   const fs::path folder = FreshProgramFolder("close");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   PlayUntilTheChallengeIsOpen(form);
   answerer.answerYes = false;
   form.close();
@@ -170,7 +170,7 @@ TEST(StartUp, AMissingClubFileClosesTheProgramAndKeepsTheSettings) {
   const fs::path folder = FreshProgramFolder("noclub");
   fs::remove(folder / "Fibwick.net");
   DialogAnswerer answerer;
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form.show();
   ASSERT_TRUE(WaitFor([&] { return !form.isVisible(); }, 5000));
   EXPECT_EQ(answerer.dialogsSeen, 1);  // the notice naming the missing file

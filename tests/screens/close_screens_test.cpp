@@ -86,7 +86,7 @@ TEST_P(ClosingTheWindow, KeepsAFinishedGameAndAsksBeforeLosingARunningOne) {
   ASSERT_EQ(InsertRecord(club, member, false).status, ClubUpdateStatus::Done);
   DialogAnswerer answerer;  // the member's password, then the answer to the question
   answerer.answerYes = c.answerYes;
-  auto form = std::make_unique<TForm1>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
+  auto form = std::make_unique<MainWindow>(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 1});
   form->show();
   ASSERT_TRUE(WaitFor([&] { return form->CurrentScreen() == Screen::Intro && form->isVisible(); }));
   Wait(100);

@@ -27,7 +27,7 @@ QRect ToQRect(const PixelRect& r) {
 }
 
 // The inside of a card back as the computer's hand shows it: its last card lies whole.
-QImage BackInside(const QImage& shot, const TForm1& form) {
+QImage BackInside(const QImage& shot, const MainWindow& form) {
   const QRect hand = ToQRect(form.HandRect(1));
   const Layout& layout = form.CurrentLayout();
   const QRect card(hand.left() + form.HandPositions(1).back(), hand.top(), layout.cardWidth,
@@ -56,7 +56,7 @@ int ChangedPixels(const QImage& a, const QImage& b, const QRect& area,
   return changed;
 }
 
-FlightPixel PilePlace(const TForm1& form, int k) {
+FlightPixel PilePlace(const MainWindow& form, int k) {
   const PilePoint at = PilePosition(form.CurrentLayout(), k);
   return {form.PileRect().left + at.x, form.PileRect().top + at.y};
 }
@@ -64,7 +64,7 @@ FlightPixel PilePlace(const TForm1& form, int k) {
 // One flight held by the test: the clock moved to a step, then the picture once it shows the
 // card there.
 struct HeldFlight {
-  TForm1& form;
+  MainWindow& form;
   HeldFlightClock& clock;
   FlightPixel from;
   FlightPixel to;
@@ -86,7 +86,7 @@ struct HeldFlight {
   }
 };
 
-double StepMicroseconds(const TForm1& form, double pauseFactor) {
+double StepMicroseconds(const MainWindow& form, double pauseFactor) {
   return PaceOfSpeed(form.CurrentSettings().FlightSpeed).stepMicroseconds * pauseFactor;
 }
 
@@ -98,7 +98,7 @@ TEST(Flight, APutCardCrossesTheTableFaceDownFromTheHandOntoThePile) {
   testing::DialogAnswerer answerer;  // "Yes" to leaving the game at the end
   const fs::path folder = ProgramFolder("flight-shots", Settings{});
   HeldFlightClock clock;
-  TForm1 form(
+  MainWindow form(
       folder,
       Pacing{.pauseFactor = FlightFactor, .computerTickMs = 1500, .flightClock = clock.Clock()});
   form.show();
@@ -162,7 +162,7 @@ TEST(Flight, TheComputersPutFliesAsABack) {
   testing::DialogAnswerer answerer;  // "Yes" to leaving the game at the end
   const fs::path folder = ProgramFolder("flight-computer", Settings{});
   HeldFlightClock clock;
-  TForm1 form(
+  MainWindow form(
       folder,
       Pacing{.pauseFactor = FlightFactor, .computerTickMs = 200, .flightClock = clock.Clock()});
   form.show();

@@ -34,7 +34,7 @@ std::string SizeName(int mode) {
   return "mode" + std::to_string(mode);
 }
 
-TNuvCardsButton* Button(TForm1& form, const char* name) {
+TNuvCardsButton* Button(MainWindow& form, const char* name) {
   auto* button = form.findChild<TNuvCardsButton*>(name);
   EXPECT_NE(button, nullptr) << name;
   return button;
@@ -142,7 +142,7 @@ void ClearOfTheMinuteTurn() {
 }
 
 // The hint the window shows when the pointer comes over the indicator.
-std::string IndicatorHint(TForm1& form) {
+std::string IndicatorHint(MainWindow& form) {
   const MenuHover hover = form.Menu().HoverAt(ToQRect(form.MenuClock(2).rect).center());
   return hover.hints.empty() ? std::string() : hover.hints.back().toStdString();
 }
@@ -421,7 +421,7 @@ bool Cloth(QRgb p) {
 
 TEST(Intro, TitleComesToRestOnPlainCloth) {
   const fs::path folder = ProgramFolder("intro", MenuSettings(SmallWindow));
-  TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+  MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
   form.show();
   ParkPointer(form);
   const QImage logo = LoadBuiltinPicture("Logo").convertToFormat(QImage::Format_RGB32);

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/event_waits.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "records/settings_file.h"
 
 namespace fibwick {
@@ -67,8 +67,8 @@ inline void PointAt(QWidget& widget, QPoint local) {
 }
 
 // The window past its intro, on the main menu; `today` fixes the calendar's date when valid.
-inline std::unique_ptr<TForm1> OpenMenu(const fs::path& folder, QDate today = {}) {
-  auto form = std::make_unique<TForm1>(
+inline std::unique_ptr<MainWindow> OpenMenu(const fs::path& folder, QDate today = {}) {
+  auto form = std::make_unique<MainWindow>(
       folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000, .today = today});
   form->show();
   EXPECT_TRUE(WaitFor([&] { return form->CurrentScreen() == Screen::Intro && form->isVisible(); }));

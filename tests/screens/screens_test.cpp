@@ -34,7 +34,7 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
     settings.WindowSizeMode = mode;
     const fs::path folder = ProgramFolder("shots-" + std::to_string(mode), settings);
 
-    TForm1 form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
+    MainWindow form(folder, Pacing{.pauseFactor = 0.0, .computerTickMs = 100000});
     form.show();
     Wait(400);
     const std::string size = "mode" + std::to_string(mode);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
@@ -14,12 +13,13 @@
 
 #include "app/club_session.h"
 #include "app/intro_screen.h"
-#include "app/lan_link.h"
+#include "app/lan_controller.h"
+#include "app/match_controller.h"
+#include "app/menu_controller.h"
 #include "app/menu_screen.h"
 #include "app/table_screen.h"
-#include "game/buttons.h"
+#include "app/window_host.h"
 #include "game/turn.h"
-#include "game/uniform_source.h"
 #include "online/service_paths.h"
 #include "records/settings.h"
 #include "ui/animated_cursor.h"
@@ -37,10 +37,6 @@
 
 namespace fibwick {
 
-class TFormWait;
-struct LanSetup;
-struct PeerChat;
-
 // How long the table's waits last and how often the computer moves; tests shorten them.
 struct Pacing {
   double pauseFactor = 1.0;  // 1: the challenge shows the turned pile for the full 2500 ms
@@ -55,21 +51,19 @@ struct Pacing {
   FlightClock flightClock{};  // empty: cards fly by the steady clock
 };
 
-enum class Screen { Intro, Menu, Table };
-
-// The one main window: intro, main menu and game table. It holds the screens, the timers and the
-// settings; each handler calls the layer that does the work: the screens draw, the rules live in
-// game/, the files in records/.
-class TForm1 final : public QWidget, private SessionWindows {
+// The one main window: intro, main menu and game table. It holds the screens, the settings and
+// the timer, takes the window's own events and routes the rest to its controllers: the menu's
+// buttons, the match at the table and the LAN game.
+class MainWindow final : public QWidget, private SessionWindows, private WindowHost {
   Q_OBJECT
 
  public:
-  explicit TForm1(std::filesystem::path programFolder, Pacing pacing = {},
-                  QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(std::filesystem::path programFolder, Pacing pacing = {},
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  Screen CurrentScreen() const { return screen_; }
-  const GameState& Game() const { return state_; }
+  Screen CurrentScreen() const override { return screen_; }
+  const GameState& Game() const { return match_.Game(); }
   const Settings& CurrentSettings() const { return settings_; }
   const Layout& CurrentLayout() const { return layout_; }
   // Left edges of the drawn cards of a seat's hand, in the hand control.
@@ -84,7 +78,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   // The window's timer runs: the intro and menu animations, or the computer's seat.
   bool TimerRunning() const { return timer1_.isActive(); }
   // Every event of the table has been shown and no input waits.
-  bool TableQuiet() const { return player_.Idle(); }
+  bool TableQuiet() const { return match_.Idle(); }
   // The menu's local clock (1) and colour indicator (2).
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
   MenuScreen& Menu() { return menu_; }
@@ -131,65 +125,35 @@ class TForm1 final : public QWidget, private SessionWindows {
   void ShowTournamentWindow() override {}
   void ShowMainMenu() override;
 
-  bool Confirm(const std::string& question);
-  void ShowNotice(const std::string& text);
-  SessionParts Session() { return {session_, online_, *this}; }
+  // WindowHost
+  QWidget& Window() override { return *this; }
+  DialogContext Dialogs() override;
+  void ShowNotice(const std::string& text) override;
+  bool Confirm(const std::string& question) override;
+  void LayoutMainMenu() override;
+  void ApplyWindowSize() override;
+  void Recaption() override;
+  void ApplyCursor() override;
+  void UpdateMusic() override;
+  void StartTimer(int intervalMs) override;
+  void StopTimer() override;
 
   void StartUp();
-  void Recaption();
   void Timer1Timer();
-  // The stand-in's end of a game: a picture of the table for whoever watches, then the menu.
-  void StandInGameOver();
-  void ApplyWindowSize();
   void PlaceWindow();
-  void LayoutMainMenu();
   void TableShown();
   void ShowScreen(Screen screen);
   // The intro and the menu animate only while they can be seen.
   void PauseAnimationsWhileUnseen();
-  void UpdateMusic();
 
-  void ClubButtonClick(int line);
-  void NewPlayerClick();
-  void OpenStartDialog(int slot);
-  void ModeClick();
-  void OptionsClick();
-  void TopTenClick();
-  void HistoryClick();
-  void CaptionClick();
   void ServiceIconClick(const ServiceIcon& icon);
   void StatisticsClick();
   void ReportStart(const std::string& editionMarker);
-  void GeneralScoreClick();
-  void ChangeNameClick();
-  void TableButtonClick(TableCommand command);
-  void CardClick(int position);
   void SpeakCardsAt(const QPoint& p);
-  CardFlights Flights() const;
-  void AbandonClick();
-  void LeaveTable();
-  bool LeaveTableForClosing();
   void EnableTableMenu(bool enabled);
 
-  // The far side of a network game.
-  PeerLink& Peer();
-  // The LAN game: the wait window while the partner is awaited, then the table.
-  bool WaitForLanPartner(int slot, const LanSetup& setup);
-  // A new game at the table, local or over the LAN: whatever still moves is stopped first.
-  void DealNewGame();
-  void LanConnected();
-  void LanReceived(const std::string& message);
-  void LanGone(PeerEnd end);
-  void LanFailed();
-  // The game cannot go on: the peer left (MsgHasInterruptedGame) or broke the rules.
-  void EndLanGame(Message why);
-  void ShowPeerChat(const PeerChat& chat);
-  void SendChat();
-
-  DialogContext Dialogs();
   QCursor Cursor(bool hand) const;
   void ShowCursor(bool hand);
-  void ApplyCursor();
   std::filesystem::path SettingsFile() const;
 
   std::filesystem::path programFolder_;
@@ -202,7 +166,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
   bool animationsPaused_ = false;
-  bool standInLeaving_ = false;
   CuePlayer sounds_{settings_, packs_};
   Salute salute_{packs_};
   TunePlayer tune_;
@@ -213,7 +176,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   ArtChoice artChoice_;
   QImage background_;
   IntroScreen intro_;
-  int historySelection_ = 0;
 
   QMenu popup_;
   QAction* actCount_ = nullptr;
@@ -225,18 +187,14 @@ class TForm1 final : public QWidget, private SessionWindows {
   AnimatedCursor handFilm_{CursorFilm::PointingHand,
                            [this](const QCursor& cursor) { setCursor(cursor); }};
   bool handCursor_ = false;
-  GameState state_;
   ClubSession session_;
   MenuScreen menu_;
   TableScreen table_;
-  TablePlayer player_;
   ServiceSession online_{settings_};
-  ClockSeededSource random_;
   WindowRecording recording_;
-  LanLink lan_;
-  TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
-  QElapsedTimer chatWindow_;
-  int chatLinesInWindow_ = 0;
+  MatchController match_;
+  LanController lan_;
+  MenuController menuControl_;
 };
 
 }  // namespace fibwick
