@@ -13,6 +13,20 @@ CURL* Handle(void* handle) {
   return static_cast<CURL*>(handle);
 }
 
+CURLM* Multi(void* multi) {
+  return static_cast<CURLM*>(multi);
+}
+
+// The result of the one transfer the multi handle ran to its end.
+CURLcode FinishedResult(CURLM* multi) {
+  CURLcode result = CURLE_RECV_ERROR;
+  int left = 0;
+  while (const CURLMsg* message = curl_multi_info_read(multi, &left)) {
+    if (message->msg == CURLMSG_DONE) result = message->data.result;
+  }
+  return result;
+}
+
 size_t Collect(char* data, size_t size, size_t count, void* target) {
   static_cast<std::string*>(target)->append(data, size * count);
   return size * count;
@@ -55,6 +69,7 @@ curl_slist* ServiceHeaders(bool formContentType) {
 HttpClient::HttpClient() {
   EnsureCurlGlobal();
   handle_ = curl_easy_init();
+  multi_ = curl_multi_init();
   CURL* curl = Handle(handle_);
   SetCommonOptions(curl, timeoutMs_);
   curl_easy_setopt(curl, CURLOPT_USERAGENT, ServiceUserAgent);
@@ -62,7 +77,13 @@ HttpClient::HttpClient() {
 }
 
 HttpClient::~HttpClient() {
+  curl_multi_cleanup(Multi(multi_));
   curl_easy_cleanup(Handle(handle_));
+}
+
+void HttpClient::Cancel() {
+  cancelled_ = true;
+  curl_multi_wakeup(Multi(multi_));
 }
 
 void HttpClient::SetReadTimeout(long milliseconds) {
@@ -79,7 +100,17 @@ HttpReply HttpClient::Perform(const std::string& address) {
   curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
   HttpReply reply;
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply.body);
-  reply.done = curl_easy_perform(curl) == CURLE_OK;
+  CURLM* multi = Multi(multi_);
+  curl_multi_add_handle(multi, curl);
+  int running = 1;
+  // A cancel wakes the poll, so the loop notices it at once whatever the time-outs.
+  while (!cancelled_) {
+    if (curl_multi_perform(multi, &running) != CURLM_OK || running == 0) break;
+    curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+  }
+  reply.done = running == 0 && FinishedResult(multi) == CURLE_OK;
+  curl_multi_remove_handle(multi, curl);
+  lastDone_ = reply.done;
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
   return reply;

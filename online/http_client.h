@@ -1,11 +1,13 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <utility>
 #include <vector>
 
 // The one HTTP client every request to the game service goes through. Calls block until the
-// reply is complete or the time-out passes; a failure comes back as a value, never thrown.
+// reply is complete, the time-out passes or another thread cancels; a failure comes back as a
+// value, never thrown.
 namespace fibwick {
 
 struct HttpReply {
@@ -35,12 +37,21 @@ class HttpClient {
   void SetReadTimeout(long milliseconds);
   long ReadTimeout() const { return timeoutMs_; }
 
+  // Whether the last request got its whole reply.
+  bool LastDone() const { return lastDone_; }
+
+  // From any thread: the request in flight fails at once, and so does every later one.
+  void Cancel();
+
  private:
   HttpReply Perform(const std::string& address);
 
   void* handle_;  // CURL*, kept out of the header
+  void* multi_;   // CURLM*: runs the handle so that a cancel can wake it
+  std::atomic<bool> cancelled_{false};
   long timeoutMs_ = DefaultReadTimeoutMs;
   bool formContentType_ = false;
+  bool lastDone_ = false;
 };
 
 // The client of the whole program, made on first use and kept until it ends.
