@@ -25,7 +25,6 @@
 #include "game/start_game.h"
 #include "game/turn.h"
 #include "online/service_base.h"
-#include "online/statistics.h"
 #include "records/catalogue.h"
 #include "records/club_file.h"
 #include "records/phrase_text.h"
@@ -51,22 +50,21 @@ TForm1::TForm1(std::filesystem::path programFolder, Pacing pacing, QWidget* pare
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
-      serviceBase_(ServiceBaseFromEnvironment()),
       packs_(QString::fromStdString(programFolder_.string()),
              QCoreApplication::applicationDirPath()),
-      servicePaths_(SharedHttpClient(), AddressesUnder(serviceBase_).paths,
-                    AddressesUnder(serviceBase_).account),
       session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
       menu_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_, packs_,
-            MenuActions{.clubLine = [this](int line) { ClubButtonClick(line); },
-                        .newPlayer = [this] { NewPlayerClick(); },
-                        .topTen = [this] { TopTenClick(); },
-                        .history = [this] { HistoryClick(); },
-                        .options = [this] { OptionsClick(); },
-                        .mode = [this] { ModeClick(); },
-                        .exit = [this] { close(); },
-                        .caption = [this] { CaptionClick(); },
-                        .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
+            MenuActions{
+                .clubLine = [this](int line) { ClubButtonClick(line); },
+                .newPlayer = [this] { NewPlayerClick(); },
+                .topTen = [this] { TopTenClick(); },
+                .history = [this] { HistoryClick(); },
+                .options = [this] { OptionsClick(); },
+                .mode = [this] { ModeClick(); },
+                .exit = [this] { close(); },
+                .caption = [this] { CaptionClick(); },
+                .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); },
+                .readStatistics = [this](auto done) { service_.ReadTotals(std::move(done)); }},
             pacing.today),
       table_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_},
              TableViewHooks{.tableShown = [this] { TableShown(); },
@@ -167,8 +165,7 @@ std::filesystem::path TForm1::SettingsFile() const {
 void TForm1::StartUp() {
   if (startedUp_) return;
   startedUp_ = true;
-  settings_ = LoadSettings(SettingsFile(), &servicePaths_);
-  RebaseDefaultAddresses(settings_, serviceBase_, servicePaths_.Named());
+  settings_ = LoadSettings(SettingsFile(), nullptr);
   SetLanguage(settings_.Language);
   std::string edition;
   for (const bool network : {false, true}) {
@@ -183,7 +180,7 @@ void TForm1::StartUp() {
     if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
     if (!network) edition = check.editionMarker;
   }
-  ReportStart(edition);
+  service_.StartUp(edition);
   Recaption();
   setCursor(Cursor(false));
   intro_.Load();
@@ -289,7 +286,8 @@ void TForm1::TableButtonClick(TableCommand command) {
       return player_.Play(StartGame(state_, random_, session_, true));
     case TableCommand::ExitToMenu: {
       TableEvents events;
-      ExitToMenu(state_, Session(), events);
+      const SessionResult ending = SessionResultOf(state_);
+      if (ExitToMenu(state_, Session(), events)) service_.ReportGameEnd(ending);
       return player_.Play(std::move(events));
     }
   }
@@ -585,8 +583,8 @@ DialogContext TForm1::Dialogs() {
   DialogContext context(settings_, ArtSources{.packs = &packs_}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
-  context.downloadFolder = AddressesUnder(serviceBase_).files;
-  context.ipEchoAddress = AddressesUnder(serviceBase_).ip;
+  context.downloadFolder = AddressesUnder(service_.Session().ServiceBase()).files;
+  context.ipEchoAddress = AddressesUnder(service_.Session().ServiceBase()).ip;
   context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   context.salute = [this] { salute_.Play(); };
   return context;
@@ -727,19 +725,10 @@ void TForm1::ServiceIconClick(const ServiceIcon& icon) {
 }
 
 void TForm1::StatisticsClick() {
-  DialogContext context = Dialogs();
-  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
   StatHooks hooks;
   hooks.saveSettings = [this] { SaveSettings(SettingsFile(), settings_, clubCheckFailed_); };
-  ShowStatistics(this, context, service, likedThisRun_, hooks);
-}
-
-// Once, as the window first shows, before anything signs in.
-void TForm1::ReportStart(const std::string& editionMarker) {
-  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
-  if (ReportProgramStart(service, settings_, editionMarker)) {
-    SaveSettings(SettingsFile(), settings_, clubCheckFailed_);
-  }
+  service_.ShowStatistics(
+      this, [this] { return Dialogs(); }, likedThisRun_, hooks);
 }
 
 void TForm1::CaptionClick() {

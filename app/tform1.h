@@ -16,12 +16,13 @@
 #include "app/intro_screen.h"
 #include "app/lan_link.h"
 #include "app/menu_screen.h"
+#include "app/online_controller.h"
 #include "app/table_screen.h"
 #include "game/buttons.h"
 #include "game/turn.h"
 #include "game/uniform_source.h"
-#include "online/service_paths.h"
 #include "records/settings.h"
+#include "records/settings_file.h"
 #include "ui/animated_cursor.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
@@ -89,6 +90,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
   MenuScreen& Menu() { return menu_; }
   const CuePlayer& Sounds() const { return sounds_; }
+  const OnlineSession& Online() const { return service_.Session(); }
   const TunePlayer& Tune() const { return tune_; }
 
   // The end of the intro, as a click or a key would end it.
@@ -159,7 +161,6 @@ class TForm1 final : public QWidget, private SessionWindows {
   void CaptionClick();
   void ServiceIconClick(const ServiceIcon& icon);
   void StatisticsClick();
-  void ReportStart(const std::string& editionMarker);
   void GeneralScoreClick();
   void ChangeNameClick();
   void TableButtonClick(TableCommand command);
@@ -195,9 +196,7 @@ class TForm1 final : public QWidget, private SessionWindows {
   std::filesystem::path programFolder_;
   Pacing pacing_;
   Settings settings_;
-  std::string serviceBase_;
-  PackShelf packs_;            // the optional artwork, voices and calendar
-  ServicePaths servicePaths_;  // also remembers which services the operator paused
+  PackShelf packs_;  // the optional artwork, voices and calendar
   bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
@@ -230,7 +229,9 @@ class TForm1 final : public QWidget, private SessionWindows {
   MenuScreen menu_;
   TableScreen table_;
   TablePlayer player_;
-  ServiceSession online_{settings_};
+  ServiceSession online_;
+  OnlineController service_{settings_,
+                            [this] { SaveSettings(SettingsFile(), settings_, clubCheckFailed_); }};
   ClockSeededSource random_;
   WindowRecording recording_;
   LanLink lan_;
