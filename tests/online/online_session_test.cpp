@@ -173,8 +173,9 @@ TEST(OnlineSession, AReportQueuedJustBeforeTheEndStillGoesOut) {
     session.ReportGameEnd({3, 0, 12, 0});
   }
   ASSERT_EQ(service.Requests().size(), 1u);
-  EXPECT_TRUE(service.Requests()[0].ends_with("gid=22&R1=3&R2=0&R3=12&R4=0&R5=0&R6=0&R7=0&R8=0&"
-                                              "R9=0&R10=0&R11=0&R12=0"));
+  EXPECT_TRUE(
+      service.Requests()[0].ends_with("gid=22&R1=3&R2=0&R3=12&R4=0&R5=0&R6=0&R7=0&R8=0&"
+                                      "R9=0&R10=0&R11=0&R12=0"));
 }
 
 }  // namespace
