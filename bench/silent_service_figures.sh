@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Launch to the first mapped main window with the game service answering and with one that
-# accepts connections and never answers, in pairs within one run (the program asks the service
-# for its paths document and reports its start as it opens). Prints the medians and the median
-# of the run-by-run ratio silent / answering; nothing should wait for the silent service.
+# Launch to the first mapped main window, and to its first drawn picture, with the game service
+# answering and with one that accepts connections and never answers, in pairs within one run
+# (the program asks the service for its paths document and reports its start as it opens). A
+# window that waits for the service is mapped but stays black. Prints the medians and the median
+# of the run-by-run ratios silent / answering; nothing should wait for the silent service.
 # usage: bench/silent_service_figures.sh [build folder]   (default build/default)
 set -euo pipefail
 build=$(realpath "${1:-build/default}")
@@ -38,30 +39,42 @@ fresh_folder() {
   "$build/tools/clubgen/fibwick-clubgen" "$work/game" >/dev/null
 }
 
-# Milliseconds from the start of the program at service $1 until its window is mapped.
+since_ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+
+# Milliseconds from the start of the program at service $1 until its window is mapped, and
+# until the window's centre is drawn (no longer black).
 launch_ms() {
-  local start pid ms
+  local start pid mapped window
   fresh_folder
   start=$(date +%s%N)
   FIBWICK_SERVICE_URL=$1 "$work/game/fibwick" 2>/dev/null &
   pid=$!
-  until xdotool search --onlyvisible --pid $pid >/dev/null 2>&1; do
+  until window=$(xdotool search --onlyvisible --pid $pid 2>/dev/null | head -1) && [ -n "$window" ]; do
     kill -0 $pid 2>/dev/null || { echo "the game ended before its window was mapped" >&2; exit 1; }
     sleep 0.005
   done
-  ms=$(( ($(date +%s%N) - start) / 1000000 ))
-  sleep 1
+  mapped=$(since_ms "$start")
+  while import -window "$window" -crop 1x1+400+300 txt:- 2>/dev/null | grep -q '#000000'; do
+    sleep 0.01
+  done
+  echo "$mapped $(since_ms "$start")"
   kill $pid; wait $pid 2>/dev/null || true
-  echo "$ms"
 }
 
-answered=() held=() ratio=()
+ratio_of() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+answered=() held=() ratio=() answered_drawn=() held_drawn=() drawn_ratio=()
 for run in $(seq "$runs"); do
-  answered+=("$(launch_ms "$answering")")
-  held+=("$(launch_ms "$silent")")
-  ratio+=("$(awk -v a="${held[-1]}" -v b="${answered[-1]}" 'BEGIN {printf "%.2f", a / b}')")
+  read -r mapped drawn < <(launch_ms "$answering")
+  answered+=("$mapped") answered_drawn+=("$drawn")
+  read -r mapped drawn < <(launch_ms "$silent")
+  held+=("$mapped") held_drawn+=("$drawn")
+  ratio+=("$(ratio_of "${held[-1]}" "${answered[-1]}")")
+  drawn_ratio+=("$(ratio_of "${held_drawn[-1]}" "${answered_drawn[-1]}")")
 done
-show() { printf '%-48s median %s (runs: %s)\n' "$1" "$(printf '%s\n' "${@:3}" | median)$2" "${*:3}"; }
+show() { printf '%-52s median %s (runs: %s)\n' "$1" "$(printf '%s\n' "${@:3}" | median)$2" "${*:3}"; }
 show "launch to first mapped window, service answers:" " ms" "${answered[@]}"
 show "launch to first mapped window, service silent:" " ms" "${held[@]}"
-show "launch, silent / answering, run by run:" "" "${ratio[@]}"
+show "launch to mapped, silent / answering, run by run:" "" "${ratio[@]}"
+show "launch to first drawn picture, service answers:" " ms" "${answered_drawn[@]}"
+show "launch to first drawn picture, service silent:" " ms" "${held_drawn[@]}"
+show "launch to drawn, silent / answering, run by run:" "" "${drawn_ratio[@]}"
