@@ -85,7 +85,8 @@ struct StepLog {
 std::vector<double> GapsMs(const StepLog& log) {
   std::vector<double> gaps;
   for (const auto& steps : log.flights) {
-    for (std::size_t i = 1; i < steps.size(); ++i) gaps.push_back((steps[i] - steps[i - 1]) / 1e3);
+    for (std::size_t i = 1; i < steps.size(); ++i)
+      gaps.push_back(static_cast<double>(steps[i] - steps[i - 1]) / 1e3);
   }
   return gaps;
 }
