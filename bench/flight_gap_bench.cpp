@@ -31,7 +31,7 @@ namespace {
 
 constexpr std::size_t PackBytes = 12 * 1024 * 1024;
 constexpr std::size_t ChunkBytes = 64 * 1024;
-constexpr auto ChunkPause = 15ms;  // about 4 MB/s: the download lasts a few seconds of play
+constexpr auto ChunkPause = 30ms;  // about 2 MB/s: the download lasts several seconds of play
 constexpr qint64 QuietPhaseMs = 4000;
 
 // Serves one GET with the pack's bytes, a chunk at a time.
@@ -130,7 +130,8 @@ int main(int argc, char** argv) {
   };
   form = new TForm1(game, Pacing{.standIn = true, .flightClock = clock});
   form->show();
-  while (form->CurrentScreen() != Screen::Intro) QApplication::processEvents();
+  // Started up once the intro runs.
+  while (!form->TimerRunning()) QApplication::processEvents();
   form->EndIntro();
 
   PacedServer server;
