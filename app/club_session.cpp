@@ -4,7 +4,6 @@
 
 #include "base/cp1251.h"
 #include "base/fixed_field.h"
-#include "online/statistics.h"
 #include "records/catalogue.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
@@ -109,11 +108,6 @@ void ClubSession::Report(const ClubUpdate& update, bool networkClub) {
   } else if (update.status == ClubUpdateStatus::WriteFailed) {
     notice_(std::string(MessageText(MsgErrorOfDiskWriting)));
   }
-}
-
-void ServiceSession::ReportGameEnd(const SessionResult& result) {
-  StatisticsService(SharedHttpClient(), settings_.StatisticsAddress)
-      .ReportGameEnd(GameEndCountersOf(result));
 }
 
 }  // namespace fibwick

@@ -49,22 +49,16 @@ class ClubSession final : public StandingSource, public SessionRecords {
   TCount count_;
 };
 
-// The online steps of a session's end. The statistics service hears of every finished game; a
-// rated game, the world top ten and the tournament have nothing to report to yet.
+// The online steps of a session's end: a rated game, the world top ten and the tournament have
+// nothing to report to yet. The statistics hear of a finished game from the window, once the
+// game has ended.
 class ServiceSession final : public SessionOnline {
  public:
-  // The statistics address is read from the settings at each report.
-  explicit ServiceSession(const Settings& settings) : settings_(settings) {}
-
   void SettleRatedGame(const SessionResult&) override {}
-  void ReportGameEnd(const SessionResult& result) override;
   void OfferWorldTopTen(const SessionResult&) override {}
   void SubmitRatedResult(const SessionResult&) override {}
   void ReportTournamentResult(const SessionResult&) override {}
   void LeaveRatedGame() override {}
-
- private:
-  const Settings& settings_;
 };
 
 }  // namespace fibwick

@@ -1,7 +1,5 @@
 #include "app/indicator_reading.h"
 
-#include "online/http_client.h"
-
 namespace fibwick {
 
 bool ReadsStatistics(int style) {
@@ -15,16 +13,6 @@ IndicatorReading StatisticsReading(int style, const TNuvStat& totals) {
     return reading;
   }
   return GamesFigure(totals.StatX[0]);
-}
-
-std::optional<IndicatorReading> ReadIndicator(int style, const std::string& statisticsAddress) {
-  if (!ReadsStatistics(style)) return std::nullopt;
-  // The window's own client may be busy on its thread meanwhile.
-  HttpClient client;
-  StatisticsService service(client, statisticsAddress);
-  TNuvStat totals;
-  if (!service.ReadTotals(GameId, totals)) return std::nullopt;
-  return StatisticsReading(style, totals);
 }
 
 }  // namespace fibwick

@@ -17,8 +17,4 @@ bool ReadsStatistics(int style);
 // computer (1), or the games played with it (2).
 IndicatorReading StatisticsReading(int style, const TNuvStat& totals);
 
-// Asks the service on the calling thread, with a client of its own; nothing when the read
-// failed. Blocks up to the read's time-out, so the window runs it elsewhere.
-std::optional<IndicatorReading> ReadIndicator(int style, const std::string& statisticsAddress);
-
 }  // namespace fibwick

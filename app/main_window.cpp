@@ -18,7 +18,6 @@
 #include "base/round_even.h"
 #include "game/turn.h"
 #include "online/service_base.h"
-#include "online/statistics.h"
 #include "records/catalogue.h"
 #include "records/club_file.h"
 #include "records/phrase_text.h"
@@ -38,11 +37,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       pacing_(pacing),
-      serviceBase_(ServiceBaseFromEnvironment()),
       packs_(QString::fromStdString(programFolder_.string()),
              QCoreApplication::applicationDirPath()),
-      servicePaths_(SharedHttpClient(), AddressesUnder(serviceBase_).paths,
-                    AddressesUnder(serviceBase_).account),
       session_(programFolder_, [this](const std::string& text) { ShowNotice(text); }),
       menu_(*this, ScreenKit{layout_, background_, art_, fonts_, settings_}, session_, packs_,
             MenuActions{.clubLine = [this](int line) { menuControl_.ClubButtonClick(line); },
@@ -53,7 +49,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                         .mode = [this] { menuControl_.ModeClick(); },
                         .exit = [this] { close(); },
                         .caption = [this] { menuControl_.CaptionClick(); },
-                        .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); }},
+                        .serviceIcon = [this](const ServiceIcon& icon) { ServiceIconClick(icon); },
+                        .readStatistics = [this](auto done) { service_.ReadTotals(done); }},
             pacing.today),
       table_(
           *this, ScreenKit{layout_, background_, art_, fonts_, settings_},
@@ -89,6 +86,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, Pacing pacing, QWidg
                       .salute = salute_,
                       .session = session_,
                       .online = online_,
+                      .service = service_,
                       .table = table_,
                       .recording = recording_,
                       .windows = *this},
@@ -171,8 +169,7 @@ std::filesystem::path MainWindow::SettingsFile() const {
 void MainWindow::StartUp() {
   if (startedUp_) return;
   startedUp_ = true;
-  settings_ = LoadSettings(SettingsFile(), &servicePaths_);
-  RebaseDefaultAddresses(settings_, serviceBase_, servicePaths_.Named());
+  settings_ = LoadSettings(SettingsFile(), nullptr);
   SetLanguage(settings_.Language);
   std::string edition;
   for (const bool network : {false, true}) {
@@ -187,7 +184,7 @@ void MainWindow::StartUp() {
     if (check.attributeWarning) ShowNotice(AttributeWarningMessage(file));
     if (!network) edition = check.editionMarker;
   }
-  ReportStart(edition);
+  service_.StartUp(edition);
   Recaption();
   setCursor(Cursor(false));
   intro_.Load();
@@ -517,8 +514,8 @@ DialogContext MainWindow::Dialogs() {
   DialogContext context(settings_, ArtSources{.packs = &packs_}, programFolder_);
   context.arrowCursor = Cursor(false);
   context.handCursor = Cursor(true);
-  context.downloadFolder = AddressesUnder(serviceBase_).files;
-  context.ipEchoAddress = AddressesUnder(serviceBase_).ip;
+  context.downloadFolder = AddressesUnder(service_.Session().ServiceBase()).files;
+  context.ipEchoAddress = AddressesUnder(service_.Session().ServiceBase()).ip;
   context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   context.salute = [this] { salute_.Play(); };
   return context;
@@ -556,19 +553,10 @@ void MainWindow::ServiceIconClick(const ServiceIcon& icon) {
 }
 
 void MainWindow::StatisticsClick() {
-  DialogContext context = Dialogs();
-  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
   StatHooks hooks;
   hooks.saveSettings = [this] { SaveSettings(SettingsFile(), settings_, clubCheckFailed_); };
-  ShowStatistics(this, context, service, likedThisRun_, hooks);
-}
-
-// Once, as the window first shows, before anything signs in.
-void MainWindow::ReportStart(const std::string& editionMarker) {
-  StatisticsService service(SharedHttpClient(), settings_.StatisticsAddress);
-  if (ReportProgramStart(service, settings_, editionMarker)) {
-    SaveSettings(SettingsFile(), settings_, clubCheckFailed_);
-  }
+  service_.ShowStatistics(
+      this, [this] { return Dialogs(); }, likedThisRun_, hooks);
 }
 
 }  // namespace fibwick

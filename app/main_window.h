@@ -17,11 +17,12 @@
 #include "app/match_controller.h"
 #include "app/menu_controller.h"
 #include "app/menu_screen.h"
+#include "app/online_controller.h"
 #include "app/table_screen.h"
 #include "app/window_host.h"
 #include "game/turn.h"
-#include "online/service_paths.h"
 #include "records/settings.h"
+#include "records/settings_file.h"
 #include "ui/animated_cursor.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
@@ -83,6 +84,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   const PictureControl& MenuClock(int k) const { return menu_.Clock(k); }
   MenuScreen& Menu() { return menu_; }
   const CuePlayer& Sounds() const { return sounds_; }
+  const OnlineSession& Online() const { return service_.Session(); }
   const TunePlayer& Tune() const { return tune_; }
 
   // The end of the intro, as a click or a key would end it.
@@ -148,7 +150,6 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
 
   void ServiceIconClick(const ServiceIcon& icon);
   void StatisticsClick();
-  void ReportStart(const std::string& editionMarker);
   void SpeakCardsAt(const QPoint& p);
   void EnableTableMenu(bool enabled);
 
@@ -159,9 +160,7 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   std::filesystem::path programFolder_;
   Pacing pacing_;
   Settings settings_;
-  std::string serviceBase_;
-  PackShelf packs_;            // the optional artwork, voices and calendar
-  ServicePaths servicePaths_;  // also remembers which services the operator paused
+  PackShelf packs_;  // the optional artwork, voices and calendar
   bool likedThisRun_ = false;
   bool clubCheckFailed_ = false;
   bool startedUp_ = false;
@@ -190,7 +189,9 @@ class MainWindow final : public QWidget, private SessionWindows, private WindowH
   ClubSession session_;
   MenuScreen menu_;
   TableScreen table_;
-  ServiceSession online_{settings_};
+  ServiceSession online_;
+  OnlineController service_{settings_,
+                            [this] { SaveSettings(SettingsFile(), settings_, clubCheckFailed_); }};
   WindowRecording recording_;
   MatchController match_;
   LanController lan_;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/club_session.h"
+#include "app/online_controller.h"
 #include "app/table_screen.h"
 #include "base/cp1251.h"
 #include "game/claim.h"
@@ -119,7 +120,8 @@ void MatchController::TableButtonClick(TableCommand command) {
       return player_.Play(StartGame(state_, random_, kit_.session, true));
     case TableCommand::ExitToMenu: {
       TableEvents events;
-      ExitToMenu(state_, Session(), events);
+      const SessionResult ending = SessionResultOf(state_);
+      if (ExitToMenu(state_, Session(), events)) kit_.service.ReportGameEnd(ending);
       return player_.Play(std::move(events));
     }
   }

@@ -17,6 +17,7 @@ class ClubSession;
 class CuePlayer;
 class Salute;
 class ServiceSession;
+class OnlineController;
 class TableScreen;
 class WindowRecording;
 struct Settings;
@@ -28,6 +29,7 @@ struct MatchKit {
   Salute& salute;
   ClubSession& session;
   ServiceSession& online;
+  OnlineController& service;
   TableScreen& table;
   WindowRecording& recording;
   SessionWindows& windows;

@@ -372,11 +372,8 @@ void MenuScreen::ShowIndicator(int style) {
   if (clock2_.visible) Update(clock2_);
   const unsigned ticket = ++indicatorTicket_;
   if (!ReadsStatistics(style)) return IndicatorRead(ticket, std::nullopt);
-  readers_.start([this, ticket, style, address = kit_.settings.StatisticsAddress] {
-    const auto reading = ReadIndicator(style, address);
-    QMetaObject::invokeMethod(
-        &answers_, [this, ticket, reading] { IndicatorRead(ticket, reading); },
-        Qt::QueuedConnection);
+  actions_.readStatistics([this, ticket, style](const std::optional<TNuvStat>& totals) {
+    IndicatorRead(ticket, totals ? std::optional(StatisticsReading(style, *totals)) : std::nullopt);
   });
 }
 

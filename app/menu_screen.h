@@ -5,13 +5,13 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
-#include <QThreadPool>
 #include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "app/screen_kit.h"
+#include "online/statistics.h"
 #include "records/catalogue.h"
 #include "ui/calendar_pictures.h"
 #include "ui/hud.h"
@@ -45,6 +45,8 @@ struct MenuActions {
   std::function<void()> exit;
   std::function<void()> caption;
   std::function<void(const ServiceIcon&)> serviceIcon;
+  // Asks the service for its statistics totals; the answer comes later on the window's thread.
+  std::function<void(std::function<void(const std::optional<TNuvStat>&)>)> readStatistics;
 };
 
 // What the pointer is over on the menu: a hint to show and whether it points at something.
@@ -144,10 +146,6 @@ class MenuScreen {
   TNuvCardsButton* history_;
   TNuvCardsButton* mode_;
   TNuvCardsButton* listHeader_;
-
-  // Last, so the reads still running are waited for before the answers' receiver goes.
-  QObject answers_;
-  QThreadPool readers_;
 };
 
 }  // namespace fibwick

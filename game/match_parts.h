@@ -72,7 +72,6 @@ class SessionOnline {
  public:
   virtual ~SessionOnline() = default;
   virtual void SettleRatedGame(const SessionResult& result) = 0;
-  virtual void ReportGameEnd(const SessionResult& result) = 0;
   virtual void OfferWorldTopTen(const SessionResult& result) = 0;
   virtual void SubmitRatedResult(const SessionResult& result) = 0;
   virtual void ReportTournamentResult(const SessionResult& result) = 0;

@@ -134,7 +134,6 @@ void FinishSession(GameState& state, const SessionParts& parts, TableEvents& eve
   if (result.rated) parts.online.SettleRatedGame(result);
   if (!result.tournament) result.rating = parts.records.ComputeRating(result);
   parts.records.WriteHistory(result);
-  parts.online.ReportGameEnd(result);
   if (!result.cycleEnd && result.sessionScore != 0) {
     Sound(events, result.sessionScore > 0 ? "WKoGood" : "WKoBads");
   }

@@ -1,134 +1,61 @@
 #include "online/http_client.h"
 
-#include <curl/curl.h>
-
-#include <memory>
-
 #include "base/cp1251.h"
+#include "online/http_module.h"
 
 namespace fibwick {
-namespace {
 
-CURL* Handle(void* handle) {
-  return static_cast<CURL*>(handle);
-}
+HttpClient::HttpClient() = default;
+HttpClient::~HttpClient() = default;
 
-size_t Collect(char* data, size_t size, size_t count, void* target) {
-  static_cast<std::string*>(target)->append(data, size * count);
-  return size * count;
-}
-
-// What every handle of ours shares: plain and secure HTTP only, certificates checked, HTTP error
-// statuses reported as failures, and an upper bound on the whole exchange.
-void SetCommonOptions(CURL* curl, long timeoutMs) {
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-  curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-  curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutMs);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, timeoutMs);
-}
-
-struct CurlGlobal {
-  CurlGlobal() { curl_global_init(CURL_GLOBAL_DEFAULT); }
-};
-
-void EnsureCurlGlobal() {
-  static const CurlGlobal once;
-}
-
-struct SlistFree {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-
-curl_slist* ServiceHeaders(bool formContentType) {
-  curl_slist* list = curl_slist_append(nullptr, "Accept: text/html, */*");
-  if (formContentType) {
-    list = curl_slist_append(list, "Content-Type: application/x-www-form-urlencoded");
+HttpConnection* HttpClient::Connection() {
+  const std::lock_guard lock(mutex_);
+  if (!connection_ && !cancelled_) {
+    if (const HttpModule* module = LoadHttpModule()) {
+      connection_.reset(module->newConnection(timeoutMs_));
+    }
   }
-  return list;
+  return connection_.get();
 }
 
-}  // namespace
-
-HttpClient::HttpClient() {
-  EnsureCurlGlobal();
-  handle_ = curl_easy_init();
-  CURL* curl = Handle(handle_);
-  SetCommonOptions(curl, timeoutMs_);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, ServiceUserAgent);
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
-}
-
-HttpClient::~HttpClient() {
-  curl_easy_cleanup(Handle(handle_));
-}
-
-void HttpClient::SetReadTimeout(long milliseconds) {
-  timeoutMs_ = milliseconds;
-  curl_easy_setopt(Handle(handle_), CURLOPT_TIMEOUT_MS, milliseconds);
-  curl_easy_setopt(Handle(handle_), CURLOPT_CONNECTTIMEOUT_MS, milliseconds);
-}
-
-HttpReply HttpClient::Perform(const std::string& address) {
-  CURL* curl = Handle(handle_);
-  // The header list must outlive the transfer; the next request builds its own.
-  const std::unique_ptr<curl_slist, SlistFree> headers(ServiceHeaders(formContentType_));
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
-  curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
-  HttpReply reply;
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply.body);
-  reply.done = curl_easy_perform(curl) == CURLE_OK;
-  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
+HttpReply HttpClient::Done(HttpReply reply) {
+  lastDone_ = reply.done;
   return reply;
 }
 
 HttpReply HttpClient::PostForm(const std::string& address, const std::string& body) {
-  formContentType_ = true;
-  CURL* curl = Handle(handle_);
-  curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-  curl_easy_setopt(curl, CURLOPT_COPYPOSTFIELDS, body.c_str());
-  return Perform(address);
+  HttpConnection* connection = Connection();
+  return Done(connection != nullptr ? connection->PostForm(address, body) : HttpReply{});
 }
 
 HttpReply HttpClient::PostFieldList(const std::string& address, const FormFields& fields) {
-  CURL* curl = Handle(handle_);
-  std::string body;
-  for (const auto& [name, value] : fields) {
-    if (!body.empty()) body += '&';
-    char* escaped = curl_easy_escape(curl, value.data(), static_cast<int>(value.size()));
-    body += name + '=' + (escaped != nullptr ? escaped : "");
-    curl_free(escaped);
-  }
-  curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-  curl_easy_setopt(curl, CURLOPT_COPYPOSTFIELDS, body.c_str());
-  return Perform(address);
+  HttpConnection* connection = Connection();
+  return Done(connection != nullptr ? connection->PostFieldList(address, fields) : HttpReply{});
 }
 
 HttpReply HttpClient::GetResource(const std::string& address) {
-  curl_easy_setopt(Handle(handle_), CURLOPT_HTTPGET, 1L);
-  return Perform(address);
+  HttpConnection* connection = Connection();
+  return Done(connection != nullptr ? connection->GetResource(address) : HttpReply{});
 }
 
-HttpClient& SharedHttpClient() {
-  static HttpClient client;
-  return client;
+void HttpClient::SetReadTimeout(long milliseconds) {
+  timeoutMs_ = milliseconds;
+  const std::lock_guard lock(mutex_);
+  if (connection_) connection_->SetReadTimeout(milliseconds);
+}
+
+void HttpClient::Cancel() {
+  const std::lock_guard lock(mutex_);
+  cancelled_ = true;
+  if (connection_) connection_->Cancel();
 }
 
 std::string ReadExternalAddress(const std::string& address, long timeoutMs) {
-  EnsureCurlGlobal();
-  const std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-  if (!curl) return {};
-  SetCommonOptions(curl.get(), timeoutMs);
-  std::string body;
-  curl_easy_setopt(curl.get(), CURLOPT_URL, address.c_str());
-  curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, Collect);
-  curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &body);
-  if (curl_easy_perform(curl.get()) != CURLE_OK) return {};
+  const HttpModule* module = LoadHttpModule();
+  const auto body = module != nullptr ? module->plainGet(address, timeoutMs) : std::nullopt;
+  if (!body) return {};
   // The page is UTF-8; the address it holds is plain ASCII, so the 8-bit form loses nothing.
-  const std::string text = Utf8ToCp1251(body);
+  const std::string text = Utf8ToCp1251(*body);
   std::string lines;
   std::size_t start = 0;
   while (start < text.size()) {

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
 // The one HTTP client every request to the game service goes through. Calls block until the
-// reply is complete or the time-out passes; a failure comes back as a value, never thrown.
+// reply is complete, the time-out passes or another thread cancels; a failure comes back as a
+// value, never thrown. The transfers run in the HTTP module (http_module.h), loaded with the
+// first request.
 namespace fibwick {
+
+class HttpConnection;
 
 struct HttpReply {
   bool done = false;  // false on no connection, time-out, an HTTP error status
@@ -35,16 +41,23 @@ class HttpClient {
   void SetReadTimeout(long milliseconds);
   long ReadTimeout() const { return timeoutMs_; }
 
+  // Whether the last request got its whole reply.
+  bool LastDone() const { return lastDone_; }
+
+  // From any thread: the request in flight fails at once, and so does every later one.
+  void Cancel();
+
  private:
-  HttpReply Perform(const std::string& address);
+  // Made with the first request; nothing once cancelled or without the module.
+  HttpConnection* Connection();
+  HttpReply Done(HttpReply reply);
 
-  void* handle_;  // CURL*, kept out of the header
+  std::mutex mutex_;  // the connection's making against a cancel from another thread
+  std::unique_ptr<HttpConnection> connection_;
+  bool cancelled_ = false;
   long timeoutMs_ = DefaultReadTimeoutMs;
-  bool formContentType_ = false;
+  bool lastDone_ = false;
 };
-
-// The client of the whole program, made on first use and kept until it ends.
-HttpClient& SharedHttpClient();
 
 // The machine's address as the echo page sees it: its lines, each ended by CR LF; empty on any
 // error. Asked on a handle of its own with libcurl's default headers.

@@ -50,6 +50,8 @@ TEST_F(WithService, TheFirstStartIsReportedOnceAndRemembered) {
     MainWindow form(folder);
     form.show();
     PassIntro(form);
+    // The paths document and the report go out beside the window; their answers come later.
+    ASSERT_TRUE(WaitFor([&] { return form.Online().Idle(); }));
     EXPECT_EQ(form.CurrentSettings().StatisticsAddress, service_.BaseUrl() + "/statistics");
     form.close();
     const TNuvStat stat = Totals();
@@ -78,6 +80,7 @@ TEST_F(WithService, AFinishedCycleReportsItsGameEnd) {
   ASSERT_EQ(form.Game().session.GameNumber, 20);
   std::mt19937 random(11);
   ASSERT_EQ(PlayMatch(form, random), 1);
+  ASSERT_TRUE(WaitFor([&] { return form.Online().Idle(); }));
   form.close();
 
   const TNuvStat stat = Totals();

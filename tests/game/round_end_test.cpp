@@ -153,29 +153,27 @@ TEST(FinishSession, TheEndOfGameWindowSeesTheRecordsResults) {
 TEST(FinishSession, StepsInOrderForEveryKindOfGame) {
   GameState local;
   local.session.GameNumber = 7;
-  EXPECT_EQ(FinishOrder(local, 20), (Calls{"hide table", "rating", "history", "statistics",
-                                           "club file", "menu", "sound WKoGood"}));
+  EXPECT_EQ(FinishOrder(local, 20),
+            (Calls{"hide table", "rating", "history", "club file", "menu", "sound WKoGood"}));
   local.session.GameNumber = 20;
-  EXPECT_EQ(FinishOrder(local, -20), (Calls{"hide table", "rating", "history", "statistics",
-                                            "club file", "end of game", "world top ten", "menu"}));
+  EXPECT_EQ(FinishOrder(local, -20), (Calls{"hide table", "rating", "history", "club file",
+                                            "end of game", "world top ten", "menu"}));
   GameState rated = local;
   rated.session.RatedGame = true;
   rated.session.GameNumber = 5;
-  EXPECT_EQ(FinishOrder(rated, -10),
-            (Calls{"hide table", "settle rated", "rating", "history", "statistics", "club file",
-                   "submit rated", "menu", "sound WKoBads"}));
+  EXPECT_EQ(FinishOrder(rated, -10), (Calls{"hide table", "settle rated", "rating", "history",
+                                            "club file", "submit rated", "menu", "sound WKoBads"}));
   GameState lan;
   lan.network.NetworkGame = true;
   lan.session.GameNumber = 40;
-  EXPECT_EQ(FinishOrder(lan, 0), (Calls{"hide table", "rating", "history", "statistics",
-                                        "club file", "end of game", "menu"}));
+  EXPECT_EQ(FinishOrder(lan, 0),
+            (Calls{"hide table", "rating", "history", "club file", "end of game", "menu"}));
   GameState tour;
   tour.network.TourGame = true;
   tour.network.TourSeat = 1;
   tour.session.GameNumber = 3;
-  EXPECT_EQ(FinishOrder(tour, 10),
-            (Calls{"tournament result", "hide table", "history", "statistics", "menu",
-                   "tournament window", "sound WKoGood"}));
+  EXPECT_EQ(FinishOrder(tour, 10), (Calls{"tournament result", "hide table", "history", "menu",
+                                          "tournament window", "sound WKoGood"}));
 }
 
 TEST(LeaveRunningGame, RemovesTheRecordAndClearsTheTable) {

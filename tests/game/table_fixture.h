@@ -164,7 +164,6 @@ class RecordingServices : public StandingSource,
   }
   void RemovePlayerRecord(int, bool) override { calls.push_back("remove record"); }
   void SettleRatedGame(const SessionResult&) override { calls.push_back("settle rated"); }
-  void ReportGameEnd(const SessionResult&) override { calls.push_back("statistics"); }
   void OfferWorldTopTen(const SessionResult&) override { calls.push_back("world top ten"); }
   void SubmitRatedResult(const SessionResult&) override { calls.push_back("submit rated"); }
   void ReportTournamentResult(const SessionResult&) override {

@@ -1,6 +1,7 @@
 #include "ui/dialogs/stat_dialog.h"
 
 #include <QInputDialog>
+#include <QPointer>
 
 #include "base/cp1251.h"
 #include "online/field_check.h"
@@ -31,7 +32,33 @@ std::optional<QString> InputBox(QWidget* parent, const Settings& settings) {
   return box.textValue();
 }
 
+// The totals of a read that failed: this game's, all preset.
+TNuvStat Unread() {
+  TNuvStat stat;
+  stat.GID = GameId;
+  return stat;
+}
+
+std::optional<TNuvStat> ReadNow(DialogContext& context, StatisticsService& service) {
+  const WaitCursor wait(context.settings.RedCursor);
+  TNuvStat totals;
+  if (!service.ReadTotals(GameId, totals)) return std::nullopt;
+  return totals;
+}
+
 }  // namespace
+
+StatLiker ServiceLiker(StatisticsService& service) {
+  return [&service](const std::string& nick, const std::function<void(bool)>& done) {
+    done(service.ReportLike(nick));
+  };
+}
+
+StatLiker SessionLiker(OnlineSession& session) {
+  return [&session](const std::string& nick, std::function<void(bool)> done) {
+    session.ReportLike(nick, std::move(done));
+  };
+}
 
 std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& stat, bool read) {
   const auto number = [read](int value) { return read ? QString::number(value) : QString(); };
@@ -49,18 +76,20 @@ std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& s
 
 TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun,
                StatHooks hooks, QWidget* parent)
+    : TFStat(context, ReadNow(context, service), ServiceLiker(service), likedThisRun,
+             std::move(hooks), parent) {}
+
+TFStat::TFStat(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
+               bool& likedThisRun, StatHooks hooks, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Statistics), MsgStatistics,
                   QSize(Width, RowTop + StatRowCount * RowPitch + 100), parent),
-      service_(service),
+      likeSender_(std::move(like)),
       liked_(likedThisRun),
-      hooks_(std::move(hooks)) {
-  const bool read = [&] {
-    const WaitCursor wait(context.settings.RedCursor);
-    return service_.ReadTotals(GameId, stat_);
-  }();
+      hooks_(std::move(hooks)),
+      stat_(totals ? *totals : Unread()) {
   int y = RowTop;
   std::size_t row = 0;
-  for (const auto& [label, value] : StatRows(stat_, read)) {
+  for (const auto& [label, value] : StatRows(stat_, totals.has_value())) {
     AddLabel(label, QRect(Left, y, Width - 2 * Left - ValueWidth, RowPitch));
     QLabel* figure = AddLabel(value, QRect(Width - Left - ValueWidth, y, ValueWidth, RowPitch),
                               Qt::AlignRight | Qt::AlignVCenter);
@@ -97,24 +126,25 @@ void TFStat::Like() {
       }
     }
   }
-  const bool reported = [&] {
-    const WaitCursor wait(settings.RedCursor);
-    return service_.ReportLike(settings.WorldNick);
-  }();
-  if (!reported) return;
+  // Off while the like is on its way, so a second click cannot send another.
   like_->setEnabled(false);
+  likeSender_(settings.WorldNick, [dialog = QPointer<TFStat>(this)](bool accepted) {
+    if (dialog) dialog->Liked(accepted);
+  });
+}
+
+void TFStat::Liked(bool accepted) {
+  if (!accepted) {
+    like_->setEnabled(true);
+    return;
+  }
+  Settings& settings = Context().settings;
   stat_.Stat3 += 1;
   values_[2]->setText(QString::number(stat_.Stat3));
   values_[3]->setText(FromService(settings.WorldNick));
   liked_ = true;
   settings.Liked = true;
   if (hooks_.saveSettings) hooks_.saveSettings();
-}
-
-void ShowStatistics(QWidget* parent, DialogContext& context, StatisticsService& service,
-                    bool& likedThisRun, const StatHooks& hooks) {
-  TFStat dialog(context, service, likedThisRun, hooks, parent);
-  dialog.exec();
 }
 
 }  // namespace fibwick

@@ -4,8 +4,10 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
+#include "online/online_session.h"
 #include "online/statistics.h"
 #include "ui/dialogs/dialog_frame.h"
 
@@ -23,11 +25,22 @@ struct StatHooks {
   std::function<void()> saveSettings;
 };
 
+// Sends a like under a nick; `done` hears whether the service took it, now or later.
+using StatLiker = std::function<void(const std::string& nick, std::function<void(bool)> done)>;
+// Asks on the calling thread.
+StatLiker ServiceLiker(StatisticsService& service);
+// Asks through the session; the answer comes with its poster.
+StatLiker SessionLiker(OnlineSession& session);
+
 class TFStat : public DialogFrame {
   Q_OBJECT
 
  public:
-  // Reads the totals at once. `likedThisRun` lives as long as the program runs.
+  // The totals as read, nothing when the read failed. `likedThisRun` lives as long as the
+  // program runs.
+  TFStat(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
+         bool& likedThisRun, StatHooks hooks, QWidget* parent);
+  // Reads the totals at once, on the calling thread.
   TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun, StatHooks hooks,
          QWidget* parent);
 
@@ -37,8 +50,9 @@ class TFStat : public DialogFrame {
 
  private:
   void Like();
+  void Liked(bool accepted);
 
-  StatisticsService& service_;
+  StatLiker likeSender_;
   bool& liked_;
   StatHooks hooks_;
   TNuvStat stat_;
@@ -46,8 +60,5 @@ class TFStat : public DialogFrame {
   TNuvCardsButton* like_ = nullptr;
   TNuvCardsButton* ok_ = nullptr;
 };
-
-void ShowStatistics(QWidget* parent, DialogContext& context, StatisticsService& service,
-                    bool& likedThisRun, const StatHooks& hooks);
 
 }  // namespace fibwick
