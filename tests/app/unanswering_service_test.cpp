@@ -6,8 +6,8 @@
 #include <random>
 
 #include "app/app_support.h"
-#include "app/match_player.h"
 #include "app/main_window.h"
+#include "app/match_player.h"
 #include "online/loopback_server.h"
 #include "online/service_base.h"
 #include "records/club_file.h"
