@@ -11,7 +11,7 @@
 #include "game/match_setup.h"
 #include "records/catalogue.h"
 #include "records/settings.h"
-#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/dialogs/wait_dialog.h"
 #include "ui/sound/cue_player.h"
 #include "ui/text_helpers.h"
@@ -69,7 +69,7 @@ bool LanController::WaitForPartner(int slot, const LanSetup& setup) {
     return false;
   }
   DialogContext context = host_.Dialogs();
-  TFormWait wait(context, &host_.Window());
+  WaitDialog wait(context, &host_.Window());
   wait.Prepare(CatalogueLine(client ? MsgExpectationOfGame : MsgExpectationOfPlayers), client);
   wait.onCancel = [this] {
     lan_.Close();

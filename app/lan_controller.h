@@ -12,7 +12,7 @@ namespace fibwick {
 
 class ClubSession;
 class CuePlayer;
-class TFormWait;
+class WaitDialog;
 class TableScreen;
 struct LanSetup;
 struct PeerChat;
@@ -65,7 +65,7 @@ class LanController {
   LanKit kit_;
   bool standIn_;
   LanLink lan_;
-  TFormWait* wait_ = nullptr;  // shown while a LAN partner is awaited
+  WaitDialog* wait_ = nullptr;  // shown while a LAN partner is awaited
   QElapsedTimer chatWindow_;
   int chatLinesInWindow_ = 0;
 };

@@ -25,10 +25,10 @@
 #include "ui/builtin_pictures.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/start_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/skin_button.h"
 
 namespace fibwick {

@@ -11,8 +11,8 @@
 #include "ui/caption_tint.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/options_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 #include "ui/sound/cue_player.h"
 

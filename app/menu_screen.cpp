@@ -48,7 +48,7 @@ QRect CoveredRect(const QImage& picture) {
   return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void Skin(TNuvCardsButton* button, TColorSB colour, QColor font, const QString& text,
+void Skin(SkinButton* button, TColorSB colour, QColor font, const QString& text,
           const QFont& face) {
   button->SetColorSB(colour);
   button->SetFontColour(font);
@@ -73,7 +73,7 @@ MenuScreen::MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& sessio
   QObject::connect(calendarTimer_, &QTimer::timeout, &window_, [this] { CalendarTimer(); });
   for (int line = 1; line <= 5; ++line) {
     const std::string name = "Button" + std::to_string(line);
-    TNuvCardsButton* button = Button(name.c_str());
+    SkinButton* button = Button(name.c_str());
     clubLines_[static_cast<std::size_t>(line - 1)] = button;
     QObject::connect(button, &QAbstractButton::clicked, &window_,
                      [this, line] { actions_.clubLine(line); });
@@ -87,19 +87,19 @@ MenuScreen::MenuScreen(QWidget& window, ScreenKit kit, const ClubSession& sessio
   listHeader_ = Button("Panel4");
   listHeader_->setEnabled(false);
   listHeader_->SetGrayDis(false);
-  const std::pair<TNuvCardsButton*, std::function<void()>*> clicks[] = {
+  const std::pair<SkinButton*, std::function<void()>*> clicks[] = {
       {newPlayer_, &actions_.newPlayer}, {topTen_, &actions_.topTen},
       {options_, &actions_.options},     {exit_, &actions_.exit},
       {history_, &actions_.history},     {mode_, &actions_.mode}};
   for (const auto& [button, action] : clicks) {
     QObject::connect(button, &QAbstractButton::clicked, &window_, [action] { (*action)(); });
   }
-  topTen_->OnMouseEnter = [this](TNuvCardsButton& button) { ShowTopTenBalloon(button); };
+  topTen_->OnMouseEnter = [this](SkinButton& button) { ShowTopTenBalloon(button); };
   controls_ = {&title_,      &caption_, &elite_,  &lampBoardLeft_, &lampBoardRight_, &animation1_,
                &animation2_, &clock1_,  &clock2_, &calendarLeft_,  &calendarRight_};
 }
 
-TNuvCardsButton* MenuScreen::Button(const char* name) {
+SkinButton* MenuScreen::Button(const char* name) {
   return MakeWindowButton(window_, name);
 }
 
@@ -136,11 +136,11 @@ void MenuScreen::Layout() {
 
   Skin(newPlayer_, purple ? TColorSB::DCards : TColorSB::DNavy,
        purple ? menuFont : QColor(0, 255, 255), Catalogue(MsgNewPlayer), bigFont);
-  const std::pair<TNuvCardsButton*, Message> menuButtons[] = {{topTen_, MsgTopTen},
-                                                              {history_, MsgHistory},
-                                                              {options_, MsgOptions},
-                                                              {mode_, MsgMode},
-                                                              {exit_, MsgExit}};
+  const std::pair<SkinButton*, Message> menuButtons[] = {{topTen_, MsgTopTen},
+                                                         {history_, MsgHistory},
+                                                         {options_, MsgOptions},
+                                                         {mode_, MsgMode},
+                                                         {exit_, MsgExit}};
   for (const auto& [button, message] : menuButtons) {
     Skin(button, purple ? TColorSB::DCards : TColorSB::DRed, menuFont, Catalogue(message), bigFont);
   }
@@ -278,8 +278,8 @@ void MenuScreen::SetVisible(bool visible) {
   for (PictureControl* c : controls_) c->visible = visible;
   clock1_.visible = clock2_.visible = visible && MenuClocksVisible(kit_.layout);
   calendarLeft_.visible = calendarRight_.visible = visible && calendar_;
-  for (TNuvCardsButton* b : clubLines_) b->setVisible(visible);
-  for (TNuvCardsButton* b : {newPlayer_, topTen_, options_, exit_, history_, mode_, listHeader_})
+  for (SkinButton* b : clubLines_) b->setVisible(visible);
+  for (SkinButton* b : {newPlayer_, topTen_, options_, exit_, history_, mode_, listHeader_})
     b->setVisible(visible);
 }
 
@@ -397,7 +397,7 @@ void MenuScreen::DrawIndicatorClock() {
   indicatorHint_ = IndicatorHint(indicatorStyle_, QString(), connected, !indicatorAnswered_);
 }
 
-void MenuScreen::ShowTopTenBalloon(TNuvCardsButton& button) {
+void MenuScreen::ShowTopTenBalloon(SkinButton& button) {
   if (!visible_) return;
   BalloonHint::ShowText(Catalogue(MsgGamesInCycle) + ":", QString::number(GamesPerCycle), &button,
                         QPoint(button.width() / 2, 0), BalloonIcon::Information, BalloonStyle{},

@@ -25,7 +25,7 @@ namespace fibwick {
 
 class ClubSession;
 class PackShelf;
-class TNuvCardsButton;
+class SkinButton;
 
 // An icon of the online services on the main menu.
 struct ServiceIcon {
@@ -93,10 +93,10 @@ class MenuScreen {
   void CalendarTimer();
 
  private:
-  TNuvCardsButton* Button(const char* name);
+  SkinButton* Button(const char* name);
   void DrawIndicatorClock();
   void IndicatorRead(unsigned ticket, const std::optional<IndicatorReading>& reading);
-  void ShowTopTenBalloon(TNuvCardsButton& button);
+  void ShowTopTenBalloon(SkinButton& button);
   void Update(const PictureControl& control);
   void ShowAnimationFrame(std::size_t animation, std::size_t index);
   void DrawLampFrames(const MenuGeometry& g);
@@ -138,14 +138,14 @@ class MenuScreen {
   QTimer* calendarTimer_;
 
   // Skinned buttons, named as the window's controls.
-  std::array<TNuvCardsButton*, 5> clubLines_{};
-  TNuvCardsButton* newPlayer_;
-  TNuvCardsButton* topTen_;
-  TNuvCardsButton* options_;
-  TNuvCardsButton* exit_;
-  TNuvCardsButton* history_;
-  TNuvCardsButton* mode_;
-  TNuvCardsButton* listHeader_;
+  std::array<SkinButton*, 5> clubLines_{};
+  SkinButton* newPlayer_;
+  SkinButton* topTen_;
+  SkinButton* options_;
+  SkinButton* exit_;
+  SkinButton* history_;
+  SkinButton* mode_;
+  SkinButton* listHeader_;
 };
 
 }  // namespace fibwick

@@ -57,7 +57,7 @@ void OnlineController::ShowStatistics(QWidget* parent, std::function<DialogConte
   statisticsAsked_ = true;
   ReadTotals([this, parent, context, &likedThisRun, hooks](const std::optional<TNuvStat>& totals) {
     DialogContext dialogs = context();
-    TFStat dialog(dialogs, totals, SessionLiker(session_), likedThisRun, hooks, parent);
+    StatisticsDialog dialog(dialogs, totals, SessionLiker(session_), likedThisRun, hooks, parent);
     statisticsAsked_ = false;
     dialog.exec();
   });

@@ -9,7 +9,7 @@
 #include "online/online_session.h"
 #include "records/settings.h"
 #include "ui/dialogs/dialog_context.h"
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 
 // The window's side of the online session: the answers run on the window's event loop, and what
 // the service says lands in the settings the window keeps.

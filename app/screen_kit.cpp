@@ -4,8 +4,8 @@
 
 namespace fibwick {
 
-TNuvCardsButton* MakeWindowButton(QWidget& window, const char* name) {
-  auto* button = new TNuvCardsButton(&window);
+SkinButton* MakeWindowButton(QWidget& window, const char* name) {
+  auto* button = new SkinButton(&window);
   button->setObjectName(name);
   // The window is played with the mouse; a focused button would answer a stray Space with a
   // challenge or a put.
@@ -14,7 +14,7 @@ TNuvCardsButton* MakeWindowButton(QWidget& window, const char* name) {
   return button;
 }
 
-void PlaceButton(TNuvCardsButton* button, const PixelRect& rect) {
+void PlaceButton(SkinButton* button, const PixelRect& rect) {
   button->setGeometry(AsQRect(rect));
   button->show();
 }

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace fibwick {
 
-class TNuvCardsButton;
+class SkinButton;
 
 // What the window lends its screens to draw with; it alone changes them.
 struct ScreenKit {
@@ -29,7 +29,7 @@ inline QRect AsQRect(const PixelRect& r) {
 }
 
 // A hidden skinned button of the window, named as its control.
-TNuvCardsButton* MakeWindowButton(QWidget& window, const char* name);
-void PlaceButton(TNuvCardsButton* button, const PixelRect& rect);
+SkinButton* MakeWindowButton(QWidget& window, const char* name);
+void PlaceButton(SkinButton* button, const PixelRect& rect);
 
 }  // namespace fibwick

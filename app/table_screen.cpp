@@ -43,7 +43,7 @@ TableScreen::TableScreen(QWidget& window, ScreenKit kit, TableViewHooks hooks)
 
 TableScreen::~TableScreen() = default;
 
-TNuvCardsButton* TableScreen::Button(ActionButton button) const {
+SkinButton* TableScreen::Button(ActionButton button) const {
   switch (button) {
     case ActionButton::Challenge:
       return challenge_;
@@ -90,7 +90,7 @@ void TableScreen::Layout(bool chatEntry) {
   const int w = Scaled(layout, 150);
   const int top = claimPlate_.rect.Bottom() + Scaled(layout, 20);
   int row = 0;
-  for (TNuvCardsButton* button : {challenge_, put_, pass_}) {
+  for (SkinButton* button : {challenge_, put_, pass_}) {
     button->setGeometry(x, top + row++ * (bh + Scaled(layout, 5)), w, bh);
     button->SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
     button->SetFontColour(purple ? QColor(200, 175, 50) : QColor(255, 255, 255));
@@ -102,7 +102,7 @@ void TableScreen::Layout(bool chatEntry) {
 
 void TableScreen::SetVisible(bool visible) {
   for (PictureControl* c : controls_) c->visible = visible;
-  for (TNuvCardsButton* button : {challenge_, put_, pass_}) button->setVisible(visible);
+  for (SkinButton* button : {challenge_, put_, pass_}) button->setVisible(visible);
   memo_.visible = visible && chatEntry_;
   edit_->setVisible(visible && chatEntry_);
   send_->setVisible(visible);
@@ -263,7 +263,7 @@ void TableScreen::ShowWaitBanner(const QString& text) {
 
 void TableScreen::SetButton(ActionButton button, const QString& caption, bool enabled,
                             bool visible) {
-  TNuvCardsButton* b = Button(button);
+  SkinButton* b = Button(button);
   b->setText(caption);
   b->setEnabled(enabled);
   b->setVisible(visible);

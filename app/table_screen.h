@@ -28,7 +28,7 @@ class TableScreen {
 
   QtTableView& View() { return *view_; }
   const QtTableView& View() const { return *view_; }
-  TNuvCardsButton* Button(ActionButton button) const;
+  SkinButton* Button(ActionButton button) const;
 
   // Places and clears everything for the current layout and settings; the chat line is typed
   // only in network games.
@@ -93,9 +93,9 @@ class TableScreen {
   bool chatEntry_ = false;
   std::vector<PictureControl*> controls_;
   // Skinned buttons, named as the window's controls.
-  TNuvCardsButton* challenge_;
-  TNuvCardsButton* put_;
-  TNuvCardsButton* pass_;
+  SkinButton* challenge_;
+  SkinButton* put_;
+  SkinButton* pass_;
   QLineEdit* edit_;
   QAbstractButton* send_;
   FlightOverlay* flights_;

@@ -58,7 +58,7 @@ void OpenOptions(benchmark::State& state) {
   Settings settings;
   DialogContext context(settings, ArtSources{.packs = &shelf}, QDir::tempPath().toStdString());
   for (auto _ : state) {
-    TFormOptions dialog(context, OptionsHooks{}, QSize(1920, 1080), nullptr);
+    OptionsDialog dialog(context, OptionsHooks{}, QSize(1920, 1080), nullptr);
     dialog.show();
     QApplication::processEvents();
     benchmark::DoNotOptimize(dialog.grab());

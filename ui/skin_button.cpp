@@ -349,65 +349,65 @@ void PaintButton(QPainter& painter, const ButtonFace& face, const PictureLookup&
   }
 }
 
-TNuvCardsButton::TNuvCardsButton(QWidget* parent) : QAbstractButton(parent) {
+SkinButton::SkinButton(QWidget* parent) : QAbstractButton(parent) {
   resize(100, 30);
   setFocusPolicy(Qt::StrongFocus);
 }
 
 template <typename T>
-void TNuvCardsButton::Set(T& field, T value) {
+void SkinButton::Set(T& field, T value) {
   if (field == value) return;
   field = value;
   update();
 }
 
-void TNuvCardsButton::SetColorSB(TColorSB colour) {
+void SkinButton::SetColorSB(TColorSB colour) {
   Set(colorSB_, colour);
 }
-void TNuvCardsButton::SetColorMouse(QColor colour) {
+void SkinButton::SetColorMouse(QColor colour) {
   Set(colorMouse_, colour);
 }
-void TNuvCardsButton::SetFontColour(QColor colour) {
+void SkinButton::SetFontColour(QColor colour) {
   Set(fontColour_, colour);
 }
-void TNuvCardsButton::SetLightFont(bool on) {
+void SkinButton::SetLightFont(bool on) {
   Set(lightFont_, on);
 }
-void TNuvCardsButton::SetGrayDis(bool on) {
+void SkinButton::SetGrayDis(bool on) {
   Set(grayDis_, on);
 }
-void TNuvCardsButton::SetKLightSB(int percent) {
+void SkinButton::SetKLightSB(int percent) {
   Set(kLightSB_, std::clamp(percent, 0, 100));
 }
-void TNuvCardsButton::SetKontur(bool on) {
+void SkinButton::SetKontur(bool on) {
   Set(kontur_, on);
 }
-void TNuvCardsButton::SetSmooth(bool on) {
+void SkinButton::SetSmooth(bool on) {
   Set(smooth_, on);
 }
-void TNuvCardsButton::SetNata(bool on) {
+void SkinButton::SetNata(bool on) {
   Set(nata_, on);
 }
 
-void TNuvCardsButton::SetHeightSB(THeightSB height) {
+void SkinButton::SetHeightSB(THeightSB height) {
   heightSB_ = height;
   static constexpr std::array<int, 3> Heights = {30, 45, 60};
   resize(width(), Heights[static_cast<int>(height)]);
   update();
 }
 
-void TNuvCardsButton::SetGlyph(const QImage& glyph, GlyphLayout layout) {
+void SkinButton::SetGlyph(const QImage& glyph, GlyphLayout layout) {
   glyph_ = glyph;
   glyphLayout_ = layout;
   update();
 }
 
-void TNuvCardsButton::SetPictures(PictureLookup pictures) {
+void SkinButton::SetPictures(PictureLookup pictures) {
   pictures_ = std::move(pictures);
   update();
 }
 
-ButtonFace TNuvCardsButton::Face() const {
+ButtonFace SkinButton::Face() const {
   ButtonFace face;
   face.size = size();
   face.colour = colorSB_;
@@ -427,28 +427,28 @@ ButtonFace TNuvCardsButton::Face() const {
   return face;
 }
 
-void TNuvCardsButton::paintEvent(QPaintEvent*) {
+void SkinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintButton(painter, Face(), pictures_, [this](QPainter& p) {
     if (OnDrawButton) OnDrawButton(*this, p, rect());
   });
 }
 
-void TNuvCardsButton::enterEvent(QEnterEvent* event) {
+void SkinButton::enterEvent(QEnterEvent* event) {
   mouseInPos_ = true;
   update();
   if (OnMouseEnter) OnMouseEnter(*this);
   QAbstractButton::enterEvent(event);
 }
 
-void TNuvCardsButton::leaveEvent(QEvent* event) {
+void SkinButton::leaveEvent(QEvent* event) {
   mouseInPos_ = false;
   update();
   if (OnMouseLeave) OnMouseLeave(*this);
   QAbstractButton::leaveEvent(event);
 }
 
-void TNuvCardsButton::changeEvent(QEvent* event) {
+void SkinButton::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange) update();
   QAbstractButton::changeEvent(event);
 }

@@ -69,11 +69,11 @@ FittedText FitCaption(const ButtonFace& face);
 void PaintButton(QPainter& painter, const ButtonFace& face, const PictureLookup& pictures,
                  const std::function<void(QPainter&)>& afterDrawn = {});
 
-class TNuvCardsButton : public QAbstractButton {
+class SkinButton : public QAbstractButton {
   Q_OBJECT
 
  public:
-  explicit TNuvCardsButton(QWidget* parent = nullptr);
+  explicit SkinButton(QWidget* parent = nullptr);
 
   TColorSB ColorSB() const { return colorSB_; }
   void SetColorSB(TColorSB colour);
@@ -102,9 +102,9 @@ class TNuvCardsButton : public QAbstractButton {
   // The face as the next paint would draw it.
   ButtonFace Face() const;
 
-  std::function<void(TNuvCardsButton&, QPainter&, QRect)> OnDrawButton;
-  std::function<void(TNuvCardsButton&)> OnMouseEnter;
-  std::function<void(TNuvCardsButton&)> OnMouseLeave;
+  std::function<void(SkinButton&, QPainter&, QRect)> OnDrawButton;
+  std::function<void(SkinButton&)> OnMouseEnter;
+  std::function<void(SkinButton&)> OnMouseLeave;
 
   QSize sizeHint() const override { return {100, 30}; }
 

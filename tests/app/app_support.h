@@ -15,9 +15,9 @@
 
 #include "app/event_waits.h"
 #include "app/main_window.h"
-#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/skin_button.h"
 
 // Driving the real main window as a player would: fresh files, waits, clicks, dialog answers.
@@ -43,8 +43,8 @@ inline fs::path FreshProgramFolder(const std::string& name) {
   return folder;
 }
 
-inline TNuvCardsButton* ButtonNamed(MainWindow& form, const char* name) {
-  return form.findChild<TNuvCardsButton*>(name);
+inline SkinButton* ButtonNamed(MainWindow& form, const char* name) {
+  return form.findChild<SkinButton*>(name);
 }
 
 // The window on the main menu, past the intro.
@@ -81,7 +81,7 @@ class DialogAnswerer : public QObject {
     if (modal == nullptr || modal == last_) return;
     last_ = modal;
     ++dialogsSeen;
-    if (auto* start = qobject_cast<TFormPassword*>(modal)) {
+    if (auto* start = qobject_cast<StartDialog*>(modal)) {
       // Once per dialog, and outside this tick: a LAN start opens the wait window from Confirm,
       // and a timer is not called again while its own tick runs.
       if (start->property("answered").toBool()) {
@@ -95,9 +95,9 @@ class DialogAnswerer : public QObject {
         start->ConfirmationBox()->setText(QString::fromStdString(password));
       }
       QTimer::singleShot(0, start, [start] { start->Confirm(); });
-    } else if (auto* dost = qobject_cast<TFormDost*>(modal)) {
+    } else if (auto* dost = qobject_cast<ClaimRankDialog*>(modal)) {
       dost->Button(rankIndex)->click();
-    } else if (auto* question = qobject_cast<TFormQuestion*>(modal)) {
+    } else if (auto* question = qobject_cast<QuestionDialog*>(modal)) {
       ++questionsSeen;
       (answerYes ? question->YesButton() : question->NoButton())->click();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {

@@ -232,9 +232,9 @@ TEST(LanStartDialog, ServerAndClientMeetThroughTheirDialogs) {
   PassIntro(lan.server);
   PassIntro(lan.client);
   bool clientStarted = false;
-  TFormWait* serverWait = nullptr;
+  WaitDialog* serverWait = nullptr;
   answerer.custom = [&](QWidget* modal) {
-    if (auto* wait = qobject_cast<TFormWait*>(modal)) {
+    if (auto* wait = qobject_cast<WaitDialog*>(modal)) {
       if (wait->parentWidget() == &lan.server) serverWait = wait;
       if (wait == serverWait && wait->OkButton()->isEnabled()) wait->OkButton()->click();
       if (wait == serverWait && !clientStarted) {
@@ -243,7 +243,7 @@ TEST(LanStartDialog, ServerAndClientMeetThroughTheirDialogs) {
       }
       return true;
     }
-    auto* start = qobject_cast<TFormPassword*>(modal);
+    auto* start = qobject_cast<StartDialog*>(modal);
     if (start && start->parentWidget() == &lan.client && !start->ClientItem()->isChecked()) {
       start->ClientItem()->click();
       start->ServerAddressBox()->setText("127.0.0.1");
@@ -366,7 +366,7 @@ struct NoticeWatch {
   std::vector<QString> notices;
   NoticeWatch() {
     answerer.custom = [this](QWidget* modal) {
-      auto* notice = qobject_cast<TFormNotice*>(modal);
+      auto* notice = qobject_cast<NoticeDialog*>(modal);
       if (notice && !notice->property("watched").toBool()) {
         notice->setProperty("watched", true);
         notices.push_back(notice->Lines().join('\n'));

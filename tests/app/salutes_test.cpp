@@ -71,7 +71,7 @@ TEST(Salutes, ADialogButtonSalutesWhileTheButtonsSwitchIsOn) {
     SaluteWindow w(on ? "salute-buttons-on" : "salute-buttons-off", settings);
     int seen = -1;
     w.answerer.custom = [&](QWidget* modal) {
-      auto* speed = qobject_cast<TFormSpeed*>(modal);
+      auto* speed = qobject_cast<SpeedDialog*>(modal);
       if (speed == nullptr) return false;
       speed->OkButton()->click();
       seen = SalutesOnScreen();

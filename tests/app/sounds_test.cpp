@@ -127,7 +127,7 @@ TEST(Sounds, TheOptionsSwitchMusicAndSoundAtOnce) {
     bool tuneWantedInDialog = true;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-      auto* options = qobject_cast<TFormOptions*>(QApplication::activeModalWidget());
+      auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
       if (options == nullptr) return;
       answer.stop();
       options->MusicBox()->click();

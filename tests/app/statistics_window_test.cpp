@@ -33,7 +33,9 @@ class StatisticsWindow : public ::testing::Test {
         nullptr, [this] { return DialogContext(settings_, ArtSources{}, folder_); }, liked_, {});
   }
 
-  static TFStat* OpenWindow() { return qobject_cast<TFStat*>(QApplication::activeModalWidget()); }
+  static StatisticsDialog* OpenWindow() {
+    return qobject_cast<StatisticsDialog*>(QApplication::activeModalWidget());
+  }
 
   std::string before_ = std::getenv(ServiceUrlVariable);
   Settings settings_;
@@ -58,7 +60,7 @@ TEST_F(StatisticsWindow, OpensWithTheAnswerOrNoConnect) {
     std::optional<QString> first;
     QTimer reader;
     QObject::connect(&reader, &QTimer::timeout, [&] {
-      if (TFStat* window = OpenWindow()) {
+      if (StatisticsDialog* window = OpenWindow()) {
         first = window->Value(0);
         window->OkButton()->click();
       }

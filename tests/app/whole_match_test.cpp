@@ -20,9 +20,9 @@
 #include "records/history_file.h"
 #include "records/history_view.h"
 #include "records/settings_file.h"
-#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/skin_button.h"
 
 namespace fibwick {

@@ -14,14 +14,14 @@
 #include "records/catalogue.h"
 #include "ui/builtin_pictures.h"
 #include "ui/card_names.h"
-#include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/options_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/start_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/dialogs/wait_dialog.h"
 #include "ui/layout.h"
 #include "ui/salute_film.h"
@@ -146,38 +146,41 @@ class Windows : public ::testing::Test {
   std::vector<Window> EveryWindow() {
     return {
         {DialogArt::Speed, "speed",
-         [](DialogContext& c) { return std::make_unique<TFormSpeed>(c, nullptr); }},
+         [](DialogContext& c) { return std::make_unique<SpeedDialog>(c, nullptr); }},
         {DialogArt::Options, "options",
          [](DialogContext& c) {
-           return std::make_unique<TFormOptions>(c, OptionsHooks{}, QSize(1920, 1080), nullptr);
+           return std::make_unique<OptionsDialog>(c, OptionsHooks{}, QSize(1920, 1080), nullptr);
          }},
         {DialogArt::History, "history",
-         [this](DialogContext& c) { return std::make_unique<TFHistory>(c, selected_, nullptr); }},
+         [this](DialogContext& c) {
+           return std::make_unique<HistoryDialog>(c, selected_, nullptr);
+         }},
         {DialogArt::EndGame, "endgame",
          [](DialogContext& c) {
-           return std::make_unique<TFormEndGame>(c, EndGameInput{1, 180, GameKind::Computer, 0},
-                                                 nullptr);
+           return std::make_unique<EndGameDialog>(c, EndGameInput{1, 180, GameKind::Computer, 0},
+                                                  nullptr);
          }},
         {DialogArt::Login, "login",
          [](DialogContext& c) {
-           return std::make_unique<TFormPassword>(c, StartDialogInput{}, nullptr);
+           return std::make_unique<StartDialog>(c, StartDialogInput{}, nullptr);
          }},
         {DialogArt::Login, "login-network",
          [](DialogContext& c) {
            StartDialogInput network;
            network.networkGame = true;
-           return std::make_unique<TFormPassword>(c, network, nullptr);
+           return std::make_unique<StartDialog>(c, network, nullptr);
          }},
         {DialogArt::Count, "count",
          [](DialogContext& c) {
-           return std::make_unique<TFormCount>(c, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
+           return std::make_unique<GeneralCountDialog>(c, TCount{}, "Ann", 1, HistoryKind::Local,
+                                                       nullptr);
          }},
         {DialogArt::Statistics, "statistics",
          [this](DialogContext& c) {
-           return std::make_unique<TFStat>(c, statistics_, liked_, StatHooks{}, nullptr);
+           return std::make_unique<StatisticsDialog>(c, statistics_, liked_, StatHooks{}, nullptr);
          }},
         {DialogArt::Wait, "wait",
-         [](DialogContext& c) { return std::make_unique<TFormWait>(c, nullptr); }},
+         [](DialogContext& c) { return std::make_unique<WaitDialog>(c, nullptr); }},
     };
   }
 

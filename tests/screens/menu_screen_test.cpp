@@ -34,8 +34,8 @@ std::string SizeName(int mode) {
   return "mode" + std::to_string(mode);
 }
 
-TNuvCardsButton* Button(MainWindow& form, const char* name) {
-  auto* button = form.findChild<TNuvCardsButton*>(name);
+SkinButton* Button(MainWindow& form, const char* name) {
+  auto* button = form.findChild<SkinButton*>(name);
   EXPECT_NE(button, nullptr) << name;
   return button;
 }
@@ -285,7 +285,7 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
     const QImage still = Photograph(*form);
     for (const char* name :
          {"Button9", "BHistory", "Button10", "BMode", "Button11", "Button6", "Button1"}) {
-      TNuvCardsButton* button = Button(*form, name);
+      SkinButton* button = Button(*form, name);
       const QRect area = button->geometry();
       ASSERT_EQ(CountPixels(still, area, Yellow), 0) << name;
       PointAt(*button, button->rect().center());
@@ -313,7 +313,7 @@ TEST(MainMenu, ButtonCaptionsTurnYellowUnderThePointer) {
     // The header of the club list is no button, and a free line cannot be chosen: they stay as
     // they are.
     for (const char* name : {"Panel4", "Button2", "Button5"}) {
-      TNuvCardsButton* unlit = Button(*form, name);
+      SkinButton* unlit = Button(*form, name);
       PointAt(*unlit, unlit->rect().center());
       const QImage hovered = Photograph(*form);
       EXPECT_EQ(CountPixels(hovered, unlit->geometry(), Yellow), 0)

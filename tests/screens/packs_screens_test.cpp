@@ -39,7 +39,7 @@ struct TableLook {
 TEST(Packs, FaceSetsBacksAndBackgroundsAtTheTable) {
   QTimer answerer;  // leaving a running game asks first; the answer is yes
   QObject::connect(&answerer, &QTimer::timeout, [] {
-    if (auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget())) {
+    if (auto* question = qobject_cast<QuestionDialog*>(QApplication::activeModalWidget())) {
       question->YesButton()->click();
     }
   });
@@ -92,7 +92,7 @@ TEST(Packs, ThePurpleDesignOfMenuAndTable) {
     Save(Photograph(*form), "packs-purple-table.png");
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [] {
-      if (auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget())) {
+      if (auto* question = qobject_cast<QuestionDialog*>(QApplication::activeModalWidget())) {
         question->YesButton()->click();
       }
     });
@@ -137,7 +137,7 @@ TEST(Packs, EveryTabOfTheOptions) {
     settings.Language = language;
     SetLanguage(language);
     DialogContext context(settings, ArtSources{.packs = &shelf}, folder);
-    TFormOptions dialog(context, OptionsHooks{}, QSize(1920, 1080), nullptr);
+    OptionsDialog dialog(context, OptionsHooks{}, QSize(1920, 1080), nullptr);
     dialog.show();
     ASSERT_TRUE(WaitFor([&] { return dialog.isVisible(); }));
     for (int tab = 0; tab < dialog.Tabs()->count(); ++tab) {

@@ -24,7 +24,7 @@ TEST(Screens, IntroMenuAndTableAtEveryWindowSize) {
   // Leaving the running game asks first; the answer is yes.
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [] {
-    if (auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget())) {
+    if (auto* question = qobject_cast<QuestionDialog*>(QApplication::activeModalWidget())) {
       question->YesButton()->click();
     }
   });

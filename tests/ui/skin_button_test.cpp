@@ -186,7 +186,7 @@ TEST(SkinButton, FocusMarks) {
 
 TEST(SkinButton, WidgetProperties) {
   Skins skins;
-  TNuvCardsButton button;
+  SkinButton button;
   button.SetPictures(skins.Lookup());
   EXPECT_EQ(button.size(), QSize(100, 30));
   button.SetHeightSB(THeightSB::D45);
@@ -196,7 +196,7 @@ TEST(SkinButton, WidgetProperties) {
   button.SetColorMouse(QColor(255, 255, 0));
   EXPECT_EQ(button.Face().textColour, QColor(Qt::white));
   int entered = 0;
-  button.OnMouseEnter = [&](TNuvCardsButton&) { ++entered; };
+  button.OnMouseEnter = [&](SkinButton&) { ++entered; };
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QCoreApplication::sendEvent(&button, &enter);
   EXPECT_EQ(entered, 1);
@@ -206,7 +206,7 @@ TEST(SkinButton, WidgetProperties) {
   EXPECT_EQ(button.Face().textColour, QColor(192, 192, 192));
 
   int drawn = 0;
-  button.OnDrawButton = [&](TNuvCardsButton&, QPainter&, QRect rect) {
+  button.OnDrawButton = [&](SkinButton&, QPainter&, QRect rect) {
     ++drawn;
     EXPECT_EQ(rect, QRect(0, 0, 100, 45));
   };

@@ -7,15 +7,15 @@
 
 #include "dialogs_support.h"
 #include "records/history_file.h"
-#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 #include "ui/salute.h"
 #include "ui/ui_test_support.h"
@@ -29,7 +29,7 @@ using testing_support::Text;
 // A dialog and the button the case presses.
 struct Opened {
   std::unique_ptr<DialogFrame> dialog;
-  TNuvCardsButton* button = nullptr;
+  SkinButton* button = nullptr;
 };
 
 struct DialogCase {
@@ -38,9 +38,9 @@ struct DialogCase {
 };
 
 template <typename Dialog, typename... Args>
-Opened Open(TNuvCardsButton* (Dialog::*button)() const, DialogContext& context, Args&&... args) {
+Opened Open(SkinButton* (Dialog::*button)() const, DialogContext& context, Args&&... args) {
   auto dialog = std::make_unique<Dialog>(context, std::forward<Args>(args)..., nullptr);
-  TNuvCardsButton* pressed = (dialog.get()->*button)();
+  SkinButton* pressed = (dialog.get()->*button)();
   return {std::move(dialog), pressed};
 }
 
@@ -48,38 +48,38 @@ Opened Open(TNuvCardsButton* (Dialog::*button)() const, DialogContext& context, 
 // one Return presses (its default).
 const std::vector<DialogCase>& MouseCases() {
   static const std::vector<DialogCase> cases = {
-      {"speed ok", [](DialogContext& c) { return Open(&TFormSpeed::OkButton, c); }},
+      {"speed ok", [](DialogContext& c) { return Open(&SpeedDialog::OkButton, c); }},
       {"options ok",
        [](DialogContext& c) {
-         return Open(&TFormOptions::OkButton, c, OptionsHooks{}, QSize(1920, 1080));
+         return Open(&OptionsDialog::OkButton, c, OptionsHooks{}, QSize(1920, 1080));
        }},
-      {"top ten ok", [](DialogContext& c) { return Open(&TFormTopTen::OkButton, c); }},
+      {"top ten ok", [](DialogContext& c) { return Open(&TopTenDialog::OkButton, c); }},
       {"question yes",
        [](DialogContext& c) {
-         return Open(&TFormQuestion::YesButton, c, Text(MsgLeaveToMainMenu));
+         return Open(&QuestionDialog::YesButton, c, Text(MsgLeaveToMainMenu));
        }},
       {"question no",
        [](DialogContext& c) {
-         return Open(&TFormQuestion::NoButton, c, Text(MsgLeaveToMainMenu));
+         return Open(&QuestionDialog::NoButton, c, Text(MsgLeaveToMainMenu));
        }},
       {"notice ok",
        [](DialogContext& c) {
-         return Open(&TFormNotice::OkButton, c, Text(MsgErrorOfDiskWriting), QString(), QString());
+         return Open(&NoticeDialog::OkButton, c, Text(MsgErrorOfDiskWriting), QString(), QString());
        }},
       {"end of game ok",
        [](DialogContext& c) {
-         return Open(&TFormEndGame::OkButton, c, EndGameInput{1, 180, GameKind::Computer, 0});
+         return Open(&EndGameDialog::OkButton, c, EndGameInput{1, 180, GameKind::Computer, 0});
        }},
       {"rank ten",
        [](DialogContext& c) {
-         auto dialog = std::make_unique<TFormDost>(c, nullptr);
-         TNuvCardsButton* ten = dialog->Button(4);
+         auto dialog = std::make_unique<ClaimRankDialog>(c, nullptr);
+         SkinButton* ten = dialog->Button(4);
          return Opened{std::move(dialog), ten};
        }},
       {"rank ace",
        [](DialogContext& c) {
-         auto dialog = std::make_unique<TFormDost>(c, nullptr);
-         TNuvCardsButton* ace = dialog->Button(8);
+         auto dialog = std::make_unique<ClaimRankDialog>(c, nullptr);
+         SkinButton* ace = dialog->Button(8);
          return Opened{std::move(dialog), ace};
        }},
   };
@@ -144,39 +144,39 @@ TEST_F(ButtonInput, APressAndAReleaseOfThePointerPressTheButtonWithTheSaluteOn) 
 // the focus.
 const std::vector<DialogCase>& ReturnCases() {
   static const std::vector<DialogCase> cases = {
-      {"speed", [](DialogContext& c) { return Open(&TFormSpeed::OkButton, c); }},
+      {"speed", [](DialogContext& c) { return Open(&SpeedDialog::OkButton, c); }},
       {"options",
        [](DialogContext& c) {
-         return Open(&TFormOptions::OkButton, c, OptionsHooks{}, QSize(1920, 1080));
+         return Open(&OptionsDialog::OkButton, c, OptionsHooks{}, QSize(1920, 1080));
        }},
-      {"top ten", [](DialogContext& c) { return Open(&TFormTopTen::OkButton, c); }},
+      {"top ten", [](DialogContext& c) { return Open(&TopTenDialog::OkButton, c); }},
       {"history",
        [](DialogContext& c) {
          static int selected = 0;
-         return Open(&TFHistory::OkButton, c, selected);
+         return Open(&HistoryDialog::OkButton, c, selected);
        }},
       {"count",
        [](DialogContext& c) {
-         return Open(&TFormCount::OkButton, c, TCount{}, std::string("Anna"), 1,
+         return Open(&GeneralCountDialog::OkButton, c, TCount{}, std::string("Anna"), 1,
                      HistoryKind::Local);
        }},
       {"end of game",
        [](DialogContext& c) {
-         return Open(&TFormEndGame::OkButton, c, EndGameInput{3, 90, GameKind::Network, 0});
+         return Open(&EndGameDialog::OkButton, c, EndGameInput{3, 90, GameKind::Network, 0});
        }},
       {"notice",
        [](DialogContext& c) {
-         return Open(&TFormNotice::OkButton, c, Text(MsgErrorOfDiskWriting), QString(), QString());
+         return Open(&NoticeDialog::OkButton, c, Text(MsgErrorOfDiskWriting), QString(), QString());
        }},
       // A stray key must not throw a game away.
       {"question",
        [](DialogContext& c) {
-         return Open(&TFormQuestion::NoButton, c, Text(MsgLeaveToMainMenu));
+         return Open(&QuestionDialog::NoButton, c, Text(MsgLeaveToMainMenu));
        }},
       {"rank",
        [](DialogContext& c) {
-         auto dialog = std::make_unique<TFormDost>(c, nullptr);
-         TNuvCardsButton* nine = dialog->Button(3);  // the first one open
+         auto dialog = std::make_unique<ClaimRankDialog>(c, nullptr);
+         SkinButton* nine = dialog->Button(3);  // the first one open
          return Opened{std::move(dialog), nine};
        }},
   };
@@ -202,13 +202,13 @@ TEST_F(ButtonInput, ReturnPressesTheDefaultButtonOfEveryWindow) {
 // The start window's "Ok" is its default too; pressing it here would open the notices of a
 // failed sign-in, so only the choice is checked.
 TEST_F(ButtonInput, TheStartWindowsDefaultIsOk) {
-  TFormPassword start(*context_, StartDialogInput{}, nullptr);
+  StartDialog start(*context_, StartDialogInput{}, nullptr);
   Bring(start);
   EXPECT_EQ(start.ReturnButton(), start.OkButton());
 }
 
 TEST_F(ButtonInput, APressDraggedOffTheButtonDoesNothing) {
-  TFormSpeed speed(*context_, nullptr);
+  SpeedDialog speed(*context_, nullptr);
   Bring(speed);
   PressAndRelease(speed, *speed.OkButton(), QPoint(-30, -30));
   EXPECT_TRUE(speed.isVisible());

@@ -30,11 +30,11 @@ void WriteCardPack(const QString& path) {
 
 class CardsTab : public DialogTest {
  protected:
-  static bool Offered(const TFormOptions& dialog, int set) {
+  static bool Offered(const OptionsDialog& dialog, int set) {
     const auto* model = qobject_cast<QStandardItemModel*>(dialog.CardsTab()->FaceSetBox()->model());
     return model->item(set)->isEnabled();
   }
-  static QRgb SamplePixel(const TFormOptions& dialog, int x, int y) {
+  static QRgb SamplePixel(const OptionsDialog& dialog, int x, int y) {
     return dialog.CardsTab()->SampleLabel()->pixmap().toImage().pixel(x, y);
   }
 };
@@ -44,7 +44,7 @@ TEST_F(CardsTab, OnlySetsWithEveryFaceAtHandAreOffered) {
   OptionsHooks hooks;
   int loads = 0;
   hooks.faceSetChanged = [&] { ++loads; };
-  TFormOptions dialog(*context_, hooks, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks, QSize(1920, 1080), nullptr);
   dialog.show();
   QComboBox* box = dialog.CardsTab()->FaceSetBox();
   ASSERT_EQ(box->count(), FaceSetCount);
@@ -71,7 +71,7 @@ TEST_F(CardsTab, ASetTheWindowCannotLoadShowsTheBuiltInSetAgain) {
   WriteCardPack(dir_.filePath("NuvCards06A.dll"));
   OptionsHooks hooks;
   hooks.faceSetChanged = [&] { settings_.FaceSet = 0; };
-  TFormOptions dialog(*context_, hooks, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks, QSize(1920, 1080), nullptr);
   QComboBox* box = dialog.CardsTab()->FaceSetBox();
   box->setCurrentIndex(6);
   emit box->activated(6);
@@ -81,7 +81,7 @@ TEST_F(CardsTab, ASetTheWindowCannotLoadShowsTheBuiltInSetAgain) {
 }
 
 TEST_F(CardsTab, WithoutTheCardPacksOnlyTheBuiltInSetIsOffered) {
-  TFormOptions dialog(*context_, OptionsHooks{}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, OptionsHooks{}, QSize(1920, 1080), nullptr);
   for (int set = 0; set < FaceSetCount; ++set) EXPECT_EQ(Offered(dialog, set), set == 0) << set;
 }
 

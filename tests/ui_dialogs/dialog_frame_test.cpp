@@ -1,11 +1,11 @@
 #include <QFontMetrics>
 
 #include "dialogs_support.h"
-#include "ui/dialogs/count_dialog.h"
 #include "ui/dialogs/fixed_texts.h"
+#include "ui/dialogs/general_count_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 #include "ui/ui_test_support.h"
 
 namespace fibwick {
@@ -58,7 +58,7 @@ TEST(DialogIcon, AFrameIsItsSliceOfTheFilmOverTheBackground) {
 }
 
 TEST_F(Frame, TheBandCarriesTheTitleAboveTheControls) {
-  TFormCount dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
+  GeneralCountDialog dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
   const QImage shot = Shot(dialog, "frame-design0");
   EXPECT_EQ(dialog.Design(), 0);
   EXPECT_EQ(dialog.Content()->y(), 64);
@@ -77,7 +77,7 @@ TEST_F(Frame, TheBandCarriesTheTitleAboveTheControls) {
 TEST_F(Frame, WithoutTheGraphicsPackEveryDesignFallsBackToTheBand) {
   for (const int design : {1, 2}) {
     SetDialogDesign(settings_, design);
-    TFormCount dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
+    GeneralCountDialog dialog(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
     dialog.show();
     EXPECT_EQ(dialog.Design(), 0);
     EXPECT_EQ(DialogDesignOf(settings_), 0);
@@ -86,7 +86,7 @@ TEST_F(Frame, WithoutTheGraphicsPackEveryDesignFallsBackToTheBand) {
   }
   // The purple design finds out when the dialog is made, and says nothing.
   SetDialogDesign(settings_, 3);
-  TFormCount purple(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
+  GeneralCountDialog purple(*context_, TCount{}, "Ann", 1, HistoryKind::Local, nullptr);
   EXPECT_EQ(purple.Design(), 0);
   EXPECT_EQ(DialogDesignOf(settings_), 0);
   EXPECT_TRUE(purple.PendingNotice().isEmpty());
@@ -97,7 +97,7 @@ TEST_F(Frame, WithThePackTheDesignsUseItsPictures) {
             {{"GFormPw.png", Solid(440, 300, qRgb(60, 0, 90))},
              {"GFormPwLEng.png", Solid(100, 50, qRgb(0, 200, 0))}});
   SetDialogDesign(settings_, 2);
-  TFormPassword ribbon(*context_, {}, nullptr);
+  StartDialog ribbon(*context_, {}, nullptr);
   const QImage withRibbon = Shot(ribbon, "frame-design2-pack");
   EXPECT_EQ(ribbon.Design(), 2);
   EXPECT_EQ(ribbon.Content()->y(), 90);
@@ -106,7 +106,7 @@ TEST_F(Frame, WithThePackTheDesignsUseItsPictures) {
   ribbon.hide();
 
   SetDialogDesign(settings_, 3);
-  TFormPassword purple(*context_, {}, nullptr);
+  StartDialog purple(*context_, {}, nullptr);
   const QImage painted = Shot(purple, "frame-design3-pack");
   EXPECT_EQ(purple.Design(), 3);
   EXPECT_EQ(purple.Content()->y(), 70);
@@ -122,8 +122,8 @@ TEST_F(Frame, WithThePackTheDesignsUseItsPictures) {
 TEST_F(Frame, WindowsWithoutAPurplePictureLeaveTheDesignAlone) {
   WritePack(dir_.filePath("NuvCGraph1.dll"), {{"GFormPw.png", Solid(440, 300, qRgb(60, 0, 90))}});
   SetDialogDesign(settings_, 3);
-  TFormNotice notice(*context_, "Short", {}, {}, nullptr);
-  TFormQuestion question(*context_, "Sure?", nullptr);
+  NoticeDialog notice(*context_, "Short", {}, {}, nullptr);
+  QuestionDialog question(*context_, "Sure?", nullptr);
   for (DialogFrame* window :
        {static_cast<DialogFrame*>(&notice), static_cast<DialogFrame*>(&question)}) {
     window->show();
@@ -132,18 +132,18 @@ TEST_F(Frame, WindowsWithoutAPurplePictureLeaveTheDesignAlone) {
     window->hide();
   }
   EXPECT_EQ(DialogDesignOf(settings_), 3);
-  TFormPassword purple(*context_, {}, nullptr);
+  StartDialog purple(*context_, {}, nullptr);
   EXPECT_EQ(purple.Design(), 3);
 }
 
 TEST_F(Frame, NoticeWidthFollowsItsWidestLine) {
   const QString shortText = "Short";
-  TFormNotice narrow(*context_, shortText, {}, {}, nullptr);
+  NoticeDialog narrow(*context_, shortText, {}, {}, nullptr);
   EXPECT_EQ(narrow.width(), 400);
   EXPECT_EQ(narrow.OkButton()->width(), 390);
 
   const QString longText = Text(MsgNameOrPasswordChanged) + "A rather long new name";
-  TFormNotice wide(*context_, longText, "second line", "https://example.org/", nullptr);
+  NoticeDialog wide(*context_, longText, "second line", "https://example.org/", nullptr);
   EXPECT_EQ(wide.Lines(), QStringList({"Your name and/or the password were successfully changed!",
                                        "New name: A rather long new name", "second line",
                                        "https://example.org/"}));

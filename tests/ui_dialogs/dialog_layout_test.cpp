@@ -6,16 +6,16 @@
 #include "online/loopback_server.h"
 #include "records/history_file.h"
 #include "ui/dialogs/caption_fit.h"
-#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/start_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 #include "ui/ui_test_support.h"
 
@@ -57,29 +57,29 @@ class Windows : public DialogTest {
     StartDialogInput member;
     member.playerSlot = 1;
     member.clubFile = ClubFileInUse(*context_);
-    add("start", new TFormPassword(*context_, member, nullptr));
+    add("start", new StartDialog(*context_, member, nullptr));
     StartDialogInput network;
     network.networkGame = true;
     network.clubFile = member.clubFile;
-    add("start network", new TFormPassword(*context_, network, nullptr));
-    add("rank", new TFormDost(*context_, nullptr));
-    add("speed", new TFormSpeed(*context_, nullptr));
-    add("end of game", new TFormEndGame(*context_, {1, 180, GameKind::Computer, 0}, nullptr));
-    add("regrets", new TFormEndGame(*context_, {14, 20, GameKind::RatedOnline, 25}, nullptr));
-    add("count", new TFormCount(*context_,
-                                MakeCount({.gameNumber = 45,
-                                           .gamesPerCycle = 20,
-                                           .baseScore = 30,
-                                           .sessionScore = 12,
-                                           .startRating = 1.5,
-                                           .currentRating = 1.75}),
-                                "Anna", 2, HistoryKind::Local, nullptr));
-    add("history", new TFHistory(*context_, selectedFile_, nullptr));
-    add("top ten", new TFormTopTen(*context_, nullptr));
-    add("options", new TFormOptions(*context_, {}, QSize(1920, 1080), nullptr));
-    add("statistics", new TFStat(*context_, statistics_, liked_, {}, nullptr));
-    add("notice", new TFormNotice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr));
-    add("question", new TFormQuestion(*context_, Text(MsgLeaveToMainMenu), nullptr));
+    add("start network", new StartDialog(*context_, network, nullptr));
+    add("rank", new ClaimRankDialog(*context_, nullptr));
+    add("speed", new SpeedDialog(*context_, nullptr));
+    add("end of game", new EndGameDialog(*context_, {1, 180, GameKind::Computer, 0}, nullptr));
+    add("regrets", new EndGameDialog(*context_, {14, 20, GameKind::RatedOnline, 25}, nullptr));
+    add("count", new GeneralCountDialog(*context_,
+                                        MakeCount({.gameNumber = 45,
+                                                   .gamesPerCycle = 20,
+                                                   .baseScore = 30,
+                                                   .sessionScore = 12,
+                                                   .startRating = 1.5,
+                                                   .currentRating = 1.75}),
+                                        "Anna", 2, HistoryKind::Local, nullptr));
+    add("history", new HistoryDialog(*context_, selectedFile_, nullptr));
+    add("top ten", new TopTenDialog(*context_, nullptr));
+    add("options", new OptionsDialog(*context_, {}, QSize(1920, 1080), nullptr));
+    add("statistics", new StatisticsDialog(*context_, statistics_, liked_, {}, nullptr));
+    add("notice", new NoticeDialog(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr));
+    add("question", new QuestionDialog(*context_, Text(MsgLeaveToMainMenu), nullptr));
     QApplication::processEvents();
     return windows;
   }
@@ -106,7 +106,7 @@ TEST_F(Windows, EveryCaptionFitsItsControlInEveryLanguage) {
         EXPECT_GE(PixelHeight(spot.font), ReadableFloorPx)
             << where << ": \"" << spot.text.toStdString() << "\"";
       }
-      for (TNuvCardsButton* button : window->findChildren<TNuvCardsButton*>()) {
+      for (SkinButton* button : window->findChildren<SkinButton*>()) {
         const ButtonFace face = button->Face();
         const FittedText caption = FitCaption(face);
         EXPECT_TRUE(Within(face.text, caption.font, CaptionRoom(face).size(), caption.wrapped))
@@ -147,7 +147,7 @@ TEST_F(Windows, TitlesKeepClearOfTheBandsFlourishes) {
 
 // The options window grows its tab labels back when a shorter language follows a longer one.
 TEST_F(Windows, ACaptionFitsAgainAfterTheLanguageChanges) {
-  TFormOptions options(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog options(*context_, {}, QSize(1920, 1080), nullptr);
   options.show();
   const int english = options.Tabs()->tabBar()->font().pixelSize();
   options.LanguageBox()->setCurrentIndex(2);

@@ -6,16 +6,16 @@
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
 #include "records/history_file.h"
-#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 #include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/options_dialog.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/question_dialog.h"
-#include "ui/dialogs/rank_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/start_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 #include "ui/dialogs/top_ten_dialog.h"
 #include "ui/dialogs/wait_dialog.h"
 
@@ -73,13 +73,13 @@ TEST_P(Shots, EveryWindow) {
   StartDialogInput member;
   member.playerSlot = 2;
   member.clubFile = ClubFileInUse(*context_);
-  TFormPassword password(*context_, member, nullptr);
+  StartDialog password(*context_, member, nullptr);
   Check(password, "start-member");
 
   StartDialogInput guest;
   guest.lastPlayerName = "Ann";
   guest.clubFile = member.clubFile;
-  TFormPassword refused(*context_, guest, nullptr);
+  StartDialog refused(*context_, guest, nullptr);
   refused.show();
   refused.PasswordBox()->setText("abc");
   refused.OkButton()->click();
@@ -87,7 +87,7 @@ TEST_P(Shots, EveryWindow) {
 
   StartDialogInput network = guest;
   network.networkGame = true;
-  TFormPassword lan(*context_, network, nullptr, [](const LanSetup&) { return false; });
+  StartDialog lan(*context_, network, nullptr, [](const LanSetup&) { return false; });
   lan.show();
   lan.ClientItem()->click();
   lan.ServerAddressBox()->setText("192.168.0.");
@@ -95,44 +95,44 @@ TEST_P(Shots, EveryWindow) {
   lan.OkButton()->click();
   Check(lan, "start-network");
 
-  TFormWait wait(*context_, nullptr);
+  WaitDialog wait(*context_, nullptr);
   wait.Prepare(Text(MsgExpectationOfPlayers), false);
   wait.ShowConnected();
   Check(wait, "wait");
 
-  TFormDost rank(*context_, nullptr);
+  ClaimRankDialog rank(*context_, nullptr);
   Check(rank, "rank");
 
-  TFormSpeed speed(*context_, nullptr);
+  SpeedDialog speed(*context_, nullptr);
   Check(speed, "speed");
 
-  TFormEndGame best(*context_, {1, 180, GameKind::Computer, 0}, nullptr);
+  EndGameDialog best(*context_, {1, 180, GameKind::Computer, 0}, nullptr);
   Check(best, "endgame-best");
-  TFormEndGame bad(*context_, {14, 20, GameKind::RatedOnline, 0}, nullptr);
+  EndGameDialog bad(*context_, {14, 20, GameKind::RatedOnline, 0}, nullptr);
   Check(bad, "endgame-regrets");
-  TFormEndGame reward(*context_, {3, 90, GameKind::RatedOnline, 25}, nullptr);
+  EndGameDialog reward(*context_, {3, 90, GameKind::RatedOnline, 25}, nullptr);
   Check(reward, "endgame-reward");
 
-  TFormCount count(*context_,
-                   MakeCount({.gameNumber = 45,
-                              .gamesPerCycle = 20,
-                              .baseScore = 30,
-                              .sessionScore = 12,
-                              .startRating = 1.5,
-                              .currentRating = 1.75}),
-                   "Anna", 2, HistoryKind::Local, nullptr);
+  GeneralCountDialog count(*context_,
+                           MakeCount({.gameNumber = 45,
+                                      .gamesPerCycle = 20,
+                                      .baseScore = 30,
+                                      .sessionScore = 12,
+                                      .startRating = 1.5,
+                                      .currentRating = 1.75}),
+                           "Anna", 2, HistoryKind::Local, nullptr);
   Check(count, "count");
 
   int selected = 0;
-  TFHistory history(*context_, selected, nullptr);
+  HistoryDialog history(*context_, selected, nullptr);
   Check(history, "history");
 
-  TFormTopTen topTen(*context_, nullptr);
+  TopTenDialog topTen(*context_, nullptr);
   Check(topTen, "topten");
 
-  TFormOptions options(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog options(*context_, {}, QSize(1920, 1080), nullptr);
   Check(options, "options");
-  TFormOptions packs(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog packs(*context_, {}, QSize(1920, 1080), nullptr);
   packs.Tabs()->setCurrentIndex(packs.DllTab());
   Check(packs, "options-dll");
   for (const auto& [tab, name] : std::vector<std::pair<int, const char*>>{{2, "options-decks"},
@@ -140,7 +140,7 @@ TEST_P(Shots, EveryWindow) {
                                                                           {4, "options-fonts"},
                                                                           {5, "options-bg"},
                                                                           {8, "options-design"}}) {
-    TFormOptions page(*context_, {}, QSize(1920, 1080), nullptr);
+    OptionsDialog page(*context_, {}, QSize(1920, 1080), nullptr);
     page.Tabs()->setCurrentIndex(tab);
     Check(page, name);
   }
@@ -151,14 +151,14 @@ TEST_P(Shots, EveryWindow) {
   HttpClient client;
   StatisticsService statistics(client, service.BaseUrl() + "/statistics");
   bool liked = false;
-  TFStat stat(*context_, statistics, liked, {}, nullptr);
+  StatisticsDialog stat(*context_, statistics, liked, {}, nullptr);
   Check(stat, "statistics");
 
-  TFormNotice notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);
+  NoticeDialog notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);
   Check(notice, "notice");
 
-  TFormQuestion question(*context_, Text(MsgLeaveToMainMenu) + "\n" + Text(MsgAllDataWillBeLost),
-                         nullptr);
+  QuestionDialog question(*context_, Text(MsgLeaveToMainMenu) + "\n" + Text(MsgAllDataWillBeLost),
+                          nullptr);
   Check(question, "question");
 }
 

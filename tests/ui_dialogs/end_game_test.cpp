@@ -84,7 +84,7 @@ TEST_F(EndOfGame, ARatedRewardIsAnnouncedInRed) {
 TEST_F(EndOfGame, TheDialogPlaysTheSoundOfItsOutcome) {
   std::vector<std::string> played;
   context_->playSound = [&](std::string_view sound) { played.emplace_back(sound); };
-  TFormEndGame dialog(*context_, {2, 120, GameKind::Computer, 0}, nullptr);
+  EndGameDialog dialog(*context_, {2, 120, GameKind::Computer, 0}, nullptr);
   dialog.show();
   EXPECT_EQ(played, std::vector<std::string>{"WFiGood"});
   EXPECT_EQ(dialog.windowTitle(), "The completion of game");

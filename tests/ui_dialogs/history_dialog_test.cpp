@@ -29,7 +29,7 @@ class HistoryWindow : public DialogTest {
 TEST_F(HistoryWindow, GridOfARealFileColouredByKind) {
   WriteSessions();
   int selected = 0;
-  TFHistory dialog(*context_, selected, nullptr);
+  HistoryDialog dialog(*context_, selected, nullptr);
   dialog.show();
   ASSERT_EQ(dialog.FileList()->count(), 1);
   EXPECT_TRUE(dialog.FileList()->item(0)->text().startsWith("File I0001 "));
@@ -66,7 +66,7 @@ TEST_F(HistoryWindow, TheChosenFileStaysChosenForTheNextOpening) {
             WriteHistoryResult::Written);
   int selected = 0;
   {
-    TFHistory first(*context_, selected, nullptr);
+    HistoryDialog first(*context_, selected, nullptr);
     ASSERT_EQ(first.FileList()->count(), 2);
     EXPECT_EQ(first.FileList()->currentRow(), 1);  // the last file the first time
     EXPECT_EQ(first.Grid()->rowCount(), 1);
@@ -74,14 +74,14 @@ TEST_F(HistoryWindow, TheChosenFileStaysChosenForTheNextOpening) {
     EXPECT_EQ(first.Grid()->rowCount(), HistoryEntriesPerFile);
   }
   EXPECT_EQ(selected, 1);
-  TFHistory again(*context_, selected, nullptr);
+  HistoryDialog again(*context_, selected, nullptr);
   EXPECT_EQ(again.FileList()->currentRow(), 0);
   EXPECT_EQ(again.FileList()->width(), 180);
 }
 
 TEST_F(HistoryWindow, NoFileLeavesADisabledList) {
   int selected = 0;
-  TFHistory dialog(*context_, selected, nullptr);
+  HistoryDialog dialog(*context_, selected, nullptr);
   ASSERT_EQ(dialog.FileList()->count(), 1);
   EXPECT_EQ(dialog.FileList()->item(0)->text(), Text(MsgNoHistoryFiles));
   EXPECT_FALSE(dialog.FileList()->isEnabled());
@@ -99,7 +99,7 @@ TEST_F(HistoryWindow, AFewRowsAreNotHighlighted) {
                          {"9:05", "10.12.2026"}),
             WriteHistoryResult::Written);
   int selected = 0;
-  TFHistory dialog(*context_, selected, nullptr);
+  HistoryDialog dialog(*context_, selected, nullptr);
   EXPECT_EQ(dialog.Grid()->rowCount(), 1);
   EXPECT_EQ(dialog.Grid()->selectionMode(), QAbstractItemView::NoSelection);
 }

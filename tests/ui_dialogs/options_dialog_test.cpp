@@ -40,7 +40,7 @@ TEST_F(Options, SwitchesChangeTheSettingsAtOnce) {
   hooks.musicChanged = [&] { ++music; };
   hooks.newButtonsChanged = [&] { ++buttons; };
   hooks.networkGameChanged = [&] { ++club; };
-  TFormOptions dialog(*context_, hooks, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks, QSize(1920, 1080), nullptr);
   dialog.show();
   EXPECT_TRUE(dialog.SoundBox()->isChecked());
   EXPECT_FALSE(dialog.NewButtonsBox()->isChecked());
@@ -72,7 +72,7 @@ TEST_F(Options, LanguageRecaptionsTheDialogAndKeepsTheSelections) {
   int recaptioned = 0;
   OptionsHooks hooks;
   hooks.languageChanged = [&] { ++recaptioned; };
-  TFormOptions dialog(*context_, hooks, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks, QSize(1920, 1080), nullptr);
   dialog.show();
   dialog.WindowSizeBox()->setCurrentIndex(3);
   emit dialog.WindowSizeBox()->activated(3);

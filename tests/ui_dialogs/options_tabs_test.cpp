@@ -45,7 +45,7 @@ class OptionsTabs : public DialogTest {
     QStringList texts;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-      if (auto* notice = qobject_cast<TFormNotice*>(QApplication::activeModalWidget())) {
+      if (auto* notice = qobject_cast<NoticeDialog*>(QApplication::activeModalWidget())) {
         texts << notice->Lines().join(' ');
         notice->OkButton()->click();
       }
@@ -65,7 +65,7 @@ class OptionsTabs : public DialogTest {
 };
 
 TEST_F(OptionsTabs, TabsStandInTheirOrder) {
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   QStringList tabs;
   for (int i = 0; i < dialog.Tabs()->count(); ++i) tabs << dialog.Tabs()->tabText(i);
@@ -80,7 +80,7 @@ TEST_F(OptionsTabs, TabsStandInTheirOrder) {
 }
 
 TEST_F(OptionsTabs, GameAndBackgroundChoicesGoIntoTheSettings) {
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   EXPECT_EQ(dialog.LastCardsBox()->text(), Text(MsgToSelectTheLastCards));
   dialog.LastCardsBox()->click();
@@ -101,7 +101,7 @@ TEST_F(OptionsTabs, GameAndBackgroundChoicesGoIntoTheSettings) {
 }
 
 TEST_F(OptionsTabs, FontSlotsShowAndChangeTheirOwnFontAndDefaultRestoresThem) {
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   FontsPage& fonts = *dialog.FontsTab();
   ASSERT_GT(fonts.NameBox()->count(), 1) << "the machine has fonts installed";
@@ -143,7 +143,7 @@ TEST_F(OptionsTabs, DefaultFontsReachTheOpenWindowItself) {
   settings_.ScaleLarge = 150;
   settings_.FontSmall = "DejaVu Serif";
   settings_.ScaleSmall = 60;
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   dialog.Tabs()->setCurrentWidget(dialog.FontsTab());
   QApplication::processEvents();
@@ -174,7 +174,7 @@ TEST_F(OptionsTabs, BackSetsNeedTheirPackAndDecideTheModification) {
     bool randomEnabled;  // "Random" offered, the other two not
   };
   {
-    TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+    OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
     dialog.show();
     Choose(dialog.DecksTab()->BackSetBox(), 5);
     EXPECT_EQ(settings_.BackSet, 0) << "no pack";
@@ -182,7 +182,7 @@ TEST_F(OptionsTabs, BackSetsNeedTheirPackAndDecideTheModification) {
   }
   calls_ = {};
   AddPack("NuvCards06B.dll");
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   DecksPage& decks = *dialog.DecksTab();
   EXPECT_EQ(decks.BackSetBox()->itemText(12), Text(MsgRussian));
@@ -209,7 +209,7 @@ TEST_F(OptionsTabs, BackSetsNeedTheirPackAndDecideTheModification) {
 }
 
 TEST_F(OptionsTabs, DesignsWithoutTheGraphicsLibraryFallBackAndSay) {
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   DesignPage& design = *dialog.DesignTab();
   EXPECT_FALSE(design.SaluteGroup()->isEnabled());
@@ -228,7 +228,7 @@ TEST_F(OptionsTabs, DesignsWithoutTheGraphicsLibraryFallBackAndSay) {
 
 TEST_F(OptionsTabs, DesignsWithTheGraphicsLibrary) {
   AddPack("NuvCGraph1.dll");
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   DesignPage& design = *dialog.DesignTab();
   EXPECT_TRUE(design.SaluteGroup()->isEnabled());
@@ -266,7 +266,7 @@ TEST_F(OptionsTabs, DesignsWithTheGraphicsLibrary) {
 }
 
 TEST_F(OptionsTabs, TheSaluteFollowsALibraryDownloadedWhileTheDialogIsOpen) {
-  TFormOptions dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, hooks_, QSize(1920, 1080), nullptr);
   dialog.show();
   EXPECT_FALSE(dialog.DesignTab()->SaluteGroup()->isEnabled());
   AddPack("NuvCGraph1.dll");

@@ -41,7 +41,7 @@ TEST_F(PackButtons, OnlyMissingPacksCanBeDownloaded) {
   context_->downloadFolder = "http://127.0.0.1:1/files/";
   std::ofstream(program_ / "NuvRadio.rad") << "x";
   std::ofstream(folder_ / "NuvCGraph1.dll") << "x";
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   PackDownloads& downloads = dialog.Downloads();
   for (const char* pack : DownloadablePacks) {
     const bool present =
@@ -60,7 +60,7 @@ TEST_F(PackButtons, ADownloadedPackLandsAboveTheProgramAndItsButtonGoesOff) {
   context_->downloadFolder = service.BaseUrl() + "/files/";
   std::vector<std::string> sounds;
   context_->playSound = [&](std::string_view sound) { sounds.emplace_back(sound); };
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.show();
   Download(dialog.Downloads(), "NuvCards06B.dll");
   EXPECT_TRUE(std::filesystem::exists(folder_ / "NuvCards06B.dll"));
@@ -75,13 +75,13 @@ TEST_F(PackButtons, AFailedDownloadLeavesTheButtonOnAndSaysSo) {
   context_->downloadFolder = ClosedPortUrl() + "/files/";
   std::vector<std::string> sounds;
   context_->playSound = [&](std::string_view sound) { sounds.emplace_back(sound); };
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.show();
   // The notice on the screen, read and closed as a player would.
   QStringList notice;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
-    if (auto* shown = qobject_cast<TFormNotice*>(QApplication::activeModalWidget())) {
+    if (auto* shown = qobject_cast<NoticeDialog*>(QApplication::activeModalWidget())) {
       notice = shown->Lines();
       shown->OkButton()->click();
     }
@@ -97,7 +97,7 @@ TEST_F(PackButtons, AFailedDownloadLeavesTheButtonOnAndSaysSo) {
 TEST_F(PackButtons, CancelStopsADownloadThatHangs) {
   LoopbackServer service([](const std::string&) { return std::nullopt; });
   context_->downloadFolder = service.BaseUrl() + "/files/";
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.Tabs()->setCurrentIndex(1);
   dialog.show();
   PackDownloads& downloads = dialog.Downloads();
@@ -127,12 +127,12 @@ TEST_F(PackButtons, APackFromTheServiceIsFoundByTheDialog) {
       << std::string(250000, 'v');
   context_->downloadFolder = AddressesUnder(service.BaseUrl()).files;
   {
-    TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+    OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
     dialog.show();
     Download(dialog.Downloads(), "NuvCVoice3.dll");
   }
   EXPECT_EQ(std::filesystem::file_size(folder_ / "NuvCVoice3.dll"), 250000u);
-  TFormOptions reopened(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog reopened(*context_, {}, QSize(1920, 1080), nullptr);
   EXPECT_FALSE(reopened.Downloads().Button("NuvCVoice3.dll")->isEnabled());
   EXPECT_TRUE(reopened.Downloads().Button("NuvCards06A.dll")->isEnabled());
 }

@@ -22,21 +22,21 @@ QString LeaveQuestion() {
 TEST_F(Question, EveryWayOfAnsweringGivesItsAnswer) {
   struct Case {
     const char* how;
-    std::function<void(TFormQuestion&)> answer;
+    std::function<void(QuestionDialog&)> answer;
     bool yes;
   };
   const std::vector<Case> cases = {
-      {"Yes", [](TFormQuestion& q) { q.YesButton()->click(); }, true},
-      {"No", [](TFormQuestion& q) { q.NoButton()->click(); }, false},
-      {"closing the window", [](TFormQuestion& q) { q.close(); }, false},
-      {"Esc", [](TFormQuestion& q) { QTest::keyClick(&q, Qt::Key_Escape); }, false},
+      {"Yes", [](QuestionDialog& q) { q.YesButton()->click(); }, true},
+      {"No", [](QuestionDialog& q) { q.NoButton()->click(); }, false},
+      {"closing the window", [](QuestionDialog& q) { q.close(); }, false},
+      {"Esc", [](QuestionDialog& q) { QTest::keyClick(&q, Qt::Key_Escape); }, false},
       // The focus rests on "No", so a stray Space does not throw the game away.
-      {"Space", [](TFormQuestion& q) { QTest::keyClick(q.focusWidget(), Qt::Key_Space); }, false},
+      {"Space", [](QuestionDialog& q) { QTest::keyClick(q.focusWidget(), Qt::Key_Space); }, false},
   };
   for (const Case& c : cases) {
     bool asked = false;
     QTimer::singleShot(0, [&] {
-      auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget());
+      auto* question = qobject_cast<QuestionDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(question, nullptr) << c.how;
       asked = true;
       c.answer(*question);
@@ -58,7 +58,7 @@ TEST_F(Question, AnswersAreCaptionedInTheLanguage) {
                                          {5, "是", "否"},
                                          {9, "예", "아니요"}}) {
     SetLanguage(c.language);
-    TFormQuestion question(*context_, LeaveQuestion(), nullptr);
+    QuestionDialog question(*context_, LeaveQuestion(), nullptr);
     question.show();
     EXPECT_EQ(question.YesButton()->text(), QString::fromUtf8(c.yes)) << c.language;
     EXPECT_EQ(question.NoButton()->text(), QString::fromUtf8(c.no)) << c.language;
@@ -69,7 +69,7 @@ TEST_F(Question, AnswersAreCaptionedInTheLanguage) {
 }
 
 TEST_F(Question, IsDrawnInTheDialogFrame) {
-  TFormQuestion question(*context_, LeaveQuestion(), nullptr);
+  QuestionDialog question(*context_, LeaveQuestion(), nullptr);
   const QImage shot = Shot(question, "question-frame");
   EXPECT_EQ(question.Design(), 0);
   EXPECT_EQ(question.Content()->y(), HeaderHeight(0));
@@ -81,7 +81,7 @@ TEST_F(Question, IsDrawnInTheDialogFrame) {
   }
   EXPECT_GT(yellow, 50);
   // Two skinned buttons of the frame side by side under the lines, "No" holding the focus.
-  for (TNuvCardsButton* button : {question.YesButton(), question.NoButton()}) {
+  for (SkinButton* button : {question.YesButton(), question.NoButton()}) {
     EXPECT_EQ(button->ColorSB(), TColorSB::DRed);
     EXPECT_EQ(button->FontColour(), QColor(Qt::white));
     EXPECT_EQ(button->font().pixelSize(), 20);

@@ -10,7 +10,7 @@ using SaveGames = testing_support::DialogTest;
 
 TEST_F(SaveGames, RecordingIsChosenInTheSmallWindowWithItsSourceAndDelay) {
   settings_.WindowSizeMode = 1;
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.show();
   SaveGamesPage* page = dialog.SaveGamesTab();
   ASSERT_NE(page, nullptr);
@@ -39,7 +39,7 @@ TEST_F(SaveGames, RecordingIsChosenInTheSmallWindowWithItsSourceAndDelay) {
 TEST_F(SaveGames, AnotherWindowSizeSwitchesRecordingOffAndGreysItOut) {
   settings_.WindowSizeMode = 1;
   settings_.SaveGif = true;
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   dialog.show();
   SaveGamesPage* page = dialog.SaveGamesTab();
   EXPECT_TRUE(page->SaveBox()->isChecked());
@@ -64,7 +64,7 @@ TEST_F(SaveGames, AnotherWindowSizeSwitchesRecordingOffAndGreysItOut) {
 TEST_F(SaveGames, OpenedInAnotherSizeRecordingIsOff) {
   settings_.WindowSizeMode = 3;
   settings_.SaveGif = true;
-  TFormOptions dialog(*context_, {}, QSize(1920, 1080), nullptr);
+  OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
   EXPECT_FALSE(settings_.SaveGif);
   EXPECT_FALSE(dialog.SaveGamesTab()->SaveBox()->isEnabled());
   EXPECT_FALSE(dialog.SaveGamesTab()->SaveBox()->isChecked());

@@ -13,7 +13,7 @@ using SpeedChooser = DialogTest;
 TEST_F(SpeedChooser, TheTrackBarStartsAtTheSpeedAndSetsItAtOnce) {
   SetLanguage(0);
   settings_.FlightSpeed = 2;
-  TFormSpeed dialog(*context_, nullptr);
+  SpeedDialog dialog(*context_, nullptr);
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), Text(MsgChoiceOfSpeed));
   EXPECT_EQ(dialog.TrackBar()->minimum(), 1);
@@ -35,7 +35,7 @@ TEST_F(SpeedChooser, TheTrackBarStartsAtTheSpeedAndSetsItAtOnce) {
 
 TEST_F(SpeedChooser, ASpeedOutsideTheScaleStartsAtItsNearestEnd) {
   settings_.FlightSpeed = 9;
-  TFormSpeed dialog(*context_, nullptr);
+  SpeedDialog dialog(*context_, nullptr);
   EXPECT_EQ(dialog.TrackBar()->value(), 6);
 }
 

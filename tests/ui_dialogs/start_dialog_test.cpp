@@ -1,3 +1,5 @@
+#include "ui/dialogs/start_dialog.h"
+
 #include <QApplication>
 #include <QHostAddress>
 #include <QStyle>
@@ -8,7 +10,6 @@
 #include "online/loopback_server.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/own_addresses.h"
-#include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/wait_dialog.h"
 #include "ui/ui_test_support.h"
 
@@ -30,7 +31,7 @@ int PixelsOf(const QImage& shot, const QWidget& window, const QWidget& widget, Q
   return count;
 }
 
-class StartDialog : public DialogTest {
+class StartWindow : public DialogTest {
  protected:
   // Members on lines 1..3: "Anna" (password "ab"), "Boris" ("abc"), "Clara" ("12345").
   StartDialogInput Member(int slot) {
@@ -50,8 +51,8 @@ class StartDialog : public DialogTest {
   }
 };
 
-TEST_F(StartDialog, MemberLineThreeShowsHisNameAndAsksOnlyThePassword) {
-  TFormPassword dialog(*context_, Member(3), nullptr);
+TEST_F(StartWindow, MemberLineThreeShowsHisNameAndAsksOnlyThePassword) {
+  StartDialog dialog(*context_, Member(3), nullptr);
   dialog.show();
   EXPECT_EQ(dialog.NameBox()->text(), "Clara" + QString(15, ' '));
   EXPECT_FALSE(dialog.NameBox()->isEnabled());
@@ -67,12 +68,12 @@ TEST_F(StartDialog, MemberLineThreeShowsHisNameAndAsksOnlyThePassword) {
 
 // What the player sees of the disabled boxes: their labels are greyed, in the grey designs and in
 // the purple one; the password label, and every label of a new player, keep the label colour.
-TEST_F(StartDialog, DisabledBoxesHaveGreyedLabels) {
+TEST_F(StartWindow, DisabledBoxesHaveGreyedLabels) {
   WritePack(dir_.filePath("NuvCGraph1.dll"), {{"GFormPw.png", Solid(440, 300, qRgb(60, 0, 90))}});
   for (const int design : {0, 3}) {
     SetDialogDesign(settings_, design);
     for (const bool member : {true, false}) {
-      TFormPassword dialog(*context_, member ? Member(3) : NewPlayer(), nullptr);
+      StartDialog dialog(*context_, member ? Member(3) : NewPlayer(), nullptr);
       const QImage shot =
           Shot(dialog, QString("start-%1-design%2").arg(member ? "member" : "new").arg(design));
       ASSERT_EQ(dialog.Design(), design);
@@ -95,8 +96,8 @@ TEST_F(StartDialog, DisabledBoxesHaveGreyedLabels) {
   }
 }
 
-TEST_F(StartDialog, NewPlayerGetsTheNameBoxWithTheFocus) {
-  TFormPassword dialog(*context_, NewPlayer("  Ann  "), nullptr);
+TEST_F(StartWindow, NewPlayerGetsTheNameBoxWithTheFocus) {
+  StartDialog dialog(*context_, NewPlayer("  Ann  "), nullptr);
   dialog.show();
   EXPECT_EQ(dialog.NameBox()->text(), "Ann");
   EXPECT_TRUE(dialog.NameBox()->isEnabled());
@@ -110,7 +111,7 @@ TEST_F(StartDialog, NewPlayerGetsTheNameBoxWithTheFocus) {
             '#');
 }
 
-TEST_F(StartDialog, OpeningNamesOfANewPlayer) {
+TEST_F(StartWindow, OpeningNamesOfANewPlayer) {
   struct Case {
     std::string lastName;
     bool network;
@@ -135,7 +136,7 @@ TEST_F(StartDialog, OpeningNamesOfANewPlayer) {
   }
 }
 
-TEST_F(StartDialog, EveryRefusalNamesItsReasonAndItsBox) {
+TEST_F(StartWindow, EveryRefusalNamesItsReasonAndItsBox) {
   struct Case {
     bool member;
     StartEntry entry;
@@ -157,7 +158,7 @@ TEST_F(StartDialog, EveryRefusalNamesItsReasonAndItsBox) {
   }
 }
 
-TEST_F(StartDialog, AcceptedEntries) {
+TEST_F(StartWindow, AcceptedEntries) {
   const StartCheck ann = CheckStart(NewPlayer(), {"Ann", "pw", "pw"});
   EXPECT_TRUE(ann.error.empty());
   EXPECT_EQ(ann.playerName, "Ann" + std::string(17, ' '));
@@ -171,15 +172,15 @@ TEST_F(StartDialog, AcceptedEntries) {
   EXPECT_EQ(anna.passwordDigits, EncodePassword("ab"));
 }
 
-TEST_F(StartDialog, AMissingClubFileRefusesAMember) {
+TEST_F(StartWindow, AMissingClubFileRefusesAMember) {
   StartDialogInput input = Member(1);
   std::filesystem::remove(input.clubFile);
   const StartCheck check = CheckStart(input, {"Anna", "ab", ""});
   EXPECT_EQ(check.error, ClubCheckMessage(ClubCheckOutcome::Incorrect, input.clubFile));
 }
 
-TEST_F(StartDialog, ARefusalShowsInTheStatusLineAndMovesTheFocus) {
-  TFormPassword dialog(*context_, NewPlayer("Ann"), nullptr);
+TEST_F(StartWindow, ARefusalShowsInTheStatusLineAndMovesTheFocus) {
+  StartDialog dialog(*context_, NewPlayer("Ann"), nullptr);
   dialog.show();
   dialog.PasswordBox()->setText("abc");
   dialog.ConfirmationBox()->setText("abd");
@@ -200,8 +201,8 @@ TEST_F(StartDialog, ARefusalShowsInTheStatusLineAndMovesTheFocus) {
   EXPECT_EQ(settings_.LastPlayerName, "Ann");
 }
 
-TEST_F(StartDialog, OkAcceptsAndCancelLeavesNothing) {
-  TFormPassword accepted(*context_, Member(3), nullptr);
+TEST_F(StartWindow, OkAcceptsAndCancelLeavesNothing) {
+  StartDialog accepted(*context_, Member(3), nullptr);
   accepted.show();
   accepted.PasswordBox()->setText("12345");
   QTest::keyClick(accepted.PasswordBox(), Qt::Key_Enter);
@@ -209,7 +210,7 @@ TEST_F(StartDialog, OkAcceptsAndCancelLeavesNothing) {
   EXPECT_EQ(accepted.result(), QDialog::Accepted);
   EXPECT_EQ(accepted.Result()->playerName, "Clara" + std::string(15, ' '));
 
-  TFormPassword cancelled(*context_, Member(3), nullptr);
+  StartDialog cancelled(*context_, Member(3), nullptr);
   cancelled.show();
   cancelled.PasswordBox()->setText("12345");
   QTest::keyClick(cancelled.PasswordBox(), Qt::Key_Escape);
@@ -218,11 +219,11 @@ TEST_F(StartDialog, OkAcceptsAndCancelLeavesNothing) {
 }
 
 // The dialog only asks: the club file is changed by the program, never by a window.
-TEST_F(StartDialog, ChangeOfNameAsksTheNewNameAndWritesNothing) {
+TEST_F(StartWindow, ChangeOfNameAsksTheNewNameAndWritesNothing) {
   const StartDialogInput input = Member(2);
   const auto before = ReadClubFile(input.clubFile);
   std::function<void()> answer = [&] {
-    if (auto* start = qobject_cast<TFormPassword*>(QApplication::activeModalWidget())) {
+    if (auto* start = qobject_cast<StartDialog*>(QApplication::activeModalWidget())) {
       EXPECT_EQ(start->NameBox()->text(), "Boris");
       start->NameBox()->setText("Bruno");
       start->PasswordBox()->setText("xyz");
@@ -265,7 +266,7 @@ TEST(NetworkSetUp, BoxFiltersPutTheLastAcceptedTextBack) {
   EXPECT_EQ(FilterServerAddress("", "10.0.0.1", true).remembered, "10.0.0.1");
 }
 
-class NetworkStart : public StartDialog {
+class NetworkStart : public StartWindow {
  protected:
   NetworkStart() {
     settings_.NetworkGame = true;
@@ -278,7 +279,7 @@ class NetworkStart : public StartDialog {
     return input;
   }
   // A new player "Ann" with the password "pw", ready for "Ok".
-  static void EnterAnn(TFormPassword& dialog) {
+  static void EnterAnn(StartDialog& dialog) {
     dialog.NameBox()->setText("Ann");
     dialog.PasswordBox()->setText("pw");
     dialog.ConfirmationBox()->setText("pw");
@@ -286,9 +287,9 @@ class NetworkStart : public StartDialog {
 };
 
 TEST_F(NetworkStart, OpensAsTheServerOfANewGame) {
-  TFormPassword local(*context_, NewPlayer(), nullptr);
+  StartDialog local(*context_, NewPlayer(), nullptr);
   local.show();
-  TFormPassword dialog(*context_, NetworkPlayer("Twelve chars"), nullptr);
+  StartDialog dialog(*context_, NetworkPlayer("Twelve chars"), nullptr);
   dialog.show();
   EXPECT_GT(dialog.height() - local.height(), 150);
   EXPECT_EQ(dialog.Role(), LanRole::Server);
@@ -340,7 +341,7 @@ TEST_F(NetworkStart, OpensAsTheServerOfANewGame) {
 }
 
 TEST_F(NetworkStart, TheClientTypesTheServerAddress) {
-  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  StartDialog dialog(*context_, NetworkPlayer(), nullptr);
   dialog.show();
   QTest::mouseClick(dialog.ClientItem(), Qt::LeftButton);
   EXPECT_EQ(dialog.Role(), LanRole::Client);
@@ -359,7 +360,7 @@ TEST_F(NetworkStart, TheClientTypesTheServerAddress) {
 // Keys typed one after another into the real boxes: what each box then shows, and what the
 // settings keep.
 TEST_F(NetworkStart, BoxesTakeDigitsAndPointsOnly) {
-  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  StartDialog dialog(*context_, NetworkPlayer(), nullptr);
   dialog.show();
   dialog.ClientItem()->click();
   struct Step {
@@ -418,7 +419,7 @@ TEST_F(NetworkStart, OkRefusesABadAddressOrAnEmptyPort) {
   };
   int starts = 0;
   for (const Case& c : cases) {
-    TFormPassword dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup&) {
+    StartDialog dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup&) {
       ++starts;
       return true;
     });
@@ -448,7 +449,7 @@ TEST_F(NetworkStart, OkRefusesABadAddressOrAnEmptyPort) {
 TEST_F(NetworkStart, OkHandsTheLanStartOverAndClosesOnlyWhenItSucceeds) {
   std::vector<LanSetup> setups;
   bool succeed = false;
-  TFormPassword dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup& setup) {
+  StartDialog dialog(*context_, NetworkPlayer(), nullptr, [&](const LanSetup& setup) {
     setups.push_back(setup);
     return succeed;
   });
@@ -488,7 +489,7 @@ TEST_F(NetworkStart, OkHandsTheLanStartOverAndClosesOnlyWhenItSucceeds) {
 // The whole start of a client: the wait window over the start dialog, cancelled once, then
 // closed by the server's welcome.
 TEST_F(NetworkStart, AStartDialogWithItsWaitWindow) {
-  TFormWait wait(*context_, nullptr);
+  WaitDialog wait(*context_, nullptr);
   int cancels = 0;
   wait.onCancel = [&] { ++cancels; };
   int tries = 0;
@@ -506,7 +507,7 @@ TEST_F(NetworkStart, AStartDialogWithItsWaitWindow) {
     return wait.Run();
   };
   const auto typeAndConfirm = [&] {
-    auto* start = qobject_cast<TFormPassword*>(QApplication::activeModalWidget());
+    auto* start = qobject_cast<StartDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(start, nullptr);
     EnterAnn(*start);
     start->ClientItem()->click();
@@ -526,7 +527,7 @@ TEST_F(NetworkStart, AStartDialogWithItsWaitWindow) {
 
 // Without a LAN to start (a change of name) the network layout asks only the name and password.
 TEST_F(NetworkStart, WithoutAStarterOkStopsAfterTheName) {
-  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  StartDialog dialog(*context_, NetworkPlayer(), nullptr);
   dialog.show();
   EnterAnn(dialog);
   dialog.PortBox()->clear();
@@ -587,7 +588,7 @@ TEST_F(NetworkStart, TheAddressButtonShowsThisMachinesAddresses) {
     EXPECT_FALSE(QHostAddress(address).isLoopback());
   }
 
-  TFormPassword dialog(*context_, NetworkPlayer(), nullptr);
+  StartDialog dialog(*context_, NetworkPlayer(), nullptr);
   dialog.show();
   dialog.AddressButton()->click();
   ASSERT_EQ(echo.Requests().size(), 1U);

@@ -11,7 +11,7 @@ using TopTen = DialogTest;
 
 TEST_F(TopTen, RowsOfARealClubFile) {
   WriteClub({{"Anna", 3.5, 40, 12, EncodePassword("ab")}}, SampleTopTen());
-  TFormTopTen dialog(*context_, nullptr);
+  TopTenDialog dialog(*context_, nullptr);
   ASSERT_EQ(dialog.Rows().size(), 10u);
   const TopTenRow& first = dialog.Rows()[0];
   EXPECT_EQ(first.place, "1.");
@@ -32,7 +32,7 @@ TEST_F(TopTen, NetworkModeReadsTheNetworkClub) {
   net[0] = {"Lan Champion", 300};
   WriteClub({}, net, NetClubFileName);
   settings_.NetworkGame = true;
-  TFormTopTen dialog(*context_, nullptr);
+  TopTenDialog dialog(*context_, nullptr);
   ASSERT_EQ(dialog.Rows().size(), 10u);
   EXPECT_EQ(dialog.Rows()[0].name, "Lan Champion");
   EXPECT_EQ(dialog.Rows()[0].score, "300");
@@ -43,7 +43,7 @@ TEST_F(TopTen, ADamagedFileShowsNoRows) {
   std::vector<std::string> lines = NewClubLines(SampleTopTen(), "", "");
   lines.pop_back();
   EXPECT_TRUE(TopTenRows(lines).empty());
-  TFormTopTen dialog(*context_, nullptr);  // no file at all
+  TopTenDialog dialog(*context_, nullptr);  // no file at all
   EXPECT_TRUE(dialog.Rows().empty());
 }
 

@@ -27,19 +27,19 @@ class WaitWindow : public DialogTest {
     return wait_.Run();
   }
 
-  TFormWait wait_;
+  WaitDialog wait_;
   int cancels_ = 0;
 };
 
 TEST_F(WaitWindow, TheClientHearsOfNoGameFromTheFirstTick) {
-  TFormWait server(*context_, nullptr);
+  WaitDialog server(*context_, nullptr);
   server.Prepare(Text(MsgExpectationOfPlayers), false);
   server.show();
   wait_.Prepare(Text(MsgExpectationOfGame), true);
   wait_.show();
   EXPECT_EQ(wait_.windowTitle(), Text(MsgPleaseWaitNet));
   EXPECT_EQ(wait_.StateLine()->text(), Text(MsgExpectationOfGame));
-  QTest::qWait(TFormWait::TickMs + 150);
+  QTest::qWait(WaitDialog::TickMs + 150);
   EXPECT_EQ(wait_.StateLine()->text(), Text(MsgThereAreNoAccessibleGames));
   EXPECT_EQ(server.StateLine()->text(), Text(MsgExpectationOfPlayers));
 }

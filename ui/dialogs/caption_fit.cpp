@@ -184,7 +184,7 @@ std::vector<CaptionSpot> CaptionSpots(QWidget& root) {
       spots.push_back(
           {label, label->text(), label->font(), label->contentsRect().size(), label->wordWrap()});
     } else if (auto* box = qobject_cast<QAbstractButton*>(w);
-               box != nullptr && qobject_cast<TNuvCardsButton*>(w) == nullptr &&
+               box != nullptr && qobject_cast<SkinButton*>(w) == nullptr &&
                (qobject_cast<QCheckBox*>(w) != nullptr || qobject_cast<QRadioButton*>(w))) {
       if (!box->text().isEmpty())
         spots.push_back({box, box->text(), box->font(), SwitchRoom(*box)});

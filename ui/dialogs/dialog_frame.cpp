@@ -272,8 +272,8 @@ QColor DialogFrame::GreyedLabelColour() const {
   return GreyedText;
 }
 
-TNuvCardsButton* DialogFrame::AddButton(const QString& text, const QRect& rect, QWidget* parent) {
-  auto* button = new TNuvCardsButton(parent != nullptr ? parent : content_);
+SkinButton* DialogFrame::AddButton(const QString& text, const QRect& rect, QWidget* parent) {
+  auto* button = new SkinButton(parent != nullptr ? parent : content_);
   button->setText(text);
   button->setGeometry(rect);
   button->setFocusPolicy(Qt::StrongFocus);
@@ -294,7 +294,7 @@ QLabel* DialogFrame::AddLabel(const QString& text, const QRect& rect, Qt::Alignm
   return label;
 }
 
-void DialogFrame::StyleButton(TNuvCardsButton& button) const {
+void DialogFrame::StyleButton(SkinButton& button) const {
   const bool purple = design_ == 3;
   button.SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
   button.SetFontColour(purple ? DesignTextColour : QColor(Qt::white));
@@ -373,9 +373,9 @@ void DialogFrame::RefontFrame() {
   header_->update();
 }
 
-TNuvCardsButton* DialogFrame::ReturnButton() const {
-  auto* focused = qobject_cast<TNuvCardsButton*>(focusWidget());
-  for (TNuvCardsButton* button : {focused, defaultButton_}) {
+SkinButton* DialogFrame::ReturnButton() const {
+  auto* focused = qobject_cast<SkinButton*>(focusWidget());
+  for (SkinButton* button : {focused, defaultButton_}) {
     if (button != nullptr && isAncestorOf(button) && button->isVisible()) {
       return button->isEnabled() ? button : nullptr;
     }
@@ -388,11 +388,11 @@ void DialogFrame::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
     return;
   }
-  if (TNuvCardsButton* button = ReturnButton()) button->click();
+  if (SkinButton* button = ReturnButton()) button->click();
 }
 
 void DialogFrame::ApplyNewButtons() {
-  for (TNuvCardsButton* button : buttons_) button->SetNata(context_.settings.NewButtons);
+  for (SkinButton* button : buttons_) button->SetNata(context_.settings.NewButtons);
 }
 
 void DialogFrame::RecaptionFrame() {

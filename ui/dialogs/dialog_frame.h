@@ -79,7 +79,7 @@ class DialogFrame : public QDialog {
   const QImage& HeaderPicture() const { return headerPicture_; }
 
   // Controls in the frame's look, placed in content coordinates.
-  TNuvCardsButton* AddButton(const QString& text, const QRect& rect, QWidget* parent = nullptr);
+  SkinButton* AddButton(const QString& text, const QRect& rect, QWidget* parent = nullptr);
   QLabel* AddLabel(const QString& text, const QRect& rect,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -99,10 +99,10 @@ class DialogFrame : public QDialog {
 
   // The button Return presses while the focus is on none of the dialog's buttons; the first one
   // added unless the dialog names another.
-  void SetDefaultButton(TNuvCardsButton* button) { defaultButton_ = button; }
-  TNuvCardsButton* DefaultButton() const { return defaultButton_; }
+  void SetDefaultButton(SkinButton* button) { defaultButton_ = button; }
+  SkinButton* DefaultButton() const { return defaultButton_; }
   // The button Return presses now: the focused one, else the default; none when disabled.
-  TNuvCardsButton* ReturnButton() const;
+  SkinButton* ReturnButton() const;
   // The title and captions again, after a change of language.
   void RecaptionFrame();
 
@@ -131,7 +131,7 @@ class DialogFrame : public QDialog {
   std::array<std::pair<int, QFont>, 3> FontUses() const;
   void FallBackToDesignZero(bool withNotice);
   void LayOut();
-  void StyleButton(TNuvCardsButton& button) const;
+  void StyleButton(SkinButton& button) const;
   void StyleLabel(QLabel& label) const;
 
   DialogContext& context_;
@@ -149,8 +149,8 @@ class DialogFrame : public QDialog {
   int iconFrame_ = 0;
   QPoint iconPosition_{IconLeft, IconTop};
   QString pendingNotice_;
-  std::vector<TNuvCardsButton*> buttons_;
-  TNuvCardsButton* defaultButton_ = nullptr;
+  std::vector<SkinButton*> buttons_;
+  SkinButton* defaultButton_ = nullptr;
 
   friend class DialogHeader;
 };

@@ -145,7 +145,7 @@ EndGameView ChooseEndGameView(const EndGameInput& input) {
   return view;
 }
 
-TFormEndGame::TFormEndGame(DialogContext& context, const EndGameInput& input, QWidget* parent)
+EndGameDialog::EndGameDialog(DialogContext& context, const EndGameInput& input, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::EndGame), MsgTheCompletionOfGame,
                   QSize(Width, Height), parent),
       input_(input),
@@ -166,13 +166,13 @@ TFormEndGame::TFormEndGame(DialogContext& context, const EndGameInput& input, QW
   ok_->setFocus();
 }
 
-void TFormEndGame::showEvent(QShowEvent* event) {
+void EndGameDialog::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
   PlaySound(Context(), view_.sound.toStdString());
 }
 
 void ShowEndOfGame(QWidget* parent, DialogContext& context, const EndGameInput& input) {
-  TFormEndGame dialog(context, input, parent);
+  EndGameDialog dialog(context, input, parent);
   dialog.exec();
 }
 

@@ -39,14 +39,14 @@ struct EndGameView {
 
 EndGameView ChooseEndGameView(const EndGameInput& input);
 
-class TFormEndGame : public DialogFrame {
+class EndGameDialog : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormEndGame(DialogContext& context, const EndGameInput& input, QWidget* parent);
+  EndGameDialog(DialogContext& context, const EndGameInput& input, QWidget* parent);
 
   const EndGameView& View() const { return view_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -54,7 +54,7 @@ class TFormEndGame : public DialogFrame {
  private:
   EndGameInput input_;
   EndGameView view_;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 // Modal, with the sound of the outcome.

@@ -49,7 +49,7 @@ int HistoryListWidth(int fileCount) {
   return fileCount < WideListFrom ? 180 : 193;
 }
 
-TFHistory::TFHistory(DialogContext& context, int& selectedFile, QWidget* parent)
+HistoryDialog::HistoryDialog(DialogContext& context, int& selectedFile, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::History), MsgHistoryOfGames,
                   QSize(Margin * 3 + 193 + GridWidth(), GridHeight + 70), parent),
       selectedFile_(selectedFile),
@@ -92,17 +92,17 @@ TFHistory::TFHistory(DialogContext& context, int& selectedFile, QWidget* parent)
     list_->setCurrentRow(row);
     ShowFile(row);
   }
-  connect(list_, &QListWidget::currentRowChanged, this, &TFHistory::ShowFile);
+  connect(list_, &QListWidget::currentRowChanged, this, &HistoryDialog::ShowFile);
 }
 
-void TFHistory::Recaption() {
+void HistoryDialog::Recaption() {
   for (std::size_t c = 0; c < ColumnTitles.size(); ++c) {
     grid_->setHorizontalHeaderItem(static_cast<int>(c),
                                    new QTableWidgetItem(Catalogue(ColumnTitles[c])));
   }
 }
 
-void TFHistory::ShowFile(int row) {
+void HistoryDialog::ShowFile(int row) {
   if (row < 0 || row >= static_cast<int>(files_.size())) return;
   selectedFile_ = files_[static_cast<std::size_t>(row)].number;
   const std::vector<HistoryRow> rows =
@@ -131,7 +131,7 @@ void TFHistory::ShowFile(int row) {
 }
 
 void ShowHistory(QWidget* parent, DialogContext& context, int& selectedFile) {
-  TFHistory dialog(context, selectedFile, parent);
+  HistoryDialog dialog(context, selectedFile, parent);
   dialog.exec();
 }
 

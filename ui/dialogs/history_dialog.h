@@ -17,16 +17,16 @@ QColor HistoryRowColour(HistoryKind kind, QColor windowText);
 int HistoryListWidth(int fileCount);
 inline constexpr std::array<int, 7> HistoryColumnWidths{45, 65, 210, 45, 55, 55, 80};
 
-class TFHistory : public DialogFrame {
+class HistoryDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // selectedFile: the file shown last time, 0 the first time; it follows the player's choice.
-  TFHistory(DialogContext& context, int& selectedFile, QWidget* parent);
+  HistoryDialog(DialogContext& context, int& selectedFile, QWidget* parent);
 
   QListWidget* FileList() const { return list_; }
   QTableWidget* Grid() const { return grid_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
   const std::vector<HistoryFileItem>& Files() const { return files_; }
 
  protected:
@@ -39,7 +39,7 @@ class TFHistory : public DialogFrame {
   std::vector<HistoryFileItem> files_;
   QListWidget* list_ = nullptr;
   QTableWidget* grid_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 void ShowHistory(QWidget* parent, DialogContext& context, int& selectedFile);

@@ -97,8 +97,8 @@ int PlaceMessageLines(QWidget& content, const QStringList& lines, MessageSign si
   return y;
 }
 
-TFormNotice::TFormNotice(DialogContext& context, const QString& message, const QString& second,
-                         const QString& link, QWidget* parent)
+NoticeDialog::NoticeDialog(DialogContext& context, const QString& message, const QString& second,
+                           const QString& link, QWidget* parent)
     : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgCantFindTheFile,
                   MessageContentSize(NoticeLines(message, second, link)), parent),
       lines_(NoticeLines(message, second, link)) {
@@ -124,13 +124,13 @@ TFormNotice::TFormNotice(DialogContext& context, const QString& message, const Q
   ok_->setFocus();
 }
 
-QString TFormNotice::Title() const {
+QString NoticeDialog::Title() const {
   return AttentionText;
 }
 
 void ShowNotice(QWidget* parent, DialogContext& context, const QString& message,
                 const QString& second, const QString& link) {
-  TFormNotice notice(context, message, second, link, parent);
+  NoticeDialog notice(context, message, second, link, parent);
   notice.exec();
 }
 

@@ -8,23 +8,23 @@
 // The attention dialog every notice of the program goes through.
 namespace fibwick {
 
-class TFormNotice : public DialogFrame {
+class NoticeDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // Empty lines are left out; a catalogue text's own line breaks start new lines.
-  TFormNotice(DialogContext& context, const QString& message, const QString& second,
-              const QString& link, QWidget* parent);
+  NoticeDialog(DialogContext& context, const QString& message, const QString& second,
+               const QString& link, QWidget* parent);
 
   QString Title() const override;
   const QStringList& Lines() const { return lines_; }
   QLabel* LinkLabel() const { return link_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
 
  private:
   QStringList lines_;
   QLabel* link_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 // The lines a notice shows, in order.

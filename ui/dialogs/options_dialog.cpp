@@ -78,8 +78,8 @@ std::vector<int> WindowSizeChoices(QSize screen) {
   return modes;
 }
 
-TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen,
-                           QWidget* parent)
+OptionsDialog::OptionsDialog(DialogContext& context, OptionsHooks hooks, QSize screen,
+                             QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Options), MsgOptions, QSize(Width, ContentHeight),
                   parent),
       hooks_(std::move(hooks)) {
@@ -223,7 +223,7 @@ TFormOptions::TFormOptions(DialogContext& context, OptionsHooks hooks, QSize scr
   connect(tabs_, &QTabWidget::currentChanged, design_, &DesignPage::Refresh);
 }
 
-QWidget* TFormOptions::AddGamePage() {
+QWidget* OptionsDialog::AddGamePage() {
   auto* game = new QWidget;
   minor_ = new QGroupBox(game);
   minor_->setGeometry(12, 4, 446, 70);
@@ -232,12 +232,12 @@ QWidget* TFormOptions::AddGamePage() {
   return game;
 }
 
-bool TFormOptions::PackPresent(std::string_view fileName) const {
+bool OptionsDialog::PackPresent(std::string_view fileName) const {
   return Context().sources.packs != nullptr && Context().sources.packs->Open(fileName) != nullptr;
 }
 
-QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
-                                   const std::function<void()>& changed) {
+QCheckBox* OptionsDialog::AddSwitch(QWidget* parent, const QRect& rect, bool& value,
+                                    const std::function<void()>& changed) {
   auto* box = new QCheckBox(parent);
   box->setGeometry(rect);
   box->setFont(ControlFont());
@@ -250,7 +250,7 @@ QCheckBox* TFormOptions::AddSwitch(QWidget* parent, const QRect& rect, bool& val
   return box;
 }
 
-void TFormOptions::Recaption() {
+void OptionsDialog::Recaption() {
   const Settings& settings = Context().settings;
   flag_->setPixmap(
       QPixmap::fromImage(Context().sources.builtin(LargeFlagPicture(CurrentLanguage()))));
@@ -288,7 +288,7 @@ void TFormOptions::Recaption() {
   WidenForTabs();
 }
 
-void TFormOptions::WidenForTabs() {
+void OptionsDialog::WidenForTabs() {
   QTabBar& bar = *tabs_->tabBar();
   QFont font = BaseFont(bar);
   font.setPixelSize(std::min(PixelHeight(font), SmallestTabPx));
@@ -299,7 +299,7 @@ void TFormOptions::WidenForTabs() {
   ok_->move(width - TabsLeft - ok_->width(), ok_->y());
 }
 
-void TFormOptions::done(int result) {
+void OptionsDialog::done(int result) {
   if (downloads_->Running()) return;
   DialogFrame::done(result);
 }
@@ -308,7 +308,7 @@ void ShowOptions(QWidget* parent, DialogContext& context, const OptionsHooks& ho
   const QScreen* screen = parent != nullptr && parent->screen() != nullptr
                               ? parent->screen()
                               : QGuiApplication::primaryScreen();
-  TFormOptions dialog(context, hooks, screen != nullptr ? screen->size() : QSize(), parent);
+  OptionsDialog dialog(context, hooks, screen != nullptr ? screen->size() : QSize(), parent);
   dialog.exec();
 }
 

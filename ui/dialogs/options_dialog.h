@@ -44,11 +44,11 @@ QString LargeFlagPicture(int language);
 // The window sizes the screen can hold, as WindowSizeMode values in the chooser's order.
 std::vector<int> WindowSizeChoices(QSize screen);
 
-class TFormOptions : public DialogFrame {
+class OptionsDialog : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormOptions(DialogContext& context, OptionsHooks hooks, QSize screen, QWidget* parent);
+  OptionsDialog(DialogContext& context, OptionsHooks hooks, QSize screen, QWidget* parent);
 
   QTabWidget* Tabs() const { return tabs_; }
   int DllTab() const { return dllTab_; }
@@ -61,9 +61,9 @@ class TFormOptions : public DialogFrame {
   QCheckBox* FlyBox() const { return fly_; }
   QCheckBox* CursorBox() const { return cursor_; }
   QCheckBox* NewButtonsBox() const { return newButtons_; }
-  TNuvCardsButton* SpeedButton() const { return speed_; }
-  TNuvCardsButton* PassportButton() const { return passport_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* SpeedButton() const { return speed_; }
+  SkinButton* PassportButton() const { return passport_; }
+  SkinButton* OkButton() const { return ok_; }
   QLabel* Flag() const { return flag_; }
   PackDownloads& Downloads() const { return *downloads_; }
   SaveGamesPage* SaveGamesTab() const { return saveGames_; }
@@ -100,9 +100,9 @@ class TFormOptions : public DialogFrame {
   QCheckBox* fly_ = nullptr;
   QCheckBox* cursor_ = nullptr;
   QCheckBox* newButtons_ = nullptr;
-  TNuvCardsButton* speed_ = nullptr;
-  TNuvCardsButton* passport_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* speed_ = nullptr;
+  SkinButton* passport_ = nullptr;
+  SkinButton* ok_ = nullptr;
   PackDownloads* downloads_ = nullptr;
   int cardsTab_ = 0;
   int dllTab_ = 0;

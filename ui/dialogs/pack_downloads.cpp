@@ -16,9 +16,9 @@ PackDownloads::PackDownloads(DialogFrame& frame, QRect barRect) : QObject(&frame
   Recaption();
 }
 
-TNuvCardsButton* PackDownloads::AddButton(const std::string& pack, const QString& caption,
-                                          const QRect& rect, QWidget* parent) {
-  TNuvCardsButton* button = frame_.AddButton(caption, rect, parent);
+SkinButton* PackDownloads::AddButton(const std::string& pack, const QString& caption,
+                                     const QRect& rect, QWidget* parent) {
+  SkinButton* button = frame_.AddButton(caption, rect, parent);
   button->setToolTip(Catalogue(MsgDownload) + ' ' + QString::fromStdString(pack));
   connect(button, &QAbstractButton::clicked, this, [this, pack] { Download(pack); });
   buttons_[pack] = button;
@@ -26,7 +26,7 @@ TNuvCardsButton* PackDownloads::AddButton(const std::string& pack, const QString
   return button;
 }
 
-TNuvCardsButton* PackDownloads::Button(const std::string& pack) const {
+SkinButton* PackDownloads::Button(const std::string& pack) const {
   const auto found = buttons_.find(pack);
   return found == buttons_.end() ? nullptr : found->second;
 }

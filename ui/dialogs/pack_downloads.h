@@ -30,15 +30,15 @@ class PackDownloads : public QObject {
   // A download still running is cancelled and waited for.
   ~PackDownloads() override;
 
-  TNuvCardsButton* AddButton(const std::string& pack, const QString& caption, const QRect& rect,
-                             QWidget* parent);
+  SkinButton* AddButton(const std::string& pack, const QString& caption, const QRect& rect,
+                        QWidget* parent);
   // A button is enabled while its pack is in neither the program's folder nor the one above.
   void Refresh();
   void Recaption();
 
-  TNuvCardsButton* Button(const std::string& pack) const;
+  SkinButton* Button(const std::string& pack) const;
   QProgressBar* Bar() const { return bar_; }
-  TNuvCardsButton* CancelButton() const { return cancel_; }
+  SkinButton* CancelButton() const { return cancel_; }
   bool Running() const { return running_; }
 
  signals:
@@ -51,9 +51,9 @@ class PackDownloads : public QObject {
   void Done(const std::string& pack, DownloadOutcome outcome);
 
   DialogFrame& frame_;
-  std::map<std::string, TNuvCardsButton*> buttons_;
+  std::map<std::string, SkinButton*> buttons_;
   QProgressBar* bar_ = nullptr;
-  TNuvCardsButton* cancel_ = nullptr;
+  SkinButton* cancel_ = nullptr;
   bool running_ = false;
   std::atomic<bool> cancelled_ = false;
   std::optional<WaitCursor> waitCursor_;

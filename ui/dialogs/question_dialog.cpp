@@ -4,7 +4,7 @@
 
 namespace fibwick {
 
-TFormQuestion::TFormQuestion(DialogContext& context, const QString& question, QWidget* parent)
+QuestionDialog::QuestionDialog(DialogContext& context, const QString& question, QWidget* parent)
     : DialogFrame(context, {"GCap430", "GLenta380x120", "", "", "", ""}, MsgWindowTitle,
                   MessageContentSize(NoticeLines(question, {}, {})), parent),
       lines_(NoticeLines(question, {}, {})) {
@@ -19,13 +19,13 @@ TFormQuestion::TFormQuestion(DialogContext& context, const QString& question, QW
   SetDefaultButton(no_);
 }
 
-void TFormQuestion::Recaption() {
+void QuestionDialog::Recaption() {
   yes_->setText(Catalogue(MsgAnswerYes));
   no_->setText(Catalogue(MsgAnswerNo));
 }
 
 bool AskQuestion(QWidget* parent, DialogContext& context, const QString& question) {
-  TFormQuestion dialog(context, question, parent);
+  QuestionDialog dialog(context, question, parent);
   return dialog.exec() == QDialog::Accepted;
 }
 

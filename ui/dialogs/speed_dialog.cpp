@@ -13,7 +13,7 @@ constexpr int Speeds = 6;
 
 }  // namespace
 
-TFormSpeed::TFormSpeed(DialogContext& context, QWidget* parent)
+SpeedDialog::SpeedDialog(DialogContext& context, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Speed), MsgChoiceOfSpeed, QSize(Width, 150),
                   parent) {
   prompt_ = AddLabel({}, QRect(10, 6, Width - 20, 28), Qt::AlignCenter);
@@ -40,13 +40,13 @@ TFormSpeed::TFormSpeed(DialogContext& context, QWidget* parent)
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
-void TFormSpeed::Recaption() {
+void SpeedDialog::Recaption() {
   prompt_->setText(Catalogue(MsgSelectFlightSpeed));
   ok_->setText(OkText);
 }
 
 void ChooseFlightSpeed(QWidget* parent, DialogContext& context) {
-  TFormSpeed dialog(context, parent);
+  SpeedDialog dialog(context, parent);
   dialog.exec();
 }
 

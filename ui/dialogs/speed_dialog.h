@@ -7,14 +7,14 @@
 // The speed dialog: how fast the cards fly, chosen on a track bar of six positions.
 namespace fibwick {
 
-class TFormSpeed : public DialogFrame {
+class SpeedDialog : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormSpeed(DialogContext& context, QWidget* parent);
+  SpeedDialog(DialogContext& context, QWidget* parent);
 
   QSlider* TrackBar() const { return track_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
 
  protected:
   void Recaption() override;
@@ -22,7 +22,7 @@ class TFormSpeed : public DialogFrame {
  private:
   QLabel* prompt_ = nullptr;
   QSlider* track_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 // Modal; the settings' FlightSpeed follows the track bar as it moves.

@@ -29,7 +29,7 @@ QString FromFile(std::string_view cp1251) {
 
 class Board : public QWidget {
  public:
-  Board(const TFormTopTen& form, QWidget* parent) : QWidget(parent), form_(form) {}
+  Board(const TopTenDialog& form, QWidget* parent) : QWidget(parent), form_(form) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -62,7 +62,7 @@ class Board : public QWidget {
   }
 
  private:
-  const TFormTopTen& form_;
+  const TopTenDialog& form_;
 };
 
 }  // namespace
@@ -78,7 +78,7 @@ std::vector<TopTenRow> TopTenRows(const std::vector<std::string>& clubLines) {
   return rows;
 }
 
-TFormTopTen::TFormTopTen(DialogContext& context, QWidget* parent)
+TopTenDialog::TopTenDialog(DialogContext& context, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::WorldTopTen), MsgTopTen,
                   QSize(Width, BoardHeight - BoardTop + 56), parent),
       rows_(TopTenRows(ReadClubFile(ClubFileInUse(context)).value_or(std::vector<std::string>{}))) {
@@ -96,12 +96,12 @@ TFormTopTen::TFormTopTen(DialogContext& context, QWidget* parent)
   ok_->setFocus();
 }
 
-QString TFormTopTen::BoardTitle() const {
+QString TopTenDialog::BoardTitle() const {
   return Context().settings.NetworkGame ? NetBoardTitle : LocalBoardTitle;
 }
 
 void ShowTopTen(QWidget* parent, DialogContext& context) {
-  TFormTopTen dialog(context, parent);
+  TopTenDialog dialog(context, parent);
   dialog.exec();
 }
 

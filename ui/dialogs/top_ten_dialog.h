@@ -20,19 +20,19 @@ struct TopTenRow {
 // The ten rows from lines 6-15 of the club file's lines; none when the file is misshapen.
 std::vector<TopTenRow> TopTenRows(const std::vector<std::string>& clubLines);
 
-class TFormTopTen : public DialogFrame {
+class TopTenDialog : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormTopTen(DialogContext& context, QWidget* parent);
+  TopTenDialog(DialogContext& context, QWidget* parent);
 
   const std::vector<TopTenRow>& Rows() const { return rows_; }
   QString BoardTitle() const;
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
 
  private:
   std::vector<TopTenRow> rows_;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 void ShowTopTen(QWidget* parent, DialogContext& context);

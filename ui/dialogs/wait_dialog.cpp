@@ -15,7 +15,7 @@ constexpr int ButtonWidth = Width - ButtonLeft - 8;
 
 }  // namespace
 
-TFormWait::TFormWait(DialogContext& context, QWidget* parent)
+WaitDialog::WaitDialog(DialogContext& context, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Wait), MsgPleaseWaitNet, QSize(Width, Height),
                   parent) {
   picture_ = new FilmView(context.sources.builtin, "GWait", true, context.settings.GifAnimation, 1,
@@ -27,12 +27,12 @@ TFormWait::TFormWait(DialogContext& context, QWidget* parent)
   ok_ = AddButton(OkText, QRect(ButtonLeft, 2, ButtonWidth, 32));
   cancel_ = AddButton({}, QRect(ButtonLeft, 36, ButtonWidth, 32));
   connect(ok_, &QAbstractButton::clicked, this, [this] { Finish(true); });
-  connect(cancel_, &QAbstractButton::clicked, this, &TFormWait::Cancel);
+  connect(cancel_, &QAbstractButton::clicked, this, &WaitDialog::Cancel);
   timer_.setInterval(TickMs);
-  connect(&timer_, &QTimer::timeout, this, &TFormWait::Tick);
+  connect(&timer_, &QTimer::timeout, this, &WaitDialog::Tick);
 }
 
-void TFormWait::Prepare(const QString& stateLine, bool clientConnecting) {
+void WaitDialog::Prepare(const QString& stateLine, bool clientConnecting) {
   SetStateLine(stateLine);
   connectedLine_->hide();
   ok_->setEnabled(false);
@@ -40,58 +40,58 @@ void TFormWait::Prepare(const QString& stateLine, bool clientConnecting) {
   clientConnecting_ = clientConnecting;
 }
 
-void TFormWait::SetClientConnecting(bool connecting) {
+void WaitDialog::SetClientConnecting(bool connecting) {
   clientConnecting_ = connecting;
 }
 
-void TFormWait::SetStateLine(const QString& text) {
+void WaitDialog::SetStateLine(const QString& text) {
   stateLine_->setText(text);
   stateLine_->setFont(FitFont(LabelFont(), text, stateLine_->width()));
 }
 
-void TFormWait::ShowConnected() {
+void WaitDialog::ShowConnected() {
   connectedLine_->show();
   ok_->setEnabled(true);
   cancel_->setEnabled(false);
 }
 
-bool TFormWait::Run() {
+bool WaitDialog::Run() {
   confirmed_ = false;
   exec();
   return confirmed_;
 }
 
-void TFormWait::Finish(bool confirmed) {
+void WaitDialog::Finish(bool confirmed) {
   confirmed_ = confirmed;
   done(confirmed ? Accepted : Rejected);
 }
 
-void TFormWait::reject() {
+void WaitDialog::reject() {
   if (cancel_->isEnabled()) Cancel();
 }
 
-void TFormWait::Cancel() {
+void WaitDialog::Cancel() {
   if (onCancel) onCancel();
   Finish(false);
 }
 
-void TFormWait::Tick() {
+void WaitDialog::Tick() {
   // The client hears nothing until the server's welcome, which closes the window.
   if (clientConnecting_) SetStateLine(Catalogue(MsgThereAreNoAccessibleGames));
 }
 
-void TFormWait::Recaption() {
+void WaitDialog::Recaption() {
   connectedLine_->setText(Catalogue(MsgTheSecondPlayerWasConnected));
   connectedLine_->setFont(FitFont(LabelFont(), connectedLine_->text(), connectedLine_->width()));
   cancel_->setText(Catalogue(MsgCancel));
 }
 
-void TFormWait::showEvent(QShowEvent* event) {
+void WaitDialog::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
   timer_.start();
 }
 
-void TFormWait::hideEvent(QHideEvent* event) {
+void WaitDialog::hideEvent(QHideEvent* event) {
   timer_.stop();
   DialogFrame::hideEvent(event);
 }

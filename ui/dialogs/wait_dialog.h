@@ -11,13 +11,13 @@ namespace fibwick {
 
 class FilmView;
 
-class TFormWait : public DialogFrame {
+class WaitDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   static constexpr int TickMs = 1000;
 
-  TFormWait(DialogContext& context, QWidget* parent);
+  WaitDialog(DialogContext& context, QWidget* parent);
 
   // Before the wait: the state line text, the connected line hidden, Ok disabled, Cancel
   // enabled; `clientConnecting` is ClientConnecting.
@@ -37,8 +37,8 @@ class TFormWait : public DialogFrame {
 
   QLabel* StateLine() const { return stateLine_; }
   QLabel* ConnectedLine() const { return connectedLine_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
-  TNuvCardsButton* CancelButton() const { return cancel_; }
+  SkinButton* OkButton() const { return ok_; }
+  SkinButton* CancelButton() const { return cancel_; }
   FilmView* Picture() const { return picture_; }
 
   // Escape and the window's close box count as Cancel while Cancel is offered.
@@ -56,8 +56,8 @@ class TFormWait : public DialogFrame {
   QLabel* stateLine_ = nullptr;
   QLabel* connectedLine_ = nullptr;
   FilmView* picture_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
-  TNuvCardsButton* cancel_ = nullptr;
+  SkinButton* ok_ = nullptr;
+  SkinButton* cancel_ = nullptr;
   QTimer timer_;
   bool clientConnecting_ = false;
   bool confirmed_ = false;

@@ -21,20 +21,20 @@ QString AccountLampPicture(int onlineState);
 // The one or two animations that tell the kind of game.
 QStringList GameKindFilms(HistoryKind kind);
 
-class TFormCount : public DialogFrame {
+class GeneralCountDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // playerName in Windows-1251, as the game keeps it.
-  TFormCount(DialogContext& context, const TCount& count, const std::string& playerName,
-             int onlineState, HistoryKind kind, QWidget* parent);
+  GeneralCountDialog(DialogContext& context, const TCount& count, const std::string& playerName,
+                     int onlineState, HistoryKind kind, QWidget* parent);
 
   QString Title() const override;
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* OkButton() const { return ok_; }
 
  private:
   QString playerName_;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 void ShowCount(QWidget* parent, DialogContext& context, const TCount& count,

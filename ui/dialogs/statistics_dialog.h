@@ -32,20 +32,20 @@ StatLiker ServiceLiker(StatisticsService& service);
 // Asks through the session; the answer comes with its poster.
 StatLiker SessionLiker(OnlineSession& session);
 
-class TFStat : public DialogFrame {
+class StatisticsDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // The totals as read, nothing when the read failed. `likedThisRun` lives as long as the
   // program runs.
-  TFStat(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
-         bool& likedThisRun, StatHooks hooks, QWidget* parent);
+  StatisticsDialog(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
+                   bool& likedThisRun, StatHooks hooks, QWidget* parent);
   // Reads the totals at once, on the calling thread.
-  TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun, StatHooks hooks,
-         QWidget* parent);
+  StatisticsDialog(DialogContext& context, StatisticsService& service, bool& likedThisRun,
+                   StatHooks hooks, QWidget* parent);
 
-  TNuvCardsButton* LikeButton() const { return like_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
+  SkinButton* LikeButton() const { return like_; }
+  SkinButton* OkButton() const { return ok_; }
   QString Value(int row) const { return values_[static_cast<std::size_t>(row)]->text(); }
 
  private:
@@ -57,8 +57,8 @@ class TFStat : public DialogFrame {
   StatHooks hooks_;
   TNuvStat stat_;
   std::array<QLabel*, StatRowCount> values_{};
-  TNuvCardsButton* like_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
+  SkinButton* like_ = nullptr;
+  SkinButton* ok_ = nullptr;
 };
 
 }  // namespace fibwick

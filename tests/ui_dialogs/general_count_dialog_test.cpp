@@ -1,4 +1,4 @@
-#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 
 #include "dialogs_support.h"
 
@@ -30,8 +30,8 @@ TEST_F(GeneralCount, SevenFiguresUnderTheirLabels) {
   }
   EXPECT_EQ(rows[0].second, "45");
 
-  TFormCount dialog(*context_, count, "Ann" + std::string(17, ' '), 2, HistoryKind::Network,
-                    nullptr);
+  GeneralCountDialog dialog(*context_, count, "Ann" + std::string(17, ' '), 2, HistoryKind::Network,
+                            nullptr);
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Player:  Ann");
 }

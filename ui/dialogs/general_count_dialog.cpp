@@ -1,4 +1,4 @@
-#include "ui/dialogs/count_dialog.h"
+#include "ui/dialogs/general_count_dialog.h"
 
 #include <QPainter>
 
@@ -77,8 +77,9 @@ QStringList GameKindFilms(HistoryKind kind) {
   return {"GClubC", "GClubF"};
 }
 
-TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::string& playerName,
-                       int onlineState, HistoryKind kind, QWidget* parent)
+GeneralCountDialog::GeneralCountDialog(DialogContext& context, const TCount& count,
+                                       const std::string& playerName, int onlineState,
+                                       HistoryKind kind, QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Count), MsgPlayerCount,
                   QSize(Width, RowTop + CountRowCount * RowPitch + 96), parent),
       playerName_(FromFile(std::string(TrimRight(playerName)))) {
@@ -108,13 +109,13 @@ TFormCount::TFormCount(DialogContext& context, const TCount& count, const std::s
   ok_->setFocus();
 }
 
-QString TFormCount::Title() const {
+QString GeneralCountDialog::Title() const {
   return Catalogue(MsgPlayerCount) + ":  " + playerName_;
 }
 
 void ShowCount(QWidget* parent, DialogContext& context, const TCount& count,
                const std::string& playerName, int onlineState, HistoryKind kind) {
-  TFormCount dialog(context, count, playerName, onlineState, kind, parent);
+  GeneralCountDialog dialog(context, count, playerName, onlineState, kind, parent);
   dialog.exec();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 
 #include "dialogs_support.h"
 
@@ -12,7 +12,7 @@ using RankChooser = DialogTest;
 
 TEST_F(RankChooser, NineButtonsWithSixToEightOutOfTheShortDeck) {
   SetLanguage(1);
-  TFormDost dialog(*context_, nullptr);
+  ClaimRankDialog dialog(*context_, nullptr);
   dialog.show();
   const QStringList expected = {"6",        "7",        "8",        "9",       "10",
                                 Text(MsgJ), Text(MsgQ), Text(MsgK), Text(MsgA)};
@@ -26,7 +26,7 @@ TEST_F(RankChooser, NineButtonsWithSixToEightOutOfTheShortDeck) {
 
 TEST_F(RankChooser, EachButtonClaimsItsRank) {
   for (int i = 3; i < RankButtonCount; ++i) {
-    TFormDost dialog(*context_, nullptr);
+    ClaimRankDialog dialog(*context_, nullptr);
     dialog.show();
     dialog.Button(i)->click();
     EXPECT_EQ(dialog.ChosenRank(), RankChar(static_cast<RankIndex>(i - 2)));
@@ -35,7 +35,7 @@ TEST_F(RankChooser, EachButtonClaimsItsRank) {
 }
 
 TEST_F(RankChooser, OnlyARankClosesIt) {
-  TFormDost dialog(*context_, nullptr);
+  ClaimRankDialog dialog(*context_, nullptr);
   dialog.show();
   dialog.reject();
   EXPECT_TRUE(dialog.isVisible());

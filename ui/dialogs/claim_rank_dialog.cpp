@@ -1,4 +1,4 @@
-#include "ui/dialogs/rank_dialog.h"
+#include "ui/dialogs/claim_rank_dialog.h"
 
 #include <QCloseEvent>
 
@@ -33,7 +33,7 @@ QString RankButtonText(const RankChoice& choice) {
   return choice.digits != nullptr ? QString::fromLatin1(choice.digits) : Catalogue(choice.letter);
 }
 
-TFormDost::TFormDost(DialogContext& context, QWidget* parent)
+ClaimRankDialog::ClaimRankDialog(DialogContext& context, QWidget* parent)
     : DialogFrame(context, {"GCap300", "GLenta280x090", "", "", "", ""}, MsgWhatPut,
                   QSize(300, GridTop + 3 * ButtonH + 2 * Gap + 20), parent) {
   setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
@@ -42,7 +42,7 @@ TFormDost::TFormDost(DialogContext& context, QWidget* parent)
     const RankChoice& choice = RankButtons()[i];
     const QRect rect(Margin + (i % Columns) * (ButtonW + Gap),
                      GridTop + (i / Columns) * (ButtonH + Gap), ButtonW, ButtonH);
-    TNuvCardsButton* button = AddButton({}, rect);
+    SkinButton* button = AddButton({}, rect);
     button->SetHeightSB(THeightSB::D45);
     button->setEnabled(choice.rank != NoRank);
     connect(button, &QAbstractButton::clicked, this, [this, rank = choice.rank] {
@@ -53,17 +53,17 @@ TFormDost::TFormDost(DialogContext& context, QWidget* parent)
   }
 }
 
-void TFormDost::Recaption() {
+void ClaimRankDialog::Recaption() {
   prompt_->setText(Catalogue(MsgWhatPut));
   for (int i = 0; i < RankButtonCount; ++i) buttons_[i]->setText(RankButtonText(RankButtons()[i]));
 }
 
-void TFormDost::closeEvent(QCloseEvent* event) {
+void ClaimRankDialog::closeEvent(QCloseEvent* event) {
   if (chosen_ == NoClaim) event->ignore();
 }
 
 char ChooseClaimRank(QWidget* parent, DialogContext& context) {
-  TFormDost dialog(context, parent);
+  ClaimRankDialog dialog(context, parent);
   while (dialog.ChosenRank() == NoClaim) dialog.exec();
   return dialog.ChosenRank();
 }

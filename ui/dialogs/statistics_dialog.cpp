@@ -1,4 +1,4 @@
-#include "ui/dialogs/stat_dialog.h"
+#include "ui/dialogs/statistics_dialog.h"
 
 #include <QInputDialog>
 #include <QPointer>
@@ -74,13 +74,14 @@ std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& s
            {Catalogue(MsgGamesPlayedOnline), number(stat.StatX[5])}}};
 }
 
-TFStat::TFStat(DialogContext& context, StatisticsService& service, bool& likedThisRun,
-               StatHooks hooks, QWidget* parent)
-    : TFStat(context, ReadNow(context, service), ServiceLiker(service), likedThisRun,
-             std::move(hooks), parent) {}
+StatisticsDialog::StatisticsDialog(DialogContext& context, StatisticsService& service,
+                                   bool& likedThisRun, StatHooks hooks, QWidget* parent)
+    : StatisticsDialog(context, ReadNow(context, service), ServiceLiker(service), likedThisRun,
+                       std::move(hooks), parent) {}
 
-TFStat::TFStat(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
-               bool& likedThisRun, StatHooks hooks, QWidget* parent)
+StatisticsDialog::StatisticsDialog(DialogContext& context, const std::optional<TNuvStat>& totals,
+                                   StatLiker like, bool& likedThisRun, StatHooks hooks,
+                                   QWidget* parent)
     : DialogFrame(context, PicturesOf(DialogArt::Statistics), MsgStatistics,
                   QSize(Width, RowTop + StatRowCount * RowPitch + 100), parent),
       likeSender_(std::move(like)),
@@ -103,14 +104,14 @@ TFStat::TFStat(DialogContext& context, const std::optional<TNuvStat>& totals, St
            Qt::AlignCenter);
   like_ = AddButton(Catalogue(MsgILikeThisGame), QRect(Left, y + 44, 260, 36));
   like_->setEnabled(!liked_);
-  connect(like_, &QAbstractButton::clicked, this, &TFStat::Like);
+  connect(like_, &QAbstractButton::clicked, this, &StatisticsDialog::Like);
   ok_ = AddButton(OkText, QRect(Width - Left - 140, y + 44, 140, 36));
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
   SetDefaultButton(ok_);
 }
 
-void TFStat::Like() {
+void StatisticsDialog::Like() {
   Settings& settings = Context().settings;
   if (settings.WorldNick == DefaultPassportName) {
     const auto ask = hooks_.askName ? hooks_.askName : [&settings](QWidget* parent) {
@@ -128,12 +129,12 @@ void TFStat::Like() {
   }
   // Off while the like is on its way, so a second click cannot send another.
   like_->setEnabled(false);
-  likeSender_(settings.WorldNick, [dialog = QPointer<TFStat>(this)](bool accepted) {
+  likeSender_(settings.WorldNick, [dialog = QPointer<StatisticsDialog>(this)](bool accepted) {
     if (dialog) dialog->Liked(accepted);
   });
 }
 
-void TFStat::Liked(bool accepted) {
+void StatisticsDialog::Liked(bool accepted) {
   if (!accepted) {
     like_->setEnabled(true);
     return;

@@ -18,13 +18,13 @@ inline constexpr int RankButtonCount = 9;
 const std::array<RankChoice, RankButtonCount>& RankButtons();
 QString RankButtonText(const RankChoice& choice);
 
-class TFormDost : public DialogFrame {
+class ClaimRankDialog : public DialogFrame {
   Q_OBJECT
 
  public:
-  TFormDost(DialogContext& context, QWidget* parent);
+  ClaimRankDialog(DialogContext& context, QWidget* parent);
 
-  TNuvCardsButton* Button(int index) const { return buttons_[index]; }
+  SkinButton* Button(int index) const { return buttons_[index]; }
   // The claim character of the rank chosen; NoClaim until a button was pressed.
   char ChosenRank() const { return chosen_; }
 
@@ -36,7 +36,7 @@ class TFormDost : public DialogFrame {
   void Recaption() override;
 
  private:
-  std::array<TNuvCardsButton*, RankButtonCount> buttons_{};
+  std::array<SkinButton*, RankButtonCount> buttons_{};
   QLabel* prompt_ = nullptr;
   char chosen_ = NoClaim;
 };

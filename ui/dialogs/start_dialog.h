@@ -35,13 +35,13 @@ struct LanSetup {
 // with StartConfirmed (the start dialog then closes and RunStartDialog returns true).
 using LanStarter = std::function<bool(const LanSetup&)>;
 
-class TFormPassword : public DialogFrame {
+class StartDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   // Without a starter (a change of name) "Ok" stops after the name and the password.
-  TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
-                LanStarter startLan = {});
+  StartDialog(DialogContext& context, StartDialogInput input, QWidget* parent,
+              LanStarter startLan = {});
 
   QLineEdit* NameBox() const { return name_; }
   QLineEdit* PasswordBox() const { return password_; }
@@ -50,8 +50,8 @@ class TFormPassword : public DialogFrame {
   QLabel* PasswordLabel() const { return passwordLabel_; }
   QLabel* ConfirmationLabel() const { return confirmationLabel_; }
   QLabel* StatusLine() const { return status_; }
-  TNuvCardsButton* OkButton() const { return ok_; }
-  TNuvCardsButton* CancelButton() const { return cancel_; }
+  SkinButton* OkButton() const { return ok_; }
+  SkinButton* CancelButton() const { return cancel_; }
 
   // The network layout.
   QLineEdit* ServerAddressBox() const { return serverAddress_; }
@@ -62,8 +62,8 @@ class TFormPassword : public DialogFrame {
   QGroupBox* RoleChoice() const { return roleChoice_; }
   QRadioButton* ServerItem() const { return serverItem_; }
   QRadioButton* ClientItem() const { return clientItem_; }
-  TNuvCardsButton* AddressButton() const { return addressButton_; }
-  TNuvCardsButton* HelpButton() const { return help_; }
+  SkinButton* AddressButton() const { return addressButton_; }
+  SkinButton* HelpButton() const { return help_; }
   // Left column top to bottom, then the right one.
   QLineEdit* OwnAddressBox(int index) const {
     return ownAddresses_[static_cast<std::size_t>(index)];
@@ -105,8 +105,8 @@ class TFormPassword : public DialogFrame {
   QLineEdit* name_ = nullptr;
   QLineEdit* password_ = nullptr;
   QLineEdit* confirmation_ = nullptr;
-  TNuvCardsButton* ok_ = nullptr;
-  TNuvCardsButton* cancel_ = nullptr;
+  SkinButton* ok_ = nullptr;
+  SkinButton* cancel_ = nullptr;
   QLabel* serverAddressLabel_ = nullptr;
   QLineEdit* serverAddress_ = nullptr;
   QLabel* portLabel_ = nullptr;
@@ -116,8 +116,8 @@ class TFormPassword : public DialogFrame {
   QGroupBox* roleChoice_ = nullptr;
   QRadioButton* serverItem_ = nullptr;
   QRadioButton* clientItem_ = nullptr;
-  TNuvCardsButton* addressButton_ = nullptr;
-  TNuvCardsButton* help_ = nullptr;
+  SkinButton* addressButton_ = nullptr;
+  SkinButton* help_ = nullptr;
   std::array<QLineEdit*, OwnAddressBoxCount> ownAddresses_{};
   std::optional<StartDialogResult> result_;
 };

@@ -1,4 +1,4 @@
-#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/start_dialog.h"
 
 #include <QDesktopServices>
 #include <QProxyStyle>
@@ -61,8 +61,8 @@ std::string ToFile(const QString& text) {
 
 }  // namespace
 
-TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWidget* parent,
-                             LanStarter startLan)
+StartDialog::StartDialog(DialogContext& context, StartDialogInput input, QWidget* parent,
+                         LanStarter startLan)
     : DialogFrame(context, PicturesOf(DialogArt::Login), MsgWelcome,
                   QSize(Width, input.networkGame ? NetworkHeight : LocalHeight), parent),
       input_(std::move(input)),
@@ -95,7 +95,7 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   status_ = AddLabel({}, QRect(Left, statusTop, Width - 2 * Left, LabelHeight), Qt::AlignCenter);
   ok_ = AddButton(OkText, QRect(Left, statusTop + 40, 190, 36));
   cancel_ = AddButton({}, QRect(Width - Left - 190, statusTop + 40, 190, 36));
-  connect(ok_, &QAbstractButton::clicked, this, &TFormPassword::Confirm);
+  connect(ok_, &QAbstractButton::clicked, this, &StartDialog::Confirm);
   connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
   BuildNetworkControls();
 
@@ -116,7 +116,7 @@ TFormPassword::TFormPassword(DialogContext& context, StartDialogInput input, QWi
   status_->hide();
 }
 
-void TFormPassword::BuildNetworkControls() {
+void StartDialog::BuildNetworkControls() {
   const QFont font = ControlFont();
   const auto label = [&](const QRect& rect) {
     QLabel* made = AddLabel({}, rect);
@@ -149,10 +149,10 @@ void TFormPassword::BuildNetworkControls() {
 
   serverAddressLabel_ = label(QRect(Left, NetworkTop, ColumnWidth, 24));
   serverAddress_ = edit(QRect(Left, NetworkTop + 24, ColumnWidth, ControlHeight), AddressLimit);
-  connect(serverAddress_, &QLineEdit::textChanged, this, &TFormPassword::FilterServerAddressBox);
+  connect(serverAddress_, &QLineEdit::textChanged, this, &StartDialog::FilterServerAddressBox);
   portLabel_ = label(QRect(RightColumn, NetworkTop, RightColumnWidth, 24));
   port_ = edit(QRect(RightColumn, NetworkTop + 24, 90, ControlHeight), PortLimit);
-  connect(port_, &QLineEdit::textChanged, this, &TFormPassword::FilterPortBox);
+  connect(port_, &QLineEdit::textChanged, this, &StartDialog::FilterPortBox);
 
   const int thirdRow = NetworkTop + 58;
   const int fourthRow = thirdRow + 36;
@@ -165,7 +165,7 @@ void TFormPassword::BuildNetworkControls() {
   games_->setEnabled(false);
   gamesLabel_->setEnabled(false);
   addressButton_ = AddButton({}, QRect(Left, fourthRow, Width - 2 * Left - 48, 32));
-  connect(addressButton_, &QAbstractButton::clicked, this, &TFormPassword::ShowOwnAddresses);
+  connect(addressButton_, &QAbstractButton::clicked, this, &StartDialog::ShowOwnAddresses);
   help_ = AddButton(HelpMarkText, QRect(Width - Left - 40, fourthRow, 40, 32));
   connect(help_, &QAbstractButton::clicked, this,
           [] { QDesktopServices::openUrl(QUrl(RouterHelpAddress)); });
@@ -190,7 +190,7 @@ void TFormPassword::BuildNetworkControls() {
   }
 }
 
-void TFormPassword::ChooseRole(LanRole role) {
+void StartDialog::ChooseRole(LanRole role) {
   role_ = role;
   const bool client = role == LanRole::Client;
   (client ? clientItem_ : serverItem_)->setChecked(true);
@@ -199,7 +199,7 @@ void TFormPassword::ChooseRole(LanRole role) {
   serverAddress_->setText(client ? FromFile(Context().settings.ServerIp) : QString());
 }
 
-void TFormPassword::FilterServerAddressBox() {
+void StartDialog::FilterServerAddressBox() {
   Settings& settings = Context().settings;
   const FilteredBox box = FilterServerAddress(ToFile(serverAddress_->text()), settings.ServerIp,
                                               role_ == LanRole::Client);
@@ -208,14 +208,14 @@ void TFormPassword::FilterServerAddressBox() {
   status_->hide();
 }
 
-void TFormPassword::FilterPortBox() {
+void StartDialog::FilterPortBox() {
   Settings& settings = Context().settings;
   const FilteredBox box = FilterPort(ToFile(port_->text()), settings.ServerPort);
   if (FromFile(box.text) != port_->text()) port_->setText(FromFile(box.text));
   settings.ServerPort = box.remembered;
 }
 
-void TFormPassword::ShowOwnAddresses() {
+void StartDialog::ShowOwnAddresses() {
   const std::vector<ShownAddress> shown = ReadOwnAddresses(Context().ipEchoAddress);
   for (std::size_t i = 0; i < ownAddresses_.size(); ++i) {
     QLineEdit* box = ownAddresses_[i];
@@ -226,12 +226,12 @@ void TFormPassword::ShowOwnAddresses() {
   }
 }
 
-void TFormPassword::showEvent(QShowEvent* event) {
+void StartDialog::showEvent(QShowEvent* event) {
   DialogFrame::showEvent(event);
   Box(openingFocus_)->setFocus();
 }
 
-QLineEdit* TFormPassword::Box(StartField field) const {
+QLineEdit* StartDialog::Box(StartField field) const {
   switch (field) {
     case StartField::Password:
       return password_;
@@ -243,7 +243,7 @@ QLineEdit* TFormPassword::Box(StartField field) const {
   return name_;
 }
 
-void TFormPassword::Recaption() {
+void StartDialog::Recaption() {
   nameLabel_->setText(Catalogue(MsgEnterYourName));
   passwordLabel_->setText(Catalogue(MsgEnterYourPassword));
   confirmationLabel_->setText(Catalogue(MsgAndOnceAgainForCheck));
@@ -257,7 +257,7 @@ void TFormPassword::Recaption() {
   addressButton_->setText(Catalogue(MsgToReceiveTheIPAddresses));
 }
 
-void TFormPassword::Confirm() {
+void StartDialog::Confirm() {
   const StartCheck check = CheckStart(
       input_, {ToFile(name_->text()), ToFile(password_->text()), ToFile(confirmation_->text())});
   if (check.lastPlayerName) Context().settings.LastPlayerName = *check.lastPlayerName;
@@ -271,7 +271,7 @@ void TFormPassword::Confirm() {
   accept();
 }
 
-bool TFormPassword::StartLan(const StartDialogResult& player) {
+bool StartDialog::StartLan(const StartDialogResult& player) {
   const std::string address = ToFile(serverAddress_->text());
   const std::string port = ToFile(port_->text());
   const bool client = role_ == LanRole::Client;
@@ -290,7 +290,7 @@ bool TFormPassword::StartLan(const StartDialogResult& player) {
   return startLan_({role_, client ? address : std::string(), port, player});
 }
 
-void TFormPassword::Refuse(const QString& message, QLineEdit* focus) {
+void StartDialog::Refuse(const QString& message, QLineEdit* focus) {
   status_->setText(message);
   QPalette palette = status_->palette();
   palette.setColor(QPalette::WindowText, Design() == 3 ? QColor(255, 96, 96) : QColor(176, 0, 0));
@@ -301,7 +301,7 @@ void TFormPassword::Refuse(const QString& message, QLineEdit* focus) {
 
 bool RunStartDialog(QWidget* parent, DialogContext& context, const StartDialogInput& input,
                     StartDialogResult& result, const LanStarter& startLan) {
-  TFormPassword dialog(context, input, parent, startLan);
+  StartDialog dialog(context, input, parent, startLan);
   dialog.exec();
   if (!dialog.Result()) return false;
   result = *dialog.Result();
