@@ -516,6 +516,9 @@ DialogContext MainWindow::Dialogs() {
   context.handCursor = Cursor(true);
   context.downloadFolder = AddressesUnder(service_.Session().ServiceBase()).files;
   context.ipEchoAddress = AddressesUnder(service_.Session().ServiceBase()).ip;
+  context.askExternalAddress = [this](const std::string& echo, auto answer) {
+    service_.Session().ReadExternalAddress(echo, std::move(answer));
+  };
   context.playSound = [this](std::string_view resource) { sounds_.Play(resource); };
   context.salute = [this] { salute_.Play(); };
   return context;

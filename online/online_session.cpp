@@ -111,6 +111,14 @@ void OnlineSession::ReportGameEnd(const GameEndCounters& counters) {
   });
 }
 
+void OnlineSession::ReadExternalAddress(std::string echoAddress,
+                                        std::function<void(const std::string&)> done) {
+  Queue([echoAddress = std::move(echoAddress), done = std::move(done)](HttpClient&) -> Task {
+    std::string reply = fibwick::ReadExternalAddress(echoAddress);
+    return [reply = std::move(reply), done] { done(reply); };
+  });
+}
+
 void OnlineSession::ReadTotals(std::function<void(const std::optional<TNuvStat>&)> done) {
   Queue([this, address = statisticsAddress_, done = std::move(done)](HttpClient& client) -> Task {
     TNuvStat totals;

@@ -63,6 +63,8 @@ class OnlineSession {
   void ReportLike(std::string name, std::function<void(bool accepted)> done);
   void ReportGameEnd(const GameEndCounters& counters);
   void ReadTotals(std::function<void(const std::optional<TNuvStat>&)> done);
+  // The echo page's answer: the caller's address as the internet sees it; empty when unread.
+  void ReadExternalAddress(std::string echoAddress, std::function<void(const std::string&)> done);
 
   // What the menu shows of the service.
   bool PathsKnown() const { return paths_.has_value(); }

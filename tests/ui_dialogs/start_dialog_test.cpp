@@ -4,10 +4,12 @@
 #include <QHostAddress>
 #include <QStyle>
 #include <QTest>
+#include <future>
 
 #include "base/fixed_field.h"
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
+#include "online/online_session.h"
 #include "ui/dialogs/notice_dialog.h"
 #include "ui/dialogs/own_addresses.h"
 #include "ui/dialogs/wait_dialog.h"
@@ -577,9 +579,21 @@ TEST(OwnAddresses, BoxesTakeTheLocalThenTheExternalThenTheLoopback) {
 }
 
 TEST_F(NetworkStart, TheAddressButtonShowsThisMachinesAddresses) {
-  testing::LoopbackServer echo(
-      [](const std::string&) { return testing::HttpAnswer("10.1.2.3\r\n"); });
+  // The echo page answers only once the test has seen the dialog without it.
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  testing::LoopbackServer echo([released](const std::string&) {
+    released.wait();
+    return testing::HttpAnswer("10.1.2.3\r\n");
+  });
+  QObject answers;
+  OnlineSession session("", [&answers](OnlineSession::Task task) {
+    QMetaObject::invokeMethod(&answers, std::move(task), Qt::QueuedConnection);
+  });
   context_->ipEchoAddress = echo.BaseUrl() + "/ip";
+  context_->askExternalAddress = [&session](const std::string& address, auto answer) {
+    session.ReadExternalAddress(address, std::move(answer));
+  };
   const std::vector<QString> local = ListInterfaceAddresses();
   if (local.size() > 4) GTEST_SKIP() << "this machine fills the boxes with its own addresses";
   for (const QString& address : local) {
@@ -591,6 +605,13 @@ TEST_F(NetworkStart, TheAddressButtonShowsThisMachinesAddresses) {
   StartDialog dialog(*context_, NetworkPlayer(), nullptr);
   dialog.show();
   dialog.AddressButton()->click();
+  // The click came back before the page answered: the machine's own addresses are there already.
+  const int localCount = static_cast<int>(local.size());
+  EXPECT_EQ(dialog.OwnAddressBox(localCount)->text(), "127.0.0.1");
+  EXPECT_FALSE(dialog.OwnAddressBox(localCount + 1)->isVisible());
+  release.set_value();
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return dialog.OwnAddressBox(localCount + 1)->isVisible(); }, 10000));
   ASSERT_EQ(echo.Requests().size(), 1U);
   EXPECT_TRUE(echo.Requests()[0].starts_with("GET /ip ")) << echo.Requests()[0];
   std::vector<QString> expected = local;

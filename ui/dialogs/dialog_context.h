@@ -29,6 +29,10 @@ struct DialogContext {
   // The service's page that answers with the caller's address as the internet sees it; empty:
   // the own addresses are listed without it.
   std::string ipEchoAddress;
+  // Asks the echo page off the window's thread; the answer (empty when unread) comes back on it.
+  std::function<void(const std::string& echoAddress,
+                     std::function<void(const std::string& reply)> answer)>
+      askExternalAddress;
   QCursor arrowCursor{Qt::ArrowCursor};
   QCursor handCursor{Qt::PointingHandCursor};
   // A sound resource by name ("WFiBest"); left empty while the program has no sound.

@@ -3,10 +3,8 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QRegularExpression>
-#include <QUrl>
 #include <algorithm>
 
-#include "online/http_client.h"
 #include "ui/dialogs/fixed_texts.h"
 
 namespace fibwick {
@@ -48,13 +46,6 @@ std::vector<ShownAddress> ShapeOwnAddresses(const std::vector<QString>& local,
   for (std::size_t i = 0; i < localShown; ++i) shown.push_back({local[i], {}});
   shown.insert(shown.end(), tail.begin(), tail.end());
   return shown;
-}
-
-std::vector<ShownAddress> ReadOwnAddresses(const std::string& echoAddress) {
-  std::optional<std::string> reply;
-  if (!echoAddress.empty()) reply = ReadExternalAddress(echoAddress);
-  return ShapeOwnAddresses(ListInterfaceAddresses(), reply,
-                           QUrl(QString::fromStdString(echoAddress)).host());
 }
 
 }  // namespace fibwick

@@ -28,8 +28,4 @@ std::vector<ShownAddress> ShapeOwnAddresses(const std::vector<QString>& local,
                                             const std::optional<std::string>& echoReply,
                                             const QString& echoSite);
 
-// The boxes' texts of a real listing: the interfaces, then the echo page at `echoAddress` unless
-// it is empty. Blocks while the page answers.
-std::vector<ShownAddress> ReadOwnAddresses(const std::string& echoAddress);
-
 }  // namespace fibwick

@@ -1,6 +1,7 @@
 #include "ui/dialogs/start_dialog.h"
 
 #include <QDesktopServices>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QShowEvent>
 #include <QUrl>
@@ -216,7 +217,19 @@ void StartDialog::FilterPortBox() {
 }
 
 void StartDialog::ShowOwnAddresses() {
-  const std::vector<ShownAddress> shown = ReadOwnAddresses(Context().ipEchoAddress);
+  const std::vector<QString> local = ListInterfaceAddresses();
+  FillOwnAddresses(ShapeOwnAddresses(local, std::nullopt, {}));
+  const std::string& echo = Context().ipEchoAddress;
+  if (echo.empty() || !Context().askExternalAddress) return;
+  const QString site = QUrl(QString::fromStdString(echo)).host();
+  // The answer may come after the dialog has closed.
+  Context().askExternalAddress(
+      echo, [dialog = QPointer<StartDialog>(this), local, site](const std::string& reply) {
+        if (dialog) dialog->FillOwnAddresses(ShapeOwnAddresses(local, reply, site));
+      });
+}
+
+void StartDialog::FillOwnAddresses(const std::vector<ShownAddress>& shown) {
   for (std::size_t i = 0; i < ownAddresses_.size(); ++i) {
     QLineEdit* box = ownAddresses_[i];
     const bool filled = i < shown.size();

@@ -77,7 +77,9 @@ class StartDialog : public DialogFrame {
   // "Ok" and Enter in any of the three boxes.
   void Confirm();
   // "To receive the IP-addresses": fills the address boxes; blocks while the echo page answers.
+  // The interfaces' addresses at once; the external one joins them when the echo page answers.
   void ShowOwnAddresses();
+  void FillOwnAddresses(const std::vector<ShownAddress>& shown);
 
  protected:
   void Recaption() override;
