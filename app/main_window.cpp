@@ -516,6 +516,11 @@ DialogContext MainWindow::Dialogs() {
   context.handCursor = Cursor(true);
   context.downloadFolder = AddressesUnder(service_.Session().ServiceBase()).files;
   context.ipEchoAddress = AddressesUnder(service_.Session().ServiceBase()).ip;
+  context.downloadPack = [this](const std::string& folder, const std::string& pack,
+                                const std::filesystem::path& target, DownloadProgress progress,
+                                std::function<void(DownloadOutcome)> done) {
+    service_.Session().DownloadPack(folder, pack, target, std::move(progress), std::move(done));
+  };
   context.askExternalAddress = [this](const std::string& echo, auto answer) {
     service_.Session().ReadExternalAddress(echo, std::move(answer));
   };

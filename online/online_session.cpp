@@ -111,6 +111,20 @@ void OnlineSession::ReportGameEnd(const GameEndCounters& counters) {
   });
 }
 
+void OnlineSession::DownloadPack(std::string folderAddress, std::string name,
+                                 std::filesystem::path targetFolder, DownloadProgress progress,
+                                 std::function<void(DownloadOutcome)> done) {
+  Queue([this, folderAddress = std::move(folderAddress), name = std::move(name),
+         targetFolder = std::move(targetFolder), progress = std::move(progress),
+         done = std::move(done)](HttpClient&) -> Task {
+    const DownloadOutcome outcome = fibwick::DownloadPack(
+        folderAddress, name, targetFolder, [this, &progress](std::int64_t got, std::int64_t total) {
+          return !stopping_ && progress(got, total);
+        });
+    return [outcome, done] { done(outcome); };
+  });
+}
+
 void OnlineSession::ReadExternalAddress(std::string echoAddress,
                                         std::function<void(const std::string&)> done) {
   Queue([echoAddress = std::move(echoAddress), done = std::move(done)](HttpClient&) -> Task {

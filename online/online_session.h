@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "online/http_client.h"
+#include "online/pack_download.h"
 #include "online/statistics.h"
 #include "records/service_addresses.h"
 #include "records/settings.h"
@@ -63,6 +65,10 @@ class OnlineSession {
   void ReportLike(std::string name, std::function<void(bool accepted)> done);
   void ReportGameEnd(const GameEndCounters& counters);
   void ReadTotals(std::function<void(const std::optional<TNuvStat>&)> done);
+  // A pack of the service's download folder into `targetFolder`. `progress` runs on the worker
+  // (returning false cancels); the end of the session cancels it too.
+  void DownloadPack(std::string folderAddress, std::string name, std::filesystem::path targetFolder,
+                    DownloadProgress progress, std::function<void(DownloadOutcome)> done);
   // The echo page's answer: the caller's address as the internet sees it; empty when unread.
   void ReadExternalAddress(std::string echoAddress, std::function<void(const std::string&)> done);
 
@@ -93,8 +99,8 @@ class OnlineSession {
   std::condition_variable wake_;
   std::condition_variable drained_;
   std::deque<Request> queue_;
-  bool busy_ = false;  // the worker runs a request
-  bool stopping_ = false;
+  bool busy_ = false;                   // the worker runs a request
+  std::atomic<bool> stopping_ = false;  // also read by a download's progress on the worker
   std::thread worker_;
 };
 

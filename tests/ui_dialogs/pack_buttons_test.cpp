@@ -1,9 +1,12 @@
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
+#include <future>
 
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
+#include "online/online_session.h"
 #include "online/service_base.h"
 #include "support/service_process.h"
 #include "ui/dialogs/notice_dialog.h"
@@ -24,8 +27,18 @@ class PackButtons : public DialogTest {
     program_ = folder_ / "Game";
     std::filesystem::create_directories(program_);
     context_->programFolder = program_;
+    context_->downloadPack = [this](const std::string& folder, const std::string& pack,
+                                    const std::filesystem::path& target, DownloadProgress progress,
+                                    std::function<void(DownloadOutcome)> done) {
+      session_.DownloadPack(folder, pack, target, std::move(progress), std::move(done));
+    };
   }
   std::filesystem::path program_;
+  QObject answers_;
+  OnlineSession session_{"", [this](OnlineSession::Task task) {
+                           QMetaObject::invokeMethod(&answers_, std::move(task),
+                                                     Qt::QueuedConnection);
+                         }};
 };
 
 // The player's click; the download runs off the window's thread, so the event loop turns until
@@ -118,6 +131,25 @@ TEST_F(PackButtons, CancelStopsADownloadThatHangs) {
   EXPECT_FALSE(downloads.Bar()->isVisible());
   EXPECT_TRUE(downloads.Button("NuvCards06A.dll")->isEnabled());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);  // "Game"
+}
+
+TEST_F(PackButtons, ADialogClosedDuringADownloadIsNotCalledBackAndTheWindowNeverWaits) {
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  LoopbackServer service([released](const std::string&) {
+    released.wait();
+    return HttpAnswer(std::string(1000, 'p'));
+  });
+  context_->downloadFolder = service.BaseUrl() + "/files/";
+  {
+    OptionsDialog dialog(*context_, {}, QSize(1920, 1080), nullptr);
+    dialog.show();
+    dialog.Downloads().Button("NuvCards06A.dll")->click();
+    EXPECT_TRUE(dialog.Downloads().Running());
+  }  // closed while the service has not answered: nothing waits for the transfer
+  release.set_value();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return session_.Idle(); }, 10000));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "NuvCards06A.dll"));
 }
 
 TEST_F(PackButtons, APackFromTheServiceIsFoundByTheDialog) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "online/pack_download.h"
 #include "records/settings.h"
 #include "ui/card_art.h"
 #include "ui/text_helpers.h"
@@ -26,6 +27,12 @@ struct DialogContext {
   std::filesystem::path programFolder;  // club and history files live here
   // The service's download folder for packs, ending in '/'; empty: nothing to download from.
   std::string downloadFolder;
+  // Downloads a pack off the window's thread: `progress` runs there (returning false cancels),
+  // `done` on the window's thread. Empty: nothing can be downloaded.
+  std::function<void(const std::string& folderAddress, const std::string& pack,
+                     const std::filesystem::path& targetFolder, DownloadProgress progress,
+                     std::function<void(DownloadOutcome)> done)>
+      downloadPack;
   // The service's page that answers with the caller's address as the internet sees it; empty:
   // the own addresses are listed without it.
   std::string ipEchoAddress;

@@ -1,6 +1,6 @@
 #include "ui/dialogs/pack_downloads.h"
 
-#include <QMetaObject>
+#include <QPointer>
 
 #include "ui/dialogs/notice_dialog.h"
 
@@ -12,7 +12,12 @@ PackDownloads::PackDownloads(DialogFrame& frame, QRect barRect) : QObject(&frame
   bar_->hide();
   cancel_ = frame.AddButton({}, QRect(barRect.right() - 100, barRect.top(), 100, barRect.height()));
   cancel_->hide();
-  connect(cancel_, &QAbstractButton::clicked, this, [this] { cancelled_ = true; });
+  connect(cancel_, &QAbstractButton::clicked, this, [this] {
+    if (transfer_) transfer_->cancelled = true;
+  });
+  // A bar redrawn ten times a second looks smooth; the transfer itself never calls the window.
+  progressClock_.setInterval(100);
+  connect(&progressClock_, &QTimer::timeout, this, &PackDownloads::ShowProgress);
   Recaption();
 }
 
@@ -34,7 +39,7 @@ SkinButton* PackDownloads::Button(const std::string& pack) const {
 void PackDownloads::Refresh() {
   const DialogContext& context = frame_.Context();
   for (const auto& [pack, button] : buttons_) {
-    button->setEnabled(!running_ && !context.downloadFolder.empty() &&
+    button->setEnabled(!running_ && !context.downloadFolder.empty() && context.downloadPack &&
                        !PackPresent(context.programFolder, pack));
   }
 }
@@ -44,37 +49,37 @@ void PackDownloads::Recaption() {
 }
 
 void PackDownloads::Download(const std::string& pack) {
-  if (running_) return;
   const DialogContext& context = frame_.Context();
+  if (running_ || !context.downloadPack) return;
   running_ = true;
-  cancelled_ = false;
+  transfer_ = std::make_shared<Transfer>();
   Refresh();
   bar_->setRange(0, 0);
   bar_->show();
   cancel_->show();
   waitCursor_.emplace(context.settings.RedCursor);
-  if (worker_.joinable()) worker_.join();
-  worker_ = std::thread([this, pack, folder = context.downloadFolder,
-                         destination = context.programFolder.parent_path()] {
-    const DownloadOutcome outcome =
-        DownloadPack(folder, pack, destination, [this](std::int64_t done, std::int64_t total) {
-          QMetaObject::invokeMethod(
-              this, [this, done, total] { ShowProgress(done, total); }, Qt::QueuedConnection);
-          return !cancelled_;
-        });
-    QMetaObject::invokeMethod(
-        this, [this, pack, outcome] { Done(pack, outcome); }, Qt::QueuedConnection);
-  });
+  progressClock_.start();
+  context.downloadPack(
+      context.downloadFolder, pack, context.programFolder.parent_path(),
+      [transfer = transfer_](std::int64_t done, std::int64_t total) {
+        transfer->done = done;
+        transfer->total = total;
+        return !transfer->cancelled;
+      },
+      [downloads = QPointer<PackDownloads>(this), pack](DownloadOutcome outcome) {
+        if (downloads) downloads->Done(pack, outcome);
+      });
 }
 
-void PackDownloads::ShowProgress(std::int64_t done, std::int64_t total) {
-  if (!running_ || total <= 0) return;
+void PackDownloads::ShowProgress() {
+  const std::int64_t total = transfer_->total;
+  if (total <= 0) return;
   bar_->setRange(0, 1000);
-  bar_->setValue(static_cast<int>(done * 1000 / total));
+  bar_->setValue(static_cast<int>(transfer_->done * 1000 / total));
 }
 
 void PackDownloads::Done(const std::string& pack, DownloadOutcome outcome) {
-  worker_.join();
+  progressClock_.stop();
   waitCursor_.reset();
   bar_->hide();
   cancel_->hide();
@@ -91,8 +96,7 @@ void PackDownloads::Done(const std::string& pack, DownloadOutcome outcome) {
 }
 
 PackDownloads::~PackDownloads() {
-  cancelled_ = true;
-  if (worker_.joinable()) worker_.join();
+  if (transfer_) transfer_->cancelled = true;
 }
 
 }  // namespace fibwick

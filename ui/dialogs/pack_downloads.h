@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QProgressBar>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "online/pack_download.h"
 #include "ui/animated_cursor.h"
@@ -27,7 +28,7 @@ class PackDownloads : public QObject {
   // The bar and its "Cancel" button stand in `barRect` of the frame's content while a download
   // runs.
   PackDownloads(DialogFrame& frame, QRect barRect);
-  // A download still running is cancelled and waited for.
+  // A download still running is cancelled; nothing waits for it.
   ~PackDownloads() override;
 
   SkinButton* AddButton(const std::string& pack, const QString& caption, const QRect& rect,
@@ -45,9 +46,17 @@ class PackDownloads : public QObject {
   void Finished(DownloadOutcome outcome);
 
  private:
-  // Runs off the window's thread; its progress and its end come back through the event loop.
+  // What a download running off the window's thread shares with it.
+  struct Transfer {
+    std::atomic<std::int64_t> done = 0;
+    std::atomic<std::int64_t> total = 0;
+    std::atomic<bool> cancelled = false;
+  };
+
+  // Runs off the window's thread; the bar reads its progress on the window's clock, its end
+  // comes back through the event loop.
   void Download(const std::string& pack);
-  void ShowProgress(std::int64_t done, std::int64_t total);
+  void ShowProgress();
   void Done(const std::string& pack, DownloadOutcome outcome);
 
   DialogFrame& frame_;
@@ -55,9 +64,9 @@ class PackDownloads : public QObject {
   QProgressBar* bar_ = nullptr;
   SkinButton* cancel_ = nullptr;
   bool running_ = false;
-  std::atomic<bool> cancelled_ = false;
+  std::shared_ptr<Transfer> transfer_;
+  QTimer progressClock_;
   std::optional<WaitCursor> waitCursor_;
-  std::thread worker_;
 };
 
 }  // namespace fibwick
