@@ -12,6 +12,7 @@
 #include "online/statistics.h"
 #include "packs/packs_support.h"
 #include "records/catalogue.h"
+#include "support/statistics_now.h"
 #include "ui/builtin_pictures.h"
 #include "ui/card_names.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -177,7 +178,9 @@ class Windows : public ::testing::Test {
          }},
         {DialogArt::Statistics, "statistics",
          [this](DialogContext& c) {
-           return std::make_unique<StatisticsDialog>(c, statistics_, liked_, StatHooks{}, nullptr);
+           return std::make_unique<StatisticsDialog>(c, testing_support::ReadTotalsNow(statistics_),
+                                                     testing_support::LikeNow(statistics_), liked_,
+                                                     StatHooks{}, nullptr);
          }},
         {DialogArt::Wait, "wait",
          [](DialogContext& c) { return std::make_unique<WaitDialog>(c, nullptr); }},

@@ -5,6 +5,7 @@
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
 #include "records/history_file.h"
+#include "support/statistics_now.h"
 #include "ui/dialogs/caption_fit.h"
 #include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
@@ -77,7 +78,9 @@ class Windows : public DialogTest {
     add("history", new HistoryDialog(*context_, selectedFile_, nullptr));
     add("top ten", new TopTenDialog(*context_, nullptr));
     add("options", new OptionsDialog(*context_, {}, QSize(1920, 1080), nullptr));
-    add("statistics", new StatisticsDialog(*context_, statistics_, liked_, {}, nullptr));
+    add("statistics",
+        new StatisticsDialog(*context_, testing_support::ReadTotalsNow(statistics_),
+                             testing_support::LikeNow(statistics_), liked_, {}, nullptr));
     add("notice", new NoticeDialog(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr));
     add("question", new QuestionDialog(*context_, Text(MsgLeaveToMainMenu), nullptr));
     QApplication::processEvents();

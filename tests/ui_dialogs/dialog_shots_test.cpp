@@ -6,6 +6,7 @@
 #include "dialogs_support.h"
 #include "online/loopback_server.h"
 #include "records/history_file.h"
+#include "support/statistics_now.h"
 #include "ui/dialogs/claim_rank_dialog.h"
 #include "ui/dialogs/end_game_dialog.h"
 #include "ui/dialogs/general_count_dialog.h"
@@ -151,7 +152,8 @@ TEST_P(Shots, EveryWindow) {
   HttpClient client;
   StatisticsService statistics(client, service.BaseUrl() + "/statistics");
   bool liked = false;
-  StatisticsDialog stat(*context_, statistics, liked, {}, nullptr);
+  StatisticsDialog stat(*context_, testing_support::ReadTotalsNow(statistics),
+                        testing_support::LikeNow(statistics), liked, {}, nullptr);
   Check(stat, "statistics");
 
   NoticeDialog notice(*context_, Text(MsgErrorOfDiskWriting), {}, {}, nullptr);

@@ -4,6 +4,7 @@
 #include "online/loopback_server.h"
 #include "online/service_base.h"
 #include "support/service_process.h"
+#include "support/statistics_now.h"
 
 namespace fibwick {
 namespace {
@@ -28,7 +29,8 @@ class Stat : public DialogTest {
 };
 
 TEST_F(Stat, TheTotalsFillTheTenLines) {
-  StatisticsDialog dialog(*context_, statistics_, liked_, {}, nullptr);
+  StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(statistics_),
+                          testing_support::LikeNow(statistics_), liked_, {}, nullptr);
   const QStringList expected{"7", "3", "2", "Ann", "40", "2", "31", "12", "5", "1"};
   for (int row = 0; row < StatRowCount; ++row) EXPECT_EQ(dialog.Value(row), expected[row]) << row;
   EXPECT_TRUE(dialog.LikeButton()->isEnabled());
@@ -36,7 +38,8 @@ TEST_F(Stat, TheTotalsFillTheTenLines) {
 
 TEST_F(Stat, AFailedReadSaysNoConnect) {
   StatisticsService away(client_, ClosedPortUrl() + "/statistics");
-  StatisticsDialog dialog(*context_, away, liked_, {}, nullptr);
+  StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(away),
+                          testing_support::LikeNow(away), liked_, {}, nullptr);
   EXPECT_EQ(dialog.Value(0), Text(MsgNoConnect));
   for (int row = 1; row < StatRowCount; ++row) EXPECT_EQ(dialog.Value(row), "") << row;
 }
@@ -50,7 +53,8 @@ TEST_F(Stat, AnIncognitoLikeAsksForANickUntilOneIsValid) {
                           return answers.takeFirst();
                         },
                         .saveSettings = [&] { ++saved; }};
-  StatisticsDialog dialog(*context_, statistics_, liked_, hooks, nullptr);
+  StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(statistics_),
+                          testing_support::LikeNow(statistics_), liked_, hooks, nullptr);
   dialog.LikeButton()->click();
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(settings_.WorldNick, "Bob");
@@ -62,14 +66,16 @@ TEST_F(Stat, AnIncognitoLikeAsksForANickUntilOneIsValid) {
   EXPECT_EQ(saved, 1);
 
   // Once liked, the button stays off for the rest of the run.
-  StatisticsDialog again(*context_, statistics_, liked_, hooks, nullptr);
+  StatisticsDialog again(*context_, testing_support::ReadTotalsNow(statistics_),
+                         testing_support::LikeNow(statistics_), liked_, hooks, nullptr);
   EXPECT_FALSE(again.LikeButton()->isEnabled());
 }
 
 TEST_F(Stat, CancellingTheNickSendsNothing) {
   const StatHooks hooks{.askName = [](QWidget*) -> std::optional<QString> { return {}; },
                         .saveSettings = {}};
-  StatisticsDialog dialog(*context_, statistics_, liked_, hooks, nullptr);
+  StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(statistics_),
+                          testing_support::LikeNow(statistics_), liked_, hooks, nullptr);
   dialog.LikeButton()->click();
   EXPECT_EQ(service_.Requests().size(), 1u);  // the read alone
   EXPECT_TRUE(dialog.LikeButton()->isEnabled());
@@ -84,7 +90,8 @@ TEST_F(Stat, APassportNameLikesWithoutAsking) {
                           return {};
                         },
                         .saveSettings = {}};
-  StatisticsDialog dialog(*context_, statistics_, liked_, hooks, nullptr);
+  StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(statistics_),
+                          testing_support::LikeNow(statistics_), liked_, hooks, nullptr);
   dialog.LikeButton()->click();
   EXPECT_TRUE(service_.Requests().back().ends_with("&stat4=Vera"));
   EXPECT_TRUE(liked_);
@@ -96,14 +103,16 @@ TEST_F(Stat, ALikeReachesTheServiceTotals) {
   statistics.ReportStart(true);
   settings_.WorldNick = "Vera";
   {
-    StatisticsDialog dialog(*context_, statistics, liked_, {}, nullptr);
+    StatisticsDialog dialog(*context_, testing_support::ReadTotalsNow(statistics),
+                            testing_support::LikeNow(statistics), liked_, {}, nullptr);
     EXPECT_EQ(dialog.Value(0), "1");
     EXPECT_EQ(dialog.Value(2), "0");
     dialog.LikeButton()->click();
     EXPECT_EQ(dialog.Value(2), "1");
   }
   liked_ = false;
-  StatisticsDialog reread(*context_, statistics, liked_, {}, nullptr);
+  StatisticsDialog reread(*context_, testing_support::ReadTotalsNow(statistics),
+                          testing_support::LikeNow(statistics), liked_, {}, nullptr);
   EXPECT_EQ(reread.Value(2), "1");
   EXPECT_EQ(reread.Value(3), "Vera");
 }

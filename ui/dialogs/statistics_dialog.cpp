@@ -39,20 +39,7 @@ TNuvStat Unread() {
   return stat;
 }
 
-std::optional<TNuvStat> ReadNow(DialogContext& context, StatisticsService& service) {
-  const WaitCursor wait(context.settings.RedCursor);
-  TNuvStat totals;
-  if (!service.ReadTotals(GameId, totals)) return std::nullopt;
-  return totals;
-}
-
 }  // namespace
-
-StatLiker ServiceLiker(StatisticsService& service) {
-  return [&service](const std::string& nick, const std::function<void(bool)>& done) {
-    done(service.ReportLike(nick));
-  };
-}
 
 StatLiker SessionLiker(OnlineSession& session) {
   return [&session](const std::string& nick, std::function<void(bool)> done) {
@@ -73,11 +60,6 @@ std::array<std::pair<QString, QString>, StatRowCount> StatRows(const TNuvStat& s
            {Catalogue(MsgGamesPlayedNet), number(stat.StatX[4])},
            {Catalogue(MsgGamesPlayedOnline), number(stat.StatX[5])}}};
 }
-
-StatisticsDialog::StatisticsDialog(DialogContext& context, StatisticsService& service,
-                                   bool& likedThisRun, StatHooks hooks, QWidget* parent)
-    : StatisticsDialog(context, ReadNow(context, service), ServiceLiker(service), likedThisRun,
-                       std::move(hooks), parent) {}
 
 StatisticsDialog::StatisticsDialog(DialogContext& context, const std::optional<TNuvStat>& totals,
                                    StatLiker like, bool& likedThisRun, StatHooks hooks,

@@ -27,8 +27,6 @@ struct StatHooks {
 
 // Sends a like under a nick; `done` hears whether the service took it, now or later.
 using StatLiker = std::function<void(const std::string& nick, std::function<void(bool)> done)>;
-// Asks on the calling thread.
-StatLiker ServiceLiker(StatisticsService& service);
 // Asks through the session; the answer comes with its poster.
 StatLiker SessionLiker(OnlineSession& session);
 
@@ -40,9 +38,6 @@ class StatisticsDialog : public DialogFrame {
   // program runs.
   StatisticsDialog(DialogContext& context, const std::optional<TNuvStat>& totals, StatLiker like,
                    bool& likedThisRun, StatHooks hooks, QWidget* parent);
-  // Reads the totals at once, on the calling thread.
-  StatisticsDialog(DialogContext& context, StatisticsService& service, bool& likedThisRun,
-                   StatHooks hooks, QWidget* parent);
 
   SkinButton* LikeButton() const { return like_; }
   SkinButton* OkButton() const { return ok_; }
