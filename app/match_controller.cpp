@@ -42,7 +42,7 @@ SessionParts MatchController::Session() {
 
 void MatchController::StartMatch(int slot, const std::string& playerName,
                                  const std::string& passwordDigits) {
-  SetUpLocalMatch(state_, slot, playerName);
+  SetUpMatch(state_, LanRole::None, slot, playerName);
   kit_.session.SetNewPlayerPassword(passwordDigits);
   DealNewGame();
 }

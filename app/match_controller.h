@@ -9,7 +9,7 @@
 #include "game/lan_game.h"
 #include "game/match_parts.h"
 #include "game/turn.h"
-#include "game/uniform_source.h"
+#include "rules/uniform_source.h"
 
 namespace fibwick {
 

@@ -1,5 +1,6 @@
 // Cards fly at the table while a 12 MB pack downloads beside the window, the way the options
-// dialog fetches one: a worker thread receives it and posts its progress to the window's thread.
+// dialog fetches one: through an online session, whose worker receives it and keeps its progress
+// where the window reads it, and whose answer comes back through the event loop.
 // Prints the gaps between two steps of a flight, first with nothing downloading, then during the
 // download, and the largest gap as a multiple of the median step.
 #include <arpa/inet.h>
@@ -21,7 +22,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "online/pack_download.h"
+#include "online/online_session.h"
 
 namespace fs = std::filesystem;
 using namespace fibwick;
@@ -135,29 +136,28 @@ int main(int argc, char** argv) {
   form->EndIntro();
 
   PacedServer server;
-  std::atomic<bool> done = false;
-  QObject progress;
-  std::int64_t shown = 0;
-  std::thread download;
+  QObject answers;
+  OnlineSession session("", [&answers](OnlineSession::Task task) {
+    QMetaObject::invokeMethod(&answers, std::move(task), Qt::QueuedConnection);
+  });
+  bool done = false;
+  std::atomic<std::int64_t> received = 0;
   QElapsedTimer phase;
   phase.start();
   while (!done) {
     if (form->CurrentScreen() == Screen::Menu) form->StartMatch(6, "Bench", "");
     if (log == &quiet && phase.elapsed() > QuietPhaseMs) {
       log = &downloading;
-      download = std::thread([&] {
-        DownloadPack(server.Folder(), "NuvBench.dll", folder,
-                     [&](std::int64_t bytes, std::int64_t) {
-                       QMetaObject::invokeMethod(
-                           &progress, [&shown, bytes] { shown = bytes; }, Qt::QueuedConnection);
-                       return true;
-                     });
-        done = true;
-      });
+      session.DownloadPack(
+          server.Folder(), "NuvBench.dll", folder,
+          [&received](std::int64_t bytes, std::int64_t) {
+            received = bytes;
+            return true;
+          },
+          [&done](DownloadOutcome) { done = true; });
     }
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
   }
-  download.join();
   delete form;
   fs::remove_all(folder);
 

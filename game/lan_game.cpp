@@ -2,6 +2,7 @@
 
 #include "base/fixed_field.h"
 #include "game/lan_framing.h"
+#include "game/match_setup.h"
 #include "game/start_game.h"
 
 namespace fibwick {
@@ -71,16 +72,11 @@ PeerArrival ReceiveMove(GameState& state, std::string_view message, const PeerCo
 }  // namespace
 
 void BeginLanGame(GameState& state, LanRole role, int playerSlot, const std::string& playerName) {
-  state.network.NetworkGame = true;
-  state.network.TourGame = false;
-  state.session.RatedGame = false;
-  state.network.NetRole = role;
+  SetUpMatch(state, role, playerSlot, playerName);
   state.network.DealArrived = false;
   state.round.TurnState = Turn::Connecting;
   state.round.TableActive = false;
   state.round.RoundOver = false;
-  state.session.PlayerSlot = playerSlot;
-  state.session.PlayerName = playerName;
 }
 
 PeerArrival ReceiveFromPeer(GameState& state, std::string_view message,

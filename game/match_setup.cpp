@@ -4,11 +4,11 @@
 
 namespace fibwick {
 
-void SetUpLocalMatch(GameState& state, int playerSlot, const std::string& playerName) {
-  state.network.NetworkGame = false;
+void SetUpMatch(GameState& state, LanRole role, int playerSlot, const std::string& playerName) {
+  state.network.NetworkGame = role != LanRole::None;
   state.network.TourGame = false;
   state.session.RatedGame = false;
-  state.network.NetRole = LanRole::None;
+  state.network.NetRole = role;
   state.session.PlayerSlot = playerSlot;
   state.session.PlayerName = playerName;
 }

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <vector>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "ui/card_art.h"
 #include "ui/compose.h"
 #include "ui/layout.h"

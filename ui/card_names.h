@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "ui/layout.h"
 
 // How the pictures of faces, backs, suit symbols and backgrounds are named, set by set.

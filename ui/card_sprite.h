@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "ui/card_art.h"
 #include "ui/layout.h"
 

@@ -8,7 +8,7 @@
 #include <deque>
 #include <optional>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "ui/builtin_pictures.h"
 #include "ui/compose.h"
 #include "ui/layout.h"

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "game/cards.h"
 #include "game/computer.h"
 #include "game/move_clock.h"
 #include "game/open_cards.h"
@@ -14,6 +13,7 @@
 #include "game/turn.h"
 #include "records/catalogue.h"
 #include "records/phrase_text.h"
+#include "rules/cards.h"
 
 namespace fibwick::testing {
 

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "sound/sound_test_support.h"
 
 namespace fibwick {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 #include "ui/dialogs/dialog_frame.h"
 
 // The rank chooser opened when the player's put opens a new claim.

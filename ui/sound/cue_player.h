@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/cards.h"
 #include "records/settings.h"
+#include "rules/cards.h"
 #include "ui/packs.h"
 #include "ui/sound/audio_channel.h"
 #include "ui/sound/wav_file.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "game/cards.h"
+#include "rules/cards.h"
 
 namespace fibwick {
 
